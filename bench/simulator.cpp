@@ -1,0 +1,84 @@
+#include "bench/simulator.h"
+
+#include "core/deal.h"
+#include "core/scoring.h"
+#include "play/joker.h"
+#include "play/laying.h"
+#include "play/passing.h"
+#include "play/turn.h"
+
+namespace plumet::sim {
+
+namespace {
+
+// More turns than any game can take: each turn lays a card or uses up one of at most twelve
+// passes, so a game has fewer than 53 + 12 turns.
+constexpr int kTurnLimit = 1000;
+
+TurnInfo playTurn(GameState& s, const Rules& rules, Random& random, int player) {
+    TurnInfo info;
+    info.player = player;
+    info.decision = sikou(s, rules, player, passConstant(player), random);
+    const Decision& d = info.decision;
+    switch (d.kind) {
+        case Decision::Kind::Lay:
+            info.card = s.hand[player][d.slot];
+            layCard(s, rules, player, d.slot);
+            break;
+        case Decision::Kind::Joker:
+            info.card = s.hand[player][d.slot];
+            jokerMove(s, rules, player, s.handcount[player], d.slot, d.end);
+            info.holder = s.jokerplayer;
+            info.holderSlot = s.jokerslot;
+            break;
+        case Decision::Kind::Pass: {
+            const auto hand = s.hand[player];
+            const int count = s.handcount[player];
+            info.droppedOut = ps(s, player) == PassResult::DroppedOut;
+            if (info.droppedOut) {
+                info.dumped[0] = static_cast<std::int16_t>(count);
+                for (int i = 1; i <= count; ++i) info.dumped[i] = hand[i];
+            }
+            break;
+        }
+    }
+    return info;
+}
+
+}  // namespace
+
+bool playGame(GameState& s, const Rules& rules, Random& random, Listener& listener) {
+    deal(s, rules, random);
+    listener.deal(s);
+    laySevens(s);
+    int turns = 0;
+    for (int player = s.handcount[s.firstplayer] > 0 ? s.firstplayer
+                                                       : nextToMove(s, s.firstplayer);
+         player != 0; player = nextToMove(s, player)) {
+        if (++turns > kTurnLimit) throw RuleFault("a game that never ends");
+        const TurnInfo info = playTurn(s, rules, random, player);
+        listener.turn(s, info);
+        if (info.decision.kind == Decision::Kind::Joker) {
+            const int gapCard = s.hand[s.jokerplayer][s.jokerslot];
+            exchange(s, rules, player);
+            listener.exchange(s, gapCard);
+        }
+    }
+    const bool matchOver = endgame(s, rules);
+    listener.gameEnd(s);
+    if (matchOver) s.gameno = 0;
+    return matchOver;
+}
+
+long playMatches(int matches, const Rules& rules, Random& random, Listener& listener) {
+    GameState state;
+    long games = 0;
+    for (int m = 1; m <= matches; ++m) {
+        listener.match(m);
+        do ++games;
+        while (!playGame(state, rules, random, listener));
+    }
+    return games;
+}
+
+}  // namespace plumet::sim

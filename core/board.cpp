@@ -1,0 +1,95 @@
+#include "core/board.h"
+
+namespace plumet {
+
+namespace {
+
+// Moves end `end` step by step in direction `step` (+1 up, -1 down) past the card just laid:
+// it stops on the first card not on the board, and closes when the card laid or the card it
+// reaches has rank `lastRank`.
+void advance(GameState& s, int end, int laidRank, int step, int lastRank) {
+    auto& value = s.rowend[end];
+    for (;;) {
+        if (laidRank == lastRank || rankOf(value) == lastRank) {
+            value = kClosedEnd;
+            return;
+        }
+        value = static_cast<std::int16_t>(value + step);
+        if (s.onboard[value] != 1) return;
+    }
+}
+
+// The ace-king ring: an end reaching `lastRank` closes and sends its open partner round to
+// `partnerStart` (the ace or the king of the suit), from where the partner skips the cards
+// already on the board in direction `partnerStep`.
+void advanceInRing(GameState& s, int end, int laidRank, int step, int lastRank, int partner,
+                   int partnerStart, int partnerStep) {
+    auto& value = s.rowend[end];
+    for (;;) {
+        if (laidRank == lastRank || rankOf(value) == lastRank) {
+            value = kClosedEnd;
+            auto& other = s.rowend[partner];
+            other = static_cast<std::int16_t>(partnerStart);
+            while (s.onboard[other] == 1) other = static_cast<std::int16_t>(other + partnerStep);
+            return;
+        }
+        value = static_cast<std::int16_t>(value + step);
+        if (s.onboard[value] != 1) return;
+    }
+}
+
+bool isOpen(const GameState& s, int end) { return rankOf(s.rowend[end]) != 7; }
+
+}  // namespace
+
+void daseru(GameState& s, const Rules& rules, int end) {
+    const int laid = s.rowend[end];
+    const int rank = rankOf(laid);
+    const int suit = suitOf(laid);
+    const bool high = rank > 7;
+
+    if (!rules.aceKing) {
+        if (high)
+            advance(s, end, rank, +1, 13);
+        else
+            advance(s, end, rank, -1, 1);
+        return;
+    }
+    if (high) {
+        if (isOpen(s, end - 1))
+            advanceInRing(s, end, rank, +1, 13, end - 1, cardCode(suit, 1), +1);
+        else
+            advance(s, end, rank, -1, 8);  // sent round to the king: runs down to the eight
+    } else {
+        if (isOpen(s, end + 1))
+            advanceInRing(s, end, rank, -1, 1, end + 1, cardCode(suit, 13), -1);
+        else
+            advance(s, end, rank, +1, 6);  // sent round to the ace: runs up to the six
+    }
+}
+
+int beyondend(const GameState& s, const Rules& rules, int end) {
+    const int gap = s.rowend[end];
+    if (gap == kClosedEnd) return kClosedEnd;
+    const int rank = rankOf(gap);
+
+    int step = rank > 7 ? +1 : -1;
+    int lastRank = rank > 7 ? 13 : 1;
+    if (rules.aceKing) {
+        if (rank > 7 && s.rowend[end - 1] == kClosedEnd) {
+            step = -1;
+            lastRank = 8;
+        } else if (rank <= 7 && s.rowend[end + 1] == kClosedEnd) {
+            step = +1;
+            lastRank = 6;
+        }
+    }
+    for (int i = 1;; ++i) {
+        const int candidateRank = rank + step * i;
+        if (step > 0 ? candidateRank > lastRank : candidateRank < lastRank) return kClosedEnd;
+        const int card = gap + step * i;
+        if (s.onboard[card] != 1) return card;
+    }
+}
+
+}  // namespace plumet

@@ -1,0 +1,155 @@
+#include "cpu/strategy.h"
+
+#include <cmath>
+
+#include "core/board.h"
+#include "play/joker.h"
+#include "play/laying.h"
+
+namespace plumet {
+
+namespace {
+
+// The end with the highest rating among endscore[1..8]; ties go to the lowest end number.
+// Leaves the best rating in endscore[0]; 0 when no end is rated above 0.
+int bestEnd(GameState& s) {
+    int best = 0;
+    s.endscore[0] = 0;
+    for (int e = 1; e <= 8; ++e) {
+        if (s.endscore[e] > s.endscore[0]) {
+            best = e;
+            s.endscore[0] = s.endscore[e];
+        }
+    }
+    return best;
+}
+
+void clearRatings(GameState& s) {
+    for (int e = 1; e <= 8; ++e) s.endscore[e] = 0;
+}
+
+bool holdsCard(const GameState& s, int player, int card) {
+    for (int j = 1; j <= s.handcount[player]; ++j) {
+        if (hantei2(s, player, j, card) > 0) return true;
+    }
+    return false;
+}
+
+// A card taken at once: the last card of its side of the row (the king on a high end or the
+// ace on a low end; with the ace-king connection only while the suit's other end is open),
+// a card that closes its end, or a card that frees another card of the same hand.
+bool isImmediate(const GameState& s, const Rules& rules, int player, int slot, int end) {
+    const int rank = rankOf(s.hand[player][slot]);
+    if (rank == 13 && (!rules.aceKing || s.rowend[end - 1] != kClosedEnd)) return true;
+    if (rank == 1 && (!rules.aceKing || s.rowend[end + 1] != kClosedEnd)) return true;
+    const int beyond = beyondend(s, rules, end);
+    return beyond == kClosedEnd || holdsCard(s, player, beyond);
+}
+
+// The joker attempt: the end whose freed card leads to the best-rated run, or 0 when the joker
+// frees nothing. Fills endslot with the slot freed at each end.
+int chooseJokerEnd(GameState& s, const Rules& rules, int player) {
+    const int last = s.handcount[player];
+    bool any = false;
+    for (int i = 1; i < last && !any; ++i) any = hanteij(s, rules, player, i) > 0;
+    if (!any) return 0;
+    clearRatings(s);
+    for (int e = 1; e <= 8; ++e) s.endslot[e] = 0;
+    for (int i = 1; i < last; ++i) {
+        const int e = hanteij(s, rules, player, i);
+        if (e == 0) continue;
+        s.endslot[e] = static_cast<std::int16_t>(i);
+        endrate(s, rules, player, e);
+    }
+    return bestEnd(s);
+}
+
+}  // namespace
+
+int endrate(GameState& s, const Rules& rules, int player, int end) {
+    const int first = s.rowend[end];
+    const int rank = rankOf(first);
+    int step = rank > 7 ? +1 : -1;
+    int lastRank = rank > 7 ? 13 : 1;
+    if (rules.aceKing) {
+        if (rank > 7 && s.rowend[end - 1] == kClosedEnd) {
+            step = -1;
+            lastRank = 8;
+        } else if (rank <= 7 && s.rowend[end + 1] == kClosedEnd) {
+            step = +1;
+            lastRank = 6;
+        }
+    }
+    s.endscore[0] = 0;
+    const int length = std::abs(lastRank - rank) + 1;
+    for (int k = 0; k < length; ++k) {
+        const int card = first + step * k;
+        if (s.onboard[card] != 0) continue;
+        ++s.endscore[0];
+        for (int j = 1; j <= s.handcount[player]; ++j) {
+            if (s.hand[player][j] == card) ++s.endscore[end];
+        }
+    }
+    const double share = static_cast<double>(s.endscore[end]) / s.endscore[0] * 10000;
+    s.endscore[end] = static_cast<std::int16_t>(share);
+    return s.endscore[end];
+}
+
+int hantei2(const GameState& s, int player, int slot, int card) {
+    return s.hand[player][slot] == card ? slot : 0;
+}
+
+Decision sikou(GameState& s, const Rules& rules, int player, int passConstant, Random& random) {
+    Decision d;
+    const int count = s.handcount[player];
+
+    // 1. The joker attempt, likelier the fewer cards are held.
+    d.jokerDraw = random.below(10) + 5;
+    if (d.jokerDraw > count && s.hand[player][count] == kJoker) {
+        if (const int end = chooseJokerEnd(s, rules, player); end != 0) {
+            d.kind = Decision::Kind::Joker;
+            d.end = end;
+            d.slot = s.endslot[end];
+            return d;
+        }
+    }
+
+    // 2. A card taken at once, the first in slot order.
+    for (int i = 1; i <= count; ++i) {
+        const int end = hantei1(s, player, i);
+        if (end != 0 && isImmediate(s, rules, player, i, end)) {
+            d.kind = Decision::Kind::Lay;
+            d.slot = i;
+            d.end = end;
+            return d;
+        }
+    }
+
+    // 3. A voluntary pass, drawn before it is known whether any card fits.
+    d.passDrawn = true;
+    d.passDraw = random.next() * 10;
+    if (d.passDraw > (4 - s.passleft[player]) * 2 + passConstant) return d;
+
+    // The card at the end with the best-rated run.
+    clearRatings(s);
+    bool any = false;
+    for (int i = 1; i <= count; ++i) {
+        if (const int end = hantei1(s, player, i); end != 0) {
+            any = true;
+            endrate(s, rules, player, end);
+        }
+    }
+    if (!any) return d;  // 4. nothing fits: pass
+    const int best = bestEnd(s);
+    for (int i = 1; i <= count; ++i) {
+        if (s.hand[player][i] == s.rowend[best]) {
+            d.kind = Decision::Kind::Lay;
+            d.slot = i;
+            d.end = best;
+            return d;
+        }
+    }
+    return d;
+}
+
+}  // namespace plumet

@@ -1,0 +1,65 @@
+#include "play/laying.h"
+
+#include "core/board.h"
+#include "play/places.h"
+
+namespace plumet {
+
+int hantei1(const GameState& s, int player, int slot) {
+    const int card = s.hand[player][slot];
+    for (int end = 1; end <= 8; ++end) {
+        if (s.rowend[end] == card) return end;
+    }
+    return 0;
+}
+
+int clickTarget(const GameState& s, int slot) {
+    return s.hand[kHuman][slot] == kJoker ? kJoker : hantei1(s, kHuman, slot);
+}
+
+LayOutcome dasu(GameState& s, int player, int card, int slot, MoveView& view) {
+    if (card != kJoker) {
+        view.beforeLay(player, card, slot);
+        s.onboard[card] = 1;
+    }
+    auto& hand = s.hand[player];
+    auto& count = s.handcount[player];
+    for (int j = slot; j < count; ++j) hand[j] = hand[j + 1];
+    hand[count] = 0;
+    --count;
+
+    LayOutcome outcome = LayOutcome::None;
+    if (s.passleft[player] > 0 && count == 1 && hand[1] == kJoker) {
+        // Left with only the joker: it leaves the game with its holder on the last place.
+        hand[1] = 0;
+        count = 0;
+        --s.cardsleft;
+        s.outbonus[player] = 0;
+        takeLastPlace(s, player);
+        s.outcome[player] = Outcome::JokerLeft;
+        outcome = LayOutcome::JokerLeft;
+    } else if (s.passleft[player] > 0 && count == 0) {
+        int others = 0;
+        for (int q = 1; q <= kPlayers; ++q) {
+            if (q != player) others += s.handcount[q];
+        }
+        s.outbonus[player] = static_cast<std::int16_t>(others);
+        takeBestPlace(s, player);
+        s.outcome[player] = Outcome::WentOut;
+        outcome = LayOutcome::WentOut;
+    }
+    view.afterLay(player, card, slot, outcome);
+    return outcome;
+}
+
+bool layCard(GameState& s, const Rules& rules, int player, int slot, MoveView& view) {
+    const int end = hantei1(s, player, slot);
+    if (end == 0) return false;
+    dasu(s, player, s.hand[player][slot], slot, view);
+    daseru(s, rules, end);
+    ++s.laidcount[player];
+    --s.cardsleft;
+    return true;
+}
+
+}  // namespace plumet

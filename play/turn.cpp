@@ -1,0 +1,14 @@
+#include "play/turn.h"
+
+namespace plumet {
+
+int nextToMove(const GameState& s, int player) {
+    if (s.cardsleft <= 0) return 0;
+    for (int i = 0, q = player; i < kPlayers; ++i) {
+        q = nextPlayer(q);
+        if (s.handcount[q] > 0) return q;
+    }
+    throw RuleFault("cards are left but no player holds any");
+}
+
+}  // namespace plumet
