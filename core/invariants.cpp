@@ -50,7 +50,7 @@ std::string checkInvariants(const GameState& s, const Rules& rules) {
         const int card = s.rowend[end];
         if (card == kClosedEnd) continue;
         const int suit = (end - 1) / 2;
-        if (card < 1 || card > 52 || suitOf(card) != suit || isSeven(card))
+        if (card < 1 || card > 52 || sideEnd(card) != end || isSeven(card))
             return "row end " + std::to_string(end) + " holds " + cardText(card);
         if (s.onboard[card] != 0)
             return "row end " + std::to_string(end) + " asks for " + cardText(card) +

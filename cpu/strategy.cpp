@@ -80,15 +80,16 @@ int endrate(GameState& s, const Rules& rules, int player, int end) {
             lastRank = 6;
         }
     }
+    // The cards the player holds, as one bit per card code.
+    std::uint64_t held = 0;
+    for (int j = 1; j <= s.handcount[player]; ++j) held |= std::uint64_t{1} << s.hand[player][j];
     s.endscore[0] = 0;
     const int length = std::abs(lastRank - rank) + 1;
     for (int k = 0; k < length; ++k) {
         const int card = first + step * k;
         if (s.onboard[card] != 0) continue;
         ++s.endscore[0];
-        for (int j = 1; j <= s.handcount[player]; ++j) {
-            if (s.hand[player][j] == card) ++s.endscore[end];
-        }
+        if (held >> card & 1) ++s.endscore[end];
     }
     const double share = static_cast<double>(s.endscore[end]) / s.endscore[0] * 10000;
     s.endscore[end] = static_cast<std::int16_t>(share);
@@ -114,15 +115,21 @@ Decision sikou(GameState& s, const Rules& rules, int player, int passConstant, R
         }
     }
 
-    // 2. A card taken at once, the first in slot order.
+    // 2. A card taken at once, the first in slot order. Each end fits at most one card; the
+    // slots that fit are remembered for the rating below.
+    std::array<int, 9> fittingSlot{};
+    bool any = false;
     for (int i = 1; i <= count; ++i) {
         const int end = hantei1(s, player, i);
-        if (end != 0 && isImmediate(s, rules, player, i, end)) {
+        if (end == 0) continue;
+        if (isImmediate(s, rules, player, i, end)) {
             d.kind = Decision::Kind::Lay;
             d.slot = i;
             d.end = end;
             return d;
         }
+        fittingSlot[end] = i;
+        any = true;
     }
 
     // 3. A voluntary pass, drawn before it is known whether any card fits.
@@ -130,25 +137,19 @@ Decision sikou(GameState& s, const Rules& rules, int player, int passConstant, R
     d.passDraw = random.next() * 10;
     if (d.passDraw > (4 - s.passleft[player]) * 2 + passConstant) return d;
 
-    // The card at the end with the best-rated run.
+    // 4. Nothing fits: pass.
+    if (!any) return d;
+
+    // 5. The card at the end with the best-rated run.
     clearRatings(s);
-    bool any = false;
-    for (int i = 1; i <= count; ++i) {
-        if (const int end = hantei1(s, player, i); end != 0) {
-            any = true;
-            endrate(s, rules, player, end);
-        }
+    for (int end = 1; end <= 8; ++end) {
+        if (fittingSlot[end] != 0) endrate(s, rules, player, end);
     }
-    if (!any) return d;  // 4. nothing fits: pass
     const int best = bestEnd(s);
-    for (int i = 1; i <= count; ++i) {
-        if (s.hand[player][i] == s.rowend[best]) {
-            d.kind = Decision::Kind::Lay;
-            d.slot = i;
-            d.end = best;
-            return d;
-        }
-    }
+    if (best == 0) return d;
+    d.kind = Decision::Kind::Lay;
+    d.slot = fittingSlot[best];
+    d.end = best;
     return d;
 }
 
