@@ -28,22 +28,55 @@ void clearRatings(GameState& s) {
     for (int e = 1; e <= 8; ++e) s.endscore[e] = 0;
 }
 
-bool holdsCard(const GameState& s, int player, int card) {
-    for (int j = 1; j <= s.handcount[player]; ++j) {
-        if (hantei2(s, player, j, card) > 0) return true;
+// The cards `player` holds, one bit per card code.
+std::uint64_t heldCards(const GameState& s, int player) {
+    std::uint64_t held = 0;
+    for (int j = 1; j <= s.handcount[player]; ++j) held |= std::uint64_t{1} << s.hand[player][j];
+    return held;
+}
+
+bool holds(std::uint64_t held, int card) {
+    return held >> card & 1;
+}
+
+// endrate for a hand given as heldCards.
+int rateEnd(GameState& s, const Rules& rules, std::uint64_t held, int end) {
+    const int first = s.rowend[end];
+    const int rank = rankOf(first);
+    int step = rank > 7 ? +1 : -1;
+    int lastRank = rank > 7 ? 13 : 1;
+    if (rules.aceKing) {
+        if (rank > 7 && s.rowend[end - 1] == kClosedEnd) {
+            step = -1;
+            lastRank = 8;
+        } else if (rank <= 7 && s.rowend[end + 1] == kClosedEnd) {
+            step = +1;
+            lastRank = 6;
+        }
     }
-    return false;
+    s.endscore[0] = 0;
+    const int length = std::abs(lastRank - rank) + 1;
+    for (int k = 0; k < length; ++k) {
+        const int card = first + step * k;
+        if (s.onboard[card] != 0) continue;
+        ++s.endscore[0];
+        if (holds(held, card)) ++s.endscore[end];
+    }
+    const double share = static_cast<double>(s.endscore[end]) / s.endscore[0] * 10000;
+    s.endscore[end] = static_cast<std::int16_t>(share);
+    return s.endscore[end];
 }
 
 // A card taken at once: the last card of its side of the row (the king on a high end or the
 // ace on a low end; with the ace-king connection only while the suit's other end is open),
 // a card that closes its end, or a card that frees another card of the same hand.
-bool isImmediate(const GameState& s, const Rules& rules, int player, int slot, int end) {
+bool isImmediate(const GameState& s, const Rules& rules, int player, std::uint64_t held, int slot,
+                 int end) {
     const int rank = rankOf(s.hand[player][slot]);
     if (rank == 13 && (!rules.aceKing || s.rowend[end - 1] != kClosedEnd)) return true;
     if (rank == 1 && (!rules.aceKing || s.rowend[end + 1] != kClosedEnd)) return true;
     const int beyond = beyondend(s, rules, end);
-    return beyond == kClosedEnd || holdsCard(s, player, beyond);
+    return beyond == kClosedEnd || holds(held, beyond);
 }
 
 // The joker attempt: the end whose freed card leads to the best-rated run, or 0 when the joker
@@ -59,7 +92,7 @@ int chooseJokerEnd(GameState& s, const Rules& rules, int player) {
         const int e = hanteij(s, rules, player, i);
         if (e == 0) continue;
         s.endslot[e] = static_cast<std::int16_t>(i);
-        endrate(s, rules, player, e);
+        rateEnd(s, rules, heldCards(s, player), e);
     }
     return bestEnd(s);
 }
@@ -67,33 +100,7 @@ int chooseJokerEnd(GameState& s, const Rules& rules, int player) {
 }  // namespace
 
 int endrate(GameState& s, const Rules& rules, int player, int end) {
-    const int first = s.rowend[end];
-    const int rank = rankOf(first);
-    int step = rank > 7 ? +1 : -1;
-    int lastRank = rank > 7 ? 13 : 1;
-    if (rules.aceKing) {
-        if (rank > 7 && s.rowend[end - 1] == kClosedEnd) {
-            step = -1;
-            lastRank = 8;
-        } else if (rank <= 7 && s.rowend[end + 1] == kClosedEnd) {
-            step = +1;
-            lastRank = 6;
-        }
-    }
-    // The cards the player holds, as one bit per card code.
-    std::uint64_t held = 0;
-    for (int j = 1; j <= s.handcount[player]; ++j) held |= std::uint64_t{1} << s.hand[player][j];
-    s.endscore[0] = 0;
-    const int length = std::abs(lastRank - rank) + 1;
-    for (int k = 0; k < length; ++k) {
-        const int card = first + step * k;
-        if (s.onboard[card] != 0) continue;
-        ++s.endscore[0];
-        if (held >> card & 1) ++s.endscore[end];
-    }
-    const double share = static_cast<double>(s.endscore[end]) / s.endscore[0] * 10000;
-    s.endscore[end] = static_cast<std::int16_t>(share);
-    return s.endscore[end];
+    return rateEnd(s, rules, heldCards(s, player), end);
 }
 
 int hantei2(const GameState& s, int player, int slot, int card) {
@@ -117,12 +124,13 @@ Decision sikou(GameState& s, const Rules& rules, int player, int passConstant, R
 
     // 2. A card taken at once, the first in slot order. Each end fits at most one card; the
     // slots that fit are remembered for the rating below.
+    const std::uint64_t held = heldCards(s, player);
     std::array<int, 9> fittingSlot{};
     bool any = false;
     for (int i = 1; i <= count; ++i) {
         const int end = hantei1(s, player, i);
         if (end == 0) continue;
-        if (isImmediate(s, rules, player, i, end)) {
+        if (isImmediate(s, rules, player, held, i, end)) {
             d.kind = Decision::Kind::Lay;
             d.slot = i;
             d.end = end;
@@ -143,7 +151,7 @@ Decision sikou(GameState& s, const Rules& rules, int player, int passConstant, R
     // 5. The card at the end with the best-rated run.
     clearRatings(s);
     for (int end = 1; end <= 8; ++end) {
-        if (fittingSlot[end] != 0) endrate(s, rules, player, end);
+        if (fittingSlot[end] != 0) rateEnd(s, rules, held, end);
     }
     const int best = bestEnd(s);
     if (best == 0) return d;
