@@ -145,5 +145,4 @@ Load topload(const QString& fileName, Store& store, GameState& state) {
     return Load::Loaded;
 }
 
-}  // namespace topfile
-}  // namespace plumet
+}  // namespace plumet::topfile
