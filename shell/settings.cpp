@@ -46,7 +46,7 @@ constexpr std::array<QStringView, kPlayers> kSexDefaults{u"true", u"0", u"true",
 // The geometry keys of a window: the main window's end in "mdi", the board's have no
 // suffix, a player window's end in its window number.
 std::array<QString, 4> geometryKeys(const QString& suffix) {
-    return {u"top" + suffix, u"left" + suffix, u"width" + suffix, u"height" + suffix};
+    return {QStringLiteral("top") + suffix, QStringLiteral("left") + suffix, QStringLiteral("width") + suffix, QStringLiteral("height") + suffix};
 }
 
 std::array<float Geometry::*, 4> geometryMembers() {
@@ -111,8 +111,8 @@ Settings readSettings(const Store& store, const QString& appdir) {
     for (int i = 0; i < kPlayers; ++i) {
         const QString suffix = windowSuffix(i + 1);
         settings.players[i] = readGeometry(store, suffix, settings.players[i]);
-        settings.names[i] = store.get(kSection, u"cap" + suffix, settings.names[i]);
-        settings.male[i] = readBool(store, QString(u"sex" + suffix), kSexDefaults[i]);
+        settings.names[i] = store.get(kSection, QStringLiteral("cap") + suffix, settings.names[i]);
+        settings.male[i] = readBool(store, QStringLiteral("sex") + suffix, kSexDefaults[i]);
     }
     settings.plymdi = values::toInt16(store.get(kSection, u"plymdi", QStringLiteral("0")));
     settings.fdf = store.get(kSection, u"fdf", appdir);
@@ -149,8 +149,8 @@ void writePlayers(Store& store, const Settings& settings) {
     Store::Batch batch(store);
     for (int i = 0; i < kPlayers; ++i) {
         const QString suffix = windowSuffix(i + 1);
-        store.save(kSection, u"cap" + suffix, settings.names[i]);
-        store.save(kSection, u"sex" + suffix, values::boolText(settings.male[i]));
+        store.save(kSection, QStringLiteral("cap") + suffix, settings.names[i]);
+        store.save(kSection, QStringLiteral("sex") + suffix, values::boolText(settings.male[i]));
     }
 }
 

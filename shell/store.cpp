@@ -47,7 +47,7 @@ Store::~Store() = default;
 
 QString Store::filePath(QStringView application) {
     const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    return config + u"/plumet/" + application + u".ini";
+    return config + QStringLiteral("/plumet/") + application.toString() + QStringLiteral(".ini");
 }
 
 QString Store::get(QStringView section, QStringView key, const QString& fallback) const {
