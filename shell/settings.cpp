@@ -10,6 +10,7 @@ namespace plumet {
 namespace {
 
 constexpr QStringView kSection = u"form2";
+constexpr int kGroups = 10;
 constexpr std::int16_t kSlowestMoves = 121;  // the speed dialog's range is 1..11 squared
 
 struct BoolKey {
@@ -114,7 +115,9 @@ Settings readSettings(const Store& store, const QString& appdir) {
         settings.names[i] = store.get(kSection, QStringLiteral("cap") + suffix, settings.names[i]);
         settings.male[i] = readBool(store, QStringLiteral("sex") + suffix, kSexDefaults[i]);
     }
-    settings.plymdi = values::toInt16(store.get(kSection, u"plymdi", QStringLiteral("0")));
+    // A group number outside 0..9 names no group: the first group is used.
+    const auto group = values::toInt16(store.get(kSection, u"plymdi", QStringLiteral("0")));
+    settings.plymdi = group >= 0 && group < kGroups ? group : std::int16_t{0};
     settings.fdf = store.get(kSection, u"fdf", appdir);
     settings.fdu = store.get(kSection, u"fdu", appdir);
     settings.fdb = store.get(kSection, u"fdb", appdir);

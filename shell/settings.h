@@ -56,7 +56,7 @@ struct Settings {
                                         QStringLiteral("たくみ"), QStringLiteral("ゆずは")};
     std::array<bool, kPlayers> male{true, false, true, false};
 
-    std::int16_t plymdi = 0;  // group in use; read at start-up only, written by the group dialog
+    std::int16_t plymdi = 0;  // group in use 0..9; read at start-up only, written by the group dialog
     QString fdf;              // hand card faces (facedir)
     QString fdu;              // card backs (backdir)
     QString fdb;              // board card faces (boarddir)
