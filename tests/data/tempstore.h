@@ -10,7 +10,7 @@
 #include "shell/store.h"
 
 class TempStore {
-public:
+  public:
     TempStore() { qputenv("XDG_CONFIG_HOME", dir_.path().toUtf8()); }
     QString path() const { return dir_.path(); }
     // The bytes of an application's file as they are on disk now.
@@ -19,6 +19,6 @@ public:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
-private:
+  private:
     QTemporaryDir dir_;
 };

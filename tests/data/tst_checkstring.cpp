@@ -8,17 +8,23 @@ using namespace plumet;
 class TestCheckString : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void checkString_data() {
         QTest::addColumn<int>("value");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("check");
-        QTest::newRow("-5") << -5 << "-5" << "4553";
-        QTest::newRow("7") << 7 << " 7" << "3255";
-        QTest::newRow("0") << 0 << " 0" << "3248";
-        QTest::newRow("100") << 100 << " 100" << "32494848";
-        QTest::newRow("123") << 123 << " 123" << "32495051";
-        QTest::newRow("-32768") << -32768 << "-32768" << "455150555456";
+        QTest::newRow("-5") << -5 << "-5"
+                            << "4553";
+        QTest::newRow("7") << 7 << " 7"
+                           << "3255";
+        QTest::newRow("0") << 0 << " 0"
+                           << "3248";
+        QTest::newRow("100") << 100 << " 100"
+                             << "32494848";
+        QTest::newRow("123") << 123 << " 123"
+                             << "32495051";
+        QTest::newRow("-32768") << -32768 << "-32768"
+                                << "455150555456";
     }
     void checkString() {
         QFETCH(int, value);
@@ -37,7 +43,7 @@ private slots:
         QTest::newRow("odd length, last digit ignored") << "3249505" << true << 12LL;
         QTest::newRow("one digit") << "3" << true << 0LL;
         QTest::newRow("empty") << "" << true << 0LL;
-        QTest::newRow("letters spelled") << "6566" << true << 0LL;  // "AB"
+        QTest::newRow("letters spelled") << "6566" << true << 0LL;           // "AB"
         QTest::newRow("number then letters") << "49506566" << true << 12LL;  // "12AB"
         QTest::newRow("not digits") << "32a9" << false << 0LL;
         QTest::newRow("blank inside") << "32 49" << false << 0LL;

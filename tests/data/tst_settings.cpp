@@ -16,7 +16,7 @@ const QString kAppdir = QStringLiteral("/usr/share/plumet");
 class TestSettings : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void emptyStoreGivesTheDefaults() {
         TempStore temp;
         Store store;
@@ -32,24 +32,57 @@ private slots:
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("text");
         const char* rows[][2] = {
-            {"ruruak", "False"},   {"daseruka", "True"},  {"jokernai", "False"},
-            {"jokerdo", "True"},   {"jokersai", "False"}, {"otoon", "True"},
-            {"otooff", "False"},   {"hayai", "False"},    {"hyojun", "True"},
-            {"osoi", "False"},     {"wintune", "True"},   {"turuba", "True"},
-            {"ps3", "True"},       {"ps2", "False"},      {"cawaku", "True"},
-            {"topmdi", "0"},       {"leftmdi", "0"},      {"widthmdi", "9525"},
-            {"heightmdi", "6735"}, {"top", "1365"},       {"left", "1020"},
-            {"width", "7305"},     {"height", "3058"},    {"top4", "4423"},
-            {"left4", "1020"},     {"width4", "7305"},    {"height4", "1562"},
-            {"top5", "0"},         {"left5", "8325"},     {"width5", "1020"},
-            {"height5", "5985"},   {"top6", "0"},         {"left6", "1020"},
-            {"width6", "7305"},    {"height6", "1365"},   {"top7", "0"},
-            {"left7", "0"},        {"width7", "1020"},    {"height7", "5985"},
-            {"fdf", "/usr/share/plumet"}, {"fdu", "/usr/share/plumet"},
-            {"fdb", "/usr/share/plumet"}, {"moves", "64"},
-            {"cap4", "あなた"},    {"cap5", "ふうか"},    {"cap6", "たくみ"},
-            {"cap7", "ゆずは"},    {"sex4", "True"},      {"sex5", "False"},
-            {"sex6", "True"},      {"sex7", "False"},
+            {"ruruak", "False"},
+            {"daseruka", "True"},
+            {"jokernai", "False"},
+            {"jokerdo", "True"},
+            {"jokersai", "False"},
+            {"otoon", "True"},
+            {"otooff", "False"},
+            {"hayai", "False"},
+            {"hyojun", "True"},
+            {"osoi", "False"},
+            {"wintune", "True"},
+            {"turuba", "True"},
+            {"ps3", "True"},
+            {"ps2", "False"},
+            {"cawaku", "True"},
+            {"topmdi", "0"},
+            {"leftmdi", "0"},
+            {"widthmdi", "9525"},
+            {"heightmdi", "6735"},
+            {"top", "1365"},
+            {"left", "1020"},
+            {"width", "7305"},
+            {"height", "3058"},
+            {"top4", "4423"},
+            {"left4", "1020"},
+            {"width4", "7305"},
+            {"height4", "1562"},
+            {"top5", "0"},
+            {"left5", "8325"},
+            {"width5", "1020"},
+            {"height5", "5985"},
+            {"top6", "0"},
+            {"left6", "1020"},
+            {"width6", "7305"},
+            {"height6", "1365"},
+            {"top7", "0"},
+            {"left7", "0"},
+            {"width7", "1020"},
+            {"height7", "5985"},
+            {"fdf", "/usr/share/plumet"},
+            {"fdu", "/usr/share/plumet"},
+            {"fdb", "/usr/share/plumet"},
+            {"moves", "64"},
+            {"cap4", "あなた"},
+            {"cap5", "ふうか"},
+            {"cap6", "たくみ"},
+            {"cap7", "ゆずは"},
+            {"sex4", "True"},
+            {"sex5", "False"},
+            {"sex6", "True"},
+            {"sex7", "False"},
         };
         for (const auto& row : rows) {
             QTest::newRow(row[0]) << QString::fromUtf8(row[0]) << QString::fromUtf8(row[1]);
@@ -124,22 +157,54 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("field");
         QTest::addColumn<double>("expected");
-        QTest::newRow("TRUE") << "hayai" << "TRUE" << "hayai" << 1.0;
-        QTest::newRow("number as boolean") << "hayai" << "-1" << "hayai" << 1.0;
-        QTest::newRow("zero as boolean") << "hyojun" << "0" << "hyojun" << 0.0;
-        QTest::newRow("word, default true") << "hyojun" << "oui" << "hyojun" << 1.0;
-        QTest::newRow("word, default false") << "ruruak" << "oui" << "ruruak" << 0.0;
-        QTest::newRow("sex5 word") << "sex5" << "?" << "male5" << 0.0;
-        QTest::newRow("length with unit") << "widthmdi" << "8000twips" << "widthmdi" << 8000.0;
-        QTest::newRow("length no number") << "widthmdi" << "wide" << "widthmdi" << 0.0;
-        QTest::newRow("length beyond float") << "widthmdi" << "9e99" << "widthmdi" << 0.0;
-        QTest::newRow("speed") << "moves" << "16" << "moves" << 16.0;
-        QTest::newRow("speed too slow") << "moves" << "99999999999" << "moves" << 121.0;
-        QTest::newRow("speed zero") << "moves" << "0" << "moves" << 1.0;
-        QTest::newRow("speed garbage") << "moves" << "fast" << "moves" << 1.0;
-        QTest::newRow("group") << "plymdi" << "7" << "plymdi" << 7.0;
-        QTest::newRow("group out of range") << "plymdi" << "12" << "plymdi" << 0.0;
-        QTest::newRow("group negative") << "plymdi" << "-3" << "plymdi" << 0.0;
+        QTest::newRow("TRUE") << "hayai"
+                              << "TRUE"
+                              << "hayai" << 1.0;
+        QTest::newRow("number as boolean") << "hayai"
+                                           << "-1"
+                                           << "hayai" << 1.0;
+        QTest::newRow("zero as boolean") << "hyojun"
+                                         << "0"
+                                         << "hyojun" << 0.0;
+        QTest::newRow("word, default true") << "hyojun"
+                                            << "oui"
+                                            << "hyojun" << 1.0;
+        QTest::newRow("word, default false") << "ruruak"
+                                             << "oui"
+                                             << "ruruak" << 0.0;
+        QTest::newRow("sex5 word") << "sex5"
+                                   << "?"
+                                   << "male5" << 0.0;
+        QTest::newRow("length with unit") << "widthmdi"
+                                          << "8000twips"
+                                          << "widthmdi" << 8000.0;
+        QTest::newRow("length no number") << "widthmdi"
+                                          << "wide"
+                                          << "widthmdi" << 0.0;
+        QTest::newRow("length beyond float") << "widthmdi"
+                                             << "9e99"
+                                             << "widthmdi" << 0.0;
+        QTest::newRow("speed") << "moves"
+                               << "16"
+                               << "moves" << 16.0;
+        QTest::newRow("speed too slow") << "moves"
+                                        << "99999999999"
+                                        << "moves" << 121.0;
+        QTest::newRow("speed zero") << "moves"
+                                    << "0"
+                                    << "moves" << 1.0;
+        QTest::newRow("speed garbage") << "moves"
+                                       << "fast"
+                                       << "moves" << 1.0;
+        QTest::newRow("group") << "plymdi"
+                               << "7"
+                               << "plymdi" << 7.0;
+        QTest::newRow("group out of range") << "plymdi"
+                                            << "12"
+                                            << "plymdi" << 0.0;
+        QTest::newRow("group negative") << "plymdi"
+                                        << "-3"
+                                        << "plymdi" << 0.0;
     }
     void handEditedValues() {
         QFETCH(QString, key);
@@ -151,9 +216,13 @@ private slots:
         store.save(u"form2", key, text);
         const Settings s = readSettings(store, kAppdir);
         const std::map<QString, double> fields{
-            {"hayai", s.hayai},   {"hyojun", s.hyojun},  {"ruruak", s.ruruak},
-            {"male5", s.male[1]}, {"widthmdi", s.mainWindow.width},
-            {"moves", s.moves},   {"plymdi", s.plymdi},
+            {"hayai", s.hayai},
+            {"hyojun", s.hyojun},
+            {"ruruak", s.ruruak},
+            {"male5", s.male[1]},
+            {"widthmdi", s.mainWindow.width},
+            {"moves", s.moves},
+            {"plymdi", s.plymdi},
         };
         QCOMPARE(fields.at(field), expected);
     }

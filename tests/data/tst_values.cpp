@@ -9,7 +9,7 @@ using namespace plumet;
 class TestValues : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void toBool_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("fallback");
