@@ -34,7 +34,7 @@ void initialise(Store& store) {
 class TestTop10 : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void defaultTable() {
         TempStore temp;
         Store store;
@@ -81,17 +81,26 @@ private slots:
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("value");
         QTest::addColumn<top10::Load>("expected");
-        QTest::newRow("untouched") << "" << "" << top10::Load::Sound;
-        QTest::newRow("ten changed") << "ten3" << "85" << top10::Load::Damaged;
-        QTest::newRow("ten not a number") << "ten3" << "eighty" << top10::Load::Damaged;
-        QTest::newRow("ten beyond 16 bits") << "ten1" << "65636" << top10::Load::Damaged;
-        QTest::newRow("def changed") << "def5" << "325348" << top10::Load::Damaged;
-        QTest::newRow("def not digit pairs") << "def5" << "32544x" << top10::Load::Damaged;
-        QTest::newRow("def deleted stays sound") << "def2" << "(deleted)" << top10::Load::Sound;
-        QTest::newRow("ten and def changed together") << "ten10,def10" << "7,3255"
-                                                      << top10::Load::Sound;
-        QTest::newRow("name changed") << "name1" << "誰か" << top10::Load::Sound;
-        QTest::newRow("ten with a blank") << "ten6" << " 50" << top10::Load::Sound;
+        QTest::newRow("untouched") << ""
+                                   << "" << top10::Load::Sound;
+        QTest::newRow("ten changed") << "ten3"
+                                     << "85" << top10::Load::Damaged;
+        QTest::newRow("ten not a number") << "ten3"
+                                          << "eighty" << top10::Load::Damaged;
+        QTest::newRow("ten beyond 16 bits") << "ten1"
+                                            << "65636" << top10::Load::Damaged;
+        QTest::newRow("def changed") << "def5"
+                                     << "325348" << top10::Load::Damaged;
+        QTest::newRow("def not digit pairs") << "def5"
+                                             << "32544x" << top10::Load::Damaged;
+        QTest::newRow("def deleted stays sound") << "def2"
+                                                 << "(deleted)" << top10::Load::Sound;
+        QTest::newRow("ten and def changed together") << "ten10,def10"
+                                                      << "7,3255" << top10::Load::Sound;
+        QTest::newRow("name changed") << "name1"
+                                      << "誰か" << top10::Load::Sound;
+        QTest::newRow("ten with a blank") << "ten6"
+                                          << " 50" << top10::Load::Sound;
     }
     void damage() {
         QFETCH(QString, key);
