@@ -110,13 +110,13 @@ std::optional<Table> decode(QByteArrayView file) {
                 if (f == 2) table.checks[i] += std::to_string(c < 0 ? -c : c);
             }
         }
-        // The check string must stand for the total the table will hold, or the next check
-        // of the stored table would find it damaged.
-        const auto value = decodeCheckString(table.checks[i]);
-        if (!value || *value != leadingValue(total) || *value < INT16_MIN || *value > INT16_MAX) {
+        // The total must be a 16-bit number in the form the writer gives it, so that the
+        // table stored from it passes its next check.
+        const std::int64_t value = leadingValue(total);
+        if (value < INT16_MIN || value > INT16_MAX || total != signedText(value)) {
             return std::nullopt;
         }
-        table.score[i] = static_cast<std::int16_t>(*value);
+        table.score[i] = static_cast<std::int16_t>(value);
     }
     return table;
 }
