@@ -46,7 +46,7 @@ class ModalAnswers : public QObject {
                 dialog->reject();
             } else {
                 dialog->selectFile(file);
-                dialog->accept();
+                static_cast<QDialog*>(dialog)->accept();
             }
             return true;
         });
