@@ -146,10 +146,12 @@ void TestMigration::newDataIsOverwritten() {
             fresh->setValue(QString(profile) + "/def1", "32494848");
             fresh->setValue(QString(profile) + "/stale", "x");
         }
+        fresh->setValue("form6/kept", "y");
         fresh->setValue("formm/grmdi1", "残る名前");
     }
     const QList<Entry> entries = toolfixture::defaultEntries();
     writeGroupFile(1, toolfixture::groupFileLines(entries));  // group 1 lives in "form4"
+    writeGroupFile(3, toolfixture::groupFileLines(entries));
 
     QVERIFY(migrate().isEmpty());
 
@@ -157,6 +159,9 @@ void TestMigration::newDataIsOverwritten() {
     QCOMPARE(section(kNew, "form4"), merged(kMigratedProfile, tableKeys(entries)));
     // Group 2 has no group file: its profile is left as it was.
     QCOMPARE(section(kNew, "form5"), Pairs({{"def1", "32494848"}, {"stale", "x"}}));
+    // A profile without a TOP-10 table is written over, not emptied first.
+    QCOMPARE(section(kNew, "form6"),
+             merged(merged(kMigratedProfile, tableKeys(entries)), {{"kept", "y"}}));
     QCOMPARE(section(kNew, "formm"), merged(kMigratedNames, {{"grmdi1", "残る名前"}}));
 }
 
