@@ -27,7 +27,7 @@ QRect twipsRect(int left, int top, int width, int height) {
 }
 
 constexpr int kWidth = 7320;
-constexpr int kHeight = 3540;
+constexpr int kHeight = 4020;
 constexpr int kRow = 250;
 
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, QRect where) {
@@ -78,7 +78,7 @@ Form10::Form10(GameState& state, Store& store, Sources sources, QWidget* parent)
                         twipsRect(120, 1420, 2300, 240));
 
     picture1_ = new ScoreGraph(this);
-    picture1_->setGeometry(twipsRect(120, 1720, 3780, 1700));
+    picture1_->setGeometry(twipsRect(120, 1720, 3780, 2200));
 
     const auto makeButton = [this](int n, QRect where) {
         auto* button = new QPushButton(this);
@@ -87,9 +87,9 @@ Form10::Form10(GameState& state, Store& store, Sources sources, QWidget* parent)
         commands_[n] = button;
         return button;
     };
-    connect(makeButton(1, twipsRect(4020, 3000, 1500, 400)), &QPushButton::clicked, this,
+    connect(makeButton(1, twipsRect(4020, 3420, 1500, 400)), &QPushButton::clicked, this,
             &Form10::command1Click);
-    connect(makeButton(2, twipsRect(5600, 3000, 1620, 400)), &QPushButton::clicked, this,
+    connect(makeButton(2, twipsRect(5600, 3420, 1620, 400)), &QPushButton::clicked, this,
             &Form10::command2Click);
     connect(makeButton(3, twipsRect(2520, 1370, 1380, 320)), &QPushButton::clicked, this,
             &Form10::command3Click);
@@ -98,7 +98,7 @@ Form10::Form10(GameState& state, Store& store, Sources sources, QWidget* parent)
 
     // Decorative lines: under the score heads, between the scores and the record, under the
     // record's head, and above the graph.
-    const QRect lines[] = {twipsRect(120, 345, 3780, 30), twipsRect(3950, 100, 30, 2800),
+    const QRect lines[] = {twipsRect(120, 345, 3780, 30), twipsRect(3950, 100, 30, 3800),
                            twipsRect(4020, 345, 3200, 30), twipsRect(120, 1320, 3780, 30)};
     for (int i = 0; i < 4; ++i) {
         lines_[i] = new QFrame(this);

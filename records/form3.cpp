@@ -29,7 +29,7 @@ QRect twipsRect(int left, int top, int width, int height) {
     return {px(left), px(top), px(width), px(height)};
 }
 
-constexpr int kWidth = 3720;
+constexpr int kWidth = 3900;
 // The window heights count the title bar; the client area is this much smaller.
 constexpr int kTitleBar = 360;
 constexpr int kButtonHeight = 330;
@@ -149,7 +149,7 @@ void Form3::fillRows() {
     for (int i = 1; i <= top10::kPlaces; ++i) {
         const int top = 360 + 250 * (i - 1);
         label1_[i - 1]->setGeometry(twipsRect(120, top, 1950, 240));
-        label2_[i - 1]->setGeometry(twipsRect(2100, top, 1560, 240));
+        label2_[i - 1]->setGeometry(twipsRect(2100, top, 1740, 240));
         label1_[i - 1]->setText(QString::fromStdString(state_.topname[i]));
         label2_[i - 1]->setText(top10::rowText(state_, i));
     }
