@@ -57,6 +57,17 @@ void humanMove(Session& s) {
             break;
         }
     }
+    const int count = g.handcount[kHuman];
+    if (slot == count + 1 && g.hand[kHuman][count] == kJoker) {
+        // No plain card fits: free one with the joker when it can.
+        for (int i = 1; i < count; ++i) {
+            if (hanteij(g, s.rules(), kHuman, i) == 0) continue;
+            CardPicture* joker = s.human->picture(count);
+            QTest::mouseClick(joker, Qt::LeftButton, {}, joker->rect().center());
+            slot = i;
+            break;
+        }
+    }
     CardPicture* card = s.human->picture(slot);
     QTest::mouseClick(card, Qt::LeftButton, {}, card->rect().center());
 }
@@ -120,6 +131,7 @@ int main(int argc, char* argv[]) {
                     (cpuSeconds() - before) * 100000.0 / clock.elapsed());
     } else if (mode == QLatin1String("memory")) {
         speeds::timing() = {1, 0, false};
+        window.setSoundOn(false);
         session.random.seed(9);
         int ended = 0;
         session.showResults = [&](bool) {
