@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QGraphicsDropShadowEffect>
 #include <QKeyEvent>
 #include <QLabel>
@@ -22,7 +23,7 @@ namespace plumet {
 namespace {
 
 // Window and content geometry in twips.
-constexpr double kWidth = 7200;
+constexpr double kWidth = 8400;
 constexpr double kHeight = 4800;
 constexpr double kIconSize = 1440;
 constexpr double kCardHeight = 1500;
@@ -42,6 +43,15 @@ QLabel* makeShadowedLabel(const QString& text, const QString& name, int pointSiz
     shadow->setColor(QColor(0, 40, 0));
     label->setGraphicsEffect(shadow);
     return label;
+}
+
+// Shrinks the label's font until its text fits its width.
+void fitToWidth(QLabel* label) {
+    QFont font = label->font();
+    while (font.pointSize() > 8 &&
+           QFontMetrics(font).horizontalAdvance(label->text()) > label->width() - 8)
+        font.setPointSize(font.pointSize() - 1);
+    label->setFont(font);
 }
 
 }  // namespace
@@ -65,7 +75,8 @@ Form1::Form1(const QString& appdir, QWidget* parent) : QWidget(parent, Qt::Splas
 
     label1_ = makeShadowedLabel(QStringLiteral("カドリオ for Windows95"), QStringLiteral("Label1"),
                                 24, true, this);
-    label1_->setGeometry(twipsRect(1980, 420, kWidth - 2100, 900));
+    label1_->setGeometry(twipsRect(1980, 420, kWidth - 2280, 900));
+    fitToWidth(label1_);
     label2_ = makeShadowedLabel(QString::fromLatin1(kVersionText), QStringLiteral("Label2"), 12,
                                 false, this);
     label2_->setGeometry(twipsRect(2010, 1260, 3000, 420));

@@ -1,12 +1,17 @@
 #include "shell/form11.h"
 
+#include <algorithm>
+
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
 #include <QTreeView>
 
 #include "shell/centring.h"
@@ -74,11 +79,23 @@ Form11::Form11(int mode, const QString& folder, QWidget* parent)
     dir1_->setUniformRowHeights(true);
     connect(dir1_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &Form11::folderChanged);
-    connect(model_, &QFileSystemModel::directoryLoaded, this, [this](const QString& path) {
-        if (wanted_.isEmpty()) return;
-        dir1_->scrollTo(model_->index(wanted_), QAbstractItemView::PositionAtCenter);
-        if (path == wanted_ || path == QFileInfo(wanted_).path()) wanted_.clear();
-    });
+    dir1_->setIndentation(twipsToPixels(180));
+    // The tree fills in asynchronously: keep the selected folder in view as rows arrive and
+    // get sorted, until the user takes over the tree.
+    revealTimer_ = new QTimer(this);
+    revealTimer_->setSingleShot(true);
+    revealTimer_->setInterval(0);
+    connect(revealTimer_, &QTimer::timeout, this, [this] { revealFolder(wanted_); });
+    const auto scheduleReveal = [this] {
+        if (!wanted_.isEmpty()) revealTimer_->start();
+    };
+    connect(model_, &QFileSystemModel::directoryLoaded, this, scheduleReveal);
+    connect(model_, &QAbstractItemModel::rowsInserted, this, scheduleReveal);
+    connect(model_, &QAbstractItemModel::layoutChanged, this, scheduleReveal);
+    dir1_->installEventFilter(this);
+    dir1_->viewport()->installEventFilter(this);
+    connect(dir1_->verticalScrollBar(), &QAbstractSlider::actionTriggered, this,
+            [this] { wanted_.clear(); });
 
     picture1_ = new QLabel(this);
     picture1_->setObjectName(QStringLiteral("Picture1"));
@@ -128,13 +145,41 @@ void Form11::selectFolder(const QString& folder) {
     const QModelIndex index = model_->index(path);
     wanted_ = path;
     dir1_->setCurrentIndex(index);
-    dir1_->scrollTo(index, QAbstractItemView::PositionAtCenter);
     dir1_->expand(index);
+    revealFolder(path);
     // The tree may still be loading; check the folder now rather than waiting for it.
     showFolder(path);
 }
 
+void Form11::revealFolder(const QString& folder) {
+    const QModelIndex index = model_->index(folder);
+    if (folder.isEmpty() || !index.isValid() || index != dir1_->currentIndex()) return;
+    for (QModelIndex parent = index.parent(); parent.isValid(); parent = parent.parent())
+        dir1_->expand(parent);
+    dir1_->scrollTo(index, QAbstractItemView::PositionAtCenter);
+    // Folder names start at the left edge; deep folders scroll only as far as needed.
+    const QRect item = dir1_->visualRect(index);
+    const int viewWidth = dir1_->viewport()->width();
+    QScrollBar* horizontal = dir1_->horizontalScrollBar();
+    const int needed = item.left() + horizontal->value() - viewWidth / 3;
+    horizontal->setValue(std::max(0, needed));
+}
+
+bool Form11::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::Wheel:
+        case QEvent::KeyPress:
+            wanted_.clear();
+            break;
+        default:
+            break;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
 void Form11::folderChanged(const QModelIndex& current) {
+    if (current != model_->index(wanted_)) wanted_.clear();  // the user chose another folder
     if (current.isValid()) showFolder(model_->filePath(current));
 }
 

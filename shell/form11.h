@@ -17,6 +17,7 @@ class QFileSystemModel;
 class QLabel;
 class QModelIndex;
 class QPushButton;
+class QTimer;
 class QTreeView;
 
 namespace plumet {
@@ -42,15 +43,18 @@ class Form11 : public QDialog {
     void closed();
 
   protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
   private:
     void folderChanged(const QModelIndex& current);
     void showFolder(const QString& folder);
+    void revealFolder(const QString& folder);
     void layoutControls();
 
     CardSet set_;
     QString wanted_;  // folder to keep in view while the tree is still loading
+    QTimer* revealTimer_ = nullptr;
     QFileSystemModel* model_ = nullptr;
     QTreeView* dir1_ = nullptr;
     QLabel* picture1_ = nullptr;
