@@ -1,0 +1,156 @@
+#include "core/savedgame.h"
+
+#include "records/checkstring.h"
+#include "shell/store.h"
+#include "shell/values.h"
+
+namespace plumet::savedmatch {
+
+namespace {
+
+constexpr QStringView kSection = u"form2";
+constexpr int kLastSavableGame = 9;
+
+QString number(std::int64_t value) {
+    return QString::number(value);
+}
+
+std::int16_t readInt(const Store& store, QStringView key, const QString& fallback) {
+    return values::toInt16(store.get(kSection, key, fallback));
+}
+
+// Test 2, and the bounds a match needs to be played on.
+bool checkDigitsHold(const Store& store, const Header& header) {
+    const auto decoded =
+        decodeCheckString(store.get(kSection, u"right", QStringLiteral("49")).toStdString());
+    return decoded && *decoded == checkSum(header) && header.gameno <= kLastSavableGame &&
+           header.starter >= 1;
+}
+
+void intoState(const Header& header, GameState& state) {
+    state.gameno = header.gameno;
+    for (int p = 1; p <= kPlayers; ++p) state.score[p] = header.score[p];
+    state.starter = header.starter;
+    state.streak = header.streak;
+}
+
+// Both tests over the values just read into the state.
+Check test(Store& store, const Header& header, GameState& state) {
+    if (!consistent(header)) {
+        store.save(kSection, u"tp", QStringLiteral("0"));
+        return Check::Inconsistent;
+    }
+    if (!checkDigitsHold(store, header)) {
+        state.savedgame = 0;
+        state.gameno = 0;
+        return Check::BadCheckDigits;
+    }
+    return Check::Ok;
+}
+
+}  // namespace
+
+Header readHeader(const Store& store) {
+    Header header;
+    header.gameno = readInt(store, u"sp", QStringLiteral("0"));
+    for (int p = 1; p <= kPlayers; ++p) {
+        header.score[p] = readInt(store, QStringLiteral("p%1").arg(p), QStringLiteral("0"));
+    }
+    const std::int16_t tp = readInt(store, u"tp", QStringLiteral("1"));
+    header.starter = static_cast<std::int16_t>(tp % 10);
+    header.streak = static_cast<std::int16_t>(tp / 10);
+    return header;
+}
+
+std::int32_t checkSum(const Header& header) {
+    return std::int32_t{header.score[1]} + header.gameno + header.score[2] + header.score[3] +
+           header.score[4] + header.starter;
+}
+
+std::string checkDigits(const Header& header) {
+    return checkString(checkSum(header));
+}
+
+bool consistent(const Header& header) {
+    return !(header.gameno < header.streak || header.starter > kPlayers);
+}
+
+Check checkAtStart(Store& store, GameState& state) {
+    const Header header = readHeader(store);
+    state.savedgame = std::max<std::int16_t>(header.gameno, 0);
+    if (state.savedgame == 0) return Check::NoMatch;
+    intoState(header, state);
+    const Check result = test(store, header, state);
+    if (result == Check::Ok) state.gameno = 0;
+    return result;
+}
+
+Check continueMatch(Store& store, GameState& state) {
+    const Header header = readHeader(store);
+    if (header.gameno <= 0) {
+        state.savedgame = 0;
+        return Check::NoMatch;
+    }
+    intoState(header, state);
+    const Check result = test(store, header, state);
+    if (result != Check::Ok) return result;
+    for (int g = 1; g <= 10; ++g) {
+        state.gamehist[g] = readInt(store, QStringLiteral("tenka%1").arg(g), QStringLiteral("0"));
+        state.gameplaces[g] =
+            store.get(kSection, QStringLiteral("tenjun%1").arg(g), QString()).toStdString();
+    }
+    tudukidel(store);
+    state.savedgame = 0;
+    return Check::Ok;
+}
+
+void saveMatch(Store& store, GameState& state, const QString& graphCaption) {
+    Header header;
+    header.gameno = state.gameno;
+    header.score = state.score;
+    header.starter = state.starter;
+    {
+        Store::Batch batch(store);
+        store.save(kSection, u"gurahu", graphCaption);
+        store.save(kSection, u"sp", number(state.gameno));
+        for (int p = 1; p <= kPlayers; ++p) {
+            store.save(kSection, QStringLiteral("p%1").arg(p), number(state.score[p]));
+        }
+        store.save(kSection, u"tp", number(std::int32_t{state.streak} * 10 + state.starter));
+        store.save(kSection, u"right", QString::fromStdString(checkDigits(header)));
+        for (int g = 1; g <= 10; ++g) {
+            store.save(kSection, QStringLiteral("tenka%1").arg(g), number(state.gamehist[g]));
+            store.save(kSection, QStringLiteral("tenjun%1").arg(g),
+                       QString::fromStdString(state.gameplaces[g]));
+        }
+    }
+    state.savedgame = state.gameno;
+    state.gameno = 0;
+}
+
+void tudukidel(Store& store) {
+    Store::Batch batch(store);
+    for (const QStringView key : {u"sp", u"p1", u"p2", u"p3", u"p4"}) {
+        store.save(kSection, key, QStringLiteral("0"));
+    }
+}
+
+Check createCheckDigits(Store& store) {
+    const Header header = readHeader(store);
+    if (!consistent(header)) {
+        store.save(kSection, u"tp", QStringLiteral("0"));
+        return Check::Inconsistent;
+    }
+    store.save(kSection, u"right", QString::fromStdString(checkDigits(header)));
+    return Check::Ok;
+}
+
+QString graphCaption(const Store& store) {
+    return store.get(kSection, u"gurahu", QStringLiteral("累計の得点グラフ"));
+}
+
+void saveGraphCaption(Store& store, const QString& caption) {
+    store.save(kSection, u"gurahu", caption);
+}
+
+}  // namespace plumet::savedmatch

@@ -1,0 +1,148 @@
+#include "records/topfile.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QString>
+#include <charconv>
+
+#include "records/checkstring.h"
+#include "records/cp932.h"
+#include "shell/store.h"
+
+namespace plumet::topfile {
+
+namespace {
+
+constexpr int kFieldsPerEntry = 3;
+
+void appendLine(QByteArray& out, std::int64_t c, std::int64_t s) {
+    out += QByteArray::number(c);
+    out += ',';
+    out += QByteArray::number(s);
+    out += "\r\n";
+}
+
+void appendUtf8(std::string& out, char32_t character) {
+    out += QString::fromUcs4(&character, 1).toStdString();
+}
+
+// Reads the number pairs of a file one line at a time.
+class PairReader {
+  public:
+    explicit PairReader(QByteArrayView file) : file_(file) {}
+
+    // The next line's two numbers; nothing at the end of the file or on a line that is
+    // anything else.
+    std::optional<std::pair<std::int64_t, std::int64_t>> next() {
+        if (pos_ >= file_.size()) return std::nullopt;
+        qsizetype end = file_.indexOf('\n', pos_);
+        if (end < 0) end = file_.size();
+        QByteArrayView line = file_.sliced(pos_, end - pos_);
+        pos_ = end + 1;
+        if (line.endsWith('\r')) line.chop(1);
+        const qsizetype comma = line.indexOf(',');
+        if (comma < 0) return std::nullopt;
+        const auto c = number(line.first(comma));
+        const auto s = number(line.sliced(comma + 1));
+        if (!c || !s) return std::nullopt;
+        return std::pair{*c, *s};
+    }
+
+  private:
+    static std::optional<std::int64_t> number(QByteArrayView text) {
+        text = text.trimmed();
+        if (text.isEmpty()) return std::nullopt;
+        std::int64_t value = 0;
+        const char* first = text.data();
+        const char* last = first + text.size();
+        const auto [end, error] = std::from_chars(first, last, value);
+        if (error != std::errc() || end != last) return std::nullopt;
+        return value;
+    }
+
+    QByteArrayView file_;
+    qsizetype pos_ = 0;
+};
+
+}  // namespace
+
+QByteArray encode(const GameState& state, std::string_view version) {
+    QByteArray out;
+    std::int64_t sum = 0;
+    for (int i = 1; i <= top10::kPlaces; ++i) {
+        const std::string fields[kFieldsPerEntry] = {state.topname[i], state.topdate[i],
+                                                     signedText(state.topscore[i])};
+        for (const std::string& field : fields) {
+            for (const char32_t character : QString::fromStdString(field).toUcs4()) {
+                const std::int16_t code = cp932::encode(character);
+                sum += code;
+                appendLine(out, code, sum);
+            }
+            appendLine(out, 0, 0);
+        }
+    }
+    out += '"';
+    out += QByteArrayView(version.data(), static_cast<qsizetype>(version.size()));
+    out += "_DVvb6\"\r\n";
+    return out;
+}
+
+std::optional<Table> decode(QByteArrayView file) {
+    Table table;
+    PairReader reader(file);
+    std::int64_t sum = 0;
+    for (int i = 1; i <= top10::kPlaces; ++i) {
+        std::string* fields[kFieldsPerEntry] = {&table.name[i], &table.date[i], nullptr};
+        std::string total;
+        fields[2] = &total;
+        for (int f = 0; f < kFieldsPerEntry; ++f) {
+            while (true) {
+                const auto pair = reader.next();
+                if (!pair) return std::nullopt;
+                const auto [c, k] = *pair;
+                if (c == 0) break;
+                if (c < INT16_MIN || c > 255) return std::nullopt;
+                const auto character = cp932::decode(static_cast<int>(c));
+                if (!character) return std::nullopt;
+                sum += c;
+                if (k != sum) return std::nullopt;
+                appendUtf8(*fields[f], *character);
+                if (f == 2) table.checks[i] += std::to_string(c < 0 ? -c : c);
+            }
+        }
+        // The total must be a 16-bit number in the form the writer gives it, so that the
+        // table stored from it passes its next check.
+        const std::int64_t value = leadingValue(total);
+        if (value < INT16_MIN || value > INT16_MAX || total != signedText(value)) {
+            return std::nullopt;
+        }
+        table.score[i] = static_cast<std::int16_t>(value);
+    }
+    return table;
+}
+
+bool topsave(const QString& fileName, const GameState& state) {
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    file.write(encode(state));
+    return file.commit();
+}
+
+Load topload(const QString& fileName, Store& store, GameState& state) {
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) return Load::Unreadable;
+    if (file.size() > kMaxFileSize) return Load::Refused;
+    const QByteArray bytes = file.read(kMaxFileSize + 1);
+    if (bytes.size() > kMaxFileSize) return Load::Refused;
+    const auto table = decode(bytes);
+    if (!table) return Load::Refused;
+    for (int i = 1; i <= top10::kPlaces; ++i) {
+        state.topname[i] = table->name[i];
+        state.topdate[i] = table->date[i];
+        state.topscore[i] = table->score[i];
+    }
+    top10::writeTable(store, state, &table->checks);
+    return Load::Loaded;
+}
+
+}  // namespace plumet::topfile

@@ -1,0 +1,172 @@
+#include "shell/settings.h"
+
+#include <algorithm>
+
+#include "shell/store.h"
+#include "shell/values.h"
+
+namespace plumet {
+
+namespace {
+
+constexpr QStringView kSection = u"form2";
+constexpr int kGroups = 10;
+constexpr std::int16_t kSlowestMoves = 121;  // the speed dialog's range is 1..11 squared
+
+struct BoolKey {
+    QStringView key;
+    bool Settings::*member;
+    QStringView fallback;  // the default as the program passes it
+};
+
+constexpr BoolKey kBoolKeys[] = {
+    {u"ruruak", &Settings::ruruak, u"0"},
+    {u"daseruka", &Settings::daseruka, u"true"},
+    {u"jokernai", &Settings::jokernai, u"false"},
+    {u"jokerdo", &Settings::jokerdo, u"true"},
+    {u"jokersai", &Settings::jokersai, u"false"},
+    {u"otoon", &Settings::otoon, u"true"},
+    {u"otooff", &Settings::otooff, u"false"},
+    {u"hayai", &Settings::hayai, u"false"},
+    {u"hyojun", &Settings::hyojun, u"true"},
+    {u"osoi", &Settings::osoi, u"false"},
+    {u"wintune", &Settings::wintune, u"true"},
+    {u"turuba", &Settings::turuba, u"true"},
+    {u"ps3", &Settings::ps3, u"true"},
+    {u"ps2", &Settings::ps2, u"false"},
+    {u"cawaku", &Settings::cawaku, u"true"},
+};
+
+// The order savesettings writes the check marks in.
+constexpr QStringView kWriteOrder[] = {u"otoon",    u"otooff", u"hayai",    u"hyojun",   u"osoi",
+                                       u"wintune",  u"ruruak", u"daseruka", u"jokernai", u"jokerdo",
+                                       u"jokersai", u"turuba", u"ps3",      u"ps2",      u"cawaku"};
+
+constexpr std::array<QStringView, kPlayers> kSexDefaults{u"true", u"0", u"true", u"0"};
+
+// The geometry keys of a window: the main window's end in "mdi", the board's have no
+// suffix, a player window's end in its window number.
+std::array<QString, 4> geometryKeys(const QString& suffix) {
+    return {QStringLiteral("top") + suffix, QStringLiteral("left") + suffix, QStringLiteral("width") + suffix, QStringLiteral("height") + suffix};
+}
+
+std::array<float Geometry::*, 4> geometryMembers() {
+    return {&Geometry::top, &Geometry::left, &Geometry::width, &Geometry::height};
+}
+
+// Every window with its key suffix and its place in Settings.
+std::array<std::pair<QString, Geometry Settings::*>, 2> namedWindows() {
+    return {{{QStringLiteral("mdi"), &Settings::mainWindow}, {QString(), &Settings::board}}};
+}
+
+QString windowSuffix(int player) {
+    return QString::number(player + 3);
+}
+
+Geometry readGeometry(const Store& store, const QString& suffix, const Geometry& fallback) {
+    Geometry geometry = fallback;
+    const auto keys = geometryKeys(suffix);
+    const auto members = geometryMembers();
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        if (store.contains(kSection, keys[i])) {
+            geometry.*members[i] = values::toLength(store.get(kSection, keys[i], QString()));
+        }
+    }
+    return geometry;
+}
+
+void writeGeometry(Store& store, const QString& suffix, const Geometry& geometry) {
+    const auto keys = geometryKeys(suffix);
+    const auto members = geometryMembers();
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        store.save(kSection, keys[i], values::lengthText(geometry.*members[i]));
+    }
+}
+
+const BoolKey& boolKey(QStringView key) {
+    return *std::find_if(std::begin(kBoolKeys), std::end(kBoolKeys),
+                         [&](const BoolKey& entry) { return entry.key == key; });
+}
+
+bool readBool(const Store& store, QStringView key, QStringView fallback) {
+    const bool byDefault = values::toBool(fallback, false);
+    return values::toBool(store.get(kSection, key, fallback.toString()), byDefault);
+}
+
+}  // namespace
+
+Settings Settings::defaults(const QString& appdir) {
+    Settings settings;
+    settings.fdf = settings.fdu = settings.fdb = appdir;
+    return settings;
+}
+
+Settings readSettings(const Store& store, const QString& appdir) {
+    Settings settings = Settings::defaults(appdir);
+    for (const BoolKey& entry : kBoolKeys) {
+        settings.*entry.member = readBool(store, entry.key, entry.fallback);
+    }
+    for (const auto& [suffix, member] : namedWindows()) {
+        settings.*member = readGeometry(store, suffix, settings.*member);
+    }
+    for (int i = 0; i < kPlayers; ++i) {
+        const QString suffix = windowSuffix(i + 1);
+        settings.players[i] = readGeometry(store, suffix, settings.players[i]);
+        settings.names[i] = store.get(kSection, QStringLiteral("cap") + suffix, settings.names[i]);
+        settings.male[i] = readBool(store, QStringLiteral("sex") + suffix, kSexDefaults[i]);
+    }
+    // A group number outside 0..9 names no group: the first group is used.
+    const auto group = values::toInt16(store.get(kSection, u"plymdi", QStringLiteral("0")));
+    settings.plymdi = group >= 0 && group < kGroups ? group : std::int16_t{0};
+    settings.fdf = store.get(kSection, u"fdf", appdir);
+    settings.fdu = store.get(kSection, u"fdu", appdir);
+    settings.fdb = store.get(kSection, u"fdb", appdir);
+    const auto moves = values::toInt16(store.get(kSection, u"moves", QStringLiteral("64")));
+    settings.moves = std::clamp<std::int16_t>(moves, 1, kSlowestMoves);
+    return settings;
+}
+
+void writeSettings(Store& store, const Settings& settings, bool normalWindow) {
+    Store::Batch batch(store);
+    if (store.get(kSection, u"ckkc", QStringLiteral("1968")) == u"9999") {
+        store.remove(kSection, u"ckkc");
+    }
+    if (normalWindow) {
+        for (const auto& [suffix, member] : namedWindows()) {
+            writeGeometry(store, suffix, settings.*member);
+        }
+        for (int i = 0; i < kPlayers; ++i) {
+            writeGeometry(store, windowSuffix(i + 1), settings.players[i]);
+        }
+    }
+    for (const QStringView key : kWriteOrder) {
+        store.save(kSection, key, values::boolText(settings.*boolKey(key).member));
+    }
+    store.save(kSection, u"fdf", settings.fdf);
+    store.save(kSection, u"fdu", settings.fdu);
+    store.save(kSection, u"fdb", settings.fdb);
+    store.save(kSection, u"moves", QString::number(settings.moves));
+}
+
+void writePlayers(Store& store, const Settings& settings) {
+    Store::Batch batch(store);
+    for (int i = 0; i < kPlayers; ++i) {
+        const QString suffix = windowSuffix(i + 1);
+        store.save(kSection, QStringLiteral("cap") + suffix, settings.names[i]);
+        store.save(kSection, QStringLiteral("sex") + suffix, values::boolText(settings.male[i]));
+    }
+}
+
+void writeGroup(Store& store, int group) {
+    store.save(kSection, u"plymdi", QString::number(group));
+}
+
+void applyToState(const Settings& settings, GameState& state) {
+    for (int i = 0; i < kPlayers; ++i) state.sex[i] = settings.male[i] ? -1 : 0;
+    state.facedir = settings.fdf.toStdString();
+    state.backdir = settings.fdu.toStdString();
+    state.boarddir = settings.fdb.toStdString();
+    state.movespeed = settings.moves;
+}
+
+}  // namespace plumet

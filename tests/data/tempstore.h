@@ -1,0 +1,24 @@
+// A private, empty settings folder for one test: XDG_CONFIG_HOME points into a temporary
+// folder for the life of the object, so no test sees the user's files or another test's.
+#pragma once
+
+#include <QByteArray>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtGlobal>
+
+#include "shell/store.h"
+
+class TempStore {
+  public:
+    TempStore() { qputenv("XDG_CONFIG_HOME", dir_.path().toUtf8()); }
+    QString path() const { return dir_.path(); }
+    // The bytes of an application's file as they are on disk now.
+    static QByteArray fileBytes(QStringView application = plumet::kApplication) {
+        QFile file(plumet::Store::filePath(application));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+  private:
+    QTemporaryDir dir_;
+};
