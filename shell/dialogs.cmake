@@ -13,7 +13,7 @@ add_library(plumet_dialogs STATIC
     ${CMAKE_CURRENT_LIST_DIR}/form12.cpp
     ${CMAKE_CURRENT_LIST_DIR}/helpwindow.cpp
     ${CMAKE_CURRENT_LIST_DIR}/movespeed.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/namekeys.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/storenames.cpp
     ${CMAKE_CURRENT_LIST_DIR}/singleinstance.cpp
     ${CMAKE_CURRENT_LIST_DIR}/form1.h
     ${CMAKE_CURRENT_LIST_DIR}/form8.h
@@ -23,7 +23,7 @@ add_library(plumet_dialogs STATIC
 )
 set_target_properties(plumet_dialogs PROPERTIES AUTOMOC ON)
 target_include_directories(plumet_dialogs PUBLIC ${PROJECT_SOURCE_DIR})
-target_link_libraries(plumet_dialogs PUBLIC Qt6::Widgets)
+target_link_libraries(plumet_dialogs PUBLIC Qt6::Widgets plumet_data)
 
 set(PLUMET_HELP_SOURCE ${CMAKE_CURRENT_LIST_DIR}/help/plumet.html)
 set(PLUMET_HELP_BUILT ${PROJECT_BINARY_DIR}/data/help/plumet.html)

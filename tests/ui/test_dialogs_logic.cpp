@@ -1,13 +1,16 @@
-// The pure parts of the shell's dialogs: the card speed arithmetic, card folder paths and
-// their fallback, and the settings the names dialog stores.
+// The parts of the shell's dialogs that are not windows: the card speed arithmetic, card
+// folder paths and their fallback, and the storing of the names dialog's result.
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <memory>
 
 #include "shell/cardfolders.h"
 #include "shell/movespeed.h"
-#include "shell/namekeys.h"
+#include "shell/settings.h"
+#include "shell/store.h"
+#include "shell/storenames.h"
 
 using namespace plumet;
 
@@ -15,6 +18,12 @@ class TestDialogsLogic : public QObject {
     Q_OBJECT
 
   private slots:
+    void initTestCase() {
+        QVERIFY(config_.isValid());
+        qputenv("XDG_CONFIG_HOME", config_.path().toUtf8());
+        store_ = std::make_unique<Store>();
+    }
+
     void speedBarFromMovespeed_data() {
         QTest::addColumn<int>("movespeed");
         QTest::addColumn<int>("bar");
@@ -118,23 +127,28 @@ class TestDialogsLogic : public QObject {
         QCOMPARE(isCardSetFolder(path, CardSet(set)), kept);
     }
 
-    void nameSettings() {
+    void namesAreStoredAsTheyWereEntered() {
         const PlayerNameArray names = {QStringLiteral("あなた"), QStringLiteral("ふうか"),
                                        QString(), QStringLiteral("ゆずは")};
-        const PlayerSexArray sex = {-1, 0, -1, 0};
-        const QList<std::pair<QString, QString>> expected = {
-            {"cap4", "あなた"}, {"cap5", "ふうか"}, {"cap6", ""},     {"cap7", "ゆずは"},
-            {"sex4", "True"},   {"sex5", "False"},  {"sex6", "True"}, {"sex7", "False"}};
-        QCOMPARE(plumet::nameSettings(names, sex), expected);
-
+        storeNames(*store_, names, {-1, 0, -1, 0});
+        const QStringList expected = {"あなた", "ふうか", "",     "ゆずは",
+                                      "True",   "False",  "True", "False"};
         QStringList stored;
-        storeNameSettings(names, sex, [&](const QString& key, const QString& value) {
-            stored << key + QLatin1Char('=') + value;
-        });
-        QCOMPARE(stored.size(), 8);
-        QCOMPARE(stored.first(), QStringLiteral("cap4=あなた"));
-        QCOMPARE(stored.last(), QStringLiteral("sex7=False"));
+        for (const char* key : {"cap4", "cap5", "cap6", "cap7", "sex4", "sex5", "sex6", "sex7"})
+            stored << store_->get(u"form2", QString::fromLatin1(key), QStringLiteral("absent"));
+        QCOMPARE(stored, expected);  // an emptied name is stored empty, not left out
+
+        // What start-up reads back gives the same names and voices.
+        const Settings read = readSettings(*store_, QStringLiteral("/opt/plumet"));
+        for (int i = 0; i < 4; ++i) {
+            QCOMPARE(read.names[i], names[i]);
+            QCOMPARE(read.male[i], i % 2 == 0);
+        }
     }
+
+  private:
+    QTemporaryDir config_;
+    std::unique_ptr<Store> store_;
 };
 
 QTEST_GUILESS_MAIN(TestDialogsLogic)
