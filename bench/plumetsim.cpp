@@ -60,10 +60,14 @@ Options parse(int argc, char** argv) {
             o.rules.aceKing = true;
         } else if (arg == "--joker") {
             const std::string mode = value();
-            if (mode == "none") o.rules.joker = JokerMode::None;
-            else if (mode == "once") o.rules.joker = JokerMode::Once;
-            else if (mode == "reuse") o.rules.joker = JokerMode::Reused;
-            else usage("--joker takes none, once or reuse");
+            if (mode == "none")
+                o.rules.joker = JokerMode::None;
+            else if (mode == "once")
+                o.rules.joker = JokerMode::Once;
+            else if (mode == "reuse")
+                o.rules.joker = JokerMode::Reused;
+            else
+                usage("--joker takes none, once or reuse");
         } else if (arg == "--passes") {
             o.rules.passes = static_cast<int>(number(value(), 2, 3));
         } else if (arg == "--trace") {
@@ -77,7 +81,7 @@ Options parse(int argc, char** argv) {
 
 // Totals for the summary.
 class Tally : public sim::Listener {
-public:
+  public:
     void gameEnd(const GameState& s) override {
         ++wins[s.finishorder[1]];
         for (int p = 1; p <= kPlayers; ++p) points[p] += s.gamepoints[p];

@@ -52,8 +52,7 @@ bool playGame(GameState& s, const Rules& rules, Random& random, Listener& listen
     listener.deal(s);
     laySevens(s);
     int turns = 0;
-    for (int player = s.handcount[s.firstplayer] > 0 ? s.firstplayer
-                                                       : nextToMove(s, s.firstplayer);
+    for (int player = s.handcount[s.firstplayer] > 0 ? s.firstplayer : nextToMove(s, s.firstplayer);
          player != 0; player = nextToMove(s, player)) {
         if (++turns > kTurnLimit) throw RuleFault("a game that never ends");
         const TurnInfo info = playTurn(s, rules, random, player);

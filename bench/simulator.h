@@ -14,16 +14,16 @@ namespace plumet::sim {
 struct TurnInfo {
     int player = 0;
     Decision decision;
-    int card = 0;        // Lay: the card laid. Joker: the card the joker freed
-    int holder = 0;      // Joker: the holder of the gap card
-    int holderSlot = 0;  // and its slot
+    int card = 0;                           // Lay: the card laid. Joker: the card the joker freed
+    int holder = 0;                         // Joker: the holder of the gap card
+    int holderSlot = 0;                     // and its slot
     std::array<std::int16_t, 16> dumped{};  // Dropout: the dumped cards in order (count first)
     bool droppedOut = false;
 };
 
 // Receives every event of a simulation, with the state as it is after the event.
 class Listener {
-public:
+  public:
     virtual ~Listener() = default;
     virtual void match(int /*number*/) {}
     virtual void deal(const GameState&) {}

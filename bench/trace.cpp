@@ -21,7 +21,9 @@ void writePlayers(std::ostream& out, const char* name, const Array& values) {
 
 }  // namespace
 
-void TraceWriter::match(int number) { out_ << "{\"e\":\"match\",\"m\":" << number << "}\n"; }
+void TraceWriter::match(int number) {
+    out_ << "{\"e\":\"match\",\"m\":" << number << "}\n";
+}
 
 void TraceWriter::deal(const GameState& s) {
     out_ << "{\"e\":\"deal\",\"game\":" << s.gameno << ",\"starter\":" << s.starter;

@@ -8,7 +8,7 @@
 namespace plumet::sim {
 
 class TraceWriter : public Listener {
-public:
+  public:
     explicit TraceWriter(std::ostream& out) : out_(out) {}
 
     void match(int number) override;
@@ -17,7 +17,7 @@ public:
     void exchange(const GameState& state, int gapCard) override;
     void gameEnd(const GameState& state) override;
 
-private:
+  private:
     void writeBoard(const GameState& state);
 
     std::ostream& out_;

@@ -38,7 +38,9 @@ void advanceInRing(GameState& s, int end, int laidRank, int step, int lastRank, 
     }
 }
 
-bool isOpen(const GameState& s, int end) { return rankOf(s.rowend[end]) != 7; }
+bool isOpen(const GameState& s, int end) {
+    return rankOf(s.rowend[end]) != 7;
+}
 
 }  // namespace
 

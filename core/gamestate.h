@@ -21,9 +21,9 @@ enum class JokerMode : std::uint8_t { None, Once, Reused };
 // The rule options in force for a match. The windows read them from the menu check marks at
 // the moment a rule needs them; the menus are locked while a match is under way.
 struct Rules {
-    bool aceKing = false;              // "ＡＫ接続": each suit row is a ring, king next to ace
+    bool aceKing = false;  // "ＡＫ接続": each suit row is a ring, king next to ace
     JokerMode joker = JokerMode::Once;
-    int passes = 3;                    // "パス３回まで" (3) or "パス２回まで" (2)
+    int passes = 3;  // "パス３回まで" (3) or "パス２回まで" (2)
 
     bool jokerInPlay() const { return joker != JokerMode::None; }
     int deckSize() const { return jokerInPlay() ? 53 : 52; }
@@ -40,10 +40,14 @@ enum class Outcome : std::uint8_t {
 
 inline const char* outcomeText(Outcome outcome) {
     switch (outcome) {
-        case Outcome::WentOut: return "あがり！";
-        case Outcome::DroppedOut: return "はきだし";
-        case Outcome::JokerLeft: return "ばばもち";
-        case Outcome::Playing: break;
+        case Outcome::WentOut:
+            return "あがり！";
+        case Outcome::DroppedOut:
+            return "はきだし";
+        case Outcome::JokerLeft:
+            return "ばばもち";
+        case Outcome::Playing:
+            break;
     }
     return "パス";
 }
@@ -58,7 +62,7 @@ struct GameState {
     std::array<std::int16_t, 54> deck{};
     // hand[p][i]: card in slot i of player p's hand, slots 1..handcount[p] filled, the rest 0.
     std::array<std::array<std::int16_t, 16>, kPlayers + 1> hand{};
-    PlayerInts handcount{};              // at most 15
+    PlayerInts handcount{};                  // at most 15
     std::array<std::int16_t, 54> onboard{};  // onboard[c] = 1: card c lies on the board
     // rowend[e], e = 1..8: the card that may be laid at end e now; kClosedEnd = closed.
     std::array<std::int16_t, 9> rowend{};
@@ -106,12 +110,13 @@ struct GameState {
     std::int16_t prevgroup = 0;  // group current when the group dialog was opened
 
     // --- settings the windows apply ----------------------------------------------------------
-    std::int16_t movespeed = 64;              // frames of a card flight
-    std::array<std::int16_t, kPlayers> sex{};  // voice of player p at index p - 1: -1 male, 0 female
-    std::string facedir;   // hand card faces
-    std::string boarddir;  // board card faces
-    std::string backdir;   // card backs
-    std::string appdir;    // the game's data folder
+    std::int16_t movespeed = 64;  // frames of a card flight
+    std::array<std::int16_t, kPlayers>
+        sex{};                     // voice of player p at index p - 1: -1 male, 0 female
+    std::string facedir;           // hand card faces
+    std::string boarddir;          // board card faces
+    std::string backdir;           // card backs
+    std::string appdir;            // the game's data folder
     std::int16_t arrangestep = 0;  // window arrangement state
 };
 

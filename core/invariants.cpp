@@ -6,7 +6,9 @@ namespace plumet {
 
 namespace {
 
-std::string cardText(int card) { return "card " + std::to_string(card); }
+std::string cardText(int card) {
+    return "card " + std::to_string(card);
+}
 
 }  // namespace
 
@@ -20,8 +22,9 @@ std::string checkInvariants(const GameState& s, const Rules& rules) {
         for (int i = 1; i < static_cast<int>(s.hand[p].size()); ++i) {
             const int card = s.hand[p][i];
             if (i > count) {
-                if (card != 0) return "a slot past the hand of player " + std::to_string(p) +
-                                      " holds " + cardText(card);
+                if (card != 0)
+                    return "a slot past the hand of player " + std::to_string(p) + " holds " +
+                           cardText(card);
                 continue;
             }
             if (card < 1 || card > rules.deckSize())
@@ -47,7 +50,7 @@ std::string checkInvariants(const GameState& s, const Rules& rules) {
         const int card = s.rowend[end];
         if (card == kClosedEnd) continue;
         const int suit = (end - 1) / 2;
-        if (card < 1 || card > 52 || suitOf(card) != suit || isSeven(card))
+        if (card < 1 || card > 52 || sideEnd(card) != end || isSeven(card))
             return "row end " + std::to_string(end) + " holds " + cardText(card);
         if (s.onboard[card] != 0)
             return "row end " + std::to_string(end) + " asks for " + cardText(card) +

@@ -9,7 +9,7 @@
 namespace plumet {
 
 class Random {
-public:
+  public:
     explicit Random(std::uint64_t seed = 1) : engine_(seed) {}
 
     void seed(std::uint64_t seed) { engine_.seed(seed); }
@@ -20,7 +20,7 @@ public:
     // Integer part of next() * n: uniform in 0 .. n - 1.
     int below(int n) { return static_cast<int>(next() * n); }
 
-private:
+  private:
     std::mt19937_64 engine_;
 };
 

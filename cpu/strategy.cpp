@@ -28,45 +28,19 @@ void clearRatings(GameState& s) {
     for (int e = 1; e <= 8; ++e) s.endscore[e] = 0;
 }
 
-bool holdsCard(const GameState& s, int player, int card) {
-    for (int j = 1; j <= s.handcount[player]; ++j) {
-        if (hantei2(s, player, j, card) > 0) return true;
-    }
-    return false;
+// The cards `player` holds, one bit per card code.
+std::uint64_t heldCards(const GameState& s, int player) {
+    std::uint64_t held = 0;
+    for (int j = 1; j <= s.handcount[player]; ++j) held |= std::uint64_t{1} << s.hand[player][j];
+    return held;
 }
 
-// A card taken at once: the last card of its side of the row (the king on a high end or the
-// ace on a low end; with the ace-king connection only while the suit's other end is open),
-// a card that closes its end, or a card that frees another card of the same hand.
-bool isImmediate(const GameState& s, const Rules& rules, int player, int slot, int end) {
-    const int rank = rankOf(s.hand[player][slot]);
-    if (rank == 13 && (!rules.aceKing || s.rowend[end - 1] != kClosedEnd)) return true;
-    if (rank == 1 && (!rules.aceKing || s.rowend[end + 1] != kClosedEnd)) return true;
-    const int beyond = beyondend(s, rules, end);
-    return beyond == kClosedEnd || holdsCard(s, player, beyond);
+bool holds(std::uint64_t held, int card) {
+    return held >> card & 1;
 }
 
-// The joker attempt: the end whose freed card leads to the best-rated run, or 0 when the joker
-// frees nothing. Fills endslot with the slot freed at each end.
-int chooseJokerEnd(GameState& s, const Rules& rules, int player) {
-    const int last = s.handcount[player];
-    bool any = false;
-    for (int i = 1; i < last && !any; ++i) any = hanteij(s, rules, player, i) > 0;
-    if (!any) return 0;
-    clearRatings(s);
-    for (int e = 1; e <= 8; ++e) s.endslot[e] = 0;
-    for (int i = 1; i < last; ++i) {
-        const int e = hanteij(s, rules, player, i);
-        if (e == 0) continue;
-        s.endslot[e] = static_cast<std::int16_t>(i);
-        endrate(s, rules, player, e);
-    }
-    return bestEnd(s);
-}
-
-}  // namespace
-
-int endrate(GameState& s, const Rules& rules, int player, int end) {
+// endrate for a hand given as heldCards.
+int rateEnd(GameState& s, const Rules& rules, std::uint64_t held, int end) {
     const int first = s.rowend[end];
     const int rank = rankOf(first);
     int step = rank > 7 ? +1 : -1;
@@ -86,13 +60,47 @@ int endrate(GameState& s, const Rules& rules, int player, int end) {
         const int card = first + step * k;
         if (s.onboard[card] != 0) continue;
         ++s.endscore[0];
-        for (int j = 1; j <= s.handcount[player]; ++j) {
-            if (s.hand[player][j] == card) ++s.endscore[end];
-        }
+        if (holds(held, card)) ++s.endscore[end];
     }
     const double share = static_cast<double>(s.endscore[end]) / s.endscore[0] * 10000;
     s.endscore[end] = static_cast<std::int16_t>(share);
     return s.endscore[end];
+}
+
+// A card taken at once: the last card of its side of the row (the king on a high end or the
+// ace on a low end; with the ace-king connection only while the suit's other end is open),
+// a card that closes its end, or a card that frees another card of the same hand.
+bool isImmediate(const GameState& s, const Rules& rules, int player, std::uint64_t held, int slot,
+                 int end) {
+    const int rank = rankOf(s.hand[player][slot]);
+    if (rank == 13 && (!rules.aceKing || s.rowend[end - 1] != kClosedEnd)) return true;
+    if (rank == 1 && (!rules.aceKing || s.rowend[end + 1] != kClosedEnd)) return true;
+    const int beyond = beyondend(s, rules, end);
+    return beyond == kClosedEnd || holds(held, beyond);
+}
+
+// The joker attempt: the end whose freed card leads to the best-rated run, or 0 when the joker
+// frees nothing. Fills endslot with the slot freed at each end.
+int chooseJokerEnd(GameState& s, const Rules& rules, int player) {
+    const int last = s.handcount[player];
+    bool any = false;
+    for (int i = 1; i < last && !any; ++i) any = hanteij(s, rules, player, i) > 0;
+    if (!any) return 0;
+    clearRatings(s);
+    for (int e = 1; e <= 8; ++e) s.endslot[e] = 0;
+    for (int i = 1; i < last; ++i) {
+        const int e = hanteij(s, rules, player, i);
+        if (e == 0) continue;
+        s.endslot[e] = static_cast<std::int16_t>(i);
+        rateEnd(s, rules, heldCards(s, player), e);
+    }
+    return bestEnd(s);
+}
+
+}  // namespace
+
+int endrate(GameState& s, const Rules& rules, int player, int end) {
+    return rateEnd(s, rules, heldCards(s, player), end);
 }
 
 int hantei2(const GameState& s, int player, int slot, int card) {
@@ -114,15 +122,22 @@ Decision sikou(GameState& s, const Rules& rules, int player, int passConstant, R
         }
     }
 
-    // 2. A card taken at once, the first in slot order.
+    // 2. A card taken at once, the first in slot order. Each end fits at most one card; the
+    // slots that fit are remembered for the rating below.
+    const std::uint64_t held = heldCards(s, player);
+    std::array<int, 9> fittingSlot{};
+    bool any = false;
     for (int i = 1; i <= count; ++i) {
         const int end = hantei1(s, player, i);
-        if (end != 0 && isImmediate(s, rules, player, i, end)) {
+        if (end == 0) continue;
+        if (isImmediate(s, rules, player, held, i, end)) {
             d.kind = Decision::Kind::Lay;
             d.slot = i;
             d.end = end;
             return d;
         }
+        fittingSlot[end] = i;
+        any = true;
     }
 
     // 3. A voluntary pass, drawn before it is known whether any card fits.
@@ -130,25 +145,19 @@ Decision sikou(GameState& s, const Rules& rules, int player, int passConstant, R
     d.passDraw = random.next() * 10;
     if (d.passDraw > (4 - s.passleft[player]) * 2 + passConstant) return d;
 
-    // The card at the end with the best-rated run.
+    // 4. Nothing fits: pass.
+    if (!any) return d;
+
+    // 5. The card at the end with the best-rated run.
     clearRatings(s);
-    bool any = false;
-    for (int i = 1; i <= count; ++i) {
-        if (const int end = hantei1(s, player, i); end != 0) {
-            any = true;
-            endrate(s, rules, player, end);
-        }
+    for (int end = 1; end <= 8; ++end) {
+        if (fittingSlot[end] != 0) rateEnd(s, rules, held, end);
     }
-    if (!any) return d;  // 4. nothing fits: pass
     const int best = bestEnd(s);
-    for (int i = 1; i <= count; ++i) {
-        if (s.hand[player][i] == s.rowend[best]) {
-            d.kind = Decision::Kind::Lay;
-            d.slot = i;
-            d.end = best;
-            return d;
-        }
-    }
+    if (best == 0) return d;
+    d.kind = Decision::Kind::Lay;
+    d.slot = fittingSlot[best];
+    d.end = best;
     return d;
 }
 

@@ -8,7 +8,9 @@
 namespace plumet {
 
 // Pass constant B of the voluntary pass: 6 for players 2 and 3, 7 for player 4.
-constexpr int passConstant(int player) { return player == 4 ? 7 : 6; }
+constexpr int passConstant(int player) {
+    return player == 4 ? 7 : 6;
+}
 
 // Share (0..10000) of the still missing cards beyond `end` that `player` holds, walking from
 // the card the end asks for to the end of its run. Also stored in endscore[end], which must
@@ -21,11 +23,11 @@ int hantei2(const GameState& state, int player, int slot, int card);
 struct Decision {
     enum class Kind { Joker, Lay, Pass };
     Kind kind = Kind::Pass;
-    int slot = 0;  // Lay: the card's slot. Joker: the slot of the card the joker frees
-    int end = 0;   // Lay: the end the card goes to. Joker: the end the joker fills
-    int jokerDraw = 0;         // the joker-attempt draw k, 5..14
-    bool passDrawn = false;    // whether the voluntary-pass draw was taken
-    double passDraw = 0;       // that draw x in [0, 10)
+    int slot = 0;            // Lay: the card's slot. Joker: the slot of the card the joker frees
+    int end = 0;             // Lay: the end the card goes to. Joker: the end the joker fills
+    int jokerDraw = 0;       // the joker-attempt draw k, 5..14
+    bool passDrawn = false;  // whether the voluntary-pass draw was taken
+    double passDraw = 0;     // that draw x in [0, 10)
 };
 
 // Decides `player`'s move: the joker attempt (when the draw k exceeds the hand size and the
@@ -33,7 +35,6 @@ struct Decision {
 // a card the player holds, else a voluntary pass with a chance set by the passes left and
 // `passConstant`, else the card at the best-rated end (ties to the lowest end), else a pass.
 // Writes the strategy's scratch arrays endscore and endslot.
-Decision sikou(GameState& state, const Rules& rules, int player, int passConstant,
-               Random& random);
+Decision sikou(GameState& state, const Rules& rules, int player, int passConstant, Random& random);
 
 }  // namespace plumet

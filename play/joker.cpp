@@ -43,8 +43,8 @@ int findHolder(const GameState& s, int mover, int card, int* slot) {
     return 0;
 }
 
-void jokerMove(GameState& s, const Rules& rules, int player, int jokerSlot, int freedSlot,
-               int end, MoveView& view) {
+void jokerMove(GameState& s, const Rules& rules, int player, int jokerSlot, int freedSlot, int end,
+               MoveView& view) {
     const int count = s.handcount[player];
     if (jokerSlot < 1 || jokerSlot > count || freedSlot < 1 || freedSlot > count ||
         freedSlot == jokerSlot || s.hand[player][jokerSlot] != kJoker ||

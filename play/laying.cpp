@@ -6,11 +6,12 @@
 namespace plumet {
 
 int hantei1(const GameState& s, int player, int slot) {
+    // An end only ever asks for a card of its own side of the seven (see checkInvariants), so
+    // the one end to compare is the card's side end.
     const int card = s.hand[player][slot];
-    for (int end = 1; end <= 8; ++end) {
-        if (s.rowend[end] == card) return end;
-    }
-    return 0;
+    if (card < 1 || card >= kJoker) return 0;
+    const int end = sideEnd(card);
+    return s.rowend[end] == card ? end : 0;
 }
 
 int clickTarget(const GameState& s, int slot) {

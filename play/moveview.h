@@ -10,7 +10,7 @@ namespace plumet {
 enum class LayOutcome { None, WentOut, JokerLeft };
 
 class MoveView {
-public:
+  public:
     virtual ~MoveView() = default;
 
     // `card` (never the joker) is about to fly from `slot` of `player`'s hand to the board.

@@ -11,7 +11,9 @@ void assign(GameState& s, int place, int player) {
     s.place[player] = static_cast<std::int16_t>(place);
 }
 
-[[noreturn]] void noFreePlace() { throw RuleFault("no free place left for a finishing player"); }
+[[noreturn]] void noFreePlace() {
+    throw RuleFault("no free place left for a finishing player");
+}
 
 }  // namespace
 

@@ -9,7 +9,7 @@ namespace plumet {
 
 // A rule function found the state in a condition the rules never produce.
 class RuleFault : public std::logic_error {
-public:
+  public:
     using std::logic_error::logic_error;
 };
 

@@ -1,0 +1,27 @@
+// The 29 toolbar button pictures Image1 .. Image29: 32 x 20 pixels, 16 colours at most,
+// a short label in capitals on a coloured button face.
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+namespace cardgen {
+
+constexpr int kToolbarWidth = 32;
+constexpr int kToolbarHeight = 20;
+constexpr int kToolbarImages = 29;
+
+// Blue: a command that can be used or an option that is on; grey: an option that is off or
+// a command that is unavailable; red: the joker re-used.
+enum class ButtonColor { Blue, Grey, Red };
+
+struct ToolbarButton {
+    QString label;
+    ButtonColor color;
+};
+
+// The label and colour of Image`n`, n = 1..29.
+ToolbarButton toolbarButton(int n);
+QImage toolbarImage(const ToolbarButton& button);
+
+}  // namespace cardgen

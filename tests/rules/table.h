@@ -1,0 +1,56 @@
+// A small builder for game states in the middle of a game: the sevens and any chosen cards on
+// the board, chosen row ends and hands.
+#pragma once
+
+#include <initializer_list>
+
+#include "core/cards.h"
+#include "core/gamestate.h"
+
+namespace plumet::test {
+
+// Card of suit 0..3 ("s", "h", "c", "d") and rank 1..13.
+constexpr int card(int suit, int rank) {
+    return cardCode(suit, rank);
+}
+
+class Table {
+  public:
+    explicit Table(Rules rules = {}) : rules(rules) {
+        state.rowend = {0, 6, 8, 19, 21, 32, 34, 45, 47};
+        for (int suit = 0; suit < 4; ++suit) state.onboard[card(suit, 7)] = 1;
+        for (int p = 1; p <= kPlayers; ++p)
+            state.passleft[p] = static_cast<std::int16_t>(rules.startPassleft());
+        state.gameno = 1;
+    }
+
+    Table& board(std::initializer_list<int> cards) {
+        for (int c : cards) state.onboard[c] = 1;
+        return *this;
+    }
+    // Sets the two ends of `suit`.
+    Table& ends(int suit, int low, int high) {
+        state.rowend[2 * suit + 1] = static_cast<std::int16_t>(low);
+        state.rowend[2 * suit + 2] = static_cast<std::int16_t>(high);
+        return *this;
+    }
+    // Gives `player` exactly these cards, in this slot order; cardsleft follows the hands.
+    Table& hand(int player, std::initializer_list<int> cards) {
+        state.hand[player].fill(0);
+        int slot = 0;
+        for (int c : cards) state.hand[player][++slot] = static_cast<std::int16_t>(c);
+        state.handcount[player] = static_cast<std::int16_t>(slot);
+        state.cardsleft = 0;
+        for (int p = 1; p <= kPlayers; ++p) state.cardsleft += state.handcount[p];
+        return *this;
+    }
+    Table& passes(int player, int passleft) {
+        state.passleft[player] = static_cast<std::int16_t>(passleft);
+        return *this;
+    }
+
+    GameState state;
+    Rules rules;
+};
+
+}  // namespace plumet::test

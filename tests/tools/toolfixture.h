@@ -1,0 +1,173 @@
+// Helpers shared by the tests of plume1to3 and plumetdel: a private settings folder, old
+// group files written the way the game writes its TOP-10 files, the game's check string, and
+// an answerer for the message boxes a window opens.
+#pragma once
+
+#include <iconv.h>
+#include <QApplication>
+#include <QByteArrayList>
+#include <QDir>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+
+#include <memory>
+
+namespace toolfixture {
+
+// Points XDG_CONFIG_HOME at a temporary folder before the first use of the store; `clear`
+// empties it between tests.
+class StoreFolder {
+  public:
+    StoreFolder() { qputenv("XDG_CONFIG_HOME", dir_.path().toLocal8Bit()); }
+    QString path() const { return dir_.path(); }
+    QString file(const QString& application) const {
+        return dir_.filePath(QStringLiteral("plumet/") + application + QStringLiteral(".ini"));
+    }
+    void clear() const { QDir(dir_.filePath(QStringLiteral("plumet"))).removeRecursively(); }
+
+  private:
+    QTemporaryDir dir_;
+};
+
+inline std::unique_ptr<QSettings> openStore(const QString& application) {
+    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                       QStringLiteral("plumet"), application);
+}
+
+// Every key of a section with its value as text.
+inline QMap<QString, QString> section(const QString& application, const QString& name) {
+    const auto settings = openStore(application);
+    settings->beginGroup(name);
+    QMap<QString, QString> pairs;
+    for (const QString& key : settings->childKeys()) pairs[key] = settings->value(key).toString();
+    return pairs;
+}
+
+// The game's check string of a total: the character codes of its text with a leading sign
+// position, each as decimal digits.
+inline QString checkString(int total) {
+    const QString text = total < 0 ? QString::number(total) : u' ' + QString::number(total);
+    QString check;
+    for (QChar ch : text) check += QString::number(ch.unicode());
+    return check;
+}
+
+// The 16-bit code of one character in CP932, as the TOP-10 files hold it.
+inline int cp932Code(QChar ch) {
+    const QByteArray utf8 = QString(ch).toUtf8();
+    iconv_t cd = iconv_open("CP932", "UTF-8");
+    QByteArray in = utf8;
+    char out[4] = {};
+    char* inPtr = in.data();
+    char* outPtr = out;
+    size_t inLeft = in.size();
+    size_t outLeft = sizeof out;
+    iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
+    iconv_close(cd);
+    const auto* bytes = reinterpret_cast<const unsigned char*>(out);
+    if (outPtr - out == 1) return bytes[0];
+    return bytes[0] * 256 + bytes[1] - 65536;
+}
+
+struct Entry {
+    QString name;
+    QString date;
+    QString total;  // the total as text, with its leading sign position
+};
+
+// The default table of the game: "ＲＯＫＥＮ", "1997-04-01", 100 down to 10.
+inline QList<Entry> defaultEntries() {
+    QList<Entry> entries;
+    for (int i = 1; i <= 10; ++i) {
+        entries.append({QStringLiteral("ＲＯＫＥＮ"), QStringLiteral("1997-04-01"),
+                        u' ' + QString::number((11 - i) * 10)});
+    }
+    return entries;
+}
+
+// The character codes of the 30 fields: name, date and total of each entry in turn.
+inline QList<QList<int>> fieldCodes(const QList<Entry>& entries) {
+    QList<QList<int>> fields;
+    for (const Entry& entry : entries) {
+        for (const QString& field : {entry.name, entry.date, entry.total}) {
+            QList<int> codes;
+            for (QChar ch : field) codes.append(cp932Code(ch));
+            fields.append(codes);
+        }
+    }
+    return fields;
+}
+
+// The lines of a group file holding the fields: "c,s" per character with the running sum,
+// "0,0" after each field, then the trailer.
+inline QByteArrayList groupFileLines(const QList<QList<int>>& fields) {
+    QByteArrayList lines;
+    qint64 sum = 0;
+    for (const QList<int>& field : fields) {
+        for (int code : field) {
+            sum += code;
+            lines.append(QByteArray::number(code) + ',' + QByteArray::number(sum));
+        }
+        lines.append("0,0");
+    }
+    lines.append("\"Version 3.15_DVvb6\"");
+    return lines;
+}
+
+inline QByteArrayList groupFileLines(const QList<Entry>& entries) {
+    return groupFileLines(fieldCodes(entries));
+}
+
+inline void writeLines(const QString& path, const QByteArrayList& lines) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    for (const QByteArray& line : lines) file.write(line + "\r\n");
+}
+
+// Answers the message boxes a window opens while a test clicks one of its buttons: records
+// each box's title, text and default button, and presses the next answer of the queue (OK
+// when the queue is empty).
+class MessageBoxAnswerer : public QObject {
+  public:
+    struct Shown {
+        QString title;
+        QString text;
+        QMessageBox::StandardButtons buttons;
+        QMessageBox::StandardButton defaultButton;
+    };
+
+    explicit MessageBoxAnswerer(QList<QMessageBox::StandardButton> answers = {})
+        : answers_(std::move(answers)) {
+        connect(&timer_, &QTimer::timeout, this, &MessageBoxAnswerer::answer);
+        timer_.start(10);
+    }
+
+    QList<Shown> shown;
+
+  private:
+    void answer() {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || box == answered_) return;
+        answered_ = box;
+        QPushButton* defaultButton = box->defaultButton();
+        shown.append({box->windowTitle(), box->text(), box->standardButtons(),
+                      defaultButton ? box->standardButton(defaultButton) : QMessageBox::NoButton});
+        const QMessageBox::StandardButton reply =
+            answers_.isEmpty() ? QMessageBox::Ok : answers_.takeFirst();
+        QAbstractButton* button = box->button(reply);
+        if (!button) button = box->buttons().value(0);
+        button->click();
+    }
+
+    QList<QMessageBox::StandardButton> answers_;
+    QPointer<QMessageBox> answered_;
+    QTimer timer_;
+};
+
+}  // namespace toolfixture

@@ -1,0 +1,134 @@
+// The window of plume1to3: its texts, its place on the screen, and a migration run from its
+// buttons with the message boxes answered.
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+
+#include "form1.h"
+#include "toolfixture.h"
+
+using Answerer = toolfixture::MessageBoxAnswerer;
+using toolfixture::openStore;
+Q_DECLARE_METATYPE(QMessageBox::StandardButton)
+
+class TestMigrateWindow : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init();
+
+    void showsItsTextsCentred();
+    void reportsMissingOldData();
+    void migratesAndAsksAboutTheOldData_data();
+    void migratesAndAsksAboutTheOldData();
+    void cancelCloses();
+
+  private:
+    QPushButton* button(QWidget& window, const char* name) {
+        return window.findChild<QPushButton*>(QString::fromLatin1(name));
+    }
+
+    toolfixture::StoreFolder store_;
+    std::unique_ptr<QTemporaryDir> workFolder_;
+};
+
+void TestMigrateWindow::init() {
+    store_.clear();
+    workFolder_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(workFolder_->isValid());
+    // The group files are looked for in the current folder.
+    QVERIFY(QDir::setCurrent(workFolder_->path()));
+}
+
+void TestMigrateWindow::showsItsTextsCentred() {
+    plume1to3::Form1 window;
+    QCOMPARE(window.objectName(), QStringLiteral("Form1"));
+    QCOMPARE(window.windowTitle(), QStringLiteral("カドリオデータ移行"));
+    const QStringList lines = {
+        "カドリオforWindows95 V2.xx以前のデータを", "V3.00以降のデータに変換致します。",
+        "注意：V3.00以降のデータがあっても", "V2.xx以前のデータを上書きします。"};
+    for (int i = 0; i < lines.size(); ++i) {
+        const auto* label = window.findChild<QLabel*>(QStringLiteral("Label%1").arg(i + 1));
+        QVERIFY(label);
+        QCOMPARE(label->text(), lines[i]);
+    }
+    QCOMPARE(button(window, "Command1")->text(), QStringLiteral("実　行"));
+    QCOMPARE(button(window, "Command2")->text(), QStringLiteral("キャンセル"));
+
+    const QRect screen = window.screen()->geometry();
+    QVERIFY(qAbs(window.geometry().center().x() - screen.center().x()) <= 1);
+    QVERIFY(qAbs(window.geometry().center().y() - screen.center().y()) <= 1);
+}
+
+void TestMigrateWindow::reportsMissingOldData() {
+    plume1to3::Form1 window;
+    window.show();
+    Answerer answerer;
+    button(window, "Command1")->click();
+
+    QCOMPARE(answerer.shown.size(), 1);
+    QCOMPARE(answerer.shown[0].title, QStringLiteral("見つからない・・"));
+    QCOMPARE(answerer.shown[0].text, QStringLiteral("旧バージョンが見つかりませんでした。"));
+    QCOMPARE(answerer.shown[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QVERIFY(window.isVisible());
+    QVERIFY(!QFile::exists(store_.file("plumet2")));
+}
+
+void TestMigrateWindow::migratesAndAsksAboutTheOldData_data() {
+    QTest::addColumn<QMessageBox::StandardButton>("answer");
+    QTest::newRow("keep the old data") << QMessageBox::No;
+    QTest::newRow("delete the old data") << QMessageBox::Yes;
+}
+
+void TestMigrateWindow::migratesAndAsksAboutTheOldData() {
+    QFETCH(QMessageBox::StandardButton, answer);
+    openStore("plumet")->setValue("form2/top", "1365");
+    QByteArrayList damaged = toolfixture::groupFileLines(toolfixture::defaultEntries());
+    damaged[0] = "-32143,1";
+    toolfixture::writeLines(workFolder_->filePath("g12.cfg"), damaged);
+    toolfixture::writeLines(workFolder_->filePath("g15.cfg"),
+                            toolfixture::groupFileLines(toolfixture::defaultEntries()));
+
+    plume1to3::Form1 window;
+    window.show();
+    Answerer answerer({QMessageBox::Ok, answer});
+    button(window, "Command1")->click();
+
+    QCOMPARE(answerer.shown.size(), answer == QMessageBox::Yes ? 3 : 2);
+    QCOMPARE(answerer.shown[0].title, QStringLiteral("データ異常"));
+    QCOMPARE(answerer.shown[0].text,
+             QStringLiteral("グループ3のデータが異常です。\nグループ3のデータ移行は行いません。"));
+    QCOMPARE(answerer.shown[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QCOMPARE(answerer.shown[1].title, QStringLiteral("元データの削除？"));
+    QCOMPARE(answerer.shown[1].text,
+             QStringLiteral("データ移行が完了致しました。\nV2.xx以前のデータを削除しますか？"));
+    QCOMPARE(answerer.shown[1].buttons, QMessageBox::Yes | QMessageBox::No);
+    QCOMPARE(answerer.shown[1].defaultButton, QMessageBox::No);
+    if (answer == QMessageBox::Yes) {
+        QCOMPARE(answerer.shown[2].title, QStringLiteral("完了"));
+        QCOMPARE(answerer.shown[2].text, QStringLiteral("V2.xx以前のデータを削除しました。"));
+    }
+
+    QVERIFY(!window.isVisible());
+    QCOMPARE(openStore("plumet")->contains("form2/top"), answer == QMessageBox::No);
+    QVERIFY(QFile::exists(workFolder_->filePath("g12.cfg")));
+    QVERIFY(QFile::exists(workFolder_->filePath("g15.cfg")));
+    const auto fresh = openStore("plumet2");
+    QCOMPARE(fresh->value("form2/top").toString(), QStringLiteral("1365"));
+    QVERIFY(!fresh->contains("form5/def1"));
+    QCOMPARE(fresh->value("form8/def1").toString(), QStringLiteral("32494848"));
+}
+
+void TestMigrateWindow::cancelCloses() {
+    openStore("plumet")->setValue("form2/top", "1365");
+    plume1to3::Form1 window;
+    window.show();
+    button(window, "Command2")->click();
+    QVERIFY(!window.isVisible());
+    QVERIFY(!QFile::exists(store_.file("plumet2")));
+}
+
+QTEST_MAIN(TestMigrateWindow)
+#include "tst_migratewindow.moc"

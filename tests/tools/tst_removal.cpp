@@ -1,0 +1,203 @@
+// plumetdel: deleting everything or only the live TOP-10 table, from the logic and from the
+// window's buttons.
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+
+#include "form1.h"
+#include "removal.h"
+#include "toolfixture.h"
+
+using toolfixture::openStore;
+using toolfixture::section;
+using Pairs = QMap<QString, QString>;
+
+namespace {
+
+const QString kApp = QStringLiteral("plumet2");
+
+Pairs liveTable() {
+    Pairs keys;
+    for (int n = 1; n <= 10; ++n) {
+        keys[QStringLiteral("name%1").arg(n)] = QStringLiteral("ＲＯＫＥＮ");
+        keys[QStringLiteral("date%1").arg(n)] = QStringLiteral("1997-04-01");
+        keys[QStringLiteral("ten%1").arg(n)] = QString::number((11 - n) * 10);
+        keys[QStringLiteral("def%1").arg(n)] = toolfixture::checkString((11 - n) * 10);
+    }
+    return keys;
+}
+
+const Pairs kSettings = {{"top4", "4423"}, {"cap4", "あなた"}, {"sp", "1"}, {"tenka1", "5"}};
+
+void store(const QString& name, const Pairs& pairs) {
+    const auto settings = openStore(kApp);
+    for (auto it = pairs.begin(); it != pairs.end(); ++it) {
+        settings->setValue(name + u'/' + it.key(), it.value());
+    }
+}
+
+// Keeps only the pairs whose key starts with one of the prefixes.
+Pairs only(const Pairs& pairs, const QStringList& prefixes) {
+    Pairs kept;
+    for (auto it = pairs.begin(); it != pairs.end(); ++it) {
+        for (const QString& prefix : prefixes) {
+            if (it.key().startsWith(prefix)) kept.insert(it.key(), it.value());
+        }
+    }
+    return kept;
+}
+
+}  // namespace
+
+class TestRemoval : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() { store_.clear(); }
+
+    void deleteEverything_data();
+    void deleteEverything();
+    void deleteTop10_data();
+    void deleteTop10();
+
+    void showsItsTextsCentred();
+    void buttonsReportAndClose_data();
+    void buttonsReportAndClose();
+    void cancelCloses();
+
+  private:
+    toolfixture::StoreFolder store_;
+};
+
+Pairs merged(Pairs a, const Pairs& b) {
+    a.insert(b);
+    return a;
+}
+
+// A stashed group profile and the group names, which only "全削除" may touch.
+const Pairs kStash = merged(liveTable(), {{"ckkc", "1234"}, {"top4", "100"}});
+const Pairs kNames = {{"grmdi0", "家族"}};
+
+void storeAll(const Pairs& live) {
+    store("form2", live);
+    store("form4", kStash);
+    store("formm", kNames);
+}
+
+void TestRemoval::deleteEverything_data() {
+    QTest::addColumn<Pairs>("live");
+    QTest::addColumn<bool>("done");
+    QTest::newRow("TOP-10 and settings") << merged(liveTable(), kSettings) << true;
+    QTest::newRow("only a window position") << Pairs({{"top4", "4423"}}) << true;
+    QTest::newRow("only check strings") << only(liveTable(), {"def"}) << true;
+    QTest::newRow("settings without def1 or top4") << only(kSettings, {"cap", "sp"}) << false;
+    QTest::newRow("empty live profile") << Pairs() << false;
+}
+
+void TestRemoval::deleteEverything() {
+    QFETCH(Pairs, live);
+    QFETCH(bool, done);
+    storeAll(live);
+
+    QCOMPARE(plumetdel::deleteEverything(*plumetdel::openStore()), done);
+
+    QCOMPARE(QFile::exists(store_.file(kApp)), !done);
+    if (done) {
+        QVERIFY(openStore(kApp)->allKeys().isEmpty());
+    } else {
+        QCOMPARE(section(kApp, "form2"), live);
+        QCOMPARE(section(kApp, "form4"), kStash);
+        QCOMPARE(section(kApp, "formm"), kNames);
+    }
+}
+
+void TestRemoval::deleteTop10_data() {
+    QTest::addColumn<Pairs>("live");
+    QTest::addColumn<bool>("done");
+    QTest::newRow("table, marker and settings")
+        << merged(merged(liveTable(), kSettings), {{"ckkc", "1234"}}) << true;
+    QTest::newRow("table without check strings")
+        << merged(only(liveTable(), {"name", "date", "ten"}), kSettings) << true;
+    QTest::newRow("check strings only") << merged(only(liveTable(), {"def"}), kSettings) << true;
+    QTest::newRow("only the marker") << merged(kSettings, {{"ckkc", "9999"}}) << true;
+    QTest::newRow("no TOP-10 data") << kSettings << false;
+}
+
+void TestRemoval::deleteTop10() {
+    QFETCH(Pairs, live);
+    QFETCH(bool, done);
+    storeAll(live);
+
+    QCOMPARE(plumetdel::deleteTop10(*plumetdel::openStore()), done);
+
+    QCOMPARE(section(kApp, "form2"), kSettings);
+    QCOMPARE(section(kApp, "form4"), kStash);
+    QCOMPARE(section(kApp, "formm"), kNames);
+}
+
+void TestRemoval::showsItsTextsCentred() {
+    plumetdel::Form1 window;
+    QCOMPARE(window.objectName(), QStringLiteral("Form1"));
+    QCOMPARE(window.windowTitle(), QStringLiteral("カドリオの登録データ削除？V3.00"));
+    QCOMPARE(window.findChild<QLabel*>("Label1")->text(),
+             QStringLiteral(
+                 "カドリオ　for　Windows95のＶ３．ｘｘの名前、表示位置等のデータを削除します。"));
+    QCOMPARE(window.findChild<QLabel*>("Label2")->text(),
+             QStringLiteral("（アンインストール時や初期設定に戻したいときに実行して下さい。）"));
+    QCOMPARE(window.findChild<QPushButton*>("Command1")->text(), QStringLiteral("全削除"));
+    QCOMPARE(window.findChild<QPushButton*>("Command3")->text(),
+             QStringLiteral("ＴＯＰ１０の削除"));
+    QCOMPARE(window.findChild<QPushButton*>("Command2")->text(), QStringLiteral("キャンセル"));
+
+    const QRect screen = window.screen()->geometry();
+    QVERIFY(qAbs(window.geometry().center().x() - screen.center().x()) <= 1);
+    QVERIFY(qAbs(window.geometry().center().y() - screen.center().y()) <= 1);
+}
+
+void TestRemoval::buttonsReportAndClose_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<bool>("stored");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("全削除, data") << "Command1" << true << "完了"
+                                  << "カドリオのデータを削除しました。";
+    QTest::newRow("全削除, no data") << "Command1" << false << "データ無し"
+                                     << "カドリオのデータがありませんでした。";
+    QTest::newRow("TOP-10, data") << "Command3" << true << "完了"
+                                  << "ＴＯＰ１０データを削除しました。";
+    QTest::newRow("TOP-10, no data") << "Command3" << false << "データ無し"
+                                     << "ＴＯＰ１０データがありませんでした。";
+}
+
+void TestRemoval::buttonsReportAndClose() {
+    QFETCH(QString, button);
+    QFETCH(bool, stored);
+    QFETCH(QString, title);
+    QFETCH(QString, text);
+    if (stored) storeAll(merged(liveTable(), kSettings));
+
+    plumetdel::Form1 window;
+    window.show();
+    toolfixture::MessageBoxAnswerer answerer;
+    window.findChild<QPushButton*>(button)->click();
+
+    QCOMPARE(answerer.shown.size(), 1);
+    QCOMPARE(answerer.shown[0].title, title);
+    QCOMPARE(answerer.shown[0].text, text);
+    QCOMPARE(answerer.shown[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QVERIFY(!window.isVisible());
+}
+
+void TestRemoval::cancelCloses() {
+    storeAll(merged(liveTable(), kSettings));
+    plumetdel::Form1 window;
+    window.show();
+    window.findChild<QPushButton*>("Command2")->click();
+    QVERIFY(!window.isVisible());
+    QCOMPARE(section(kApp, "form2"), merged(liveTable(), kSettings));
+}
+
+QTEST_MAIN(TestRemoval)
+#include "tst_removal.moc"

@@ -1,0 +1,88 @@
+#include "form1.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "migration.h"
+#include "store.h"
+
+namespace plume1to3 {
+
+Form1::Form1(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("カドリオデータ移行"));
+
+    auto* layout = new QVBoxLayout(this);
+    const QStringList lines = {
+        QStringLiteral("カドリオforWindows95 V2.xx以前のデータを"),
+        QStringLiteral("V3.00以降のデータに変換致します。"),
+        QStringLiteral("注意：V3.00以降のデータがあっても"),
+        QStringLiteral("V2.xx以前のデータを上書きします。"),
+    };
+    for (int i = 0; i < lines.size(); ++i) {
+        auto* label = new QLabel(lines[i], this);
+        label->setObjectName(QStringLiteral("Label%1").arg(i + 1));
+        layout->addWidget(label);
+    }
+
+    Command1 = new QPushButton(QStringLiteral("実　行"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command2 = new QPushButton(QStringLiteral("キャンセル"), this);
+    Command2->setObjectName(QStringLiteral("Command2"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(Command1);
+    buttons->addWidget(Command2);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &QWidget::close);
+
+    adjustSize();
+    const QRect screenArea = screen()->geometry();
+    move(screenArea.x() + (screenArea.width() - width()) / 2,
+         screenArea.y() + (screenArea.height() - height()) / 2);
+}
+
+void Form1::Command1_Click() {
+    const auto oldStore = openApplication(kOldApplication);
+    const auto newStore = openApplication(kNewApplication);
+    Migration migration(*oldStore, *newStore, QDir::current());
+
+    if (!migration.oldDataFound()) {
+        showMessage(QStringLiteral("見つからない・・"),
+                    QStringLiteral("旧バージョンが見つかりませんでした。"));
+        return;
+    }
+
+    migration.run([this](int group) {
+        showMessage(
+            QStringLiteral("データ異常"),
+            QStringLiteral("グループ%1のデータが異常です。\nグループ%1のデータ移行は行いません。")
+                .arg(group));
+    });
+    newStore->sync();
+
+    QMessageBox question(QMessageBox::Question, QStringLiteral("元データの削除？"),
+                         QStringLiteral("データ移行が完了致しました。\n"
+                                        "V2.xx以前のデータを削除しますか？"),
+                         QMessageBox::Yes | QMessageBox::No, this);
+    question.setDefaultButton(QMessageBox::No);
+    if (question.exec() == QMessageBox::Yes) {
+        migration.deleteOldData();
+        showMessage(QStringLiteral("完了"), QStringLiteral("V2.xx以前のデータを削除しました。"));
+    }
+    close();
+}
+
+void Form1::showMessage(const QString& title, const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, this);
+    box.exec();
+}
+
+}  // namespace plume1to3

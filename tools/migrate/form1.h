@@ -1,0 +1,24 @@
+// The migration window: explains what the program does and runs the migration on "実　行".
+#pragma once
+
+#include <QWidget>
+
+class QPushButton;
+
+namespace plume1to3 {
+
+class Form1 : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit Form1(QWidget* parent = nullptr);
+
+  private:
+    void Command1_Click();
+    void showMessage(const QString& title, const QString& text);
+
+    QPushButton* Command1;
+    QPushButton* Command2;
+};
+
+}  // namespace plume1to3

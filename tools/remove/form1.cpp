@@ -1,0 +1,77 @@
+#include "form1.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "removal.h"
+
+namespace plumetdel {
+
+Form1::Form1(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("カドリオの登録データ削除？V3.00"));
+
+    auto* layout = new QVBoxLayout(this);
+    auto* label1 = new QLabel(
+        QStringLiteral(
+            "カドリオ　for　Windows95のＶ３．ｘｘの名前、表示位置等のデータを削除します。"),
+        this);
+    label1->setObjectName(QStringLiteral("Label1"));
+    auto* label2 = new QLabel(
+        QStringLiteral("（アンインストール時や初期設定に戻したいときに実行して下さい。）"), this);
+    label2->setObjectName(QStringLiteral("Label2"));
+    layout->addWidget(label1);
+    layout->addWidget(label2);
+
+    Command1 = new QPushButton(QStringLiteral("全削除"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command3 = new QPushButton(QStringLiteral("ＴＯＰ１０の削除"), this);
+    Command3->setObjectName(QStringLiteral("Command3"));
+    Command2 = new QPushButton(QStringLiteral("キャンセル"), this);
+    Command2->setObjectName(QStringLiteral("Command2"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(Command1);
+    buttons->addWidget(Command3);
+    buttons->addWidget(Command2);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+    connect(Command2, &QPushButton::clicked, this, &QWidget::close);
+
+    adjustSize();
+    const QRect screenArea = screen()->geometry();
+    move(screenArea.x() + (screenArea.width() - width()) / 2,
+         screenArea.y() + (screenArea.height() - height()) / 2);
+    QApplication::beep();
+}
+
+void Form1::Command1_Click() {
+    const bool done = deleteEverything(*openStore());
+    report(done, QStringLiteral("カドリオのデータを削除しました。"),
+           QStringLiteral("カドリオのデータがありませんでした。"));
+}
+
+void Form1::Command3_Click() {
+    const bool done = deleteTop10(*openStore());
+    report(done, QStringLiteral("ＴＯＰ１０データを削除しました。"),
+           QStringLiteral("ＴＯＰ１０データがありませんでした。"));
+}
+
+// Tells what happened, then ends the program.
+void Form1::report(bool done, const QString& doneText, const QString& noneText) {
+    QMessageBox box(QMessageBox::NoIcon,
+                    done ? QStringLiteral("完了") : QStringLiteral("データ無し"),
+                    done ? doneText : noneText, QMessageBox::Ok, this);
+    box.exec();
+    close();
+}
+
+}  // namespace plumetdel

@@ -1,0 +1,27 @@
+// The removal window: offers to delete everything the game stored or only its TOP-10 table.
+#pragma once
+
+#include <QWidget>
+
+class QPushButton;
+
+namespace plumetdel {
+
+class Form1 : public QWidget {
+    Q_OBJECT
+
+  public:
+    // Centres the window on the screen and sounds the system beep.
+    explicit Form1(QWidget* parent = nullptr);
+
+  private:
+    void Command1_Click();
+    void Command3_Click();
+    void report(bool done, const QString& doneText, const QString& noneText);
+
+    QPushButton* Command1;
+    QPushButton* Command2;
+    QPushButton* Command3;
+};
+
+}  // namespace plumetdel

@@ -1,0 +1,21 @@
+// Deleting what the game has stored: everything of the application "plumet2", or only the
+// TOP-10 table of its live profile (section "form2").
+#pragma once
+
+#include <QSettings>
+#include <memory>
+
+namespace plumetdel {
+
+// The game's store: $XDG_CONFIG_HOME/plumet/plumet2.ini.
+std::unique_ptr<QSettings> openStore();
+
+// Deletes the whole application when its live profile holds a TOP-10 check string ("def1")
+// or a window position ("top4"). Returns whether anything was deleted.
+bool deleteEverything(QSettings& store);
+
+// Deletes the live profile's TOP-10 table ("def", "date", "name" and "ten" & 1..10) and the
+// data marker "ckkc"; other sections and settings stay. Returns whether anything was deleted.
+bool deleteTop10(QSettings& store);
+
+}  // namespace plumetdel
