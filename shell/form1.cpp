@@ -15,6 +15,7 @@
 
 #include "shell/cardfolders.h"
 #include "shell/centring.h"
+#include "shell/speeds.h"
 #include "shell/twips.h"
 #include "shell/version.h"
 
@@ -59,7 +60,7 @@ void fitToWidth(QLabel* label) {
 Form1::Form1(const QString& appdir, QWidget* parent) : QWidget(parent, Qt::SplashScreen) {
     setObjectName(QStringLiteral("Form1"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(twipsToPixels(kWidth), twipsToPixels(kHeight));
+    setFixedSize(px(kWidth), px(kHeight));
 
     const QString iconPath = appdir + QStringLiteral("/plumet.png");
     QPixmap icon;
@@ -67,32 +68,32 @@ Form1::Form1(const QString& appdir, QWidget* parent) : QWidget(parent, Qt::Splas
         setWindowIcon(QIcon(icon));
         auto* image = new QLabel(this);
         image->setObjectName(QStringLiteral("Image1"));
-        const int side = twipsToPixels(kIconSize);
+        const int side = px(kIconSize);
         image->setPixmap(icon.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-        image->setGeometry(twipsRect(360, 360, kIconSize, kIconSize));
+        image->setGeometry(pxRect(360, 360, kIconSize, kIconSize));
         image->setStyleSheet(QStringLiteral("background: transparent;"));
     }
 
     label1_ = makeShadowedLabel(QStringLiteral("カドリオ for Windows95"), QStringLiteral("Label1"),
                                 24, true, this);
-    label1_->setGeometry(twipsRect(1980, 420, kWidth - 2280, 900));
+    label1_->setGeometry(pxRect(1980, 420, kWidth - 2280, 900));
     fitToWidth(label1_);
     label2_ = makeShadowedLabel(QString::fromLatin1(kVersionText), QStringLiteral("Label2"), 12,
                                 false, this);
-    label2_->setGeometry(twipsRect(2010, 1260, 3000, 420));
+    label2_->setGeometry(pxRect(2010, 1260, 3000, 420));
 
     addCards(appdir);
 
     command1_ = new QPushButton(QStringLiteral("ＯＫ"), this);
     command1_->setObjectName(QStringLiteral("Command1"));
-    command1_->setGeometry(twipsRect(kWidth - 1500, kHeight - 660, 1200, 420));
+    command1_->setGeometry(pxRect(kWidth - 1500, kHeight - 660, 1200, 420));
     command1_->setDefault(true);
     command1_->hide();
     connect(command1_, &QPushButton::clicked, this, &QWidget::close);
 
     timer2_ = new QTimer(this);
     timer2_->setObjectName(QStringLiteral("Timer2"));
-    timer2_->setInterval(kTitleTime);
+    timer2_->setInterval(speeds::kTitleMs);
     connect(timer2_, &QTimer::timeout, this, &Form1::timer2Tick);
     timer2_->start();
 }
@@ -102,9 +103,9 @@ void Form1::addCards(const QString& appdir) {
     // them simply shows no cards.
     static const char* const kSevens[] = {"s7.bmp", "h7.bmp", "c7.bmp", "d7.bmp"};
     static const double kAngles[] = {-15, -5, 5, 15};
-    const int cardHeight = twipsToPixels(kCardHeight);
-    const int centreX = twipsToPixels(kWidth / 2);
-    const int baseY = twipsToPixels(2100);
+    const int cardHeight = px(kCardHeight);
+    const int centreX = px(kWidth / 2);
+    const int baseY = px(2100);
     for (int i = 0; i < 4; ++i) {
         QPixmap face;
         if (!face.load(cardFilePath(appdir, QString::fromLatin1(kSevens[i])))) continue;
@@ -116,7 +117,7 @@ void Form1::addCards(const QString& appdir) {
         card->setStyleSheet(QStringLiteral("background: transparent;"));
         card->setPixmap(turned);
         const int offset = static_cast<int>((i - 1.5) * face.width() * 0.85);
-        const int lift = (i == 0 || i == 3) ? twipsToPixels(120) : 0;
+        const int lift = (i == 0 || i == 3) ? px(120) : 0;
         card->setGeometry(centreX + offset - turned.width() / 2, baseY + lift, turned.width(),
                           turned.height());
     }

@@ -20,8 +20,6 @@ namespace plumet {
 class Form1 : public QWidget {
     Q_OBJECT
   public:
-    static constexpr int kTitleTime = 3330;  // ms the title screen stays up
-
     // appdir: the game's data folder (icon "plumet.png" and the card set shown on the title).
     explicit Form1(const QString& appdir, QWidget* parent = nullptr);
 

@@ -62,8 +62,8 @@ Form11::Form11(int mode, const QString& folder, QWidget* parent)
     setObjectName(QStringLiteral("Form11"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(captionFor(set_));
-    setMinimumSize(twipsToPixels(kBaseWidth), twipsToPixels(kBaseHeight));
-    resize(twipsToPixels(kBaseWidth), twipsToPixels(kBaseHeight));
+    setMinimumSize(px(kBaseWidth), px(kBaseHeight));
+    resize(px(kBaseWidth), px(kBaseHeight));
 
     model_ = new QFileSystemModel(this);
     model_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
@@ -79,7 +79,7 @@ Form11::Form11(int mode, const QString& folder, QWidget* parent)
     dir1_->setUniformRowHeights(true);
     connect(dir1_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &Form11::folderChanged);
-    dir1_->setIndentation(twipsToPixels(180));
+    dir1_->setIndentation(px(180));
     // The tree fills in asynchronously: keep the selected folder in view as rows arrive and
     // get sorted, until the user takes over the tree.
     revealTimer_ = new QTimer(this);
@@ -206,13 +206,13 @@ void Form11::showFolder(const QString& folder) {
 }
 
 void Form11::layoutControls() {
-    const double extraWidth = pixelsToTwips(width()) - kBaseWidth;
-    const double extraHeight = pixelsToTwips(height()) - kBaseHeight;
-    dir1_->setGeometry(twipsRect(30, 105, 2280 + extraWidth, 2310 + extraHeight));
-    picture1_->setGeometry(twipsRect(2445 + extraWidth, 105, 975, 1200));
-    pathLabel_->setGeometry(twipsRect(2445 + extraWidth, 1380, 2835, 1020 + extraHeight));
-    command1_->setGeometry(twipsRect(4275 + extraWidth, 120, 1005, 465));
-    command2_->setGeometry(twipsRect(4290 + extraWidth, 675, 990, 450));
+    const double extraWidth = tw(width()) - kBaseWidth;
+    const double extraHeight = tw(height()) - kBaseHeight;
+    dir1_->setGeometry(pxRect(30, 105, 2280 + extraWidth, 2310 + extraHeight));
+    picture1_->setGeometry(pxRect(2445 + extraWidth, 105, 975, 1200));
+    pathLabel_->setGeometry(pxRect(2445 + extraWidth, 1380, 2835, 1020 + extraHeight));
+    command1_->setGeometry(pxRect(4275 + extraWidth, 120, 1005, 465));
+    command2_->setGeometry(pxRect(4290 + extraWidth, 675, 990, 450));
 }
 
 void Form11::resizeEvent(QResizeEvent* event) {

@@ -19,7 +19,7 @@ HelpWindow::HelpWindow(const QString& appdir, QWidget* parent) : QWidget(parent,
     setObjectName(QStringLiteral("HelpWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("カドリオ ヘルプ"));
-    resize(twipsToPixels(10500), twipsToPixels(10500));
+    resize(px(10500), px(10500));
 
     home_ = new QPushButton(QStringLiteral("目次"), this);
     home_->setObjectName(QStringLiteral("homeButton"));

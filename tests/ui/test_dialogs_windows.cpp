@@ -102,7 +102,7 @@ class TestDialogsWindows : public QObject {
         QVERIFY(form->windowFlags() & Qt::FramelessWindowHint);
 
         auto* timer2 = child<QTimer>(form, "Timer2");
-        QCOMPARE(timer2->interval(), Form1::kTitleTime);
+        QCOMPARE(timer2->interval(), 3330);
         QVERIFY(timer2->isActive());
         timer2->setInterval(0);  // let the title time pass at once
         QTRY_COMPARE(timeUp.count(), 1);
@@ -169,9 +169,9 @@ class TestDialogsWindows : public QObject {
             auto* frame = child<QGroupBox>(form, "Frame1_" + n);
             QCOMPARE(label->text(), QString::fromLatin1(kLabels[i]));
             QCOMPARE(text->text(), names[i]);
-            QCOMPARE(label->pos(), QPoint(twipsToPixels(120), twipsToPixels(120 + 400 * i)));
-            QCOMPARE(text->pos(), QPoint(twipsToPixels(1000), twipsToPixels(120 + 400 * i)));
-            QCOMPARE(frame->pos(), QPoint(twipsToPixels(2800), twipsToPixels(10 + 400 * i)));
+            QCOMPARE(label->pos(), QPoint(px(120), px(120 + 400 * i)));
+            QCOMPARE(text->pos(), QPoint(px(1000), px(120 + 400 * i)));
+            QCOMPARE(frame->pos(), QPoint(px(2800), px(10 + 400 * i)));
             auto* male = child<QRadioButton>(form, "Option1_" + n);
             auto* female = child<QRadioButton>(form, "Option2_" + n);
             QCOMPARE(male->text(), QStringLiteral("男"));

@@ -1,0 +1,83 @@
+#include "core/form2.h"
+
+#include <QDir>
+#include <QMdiSubWindow>
+
+#include "core/cards.h"
+#include "core/scoring.h"
+#include "play/playerform.h"
+#include "shell/mdiform1.h"
+#include "shell/session.h"
+#include "shell/twips.h"
+
+namespace plumet {
+
+Form2::Form2(Session& session, QWidget* parent) : QWidget(parent), session_(session) {
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QString::fromUtf8(kBoardCaption));
+    for (int c = 0; c <= kJoker; ++c) {
+        auto* card = new CardPicture(this);
+        card->setObjectName(QStringLiteral("Picture1_%1").arg(c));
+        card->hide();
+        pictures_[c] = card;
+    }
+}
+
+QMdiSubWindow* Form2::subWindow() const {
+    return qobject_cast<QMdiSubWindow*>(parentWidget());
+}
+
+QPointF Form2::cardPos(int card) const {
+    const double w = tw(pictures_[0]->width());
+    const double h = tw(pictures_[0]->height());
+    return {((card - 1) % 13) * (scaleWidth() - w) / 12,
+            ((card - 1) / 13) * (scaleHeight() - h) / 3};
+}
+
+void Form2::loadPictures() {
+    const QDir dir(QString::fromStdString(session_.state.boarddir));
+    pictures_[0]->setImageFile(dir.filePath(QStringLiteral("s1.bmp")));
+    for (int c = 1; c <= kJoker; ++c)
+        pictures_[c]->setImageFile(dir.filePath(QString::fromStdString(cardFileName(c))));
+}
+
+void Form2::layoutCards() {
+    for (int c = 52; c >= 1; --c) {
+        const QPointF pos = cardPos(c);
+        pictures_[c]->move(pxPoint(pos.x(), pos.y()));
+    }
+}
+
+void Form2::setFramed(bool framed) {
+    for (CardPicture* card : pictures_) card->setFramed(framed);
+}
+
+void Form2::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (session_.state.gameno != 0) layoutCards();
+}
+
+void Form2::syoki() {
+    GameState& s = session_.state;
+    const bool matchOver = endgame(s, session_.rules());
+    for (int p = 1; p <= kPlayers; ++p)
+        session_.window(p)->label(2)->setText(signedText(s.score[p]) + QStringLiteral(" 点"));
+    if (matchOver) session_.main->action("daseruka")->setEnabled(true);
+    session_.main->setEnabled(false);
+    if (session_.showResults) session_.showResults(matchOver);
+}
+
+double Form2::outerWidth() const {
+    return tw(subWindow() ? subWindow()->width() : width());
+}
+double Form2::outerHeight() const {
+    return tw(subWindow() ? subWindow()->height() : height());
+}
+double Form2::scaleWidth() const {
+    return tw(width());
+}
+double Form2::scaleHeight() const {
+    return tw(height());
+}
+
+}  // namespace plumet

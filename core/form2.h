@@ -1,0 +1,51 @@
+// The board window Form2: four suit rows of thirteen places, one card picture per card code,
+// the joker's picture, and the end of a game (`syoki`).
+#pragma once
+
+#include <QPointF>
+#include <QWidget>
+#include <array>
+
+#include "shell/cardpicture.h"
+
+class QMdiSubWindow;
+
+namespace plumet {
+
+class Session;
+
+inline const char* const kBoardCaption = "－　場　－";
+
+class Form2 : public QWidget {
+    Q_OBJECT
+  public:
+    explicit Form2(Session& session, QWidget* parent = nullptr);
+
+    CardPicture* picture(int c) const { return pictures_.at(c); }  // Picture1(0..53)
+    QMdiSubWindow* subWindow() const;
+
+    // The board position of card c (1..52) in twips: rows by suit, columns by rank.
+    QPointF cardPos(int card) const;
+    // Reads board pictures 1..53 from the board folder.
+    void loadPictures();
+    // Lays out the 52 cards for the window's size (only during a match).
+    void layoutCards();
+    void setFramed(bool framed);
+
+    // The game has ended: it is scored and the results are shown.
+    void syoki();
+
+    double outerWidth() const;
+    double outerHeight() const;
+    double scaleWidth() const;
+    double scaleHeight() const;
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    Session& session_;
+    std::array<CardPicture*, 54> pictures_{};
+};
+
+}  // namespace plumet

@@ -1,0 +1,198 @@
+#include "cpu/computerform.h"
+
+#include <QDir>
+#include <QEvent>
+#include <QFileInfo>
+
+#include "core/form2.h"
+#include "cpu/strategy.h"
+#include "play/joker.h"
+#include "play/laying.h"
+#include "play/passing.h"
+#include "shell/session.h"
+#include "shell/speeds.h"
+#include "shell/twips.h"
+
+namespace plumet {
+
+ComputerForm::ComputerForm(Session& session, int player, QWidget* parent)
+    : PlayerForm(session, player, kMaxHand, parent) {
+    setObjectName(QStringLiteral("Form%1").arg(player + 3));
+    timer1_.setObjectName(QStringLiteral("Timer1"));
+    timer1_.setInterval(speeds::kPaceNormalMs);
+    connect(&timer1_, &QTimer::timeout, this, &ComputerForm::mein);
+    label(3)->installEventFilter(this);
+}
+
+QString ComputerForm::backFile() const {
+    const QDir dir(QString::fromStdString(session_.state.backdir));
+    if (player() == 3) return dir.filePath(QStringLiteral("urat.bmp"));
+    if (player() == 4 && QFileInfo::exists(dir.filePath(QStringLiteral("uray2.bmp"))))
+        return dir.filePath(QStringLiteral("uray2.bmp"));
+    return dir.filePath(QStringLiteral("uray.bmp"));
+}
+
+double ComputerForm::cardWidth() const {
+    return tw(picture(1)->width());
+}
+double ComputerForm::cardHeight() const {
+    return tw(picture(1)->height());
+}
+
+void ComputerForm::stopTimers() {
+    PlayerForm::stopTimers();
+    timer1_.stop();
+}
+
+bool ComputerForm::eventFilter(QObject* watched, QEvent* event) {
+    // Form6's hidden control: a double click on "パス" gives the human all three passes back.
+    if (player() == 3 && watched == label(3) && event->type() == QEvent::MouseButtonDblClick)
+        session_.state.passleft[kHuman] = 4;
+    return PlayerForm::eventFilter(watched, event);
+}
+
+void ComputerForm::ccck() {
+    if (session_.quitting()) return;
+    if (session_.state.handcount[player()] <= 0) {
+        session_.handoff(player());
+        return;
+    }
+    setColour(kTurnColour);
+    const int pace = speeds::timing().paceMs;
+    if (pace >= 0) timer1_.setInterval(pace);
+    timer1_.start();
+}
+
+void ComputerForm::mein() {
+    timer1_.stop();
+    if (session_.quitting()) return;
+    sikou();
+}
+
+void ComputerForm::sikou() {
+    GameState& s = session_.state;
+    const Rules rules = session_.rules();
+    const int p = player();
+    const Decision d = plumet::sikou(s, rules, p, passConstant(p), session_.random);
+    switch (d.kind) {
+        case Decision::Kind::Joker:
+            plumet::jokerMove(s, rules, p, s.handcount[p], d.slot, d.end, session_.view());
+            if (session_.quitting()) return;
+            session_.sound.voiceOrPause(voiceFile("babadasi"), p - 1);
+            jikan();
+            return;
+        case Decision::Kind::Lay:
+            layCard(s, rules, p, d.slot, session_.view());
+            session_.handoff(p);
+            return;
+        case Decision::Kind::Pass:
+            ps();
+            return;
+    }
+}
+
+void ComputerForm::ps() {
+    plumet::ps(session_.state, player(), session_.view());
+    if (session_.quitting()) return;
+    setColour(kIdleColour);
+    session_.handoff(player());
+}
+
+void ComputerForm::showHand() {
+    const int count = session_.state.handcount[player()];
+    for (int i = 1; i <= count; ++i) picture(i)->setImageFile(backFile());
+    layoutSlots(true);
+    for (int i = count; i >= 1; --i) picture(i)->show();
+}
+
+void ComputerForm::layoutSlots(bool spread) {
+    const int count = session_.state.handcount[player()];
+    const double w = cardWidth();
+    const double h = cardHeight();
+    const double length = runsDown() ? scaleHeight() : scaleWidth();
+    const double card = runsDown() ? h : w;
+    const bool overflow = count >= 2 && (count + 1) * card > length - 1000;
+    for (int i = count; i >= 1; --i) {
+        CardPicture* pic = picture(i);
+        double along = tw(runsDown() ? pic->y() : pic->x());
+        if ((spread || overflow) && count >= 2)
+            along = 1000 + (i - 1) * (length - 1000 - card) / (count - 1);
+        if (runsDown())
+            pic->move(pxPoint((scaleWidth() - w) / 2, along));
+        else
+            pic->move(pxPoint(along, (scaleHeight() - h) / 2));
+    }
+}
+
+void ComputerForm::risaizu() {
+    if (session_.state.gameno == 0) return;
+    layoutLabels();
+    layoutSlots(false);
+}
+
+void ComputerForm::resizeEvent(QResizeEvent* event) {
+    PlayerForm::resizeEvent(event);
+    risaizu();
+}
+
+QPointF ComputerForm::flightStart(int slot) const {
+    const CardPicture* card = picture(slot);
+    const double left = tw(card->x());
+    const double top = tw(card->y()) - session_.window(3)->outerHeight();
+    switch (player()) {
+        case 2:
+            return {left + session_.board->outerWidth(), top};
+        case 4:
+            return {left - session_.window(4)->outerWidth(), top};
+        default:
+            return {left, top};
+    }
+}
+
+void ComputerForm::restoreAfterFlight(CardPicture* hand, QPoint start) {
+    // Every back looks the same, so the card goes back to its slot's place entirely.
+    hand->move(start);
+}
+
+void ComputerForm::afterLay(int card, int slot, LayOutcome outcome) {
+    Q_UNUSED(card);
+    Q_UNUSED(slot);
+    if (session_.quitting()) return;
+    const GameState& s = session_.state;
+    const int before = outcome == LayOutcome::JokerLeft ? 2 : s.handcount[player()] + 1;
+    picture(before)->hide();
+    picture(before)->clearImage();
+    session_.sound.playsound(QStringLiteral("dasu.wav"), SoundMode::Async, kNoVoice);
+    setColour(kIdleColour);
+    layoutSlots(false);
+    if (outcome == LayOutcome::JokerLeft) {
+        session_.sound.playsound(voiceFile("babamoti"), SoundMode::Sync, player() - 1);
+        picture(1)->setEnabled(false);
+        showPlaceLabels();
+    } else if (outcome == LayOutcome::WentOut) {
+        session_.sound.playsound(voiceFile("agari"), SoundMode::Sync, player() - 1);
+        showPlaceLabels();
+    }
+}
+
+void ComputerForm::passed() {
+    if (session_.quitting()) return;
+    session_.sound.playsound(voiceFile("pass"), SoundMode::Sync, player() - 1);
+    showPassesLeft();
+}
+
+void ComputerForm::jokerReturned() {
+    if (session_.quitting()) return;
+    const int n = session_.state.handcount[player()];
+    if (n >= 2) {
+        picture(n)->copyImage(*picture(n - 1));
+        const QPoint step = picture(n - 1)->pos() - picture(std::max(n - 2, 1))->pos();
+        picture(n)->move(picture(n - 1)->pos() + step);
+    } else {
+        picture(n)->setImageFile(backFile());
+    }
+    picture(n)->show();
+    layoutSlots(false);
+}
+
+}  // namespace plumet

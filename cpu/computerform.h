@@ -1,0 +1,53 @@
+// Form5, Form6, Form7: the computer players' windows (players 2, 3, 4), each showing its
+// hand face down. One class; the three instances differ in their player number, where they
+// stand beside the board and which way their hand runs.
+#pragma once
+
+#include <QTimer>
+
+#include "play/playerform.h"
+
+namespace plumet {
+
+class ComputerForm : public PlayerForm {
+    Q_OBJECT
+  public:
+    // player 2 (Form5, right of the board), 3 (Form6, above it) or 4 (Form7, left of it).
+    ComputerForm(Session& session, int player, QWidget* parent = nullptr);
+
+    QTimer& timer1() { return timer1_; }
+
+    void ccck() override;
+    void risaizu() override;
+    void showHand() override;
+    void stopTimers() override;
+    void afterLay(int card, int slot, LayOutcome outcome) override;
+    void passed() override;
+    void jokerReturned() override;
+
+    // Timer1's tick: the turn's thinking time is over.
+    void mein();
+    // Decides and carries out this turn's move.
+    void sikou();
+    // Pass or drop out.
+    void ps();
+
+    // The card back this window shows.
+    QString backFile() const;
+    double cardWidth() const;
+    double cardHeight() const;
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    QPointF flightStart(int slot) const override;
+    void restoreAfterFlight(CardPicture* hand, QPoint start) override;
+
+  private:
+    bool runsDown() const { return player() != 3; }
+    void layoutSlots(bool spread);
+
+    QTimer timer1_;
+};
+
+}  // namespace plumet

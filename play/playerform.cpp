@@ -1,0 +1,190 @@
+#include "play/playerform.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QMdiSubWindow>
+
+#include "core/form2.h"
+#include "play/joker.h"
+#include "shell/session.h"
+#include "shell/speeds.h"
+#include "shell/twips.h"
+
+namespace plumet {
+
+PlayerForm::PlayerForm(Session& session, int player, int pictures, QWidget* parent)
+    : QWidget(parent), session_(session), player_(player) {
+    setAutoFillBackground(true);
+    setColour(kIdleColour);
+    pictures_.push_back(nullptr);  // Picture1 is indexed from 1
+    for (int i = 1; i <= pictures; ++i) {
+        auto* card = new CardPicture(this);
+        card->setObjectName(QStringLiteral("Picture1_%1").arg(i));
+        card->hide();
+        pictures_.push_back(card);
+    }
+    labels_.push_back(nullptr);
+    for (int k = 1; k <= 4; ++k) {
+        auto* label = new QLabel(this);
+        label->setObjectName(QStringLiteral("Label%1").arg(k));
+        label->setStyleSheet(QStringLiteral("color: white;"));
+        labels_.push_back(label);
+    }
+    labels_[1]->setText(QStringLiteral("得点"));
+    labels_[3]->setText(QStringLiteral("パス"));
+    for (QLabel* label : labels_) {
+        if (label) label->adjustSize();
+    }
+    timer2_.setObjectName(QStringLiteral("Timer2"));
+    timer2_.setInterval(speeds::kExchangeMs);
+    connect(&timer2_, &QTimer::timeout, this, &PlayerForm::timer2Tick);
+}
+
+QMdiSubWindow* PlayerForm::subWindow() const {
+    return qobject_cast<QMdiSubWindow*>(parentWidget());
+}
+
+void PlayerForm::setColour(const QColor& colour) {
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, colour);
+    setPalette(pal);
+}
+
+QColor PlayerForm::colour() const {
+    return palette().color(QPalette::Window);
+}
+
+void PlayerForm::prepareDeal() {
+    const GameState& s = session_.state;
+    for (int i = 1; i <= pictureCount(); ++i) {
+        picture(i)->hide();
+        picture(i)->setEnabled(true);
+    }
+    labels_[2]->setText(signedText(s.score[player_]) + QStringLiteral(" 点"));
+    showPassesLeft();
+    labels_[3]->setText(QStringLiteral("パス"));
+    layoutLabels();
+    setColour(kIdleColour);
+    stopTimers();
+}
+
+void PlayerForm::stopTimers() {
+    timer2_.stop();
+}
+
+void PlayerForm::layoutLabels() {
+    for (QLabel* label : labels_) {
+        if (label) label->adjustSize();
+    }
+    const double h = tw(labels_[1]->height());
+    for (int k = 1; k <= 4; ++k) labels_[k]->move(pxPoint(100, 100 + (k - 1) * h));
+}
+
+void PlayerForm::showPassesLeft() {
+    labels_[4]->setText(QStringLiteral("残") + signedText(session_.state.passleft[player_] - 1) +
+                        QStringLiteral(" 回"));
+    labels_[4]->adjustSize();
+}
+
+void PlayerForm::showPlaceLabels() {
+    // Places may have moved up (a player left with the joker takes place 4): every player
+    // who is out shows the place held now.
+    const GameState& s = session_.state;
+    for (int q = 1; q <= kPlayers; ++q) {
+        if (s.outcome[q] == Outcome::Playing) continue;
+        QLabel* place = session_.window(q)->label(4);
+        place->setText(signedText(s.place[q]) + QStringLiteral(" 位"));
+        place->adjustSize();
+    }
+    labels_[3]->setText(QString::fromUtf8(outcomeText(s.outcome[player_])));
+    labels_[3]->adjustSize();
+}
+
+QString PlayerForm::voiceFile(const char* stem) const {
+    return QString::fromLatin1(stem) + QString::number(player_) + QStringLiteral(".wav");
+}
+
+void PlayerForm::fly(CardPicture* boardCard, CardPicture* handCard, QPointF start, QPointF target,
+                     double step) {
+    const int frames = session_.state.movespeed;
+    const QPoint handStart = handCard->pos();
+    boardCard->move(pxPoint(start.x(), start.y()));
+    boardCard->show();
+    boardCard->raise();
+    QElapsedTimer clock;
+    clock.start();
+    int frame = 0;
+    for (double k = 1; k <= frames; k += step) {
+        const QPointF moved = (target - start) * (k / frames);
+        boardCard->move(pxPoint(start.x() + moved.x(), start.y() + moved.y()));
+        handCard->move(handStart + pxPoint(moved.x(), moved.y()));
+        session_.frameWait(++frame, clock);
+        if (session_.quitting()) return;
+    }
+    restoreAfterFlight(handCard, handStart);
+    boardCard->move(pxPoint(target.x(), target.y()));
+}
+
+void PlayerForm::cardFlight(int card, int slot) {
+    if (session_.quitting()) return;
+    const GameState& s = session_.state;
+    // A dropped-out player's dump flies in about ten frames.
+    const double step = s.passleft[player_] == 0 ? s.movespeed / 10.0 : 1.0;
+    if (s.passleft[player_] == 0) QCoreApplication::processEvents();
+    fly(session_.board->picture(card), picture(slot), flightStart(slot),
+        session_.board->cardPos(card), step);
+}
+
+void PlayerForm::jokerFlight(int gapCard) {
+    if (session_.quitting()) return;
+    const int slot = session_.state.handcount[player_];
+    fly(session_.board->picture(kJoker), picture(slot), flightStart(slot),
+        session_.board->cardPos(gapCard), 1.0);
+}
+
+void PlayerForm::droppingOut() {
+    if (session_.quitting()) return;
+    session_.sound.playsound(voiceFile("hakidasi"), SoundMode::Sync, player_ - 1);
+}
+
+void PlayerForm::droppedOut() {
+    if (session_.quitting()) return;
+    showPlaceLabels();
+}
+
+void PlayerForm::beforeExchange() {
+    if (session_.quitting()) return;
+    session_.sound.voiceOrPause(voiceFile("babadas2"), player_ - 1);
+}
+
+void PlayerForm::jikan() {
+    if (session_.quitting()) return;
+    timer2_.start();
+    session_.window(session_.state.jokerplayer)->setColour(kHolderColour);
+}
+
+void PlayerForm::timer2Tick() {
+    timer2_.stop();
+    if (session_.quitting()) return;
+    exchange(session_.state, session_.rules(), player_, session_.view());
+    if (session_.quitting()) return;
+    session_.board->picture(kJoker)->hide();
+    if (player_ == kHuman) setEnabled(false);
+    session_.handoff(player_);
+}
+
+double PlayerForm::outerWidth() const {
+    return tw(subWindow() ? subWindow()->width() : width());
+}
+double PlayerForm::outerHeight() const {
+    return tw(subWindow() ? subWindow()->height() : height());
+}
+double PlayerForm::scaleWidth() const {
+    return tw(width());
+}
+double PlayerForm::scaleHeight() const {
+    return tw(height());
+}
+
+}  // namespace plumet

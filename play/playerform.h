@@ -1,0 +1,92 @@
+// What the four player windows share: the hand pictures, the four status labels, the turn
+// colour, the joker exchange timer `Timer2`, and the showing side of laying a card, passing
+// and the joker.
+#pragma once
+
+#include <QColor>
+#include <QLabel>
+#include <QPointF>
+#include <QTimer>
+#include <QWidget>
+#include <vector>
+
+#include "play/moveview.h"
+#include "shell/cardpicture.h"
+
+class QMdiSubWindow;
+
+namespace plumet {
+
+class Session;
+
+inline const QColor kIdleColour(0, 128, 0);
+inline const QColor kTurnColour(0, 0, 255);
+inline const QColor kHolderColour(255, 0, 0);
+
+class PlayerForm : public QWidget {
+    Q_OBJECT
+  public:
+    PlayerForm(Session& session, int player, int pictures, QWidget* parent = nullptr);
+
+    int player() const { return player_; }
+    CardPicture* picture(int i) const { return pictures_.at(i); }  // Picture1(i), i >= 1
+    int pictureCount() const { return static_cast<int>(pictures_.size()) - 1; }
+    QLabel* label(int k) const { return labels_.at(k); }  // Label1..Label4
+    QTimer& timer2() { return timer2_; }
+    QMdiSubWindow* subWindow() const;
+
+    void setColour(const QColor& colour);
+    QColor colour() const;
+
+    // The turn arrives at this window.
+    virtual void ccck() = 0;
+    // Lays out the labels and the hand for the window's size (only during a match).
+    virtual void risaizu() = 0;
+    // Game start: labels, colour, pictures hidden, timers stopped.
+    virtual void prepareDeal();
+    // Game start: the hand's pictures from the dealt hand, placed and shown.
+    virtual void showHand() = 0;
+    virtual void stopTimers();
+
+    // The showing side of the move rules (see MoveView).
+    void cardFlight(int card, int slot);
+    virtual void afterLay(int card, int slot, LayOutcome outcome) = 0;
+    void jokerFlight(int gapCard);
+    virtual void passed() = 0;
+    void droppingOut();
+    virtual void droppedOut();
+    virtual void jokerReturned() = 0;
+    void beforeExchange();
+
+    // Starts the joker exchange: Timer2 armed, the holder's window red.
+    void jikan();
+
+    // Window size in twips: outer (with the window frame) and inner (ScaleWidth/Height).
+    double outerWidth() const;
+    double outerHeight() const;
+    double scaleWidth() const;
+    double scaleHeight() const;
+
+  protected:
+    // Where this window's card flights start, in board coordinates (twips), for `slot`.
+    virtual QPointF flightStart(int slot) const = 0;
+    // After a flight: the hand card goes back where it started.
+    virtual void restoreAfterFlight(CardPicture* hand, QPoint start) = 0;
+    void fly(CardPicture* boardCard, CardPicture* handCard, QPointF start, QPointF target,
+             double step);
+    void layoutLabels();
+    void showPlaceLabels();
+    void showPassesLeft();
+    void timer2Tick();
+    QString voiceFile(const char* stem) const;
+
+    Session& session_;
+
+  private:
+    int player_;
+    std::vector<CardPicture*> pictures_;
+    std::vector<QLabel*> labels_;
+    QTimer timer2_;
+};
+
+}  // namespace plumet

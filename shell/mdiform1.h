@@ -1,0 +1,111 @@
+// MDIForm1: the frame window. Menu bar, toolbar strip, the board and the four player windows
+// in its client area, the match lock, the window arrangement and the board caption timer.
+#pragma once
+
+#include <QHash>
+#include <QMainWindow>
+#include <QSet>
+#include <QTimer>
+#include <functional>
+
+#include "core/gamestate.h"
+
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+
+namespace plumet {
+
+class Session;
+class Toolbar;
+class ToolImage;
+
+enum class Pace { Fast, Normal, Slow };
+
+class MDIForm1 : public QMainWindow {
+    Q_OBJECT
+  public:
+    explicit MDIForm1(Session& session, QWidget* parent = nullptr);
+
+    // A menu item by its name ("mnugstart", "ruruak", ...), a submenu ("mnucard", ...).
+    QAction* action(const char* name) const;
+    QMenu* menu(const char* name) const;
+    ToolImage* image(int n) const;
+    Toolbar* toolbar() const { return toolbar_; }
+    QMdiArea* mdiArea() const { return mdi_; }
+    QTimer& timer1() { return timer1_; }
+
+    // The rule options as their check marks stand.
+    Rules rules() const;
+
+    // The option commands (menu items and toolbar buttons end here).
+    void setAceKing(bool on);
+    void setJoker(JokerMode mode);
+    void setPasses(int passes);
+    void setDetection(bool on);
+    void setPace(Pace pace);
+    void setSoundOn(bool on);
+    void setFramed(bool on);
+    void setToolbarShown(bool on);
+    void setAutoArrange(bool on);
+    // Interval of the computer players' Timer1 for the pace now checked.
+    int paceInterval() const { return pace_; }
+
+    // The match commands.
+    void mnugstart();
+    void mnusyoki();
+    // The match lock: rule options and card sets frozen while a match is under way.
+    void lockMatch();
+    void unlockMatch();
+
+    // Window arrangement: over the whole client area, and around the board.
+    void winallsub();
+    void winseisub();
+    void MDIForm_Resize();
+
+    // Caption outside a match, and the group's display name it shows.
+    void showIdleCaption();
+    QString groupName() const;
+    std::function<QString()> groupNameSource;
+    // Asked on the close request; false keeps the program running. Without one the window
+    // closes at once.
+    std::function<bool()> closeQuery;
+    // Discards the stored saved match (the board's `tudukidel`), once the store exists.
+    std::function<void()> discardSavedMatch;
+
+    // Wires a command whose dialog lives elsewhere: the item opens it and takes part in the
+    // lock like the others.
+    void attachDialog(const char* name, std::function<void()> open);
+
+    // Child window frames, in twips (outer size as the window stands on the main window).
+    QMdiSubWindow* child(int form) const;  // 2, 4, 5, 6, 7
+    double clientWidth() const;
+    double clientHeight() const;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    void buildMenus();
+    void buildToolbar();
+    QAction* addItem(QMenu* menu, const char* name, const char* caption, bool checkable = false);
+    QMenu* addMenu(QMenu* parent, const char* name, const char* caption);
+    void setShown(int image, bool shown);
+    void setAvailable(QAction* item, bool enabled);
+    bool ask(const QString& title, const QString& text);
+    void resultsFallback(bool matchOver);
+    void setFramesAndReload(bool on);
+
+    Session& session_;
+    QMdiArea* mdi_ = nullptr;
+    Toolbar* toolbar_ = nullptr;
+    QTimer timer1_;
+    QHash<QString, QAction*> actions_;
+    QHash<QString, QMenu*> menus_;
+    QSet<QAction*> pending_;  // commands whose dialogs are not wired yet
+    QHash<int, QMdiSubWindow*> children_;
+    int pace_ = 500;
+};
+
+}  // namespace plumet

@@ -1,0 +1,130 @@
+#include "shell/toolbar.h"
+
+#include <QDir>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "shell/twips.h"
+
+namespace plumet {
+
+namespace {
+
+enum class Tint { Blue, Grey, Red };
+
+struct ImageInfo {
+    int left;  // twips
+    const char* label;
+    Tint tint;
+    const char* tooltip;  // empty: none
+};
+
+// Image1..Image29 by number.
+const ImageInfo kImages[30] = {
+    {0, "", Tint::Blue, ""},
+    {30, "START", Tint::Blue, "新規ゲーム開始"},
+    {510, "CONT", Tint::Blue, "前回の続き開始"},
+    {510, "CONT", Tint::Grey, ""},
+    {990, "TITLE", Tint::Blue, "初期画面に戻ります"},
+    {990, "TITLE", Tint::Grey, ""},
+    {1470, "TOP10", Tint::Blue, "ＴＯＰ１０を表示"},
+    {1950, "END", Tint::Blue, "カドリオの終了"},
+    {2550, "A↔K", Tint::Blue, "ＡＫ接続採用中(game中は変更不可)"},
+    {2550, "A↔K", Tint::Grey, "ＡＫ接続不採用中(game中は変更不可)"},
+    {3030, "JOKER", Tint::Grey, "JOKER無し(game中は変更不可)"},
+    {3030, "JOKER", Tint::Blue, "JOKER使用(game中は変更不可)"},
+    {3030, "JOKER", Tint::Red, "JOKER再使用(game中は変更不可)"},
+    {3990, "AUTO", Tint::Blue, "カードの自動検出有り"},
+    {3990, "AUTO", Tint::Grey, "カードの自動検出無し"},
+    {5910, "LOW", Tint::Blue, "進行速度　遅い"},
+    {5910, "MID", Tint::Blue, "進行速度　標準"},
+    {5910, "HIGH", Tint::Blue, "進行速度　速い"},
+    {6870, "SOUND", Tint::Blue, "効果音　有り"},
+    {6870, "SOUND", Tint::Grey, "効果音　無し"},
+    {7470, "FIT", Tint::Blue, "ｳｨﾝﾄﾞの整列"},
+    {8030, "HELP", Tint::Blue, "ヘルプ"},
+    {6390, "MOVE", Tint::Blue, "カードの移動速度設定"},
+    {3510, "PASS3", Tint::Blue, "パス回数３回まで(game中は変更不可)"},
+    {3510, "PASS2", Tint::Blue, "パス回数２回まで(game中は変更不可)"},
+    {5430, "WAKU", Tint::Blue, "カード枠有り"},
+    {5430, "WAKU", Tint::Grey, "カード枠無し"},
+    {4470, "GROUP", Tint::Blue, "グループ変更"},
+    {4950, "NAME", Tint::Blue, "名前の変更"},
+    {4470, "GROUP", Tint::Grey, "グループ変更(game中は変更不可)"},
+};
+
+QColor tintColour(Tint tint) {
+    switch (tint) {
+        case Tint::Blue:
+            return QColor(0, 0, 255);
+        case Tint::Red:
+            return QColor(255, 0, 0);
+        case Tint::Grey:
+            break;
+    }
+    return QColor(128, 128, 128);
+}
+
+}  // namespace
+
+ToolImage::ToolImage(int number, QWidget* parent) : QLabel(parent), number_(number) {
+    setObjectName(QStringLiteral("Image%1").arg(number));
+    const ImageInfo& info = kImages[number];
+    home_ = pxRect(info.left, 30, 480, 300);
+    setGeometry(home_);
+    if (*info.tooltip) setToolTip(QString::fromUtf8(info.tooltip));
+}
+
+void ToolImage::load(const QString& folder) {
+    QPixmap image(QDir(folder).filePath(QStringLiteral("image%1.bmp").arg(number_)));
+    if (image.isNull()) {
+        const ImageInfo& info = kImages[number_];
+        image = QPixmap(home_.size());
+        image.fill(QColor(192, 192, 192));
+        QPainter painter(&image);
+        QFont font = painter.font();
+        font.setPixelSize(9);
+        font.setBold(true);
+        painter.setFont(font);
+        painter.setPen(tintColour(info.tint));
+        painter.drawText(image.rect(), Qt::AlignCenter, QString::fromUtf8(info.label));
+    }
+    setPixmap(image);
+}
+
+void ToolImage::setPressed(bool pressed) {
+    // The pressed look: a thin single border around the picture.
+    if (pressed) {
+        setFrameStyle(QFrame::Box | QFrame::Plain);
+        setLineWidth(1);
+        setGeometry(home_.adjusted(-1, -1, 1, 1));
+    } else {
+        setFrameStyle(QFrame::NoFrame);
+        setGeometry(home_);
+    }
+}
+
+void ToolImage::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+    if (event->button() == Qt::LeftButton && number_ != 29) setPressed(true);
+}
+
+void ToolImage::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+    if (event->button() != Qt::LeftButton) return;
+    setPressed(false);
+    if (rect().contains(event->position().toPoint())) emit clicked();
+}
+
+Toolbar::Toolbar(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("Picture1"));
+    setFixedHeight(px(405));
+    for (int n = 1; n <= 29; ++n) images_[n] = new ToolImage(n, this);
+}
+
+void Toolbar::load(const QString& appdir) {
+    const QString folder = QDir(appdir).filePath(QStringLiteral("toolbar"));
+    for (int n = 1; n <= 29; ++n) images_[n]->load(folder);
+}
+
+}  // namespace plumet

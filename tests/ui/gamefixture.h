@@ -1,0 +1,91 @@
+// A game with its real windows for tests: instant flights and computer turns, an empty data
+// folder (silence, empty cards), message boxes answered by the test.
+#pragma once
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+#include "core/form2.h"
+#include "core/invariants.h"
+#include "cpu/computerform.h"
+#include "play/form4.h"
+#include "shell/defaults.h"
+#include "shell/mdiform1.h"
+#include "shell/session.h"
+#include "shell/speeds.h"
+#include "shell/toolbar.h"
+#include "shell/twips.h"
+
+namespace plumet::test {
+
+struct Game {
+    QTemporaryDir data;
+    std::unique_ptr<Session> session;
+    std::unique_ptr<MDIForm1> main;
+    int gamesEnded = 0;
+
+    explicit Game(const QString& appdir = {}) {
+        speeds::timing() = {0, 0, false};
+        session = std::make_unique<Session>();
+        session->state.appdir = (appdir.isEmpty() ? data.path() : appdir).toStdString();
+        main = std::make_unique<MDIForm1>(*session);
+        applyDefaults(*main, *session);
+        session->state.movespeed = 1;
+        auto fallback = session->showResults;
+        session->showResults = [this, fallback](bool over) {
+            ++gamesEnded;
+            fallback(over);
+        };
+        main->show();
+    }
+
+    GameState& state() { return session->state; }
+    Form4& human() { return *session->human; }
+    bool humanToMove() const {
+        return session->human->isEnabled() && session->main->isEnabled() &&
+               session->state.handcount[kHuman] > 0;
+    }
+
+    // Answers the next message box with OK (or Cancel) and records its title.
+    QString lastQuestion;
+    void answerNextBox(bool ok = true) {
+        auto* timer = new QTimer(main.get());
+        QObject::connect(timer, &QTimer::timeout, timer, [this, timer, ok] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            lastQuestion = box->windowTitle();
+            box->button(ok ? QMessageBox::Ok : QMessageBox::Cancel)->click();
+            timer->deleteLater();
+        });
+        timer->start(5);
+    }
+
+    // Starts a game with a seeded generator, as "新規ゲーム" does.
+    void start(std::uint64_t seed) {
+        session->random.seed(seed);
+        if (state().gameno > 0) answerNextBox();
+        main->action("mnugstart")->trigger();
+    }
+
+    // Runs the event loop until the human is to move or the game has ended.
+    bool waitForHuman(int ended) {
+        for (int spin = 0; spin < 20000; ++spin) {
+            if (gamesEnded > ended || humanToMove()) return true;
+            QTest::qWait(1);
+        }
+        return false;
+    }
+
+    void click(int slot) {
+        CardPicture* card = human().picture(slot);
+        QTest::mouseClick(card, Qt::LeftButton, {}, card->rect().center());
+    }
+};
+
+}  // namespace plumet::test

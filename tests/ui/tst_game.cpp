@@ -1,0 +1,244 @@
+// Whole games through the real windows: the human's clicks as a player makes them, the
+// computer windows' turns, and the end state against the rules.
+#include <QMdiSubWindow>
+#include <QTest>
+
+#include "core/scoring.h"
+#include "gamefixture.h"
+#include "play/joker.h"
+#include "play/laying.h"
+#include "play/passing.h"
+
+using namespace plumet;
+using plumet::test::Game;
+
+namespace {
+
+struct Coverage {
+    int invalidClicks = 0;
+    int jokerSelections = 0;
+    int jokerMoves = 0;
+    int refusedPasses = 0;
+    int dropOuts = 0;
+    int wentOut = 0;
+};
+
+int firstSlot(const GameState& s, const std::function<bool(int)>& test) {
+    for (int i = 1; i <= s.handcount[kHuman]; ++i) {
+        if (test(i)) return i;
+    }
+    return 0;
+}
+
+}  // namespace
+
+class GameTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void dealShowsTheTable();
+    void playsWholeGames();
+    void menuLockDuringMatch();
+};
+
+void GameTest::dealShowsTheTable() {
+    Game game;
+    game.start(7);
+    const GameState& s = game.state();
+    QCOMPARE(s.gameno, 1);
+    QCOMPARE(game.main->windowTitle(), QStringLiteral("カドリオ   － 1 回戦 － （ グループ１ ）"));
+    const QString first = game.session->window(s.firstplayer)->windowTitle();
+    QCOMPARE(game.session->board->windowTitle(),
+             QStringLiteral("－　場　－   ") + first + QStringLiteral(" からスタート"));
+    for (int form : {2, 4, 5, 6, 7}) QVERIFY(game.main->child(form)->isVisible());
+    for (int c : {7, 20, 33, 46}) {
+        CardPicture* card = game.session->board->picture(c);
+        QVERIFY(card->isVisible());
+        const QPointF pos = game.session->board->cardPos(c);
+        QCOMPARE(card->pos(), pxPoint(pos.x(), pos.y()));
+    }
+    for (int p = 1; p <= kPlayers; ++p) {
+        PlayerForm* form = game.session->window(p);
+        QCOMPARE(form->label(2)->text(), QStringLiteral(" 0 点"));
+        QCOMPARE(form->label(3)->text(), QStringLiteral("パス"));
+        QCOMPARE(form->label(4)->text(), QStringLiteral("残 3 回"));
+        const QColor expected = p == s.firstplayer ? kTurnColour : kIdleColour;
+        QCOMPARE(form->colour(), expected);
+        int shown = 0;
+        for (int i = 1; i <= form->pictureCount(); ++i) shown += form->picture(i)->isVisible();
+        QCOMPARE(shown, s.handcount[p] + (p == kHuman ? 1 : 0));
+    }
+    QVERIFY(game.human().picture(s.handcount[kHuman] + 1)->imageFile().endsWith("ps4.bmp"));
+    QCOMPARE(s.cardsleft, 49);  // the joker is in play by default
+    QVERIFY(game.main->timer1().isActive());
+    QCOMPARE(game.session->window(s.firstplayer)->colour(), kTurnColour);
+}
+
+void GameTest::playsWholeGames() {
+    Game game;
+    Coverage seen;
+    GameState& s = game.state();
+    int games = 0;
+    for (std::uint64_t seed = 1; seed <= 60; ++seed) {
+        const bool passHappy = seed % 2 == 0;
+        game.start(seed);
+        if (seed > 1) QCOMPARE(game.lastQuestion, QStringLiteral("新規ゲーム？"));
+        const auto scoreBefore = s.score;
+        const auto streakBefore = s.streak;
+        const auto starterBefore = s.starter;
+        const int ended = game.gamesEnded;
+        while (game.gamesEnded == ended) {
+            QVERIFY2(game.waitForHuman(ended), "the game stalled");
+            if (game.gamesEnded > ended) break;
+            const Rules rules = game.main->rules();
+            QCOMPARE(QString::fromStdString(checkInvariants(s, rules)), QString());
+            QCOMPARE(game.human().colour(), kTurnColour);
+            const auto before = s;
+            const int count = s.handcount[kHuman];
+
+            // A card that fits nowhere: nothing changes, the human is still to move.
+            const int wrong = firstSlot(s, [&](int i) { return clickTarget(s, i) == 0; });
+            if (wrong && seen.invalidClicks < 3) {
+                game.click(wrong);
+                QCOMPARE(s.hand, before.hand);
+                QCOMPARE(s.cardsleft, before.cardsleft);
+                QVERIFY(game.humanToMove());
+                ++seen.invalidClicks;
+            }
+
+            // The joker: select it, try a card it cannot free, then free one.
+            const bool joker = s.hand[kHuman][count] == kJoker;
+            const int freeable =
+                joker ? firstSlot(s, [&](int i) { return i < count && hanteij(s, rules, 1, i); })
+                      : 0;
+            if (freeable) {
+                game.click(count);
+                QCOMPARE(s.selslot, count);
+                QVERIFY(game.human().picture(count)->imageFile().endsWith("joker1.bmp"));
+                ++seen.jokerSelections;
+                const int stuck =
+                    firstSlot(s, [&](int i) { return i < count && hanteij(s, rules, 1, i) == 0; });
+                if (stuck) {
+                    game.click(stuck);
+                    QCOMPARE(s.hand, before.hand);
+                    QCOMPARE(s.selslot, count);
+                }
+                const int end = hanteij(s, rules, 1, freeable);
+                const int gap = s.rowend[end];
+                const int freed = s.hand[kHuman][freeable];
+                game.click(freeable);
+                QVERIFY(game.waitForHuman(ended));
+                QCOMPARE(s.onboard[freed], 1);
+                QCOMPARE(s.onboard[gap], 1);
+                QCOMPARE(s.selslot, 0);
+                QVERIFY(!game.session->board->picture(kJoker)->isVisible());
+                ++seen.jokerMoves;
+                continue;
+            }
+
+            const int playable = firstSlot(
+                s, [&](int i) { return clickTarget(s, i) >= 1 && clickTarget(s, i) <= 52; });
+            if (passHappy || !playable) {
+                const bool refused = lastPassRefused(s, rules);
+                game.click(count + 1);
+                if (refused) {
+                    QCOMPARE(s.passleft[kHuman], 1);
+                    QVERIFY(game.humanToMove());
+                    QVERIFY(game.human().picture(count + 1)->isEnabled());
+                    ++seen.refusedPasses;
+                } else if (before.passleft[kHuman] == 1) {
+                    QCOMPARE(s.passleft[kHuman], 0);
+                    QCOMPARE(s.handcount[kHuman], 0);
+                    QCOMPARE(s.outcome[kHuman], Outcome::DroppedOut);
+                    QCOMPARE(game.human().label(3)->text(), QStringLiteral("はきだし"));
+                    ++seen.dropOuts;
+                    continue;
+                } else {
+                    QCOMPARE(s.passleft[kHuman], before.passleft[kHuman] - 1);
+                    QVERIFY(game.human()
+                                .picture(s.handcount[kHuman] + 1)
+                                ->imageFile()
+                                .endsWith(QStringLiteral("ps%1.bmp").arg(s.passleft[kHuman])));
+                    continue;
+                }
+            }
+            if (!playable) continue;
+            const int card = s.hand[kHuman][playable];
+            game.click(playable);
+            QCOMPARE(s.onboard[card], 1);
+            if (s.outcome[kHuman] == Outcome::WentOut) {
+                QCOMPARE(game.human().label(3)->text(), QStringLiteral("あがり！"));
+                ++seen.wentOut;
+            }
+        }
+        ++games;
+
+        // The end state: every card laid, the places taken, the points as the rules give them.
+        std::array<bool, kPlayers + 1> placed{};
+        for (int k = 1; k <= kPlayers; ++k) {
+            QVERIFY(s.finishorder[k] >= 1 && s.finishorder[k] <= kPlayers);
+            placed[s.finishorder[k]] = true;
+        }
+        GameState expected = s;
+        expected.score = scoreBefore;
+        expected.streak = streakBefore;
+        expected.starter = starterBefore;
+        scoregame(expected);
+        QCOMPARE(s.score, expected.score);
+        QCOMPARE(s.gamepoints, expected.gamepoints);
+        for (int p = 1; p <= kPlayers; ++p) {
+            QVERIFY(placed[p]);
+            QCOMPARE(s.handcount[p], 0);
+            PlayerForm* form = game.session->window(p);
+            QCOMPARE(form->label(2)->text(), signedText(s.score[p]) + QStringLiteral(" 点"));
+            QCOMPARE(form->label(3)->text(), QString::fromUtf8(outcomeText(s.outcome[p])));
+            QCOMPARE(form->label(4)->text(), signedText(s.place[p]) + QStringLiteral(" 位"));
+        }
+        QVERIFY(game.main->isEnabled());
+        if (games >= 4 && seen.jokerMoves && seen.refusedPasses && seen.dropOuts && seen.wentOut &&
+            seen.invalidClicks)
+            break;
+    }
+    qInfo(
+        "%d games: %d invalid clicks, %d joker selections, %d joker moves, %d refused passes, "
+        "%d drop-outs, %d times out",
+        games, seen.invalidClicks, seen.jokerSelections, seen.jokerMoves, seen.refusedPasses,
+        seen.dropOuts, seen.wentOut);
+    QVERIFY(seen.invalidClicks > 0);
+    QVERIFY(seen.jokerSelections > 0);
+    QVERIFY(seen.jokerMoves > 0);
+    QVERIFY(seen.refusedPasses > 0);
+    QVERIFY(seen.dropOuts > 0);
+    QVERIFY(seen.wentOut > 0);
+}
+
+void GameTest::menuLockDuringMatch() {
+    Game game;
+    QVERIFY(game.main->action("ruruak")->isEnabled());
+    QVERIFY(!game.main->action("mnusyoki")->isEnabled());
+    game.start(3);
+    for (const char* name : {"ruruak", "jokernai", "jokerdo", "jokersai", "ps2", "ps3"})
+        QVERIFY2(!game.main->action(name)->isEnabled(), name);
+    QVERIFY(game.main->action("mnusyoki")->isEnabled());
+    QVERIFY(game.main->image(4)->isVisibleTo(game.main.get()));
+    QVERIFY(!game.main->image(5)->isVisibleTo(game.main.get()));
+    // The AK, joker and pass buttons change nothing during a match.
+    const Rules before = game.main->rules();
+    for (int n : {8, 9, 10, 11, 12, 23, 24}) {
+        if (game.main->image(n)->isVisibleTo(game.main.get())) emit game.main->image(n)->clicked();
+    }
+    QCOMPARE(game.main->rules().aceKing, before.aceKing);
+    QCOMPARE(game.main->rules().joker, before.joker);
+    QCOMPARE(game.main->rules().passes, before.passes);
+    // Back to the initial screen after the question.
+    QVERIFY(game.waitForHuman(0));
+    game.answerNextBox();
+    game.main->action("mnusyoki")->trigger();
+    QCOMPARE(game.lastQuestion, QStringLiteral("初期画面？"));
+    QCOMPARE(game.state().gameno, 0);
+    for (int form : {2, 4, 5, 6, 7}) QVERIFY(!game.main->child(form)->isVisible());
+    QVERIFY(game.main->action("ruruak")->isEnabled());
+    QCOMPARE(game.main->windowTitle(), QStringLiteral("カドリオ   （ グループ１ ）"));
+}
+
+QTEST_MAIN(GameTest)
+#include "tst_game.moc"
