@@ -7,6 +7,9 @@
 //
 // The window deletes itself when it closes (Qt::WA_DeleteOnClose); closed() is emitted
 // whichever way it closes (OK, the close box, Esc), so the opener can re-enable its window.
+//
+// Create it without a parent window: the opener disables itself while the dialog is open, and
+// a disabled window disables its child windows as well.
 #pragma once
 
 #include <QWidget>

@@ -7,6 +7,9 @@
 // folderChosen() with the folder (no trailing separator; the root is "/"), "キャンセル"
 // changes nothing; closed() follows either way (also after the close box or Esc). The
 // dialog deletes itself when it closes.
+//
+// Create it without a parent window: the opener disables itself while the dialog is open, and
+// a disabled window disables its child windows as well.
 #pragma once
 
 #include <QDialog>

@@ -4,6 +4,9 @@
 // frames); it opens at the value nearest to the square root of the current speed. "ＯＫ"
 // emits movespeedChosen() with value², "キャンセル" changes nothing; closed() follows either
 // way (also after the close box or Esc). The dialog deletes itself when it closes.
+//
+// Create it without a parent window: the opener disables itself while the dialog is open, and
+// a disabled window disables its child windows as well.
 #pragma once
 
 #include <QDialog>

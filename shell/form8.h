@@ -5,6 +5,9 @@
 // and stores them with storeNames() of shell/storenames.h); "キャンセル" changes nothing.
 // closed() follows either way, also when the dialog is closed by its close box or Esc, so
 // the caller can enable the main window again. The dialog deletes itself when it closes.
+//
+// Create it without a parent window: the opener disables itself while the dialog is open, and
+// a disabled window disables its child windows as well.
 #pragma once
 
 #include <QDialog>
