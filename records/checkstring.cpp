@@ -15,7 +15,9 @@ bool isDigit(char c) {
 }  // namespace
 
 std::string signedText(std::int64_t value) {
-    return (value >= 0 ? " " : "") + std::to_string(value);
+    std::string text = std::to_string(value);
+    if (value >= 0) text.insert(text.begin(), ' ');
+    return text;
 }
 
 std::string checkString(std::int64_t value) {

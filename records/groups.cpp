@@ -45,7 +45,7 @@ void rename(Store& store, int group, const QString& newName) {
 }
 
 Switch switchGroup(Store& store, GameState& state, int newGroup) {
-    if (newGroup == state.group) return Switch::Unchanged;
+    if (newGroup == state.group || newGroup < 0 || newGroup >= kGroups) return Switch::Unchanged;
     Store::Batch batch(store);
 
     // The live profile goes into the stash of the group being left, replacing what it held.

@@ -27,7 +27,7 @@ QStringList names(const Store& store);
 void rename(Store& store, int group, const QString& newName);
 
 enum class Switch {
-    Unchanged,     // the group chosen is the group in use: nothing happened
+    Unchanged,     // the group chosen is the group in use (or no group): nothing happened
     Fresh,         // a group never used: the default table and no other settings
     Restored,      // the group's stashed profile is live again and its table is sound
     Damaged,       // the restored table failed its check and was reset ("ckkc" = "9999"):

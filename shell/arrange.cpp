@@ -23,7 +23,12 @@ struct Frame {
     double top() const { return tw(window->y()); }
     double width() const { return tw(window->width()); }
     double height() const { return tw(window->height()); }
-    double clientHeight() const { return tw(window->widget()->height()); }
+    // The inner height: the frame's height less its title bar and borders (read from the
+    // frame itself, which is right also while the window is hidden).
+    double clientHeight() const {
+        const QMargins margins = window->contentsMargins();
+        return tw(window->height() - margins.top() - margins.bottom());
+    }
     void setLeft(double v) const { window->move(px(v), window->y()); }
     void setTop(double v) const { window->move(window->x(), px(v)); }
     void setWidth(double v) const { window->resize(px(v), window->height()); }
@@ -60,6 +65,7 @@ Layout layoutOf(MDIForm1& main, Session& s) {
 }  // namespace
 
 void MDIForm1::winallsub() {
+    settleLayout();
     const Layout l = layoutOf(*this, session_);
     const double w = clientWidth();
     const double h = clientHeight();
@@ -88,6 +94,7 @@ void MDIForm1::winallsub() {
 }
 
 void MDIForm1::winseisub() {
+    settleLayout();
     const Layout l = layoutOf(*this, session_);
     const bool tune = action("wintune")->isChecked();
     l.sideWidths();

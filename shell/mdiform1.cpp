@@ -73,11 +73,22 @@ ToolImage* MDIForm1::image(int n) const {
 QMdiSubWindow* MDIForm1::child(int form) const {
     return children_.value(form);
 }
+// The client area as the layout gives it, also before the window is first shown (the
+// viewport learns its size only from its first resize event).
 double MDIForm1::clientWidth() const {
-    return tw(mdi_->viewport()->width());
+    return tw(mdi_->contentsRect().width());
 }
 double MDIForm1::clientHeight() const {
-    return tw(mdi_->viewport()->height());
+    return tw(mdi_->contentsRect().height());
+}
+
+void MDIForm1::settleLayout() {
+    // The layouts may not have seen the latest size yet (a resize while hidden, or a resize
+    // event that reaches the window before its layout): lay out again from the size now.
+    for (QLayout* each : {layout(), centralWidget()->layout()}) {
+        each->invalidate();
+        each->activate();
+    }
 }
 
 QMenu* MDIForm1::addMenu(QMenu* parent, const char* name, const char* caption) {
@@ -322,7 +333,6 @@ void MDIForm1::setFramesAndReload(bool on) {
 void MDIForm1::setToolbarShown(bool on) {
     action("turuba")->setChecked(on);
     toolbar_->setVisible(on);
-    centralWidget()->layout()->activate();
     winallsub();
 }
 

@@ -87,6 +87,7 @@ class MDIForm1 : public QMainWindow {
     void resizeEvent(QResizeEvent* event) override;
 
   private:
+    void settleLayout();
     void buildMenus();
     void buildToolbar();
     QAction* addItem(QMenu* menu, const char* name, const char* caption, bool checkable = false);

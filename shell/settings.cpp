@@ -47,7 +47,8 @@ constexpr std::array<QStringView, kPlayers> kSexDefaults{u"true", u"0", u"true",
 // The geometry keys of a window: the main window's end in "mdi", the board's have no
 // suffix, a player window's end in its window number.
 std::array<QString, 4> geometryKeys(const QString& suffix) {
-    return {QStringLiteral("top") + suffix, QStringLiteral("left") + suffix, QStringLiteral("width") + suffix, QStringLiteral("height") + suffix};
+    return {QStringLiteral("top") + suffix, QStringLiteral("left") + suffix,
+            QStringLiteral("width") + suffix, QStringLiteral("height") + suffix};
 }
 
 std::array<float Geometry::*, 4> geometryMembers() {

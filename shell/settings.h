@@ -56,10 +56,11 @@ struct Settings {
                                         QStringLiteral("たくみ"), QStringLiteral("ゆずは")};
     std::array<bool, kPlayers> male{true, false, true, false};
 
-    std::int16_t plymdi = 0;  // group in use 0..9; read at start-up only, written by the group dialog
-    QString fdf;              // hand card faces (facedir)
-    QString fdu;              // card backs (backdir)
-    QString fdb;              // board card faces (boarddir)
+    std::int16_t plymdi =
+        0;        // group in use 0..9; read at start-up only, written by the group dialog
+    QString fdf;  // hand card faces (facedir)
+    QString fdu;  // card backs (backdir)
+    QString fdb;  // board card faces (boarddir)
     std::int16_t moves = 64;  // card moving speed (movespeed), 1..121
 
     // The defaults, the card folders being the program's data folder.

@@ -141,11 +141,11 @@ class TestStore : public QObject {
         QDir().mkpath(temp.path() + "/plumet");
         QFile file(Store::filePath());
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(
+        static const char kText[] =
             "[form2]\nname1=a,b\nname2=@Invalid()\nname3=@Variant(\\0\\0\\0\\x7f\\0garbage)\n"
             "name4=@Rect(1 2 3 4)\nname5=@ByteArray(\xe5\xb1\xb1)\n\x01\xff\xfe=x\n"
-            "no equals sign\n[broken\nten1=  90 \nname6=\"unterminated\n\0\0\0",
-            200);
+            "no equals sign\n[broken\nten1=  90 \nname6=\"unterminated\n\0\0\0";
+        file.write(kText, sizeof kText - 1);  // the NULs at its end included
         file.close();
         Store store;
         QCOMPARE(store.get(u"form2", u"name1", {}), QStringLiteral("a,b"));

@@ -1,0 +1,162 @@
+// Benchmarks of the game's windows, and a game posed for screenshots.
+//
+//   plumetgamebench flight   a card flight at speed 64: its length against 64 frame intervals
+//   plumetgamebench idle     CPU time used while the game waits for the human, over 5 s
+//   plumetgamebench memory   peak memory (max RSS) over a whole game, the human played too
+//   plumetgamebench shot [--maximized]   a game in progress, left waiting for the human
+#include <sys/resource.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QScreen>
+#include <QTest>
+#include <cstdio>
+
+#include "core/form2.h"
+#include "cpu/computerform.h"
+#include "play/form4.h"
+#include "play/joker.h"
+#include "play/laying.h"
+#include "play/passing.h"
+#include "shell/defaults.h"
+#include "shell/mdiform1.h"
+#include "shell/session.h"
+#include "shell/speeds.h"
+
+using namespace plumet;
+
+namespace {
+
+double cpuSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
+           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+bool waitForHuman(Session& s, int ms) {
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < ms) {
+        if (s.human->isEnabled() && s.main->isEnabled() && s.state.handcount[kHuman] > 0 &&
+            s.state.gameno > 0)
+            return true;
+        QTest::qWait(2);
+    }
+    return false;
+}
+
+// The human's move as a player would make it: the first card that fits, else the pass card.
+void humanMove(Session& s) {
+    const GameState& g = s.state;
+    int slot = g.handcount[kHuman] + 1;
+    for (int i = 1; i <= g.handcount[kHuman]; ++i) {
+        const int target = clickTarget(g, i);
+        if (target >= 1 && target <= 52) {
+            slot = i;
+            break;
+        }
+    }
+    const int count = g.handcount[kHuman];
+    if (slot == count + 1 && g.hand[kHuman][count] == kJoker) {
+        // No plain card fits: free one with the joker when it can.
+        for (int i = 1; i < count; ++i) {
+            if (hanteij(g, s.rules(), kHuman, i) == 0) continue;
+            CardPicture* joker = s.human->picture(count);
+            QTest::mouseClick(joker, Qt::LeftButton, {}, joker->rect().center());
+            slot = i;
+            break;
+        }
+    }
+    CardPicture* card = s.human->picture(slot);
+    QTest::mouseClick(card, Qt::LeftButton, {}, card->rect().center());
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    const QString mode = argc > 1 ? QString::fromLatin1(argv[1]) : QStringLiteral("flight");
+    Session session;
+    MDIForm1 window(session);
+    applyDefaults(window, session);
+    if (mode == QLatin1String("shot") && argc > 2) {
+        // Without a window manager (xvfb) maximising is only a state: give the window the
+        // screen's size as a window manager would.
+        window.setGeometry(window.screen()->availableGeometry());
+        window.showMaximized();
+    } else {
+        window.show();
+    }
+    QTest::qWait(200);
+
+    if (mode == QLatin1String("flight")) {
+        speeds::timing().frameMs = 0;
+        session.random.seed(11);
+        window.action("mnugstart")->trigger();
+        speeds::timing().frameMs = speeds::kFrameMs;
+        session.state.movespeed = 64;
+        // Nothing else runs: no computer turn comes due in the middle of the measurement.
+        for (int p = 1; p <= kPlayers; ++p) session.window(p)->stopTimers();
+        ComputerForm* form = session.computers[0];
+        const int card = session.state.hand[2][1];
+        double worst = 0, total = 0;
+        const int runs = 10;
+        for (int run = 0; run < runs; ++run) {
+            QElapsedTimer clock;
+            clock.start();
+            form->cardFlight(card, 1);
+            const double ms = clock.nsecsElapsed() / 1e6;
+            total += ms;
+            worst = std::max(worst, ms);
+            std::printf("  run %d: %.1f ms\n", run + 1, ms);
+        }
+        const double ideal = 64.0 * speeds::kFrameMs;
+        std::printf(
+            "flight at speed 64: mean %.1f ms, worst %.1f ms, 64 frame intervals = %.0f ms "
+            "(mean %+.1f %%)\n",
+            total / runs, worst, ideal, (total / runs / ideal - 1) * 100);
+    } else if (mode == QLatin1String("idle")) {
+        speeds::timing() = {0, 0, false};
+        session.random.seed(3);
+        window.action("mnugstart")->trigger();
+        if (!waitForHuman(session, 20000)) return 1;
+        const double before = cpuSeconds();
+        QElapsedTimer clock;
+        clock.start();
+        QTimer::singleShot(5000, &app, &QCoreApplication::quit);
+        QApplication::exec();
+        std::printf("waiting for the human: %.3f s CPU in %.1f s (%.2f %%)\n",
+                    cpuSeconds() - before, clock.elapsed() / 1000.0,
+                    (cpuSeconds() - before) * 100000.0 / clock.elapsed());
+    } else if (mode == QLatin1String("memory")) {
+        speeds::timing() = {1, 0, false};
+        window.setSoundOn(false);
+        session.random.seed(9);
+        int ended = 0;
+        session.showResults = [&](bool) {
+            ++ended;
+            window.setEnabled(true);
+        };
+        window.action("mnugstart")->trigger();
+        while (ended == 0) {
+            if (waitForHuman(session, 50)) humanMove(session);
+        }
+        rusage usage{};
+        getrusage(RUSAGE_SELF, &usage);
+        std::printf("peak memory over a whole game: %.1f MiB (max RSS)\n",
+                    usage.ru_maxrss / 1024.0);
+    } else {
+        session.random.seed(20);
+        window.action("mnugstart")->trigger();
+        for (int move = 0; move < 4; ++move) {
+            if (!waitForHuman(session, 60000)) break;
+            humanMove(session);
+        }
+        waitForHuman(session, 60000);
+        std::puts("ready");
+        std::fflush(stdout);
+        return QApplication::exec();
+    }
+    return 0;
+}

@@ -1,0 +1,33 @@
+#include "shell/cardfolders.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace plumet {
+
+QString cardSetTestFile(CardSet set) {
+    return set == CardSet::Back ? QStringLiteral("urat.bmp") : QStringLiteral("d7.bmp");
+}
+
+QString normalisedFolder(const QString& folder) {
+    if (folder.isEmpty()) return folder;
+    return QDir::cleanPath(folder);
+}
+
+QString cardFilePath(const QString& folder, const QString& name) {
+    QString path = normalisedFolder(folder);
+    while (path.endsWith(QLatin1Char('/'))) path.chop(1);
+    return path + QLatin1Char('/') + name;
+}
+
+bool isCardSetFolder(const QString& folder, CardSet set) {
+    // An empty folder name names no folder (it would otherwise read as the root).
+    if (folder.isEmpty()) return false;
+    return QFileInfo(cardFilePath(folder, cardSetTestFile(set))).isFile();
+}
+
+QString checkedCardFolder(const QString& folder, CardSet set, const QString& appdir) {
+    return isCardSetFolder(folder, set) ? normalisedFolder(folder) : appdir;
+}
+
+}  // namespace plumet

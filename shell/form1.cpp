@@ -1,0 +1,180 @@
+#include "shell/form1.h"
+
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QFontMetrics>
+#include <QGraphicsDropShadowEffect>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTimer>
+#include <QTransform>
+
+#include "shell/cardfolders.h"
+#include "shell/centring.h"
+#include "shell/speeds.h"
+#include "shell/twips.h"
+#include "shell/version.h"
+
+namespace plumet {
+
+namespace {
+
+// Window and content geometry in twips.
+constexpr double kWidth = 8400;
+constexpr double kHeight = 4800;
+constexpr double kIconSize = 1440;
+constexpr double kCardHeight = 1500;
+
+QLabel* makeShadowedLabel(const QString& text, const QString& name, int pointSize, bool bold,
+                          QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    QFont font = label->font();
+    font.setPointSize(pointSize);
+    font.setBold(bold);
+    label->setFont(font);
+    label->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+    auto* shadow = new QGraphicsDropShadowEffect(label);
+    shadow->setOffset(2, 2);
+    shadow->setBlurRadius(4);
+    shadow->setColor(QColor(0, 40, 0));
+    label->setGraphicsEffect(shadow);
+    return label;
+}
+
+// Shrinks the label's font until its text fits its width.
+void fitToWidth(QLabel* label) {
+    QFont font = label->font();
+    while (font.pointSize() > 8 &&
+           QFontMetrics(font).horizontalAdvance(label->text()) > label->width() - 8)
+        font.setPointSize(font.pointSize() - 1);
+    label->setFont(font);
+}
+
+}  // namespace
+
+Form1::Form1(const QString& appdir, QWidget* parent) : QWidget(parent, Qt::SplashScreen) {
+    setObjectName(QStringLiteral("Form1"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(px(kWidth), px(kHeight));
+
+    const QString iconPath = appdir + QStringLiteral("/plumet.png");
+    QPixmap icon;
+    if (QFileInfo(iconPath).isFile() && icon.load(iconPath)) {
+        setWindowIcon(QIcon(icon));
+        auto* image = new QLabel(this);
+        image->setObjectName(QStringLiteral("Image1"));
+        const int side = px(kIconSize);
+        image->setPixmap(icon.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        image->setGeometry(pxRect(360, 360, kIconSize, kIconSize));
+        image->setStyleSheet(QStringLiteral("background: transparent;"));
+    }
+
+    label1_ = makeShadowedLabel(QStringLiteral("カドリオ for Windows95"), QStringLiteral("Label1"),
+                                24, true, this);
+    label1_->setGeometry(pxRect(1980, 420, kWidth - 2280, 900));
+    fitToWidth(label1_);
+    label2_ = makeShadowedLabel(QString::fromLatin1(kVersionText), QStringLiteral("Label2"), 12,
+                                false, this);
+    label2_->setGeometry(pxRect(2010, 1260, 3000, 420));
+
+    addCards(appdir);
+
+    command1_ = new QPushButton(QStringLiteral("ＯＫ"), this);
+    command1_->setObjectName(QStringLiteral("Command1"));
+    command1_->setGeometry(pxRect(kWidth - 1500, kHeight - 660, 1200, 420));
+    command1_->setDefault(true);
+    command1_->hide();
+    connect(command1_, &QPushButton::clicked, this, &QWidget::close);
+
+    timer2_ = new QTimer(this);
+    timer2_->setObjectName(QStringLiteral("Timer2"));
+    timer2_->setInterval(speeds::kTitleMs);
+    connect(timer2_, &QTimer::timeout, this, &Form1::timer2Tick);
+    timer2_->start();
+}
+
+void Form1::addCards(const QString& appdir) {
+    // The four sevens that open every game, fanned out across the lower half. A set without
+    // them simply shows no cards.
+    static const char* const kSevens[] = {"s7.bmp", "h7.bmp", "c7.bmp", "d7.bmp"};
+    static const double kAngles[] = {-15, -5, 5, 15};
+    const int cardHeight = px(kCardHeight);
+    const int centreX = px(kWidth / 2);
+    const int baseY = px(2100);
+    for (int i = 0; i < 4; ++i) {
+        QPixmap face;
+        if (!face.load(cardFilePath(appdir, QString::fromLatin1(kSevens[i])))) continue;
+        face = face.scaledToHeight(cardHeight, Qt::SmoothTransformation);
+        const QPixmap turned =
+            face.transformed(QTransform().rotate(kAngles[i]), Qt::SmoothTransformation);
+        auto* card = new QLabel(this);
+        card->setObjectName(QStringLiteral("Picture%1").arg(i + 1));
+        card->setStyleSheet(QStringLiteral("background: transparent;"));
+        card->setPixmap(turned);
+        const int offset = static_cast<int>((i - 1.5) * face.width() * 0.85);
+        const int lift = (i == 0 || i == 3) ? px(120) : 0;
+        card->setGeometry(centreX + offset - turned.width() / 2, baseY + lift, turned.width(),
+                          turned.height());
+    }
+}
+
+QString Form1::versionText() const {
+    return label2_->text();
+}
+
+void Form1::showTitle() {
+    versionBox_ = false;
+    setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
+    command1_->hide();
+    centreOnScreen(this);
+    show();
+}
+
+void Form1::showVersionBox() {
+    versionBox_ = true;
+    timer2_->stop();
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setWindowTitle(QStringLiteral("カドリオのﾊﾞｰｼﾞｮﾝ情報"));
+    command1_->show();
+    centreOnScreen(this);
+    show();
+    command1_->setFocus();
+}
+
+void Form1::timer2Tick() {
+    timer2_->stop();
+    if (versionBox_) return;
+    emit titleTimeUp();
+    close();
+}
+
+void Form1::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    QLinearGradient felt(0, 0, 0, height());
+    felt.setColorAt(0, QColor(0, 150, 0));
+    felt.setColorAt(1, QColor(0, 90, 0));
+    painter.fillRect(rect(), felt);
+    painter.setPen(QPen(QColor(220, 190, 60), 3));
+    painter.drawRect(rect().adjusted(4, 4, -5, -5));
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    timer2_->stop();
+    QWidget::closeEvent(event);
+    if (event->isAccepted()) emit closed();
+}
+
+void Form1::keyPressEvent(QKeyEvent* event) {
+    if (versionBox_ && event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+}  // namespace plumet

@@ -1,0 +1,59 @@
+// Form1: the title window shown at start-up, reused as the version box.
+//
+// As a title screen it has no caption and no OK button; its Timer2 runs from creation and,
+// 3330 ms later, fires once: the window emits titleTimeUp() and closes, and the start-up
+// shows the main window. As the version box (menu "ﾊﾞｰｼﾞｮﾝ情報(&A)") it carries the caption
+// "カドリオのﾊﾞｰｼﾞｮﾝ情報" and the OK button, and its timer is stopped.
+//
+// The window deletes itself when it closes (Qt::WA_DeleteOnClose); closed() is emitted
+// whichever way it closes (OK, the close box, Esc), so the opener can re-enable its window.
+//
+// Create it without a parent window: the opener disables itself while the dialog is open, and
+// a disabled window disables its child windows as well.
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+class QTimer;
+
+namespace plumet {
+
+class Form1 : public QWidget {
+    Q_OBJECT
+  public:
+    // appdir: the game's data folder (icon "plumet.png" and the card set shown on the title).
+    explicit Form1(const QString& appdir, QWidget* parent = nullptr);
+
+    // The version label's text, which the TOP-10 export writes into its files.
+    QString versionText() const;
+
+    // Shows the window as the title screen, centred, without caption.
+    void showTitle();
+    // Shows the window as the version box: caption, OK button, title timer stopped.
+    void showVersionBox();
+
+    bool isVersionBox() const { return versionBox_; }
+
+  signals:
+    void titleTimeUp();  // Timer2 fired on the title screen (the window closes right after)
+    void closed();       // the window has closed, by any means
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    void timer2Tick();
+    void addCards(const QString& appdir);
+
+    QLabel* label1_ = nullptr;
+    QLabel* label2_ = nullptr;
+    QPushButton* command1_ = nullptr;
+    QTimer* timer2_ = nullptr;
+    bool versionBox_ = false;
+};
+
+}  // namespace plumet

@@ -1,0 +1,223 @@
+#include "shell/form11.h"
+
+#include <algorithm>
+
+#include <QDir>
+#include <QEvent>
+#include <QFileInfo>
+#include <QFileSystemModel>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
+#include <QTreeView>
+
+#include "shell/centring.h"
+#include "shell/twips.h"
+
+namespace plumet {
+
+namespace {
+
+// The client area the controls are laid out for, in twips; a larger window gives the extra
+// room to the folder tree.
+constexpr double kBaseWidth = 5340;
+constexpr double kBaseHeight = 2505;
+
+QString captionFor(CardSet set) {
+    switch (set) {
+        case CardSet::Board:
+            return QStringLiteral("場のカードの変更");
+        case CardSet::Face:
+            return QStringLiteral("あなたのカードの変更");
+        case CardSet::Back:
+            break;
+    }
+    return QStringLiteral("裏面のカードの変更");
+}
+
+CardSet setForMode(int mode) {
+    if (mode == 1) return CardSet::Board;
+    if (mode == 3) return CardSet::Back;
+    return CardSet::Face;
+}
+
+// The folder itself when it exists, else its nearest existing parent ("/" at the latest).
+QString existingFolder(const QString& folder) {
+    QString path = folder.isEmpty() ? QDir::rootPath() : QDir::cleanPath(folder);
+    while (!QFileInfo(path).isDir() && path != QDir::rootPath()) {
+        const QString parent = QFileInfo(path).path();
+        path = parent == path ? QDir::rootPath() : parent;
+    }
+    return path;
+}
+
+}  // namespace
+
+Form11::Form11(int mode, const QString& folder, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      set_(setForMode(mode)) {
+    setObjectName(QStringLiteral("Form11"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(captionFor(set_));
+    setMinimumSize(px(kBaseWidth), px(kBaseHeight));
+    resize(px(kBaseWidth), px(kBaseHeight));
+
+    model_ = new QFileSystemModel(this);
+    model_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
+    model_->setRootPath(QDir::rootPath());
+
+    dir1_ = new QTreeView(this);
+    dir1_->setObjectName(QStringLiteral("Dir1"));
+    dir1_->setModel(model_);
+    for (int column = 1; column < model_->columnCount(); ++column) dir1_->hideColumn(column);
+    dir1_->setHeaderHidden(true);
+    dir1_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    dir1_->header()->setStretchLastSection(false);
+    dir1_->setUniformRowHeights(true);
+    connect(dir1_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &Form11::folderChanged);
+    dir1_->setIndentation(px(180));
+    // The tree fills in asynchronously: keep the selected folder in view as rows arrive and
+    // get sorted, until the user takes over the tree.
+    revealTimer_ = new QTimer(this);
+    revealTimer_->setSingleShot(true);
+    revealTimer_->setInterval(0);
+    connect(revealTimer_, &QTimer::timeout, this, [this] { revealFolder(wanted_); });
+    const auto scheduleReveal = [this] {
+        if (!wanted_.isEmpty()) revealTimer_->start();
+    };
+    connect(model_, &QFileSystemModel::directoryLoaded, this, scheduleReveal);
+    connect(model_, &QAbstractItemModel::rowsInserted, this, scheduleReveal);
+    connect(model_, &QAbstractItemModel::layoutChanged, this, scheduleReveal);
+    dir1_->installEventFilter(this);
+    dir1_->viewport()->installEventFilter(this);
+    connect(dir1_->verticalScrollBar(), &QAbstractSlider::actionTriggered, this,
+            [this] { wanted_.clear(); });
+
+    picture1_ = new QLabel(this);
+    picture1_->setObjectName(QStringLiteral("Picture1"));
+    picture1_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    picture1_->setAlignment(Qt::AlignCenter);
+
+    pathLabel_ = new QLabel(this);
+    pathLabel_->setObjectName(QStringLiteral("pathLabel"));
+    pathLabel_->setWordWrap(true);
+    pathLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    command1_ = new QPushButton(QStringLiteral("Ｏ　　Ｋ"), this);
+    command1_->setObjectName(QStringLiteral("Command1"));
+    command1_->setDefault(true);
+    connect(command1_, &QPushButton::clicked, this, [this] {
+        const QString folder = normalisedFolder(selectedFolder());
+        if (!isCardSetFolder(folder, set_)) {  // the test file vanished meanwhile
+            showFolder(folder);
+            return;
+        }
+        emit folderChosen(this->mode(), folder);
+        accept();
+    });
+
+    command2_ = new QPushButton(QStringLiteral("キャンセル"), this);
+    command2_->setObjectName(QStringLiteral("Command2"));
+    connect(command2_, &QPushButton::clicked, this, &QDialog::reject);
+    connect(this, &QDialog::finished, this, &Form11::closed);
+
+    layoutControls();
+    selectFolder(folder);
+}
+
+void Form11::open() {
+    centreOnScreen(this);
+    show();
+    dir1_->setFocus();
+}
+
+QString Form11::selectedFolder() const {
+    const QModelIndex current = dir1_->currentIndex();
+    return current.isValid() ? model_->filePath(current) : QString();
+}
+
+void Form11::selectFolder(const QString& folder) {
+    const QString path = existingFolder(folder);
+    const QModelIndex index = model_->index(path);
+    wanted_ = path;
+    dir1_->setCurrentIndex(index);
+    dir1_->expand(index);
+    revealFolder(path);
+    // The tree may still be loading; check the folder now rather than waiting for it.
+    showFolder(path);
+}
+
+void Form11::revealFolder(const QString& folder) {
+    const QModelIndex index = model_->index(folder);
+    if (folder.isEmpty() || !index.isValid() || index != dir1_->currentIndex()) return;
+    for (QModelIndex parent = index.parent(); parent.isValid(); parent = parent.parent())
+        dir1_->expand(parent);
+    dir1_->scrollTo(index, QAbstractItemView::PositionAtCenter);
+    // Folder names start at the left edge; deep folders scroll only as far as needed.
+    const QRect item = dir1_->visualRect(index);
+    const int viewWidth = dir1_->viewport()->width();
+    QScrollBar* horizontal = dir1_->horizontalScrollBar();
+    const int needed = item.left() + horizontal->value() - viewWidth / 3;
+    horizontal->setValue(std::max(0, needed));
+}
+
+bool Form11::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::Wheel:
+        case QEvent::KeyPress:
+            wanted_.clear();
+            break;
+        default:
+            break;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void Form11::folderChanged(const QModelIndex& current) {
+    if (current != model_->index(wanted_)) wanted_.clear();  // the user chose another folder
+    if (current.isValid()) showFolder(model_->filePath(current));
+}
+
+void Form11::showFolder(const QString& folder) {
+    const QString testFile = cardFilePath(folder, cardSetTestFile(set_));
+    const bool valid = QFileInfo(testFile).isFile();
+    command1_->setEnabled(valid);
+    picture1_->clear();
+    if (valid) {
+        // An unreadable bitmap just leaves the preview empty.
+        QPixmap preview(testFile);
+        if (!preview.isNull()) {
+            const QSize room = picture1_->contentsRect().size();
+            if (preview.width() > room.width() || preview.height() > room.height())
+                preview = preview.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+            picture1_->setPixmap(preview);
+        }
+    }
+    // Let the path wrap after each separator.
+    QString shown = QDir::toNativeSeparators(folder);
+    shown.replace(QLatin1Char('/'), QStringLiteral("/\u200b"));
+    pathLabel_->setText(shown);
+    pathLabel_->setToolTip(folder);
+}
+
+void Form11::layoutControls() {
+    const double extraWidth = tw(width()) - kBaseWidth;
+    const double extraHeight = tw(height()) - kBaseHeight;
+    dir1_->setGeometry(pxRect(30, 105, 2280 + extraWidth, 2310 + extraHeight));
+    picture1_->setGeometry(pxRect(2445 + extraWidth, 105, 975, 1200));
+    pathLabel_->setGeometry(pxRect(2445 + extraWidth, 1380, 2835, 1020 + extraHeight));
+    command1_->setGeometry(pxRect(4275 + extraWidth, 120, 1005, 465));
+    command2_->setGeometry(pxRect(4290 + extraWidth, 675, 990, 450));
+}
+
+void Form11::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    layoutControls();
+}
+
+}  // namespace plumet

@@ -1,0 +1,40 @@
+// Form12: the card moving speed dialog "カードの移動速度".
+//
+// The bar HScroll1 runs from 1 ("高速", one frame per card flight) to 11 ("なめらか", 121
+// frames); it opens at the value nearest to the square root of the current speed. "ＯＫ"
+// emits movespeedChosen() with value², "キャンセル" changes nothing; closed() follows either
+// way (also after the close box or Esc). The dialog deletes itself when it closes.
+//
+// Create it without a parent window: the opener disables itself while the dialog is open, and
+// a disabled window disables its child windows as well.
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+class QScrollBar;
+
+namespace plumet {
+
+class Form12 : public QDialog {
+    Q_OBJECT
+  public:
+    explicit Form12(int movespeed, QWidget* parent = nullptr);
+
+    // Shows the dialog centred on the screen, without a modal loop.
+    void open() override;
+
+  signals:
+    void movespeedChosen(int movespeed);
+    void closed();
+
+  private:
+    QScrollBar* hscroll1_ = nullptr;
+    QLabel* label1_ = nullptr;
+    QLabel* label2_ = nullptr;
+    QPushButton* command1_ = nullptr;
+    QPushButton* command2_ = nullptr;
+};
+
+}  // namespace plumet

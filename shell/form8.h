@@ -1,0 +1,50 @@
+// Form8: the names dialog "名前の変更", the four players' names and the voice of each.
+//
+// Opened with the current captions of the four player windows and the `sex` array; "ＯＫ"
+// emits namesAccepted() with the new names and voices (the caller shows them on the windows
+// and stores them with storeNames() of shell/storenames.h); "キャンセル" changes nothing.
+// closed() follows either way, also when the dialog is closed by its close box or Esc, so
+// the caller can enable the main window again. The dialog deletes itself when it closes.
+//
+// Create it without a parent window: the opener disables itself while the dialog is open, and
+// a disabled window disables its child windows as well.
+#pragma once
+
+#include <QDialog>
+#include <array>
+
+#include "shell/playernames.h"
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace plumet {
+
+class Form8 : public QDialog {
+    Q_OBJECT
+  public:
+    Form8(const PlayerNameArray& captions, const PlayerSexArray& sex, QWidget* parent = nullptr);
+
+    // Shows the dialog centred on the screen, without a modal loop.
+    void open() override;
+
+  signals:
+    void namesAccepted(const plumet::PlayerNameArray& names, const plumet::PlayerSexArray& sex);
+    void closed();
+
+  private:
+    void command1Click();
+
+    std::array<QLabel*, 4> label1_{};
+    std::array<QLineEdit*, 4> text1_{};
+    std::array<QGroupBox*, 4> frame1_{};
+    std::array<QRadioButton*, 4> option1_{};
+    std::array<QRadioButton*, 4> option2_{};
+    QPushButton* command1_ = nullptr;
+    QPushButton* command2_ = nullptr;
+};
+
+}  // namespace plumet

@@ -1,0 +1,21 @@
+#include "shell/movespeed.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace plumet {
+
+int movespeedFromBar(int barValue) {
+    const int v = std::clamp(barValue, kSpeedBarMin, kSpeedBarMax);
+    return v * v;
+}
+
+int speedBarFromMovespeed(int movespeed) {
+    if (movespeed <= 0) return kSpeedBarMin;
+    // The root of a whole number is never exactly halfway between two integers, so plain
+    // rounding gives the nearest one.
+    const auto root = std::lround(std::sqrt(static_cast<double>(movespeed)));
+    return static_cast<int>(std::clamp<long>(root, kSpeedBarMin, kSpeedBarMax));
+}
+
+}  // namespace plumet

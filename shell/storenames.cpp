@@ -1,0 +1,16 @@
+#include "shell/storenames.h"
+
+#include "shell/settings.h"
+
+namespace plumet {
+
+void storeNames(Store& store, const PlayerNameArray& names, const PlayerSexArray& sex) {
+    Settings players;
+    for (int i = 0; i < 4; ++i) {
+        players.names[i] = names[i];
+        players.male[i] = sex[i] != 0;
+    }
+    writePlayers(store, players);
+}
+
+}  // namespace plumet

@@ -1,0 +1,410 @@
+// The title window, the names dialog, the card speed dialog and the card image chooser,
+// driven through their buttons as a player would.
+#include <QFileSystemModel>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QTreeView>
+#include <QtTest>
+
+#include "shell/form1.h"
+#include "shell/form11.h"
+#include "shell/form12.h"
+#include "shell/form8.h"
+#include "shell/twips.h"
+
+using namespace plumet;
+
+namespace {
+
+template <typename T>
+T* child(QWidget* window, const QString& name) {
+    T* found = window->findChild<T*>(name);
+    if (!found) qWarning("no child %s", qPrintable(name));
+    return found;
+}
+
+void writeBitmap(const QString& path) {
+    QImage image(40, 60, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QVERIFY(image.save(path, "BMP"));
+}
+
+void writeFile(const QString& path, const QByteArray& content) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+}
+
+// How a dialog is left.
+enum class Leave { Ok, Cancel, CloseBox, Escape };
+
+void leave(QDialog* dialog, Leave how) {
+    switch (how) {
+        case Leave::Ok:
+            QTest::mouseClick(child<QPushButton>(dialog, "Command1"), Qt::LeftButton);
+            break;
+        case Leave::Cancel:
+            QTest::mouseClick(child<QPushButton>(dialog, "Command2"), Qt::LeftButton);
+            break;
+        case Leave::CloseBox:
+            dialog->close();
+            break;
+        case Leave::Escape:
+            QTest::keyClick(dialog, Qt::Key_Escape);
+            break;
+    }
+}
+
+void addLeaveRows() {
+    QTest::addColumn<int>("how");
+    QTest::addColumn<bool>("applied");
+    QTest::newRow("OK") << int(Leave::Ok) << true;
+    QTest::newRow("cancel") << int(Leave::Cancel) << false;
+    QTest::newRow("close box") << int(Leave::CloseBox) << false;
+    QTest::newRow("escape") << int(Leave::Escape) << false;
+}
+
+}  // namespace
+
+Q_DECLARE_METATYPE(plumet::PlayerNameArray)
+Q_DECLARE_METATYPE(plumet::PlayerSexArray)
+
+class TestDialogsWindows : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() {
+        qRegisterMetaType<PlayerNameArray>();
+        qRegisterMetaType<PlayerSexArray>();
+    }
+
+    // --- Form1 ---------------------------------------------------------------------------
+
+    void titleScreen() {
+        QTemporaryDir appdir;
+        QPointer<Form1> form = new Form1(appdir.path());
+        QSignalSpy timeUp(form.data(), &Form1::titleTimeUp);
+        QSignalSpy closed(form.data(), &Form1::closed);
+        form->showTitle();
+        QCOMPARE(child<QLabel>(form, "Label1")->text(), QStringLiteral("カドリオ for Windows95"));
+        QCOMPARE(child<QLabel>(form, "Label2")->text(), QStringLiteral("Version 3.15"));
+        QCOMPARE(form->versionText(), QStringLiteral("Version 3.15"));
+        QVERIFY(!child<QPushButton>(form, "Command1")->isVisible());
+        QVERIFY(form->windowFlags() & Qt::FramelessWindowHint);
+
+        auto* timer2 = child<QTimer>(form, "Timer2");
+        QCOMPARE(timer2->interval(), 3330);
+        QVERIFY(timer2->isActive());
+        timer2->setInterval(0);  // let the title time pass at once
+        QTRY_COMPARE(timeUp.count(), 1);
+        QCOMPARE(closed.count(), 1);
+        QTRY_VERIFY(form.isNull());  // the title window is gone
+    }
+
+    void versionBox_data() {
+        QTest::addColumn<bool>("byOk");
+        QTest::newRow("OK") << true;
+        QTest::newRow("close box") << false;
+    }
+    void versionBox() {
+        QFETCH(bool, byOk);
+        QTemporaryDir appdir;
+        QPointer<Form1> form = new Form1(appdir.path());
+        QSignalSpy timeUp(form.data(), &Form1::titleTimeUp);
+        QSignalSpy closed(form.data(), &Form1::closed);
+        form->showVersionBox();
+        QCOMPARE(form->windowTitle(), QStringLiteral("カドリオのﾊﾞｰｼﾞｮﾝ情報"));
+        auto* command1 = child<QPushButton>(form, "Command1");
+        QVERIFY(command1->isVisible());
+        QCOMPARE(command1->text(), QStringLiteral("ＯＫ"));
+        QVERIFY(!child<QTimer>(form, "Timer2")->isActive());
+        if (byOk)
+            QTest::mouseClick(command1, Qt::LeftButton);
+        else
+            form->close();
+        QCOMPARE(closed.count(), 1);
+        QCOMPARE(timeUp.count(), 0);
+        QTRY_VERIFY(form.isNull());
+    }
+
+    void titleShowsIconAndSevensFromAppdir() {
+        QTemporaryDir appdir;
+        writeBitmap(appdir.filePath("d7.bmp"));
+        writeBitmap(appdir.filePath("s7.bmp"));
+        writeFile(appdir.filePath("h7.bmp"), "not a bitmap");  // shown as nothing
+        QImage icon(64, 64, QImage::Format_ARGB32);
+        icon.fill(Qt::blue);
+        QVERIFY(icon.save(appdir.filePath("plumet.png")));
+        auto* form = new Form1(appdir.path());
+        QVERIFY(form->findChild<QLabel*>("Image1"));
+        QVERIFY(form->findChild<QLabel*>("Picture1"));   // s7
+        QVERIFY(!form->findChild<QLabel*>("Picture2"));  // h7 unreadable
+        QVERIFY(!form->findChild<QLabel*>("Picture3"));  // c7 missing
+        QVERIFY(form->findChild<QLabel*>("Picture4"));   // d7
+        QVERIFY(!form->windowIcon().isNull());
+        delete form;
+    }
+
+    // --- Form8 ---------------------------------------------------------------------------
+
+    void namesDialogOpensWithCurrentNamesAndVoices() {
+        const PlayerNameArray names = {"あなた", "ふうか", "たくみ", "ゆずは"};
+        auto* form = new Form8(names, {-1, 0, -1, 0});
+        form->open();
+        QCOMPARE(form->windowTitle(), QStringLiteral("名前の変更"));
+        static const char* const kLabels[] = {"PLAYER", "COM1", "COM2", "COM3"};
+        for (int i = 0; i < 4; ++i) {
+            const QString n = QString::number(i);
+            auto* label = child<QLabel>(form, "Label1_" + n);
+            auto* text = child<QLineEdit>(form, "Text1_" + n);
+            auto* frame = child<QGroupBox>(form, "Frame1_" + n);
+            QCOMPARE(label->text(), QString::fromLatin1(kLabels[i]));
+            QCOMPARE(text->text(), names[i]);
+            QCOMPARE(label->pos(), QPoint(px(120), px(120 + 400 * i)));
+            QCOMPARE(text->pos(), QPoint(px(1000), px(120 + 400 * i)));
+            QCOMPARE(frame->pos(), QPoint(px(2800), px(10 + 400 * i)));
+            auto* male = child<QRadioButton>(form, "Option1_" + n);
+            auto* female = child<QRadioButton>(form, "Option2_" + n);
+            QCOMPARE(male->text(), QStringLiteral("男"));
+            QCOMPARE(female->text(), QStringLiteral("女"));
+            QCOMPARE(male->parentWidget(), frame);
+            QCOMPARE(male->isChecked(), i % 2 == 0);
+            QCOMPARE(female->isChecked(), i % 2 == 1);
+        }
+        QCOMPARE(child<QPushButton>(form, "Command1")->text(), QStringLiteral("ＯＫ"));
+        QCOMPARE(child<QPushButton>(form, "Command2")->text(), QStringLiteral("キャンセル"));
+        delete form;
+    }
+
+    void namesDialogLeaving_data() { addLeaveRows(); }
+    void namesDialogLeaving() {
+        QFETCH(int, how);
+        QFETCH(bool, applied);
+        QPointer<Form8> form = new Form8({"あなた", "ふうか", "たくみ", "ゆずは"}, {-1, 0, -1, 0});
+        QSignalSpy accepted(form.data(), &Form8::namesAccepted);
+        QSignalSpy closed(form.data(), &Form8::closed);
+        form->open();
+        // A new name, an emptied name (stored as it is), and two voices swapped.
+        child<QLineEdit>(form, "Text1_1")->setText("はるか");
+        child<QLineEdit>(form, "Text1_2")->clear();
+        QTest::mouseClick(child<QRadioButton>(form, "Option2_0"), Qt::LeftButton);
+        QTest::mouseClick(child<QRadioButton>(form, "Option1_3"), Qt::LeftButton);
+        leave(form, Leave(how));
+        QCOMPARE(closed.count(), 1);
+        QCOMPARE(accepted.count(), applied ? 1 : 0);
+        if (applied) {
+            const auto names = accepted.first().at(0).value<PlayerNameArray>();
+            const auto sex = accepted.first().at(1).value<PlayerSexArray>();
+            QCOMPARE(names, (PlayerNameArray{"あなた", "はるか", "", "ゆずは"}));
+            QCOMPARE(sex, (PlayerSexArray{0, 0, -1, -1}));
+        }
+        QTRY_VERIFY(form.isNull());
+    }
+
+    // --- Form12 --------------------------------------------------------------------------
+
+    void speedDialogOpensAtTheRoot_data() {
+        QTest::addColumn<int>("movespeed");
+        QTest::addColumn<int>("bar");
+        QTest::newRow("default") << 64 << 8;
+        QTest::newRow("fastest") << 1 << 1;
+        QTest::newRow("smoothest") << 121 << 11;
+        QTest::newRow("between squares") << 50 << 7;
+        QTest::newRow("broken stored value") << 0 << 1;
+    }
+    void speedDialogOpensAtTheRoot() {
+        QFETCH(int, movespeed);
+        QFETCH(int, bar);
+        auto* form = new Form12(movespeed);
+        form->open();
+        QCOMPARE(form->windowTitle(), QStringLiteral("カードの移動速度"));
+        auto* scroll = child<QScrollBar>(form, "HScroll1");
+        QCOMPARE(scroll->minimum(), 1);
+        QCOMPARE(scroll->maximum(), 11);
+        QCOMPARE(scroll->value(), bar);
+        auto* fast = child<QLabel>(form, "Label1");
+        auto* smooth = child<QLabel>(form, "Label2");
+        QCOMPARE(fast->text(), QStringLiteral("高速"));
+        QCOMPARE(smooth->text(), QStringLiteral("なめらか"));
+        QVERIFY(fast->x() < smooth->x());  // fast at the left end, where the bar is 1
+        delete form;
+    }
+
+    void speedDialogLeaving_data() { addLeaveRows(); }
+    void speedDialogLeaving() {
+        QFETCH(int, how);
+        QFETCH(bool, applied);
+        QPointer<Form12> form = new Form12(64);
+        QSignalSpy chosen(form.data(), &Form12::movespeedChosen);
+        QSignalSpy closed(form.data(), &Form12::closed);
+        form->open();
+        auto* scroll = child<QScrollBar>(form, "HScroll1");
+        scroll->triggerAction(QAbstractSlider::SliderToMaximum);  // "なめらか"
+        QCOMPARE(scroll->value(), 11);
+        leave(form, Leave(how));
+        QCOMPARE(closed.count(), 1);
+        QCOMPARE(chosen.count(), applied ? 1 : 0);
+        if (applied) QCOMPARE(chosen.first().at(0).toInt(), 121);
+        QTRY_VERIFY(form.isNull());
+    }
+
+    void speedDialogFastest() {
+        auto* form = new Form12(64);
+        QSignalSpy chosen(form, &Form12::movespeedChosen);
+        form->open();
+        child<QScrollBar>(form, "HScroll1")->triggerAction(QAbstractSlider::SliderToMinimum);
+        QTest::mouseClick(child<QPushButton>(form, "Command1"), Qt::LeftButton);
+        QCOMPARE(chosen.count(), 1);
+        QCOMPARE(chosen.first().at(0).toInt(), 1);  // one-frame flights
+    }
+
+    // --- Form11 --------------------------------------------------------------------------
+
+    void chooserCaption_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("board") << 1 << "場のカードの変更";
+        QTest::newRow("hand") << 2 << "あなたのカードの変更";
+        QTest::newRow("backs") << 3 << "裏面のカードの変更";
+    }
+    void chooserCaption() {
+        QFETCH(int, mode);
+        QFETCH(QString, caption);
+        auto* form = new Form11(mode, QDir::tempPath());
+        QCOMPARE(form->windowTitle(), caption);
+        QCOMPARE(form->mode(), mode);
+        QCOMPARE(child<QPushButton>(form, "Command1")->text(), QStringLiteral("Ｏ　　Ｋ"));
+        QCOMPARE(child<QPushButton>(form, "Command2")->text(), QStringLiteral("キャンセル"));
+        delete form;
+    }
+
+    void chooserChecksTheFolder_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("folder");  // inside the fixture
+        QTest::addColumn<QString>("selected");
+        QTest::addColumn<bool>("enabled");
+        QTest::addColumn<bool>("preview");
+        QTest::newRow("face set for the board") << 1 << "faces"
+                                                << "faces" << true << true;
+        QTest::newRow("face set for the hand") << 2 << "faces"
+                                               << "faces" << true << true;
+        QTest::newRow("face set is no back set") << 3 << "faces"
+                                                 << "faces" << false << false;
+        QTest::newRow("back set") << 3 << "backs"
+                                  << "backs" << true << true;
+        QTest::newRow("empty folder") << 1 << "empty"
+                                      << "empty" << false << false;
+        QTest::newRow("missing folder opens its parent") << 1 << "empty/gone/deeper"
+                                                         << "empty" << false << false;
+        QTest::newRow("unreadable test file") << 2 << "broken"
+                                              << "broken" << true << false;
+    }
+    void chooserChecksTheFolder() {
+        QFETCH(int, mode);
+        QFETCH(QString, folder);
+        QFETCH(QString, selected);
+        QFETCH(bool, enabled);
+        QFETCH(bool, preview);
+        QTemporaryDir root;
+        makeFixture(root.path());
+        auto* form = new Form11(mode, root.filePath(folder));
+        form->open();
+        QCOMPARE(form->selectedFolder(), root.filePath(selected));
+        QCOMPARE(child<QPushButton>(form, "Command1")->isEnabled(), enabled);
+        const QPixmap shown = child<QLabel>(form, "Picture1")->pixmap();
+        QCOMPARE(!shown.isNull(), preview);
+        delete form;
+    }
+
+    void chooserFollowsTheTree() {
+        QTemporaryDir root;
+        makeFixture(root.path());
+        QPointer<Form11> form = new Form11(1, root.filePath("empty"));
+        QSignalSpy chosen(form.data(), &Form11::folderChosen);
+        QSignalSpy closed(form.data(), &Form11::closed);
+        form->open();
+        auto* ok = child<QPushButton>(form, "Command1");
+        auto* picture = child<QLabel>(form, "Picture1");
+        QVERIFY(!ok->isEnabled());
+
+        auto* tree = child<QTreeView>(form, "Dir1");
+        auto* model = qobject_cast<QFileSystemModel*>(tree->model());
+        QVERIFY(model);
+        tree->setCurrentIndex(model->index(root.filePath("faces")));
+        QVERIFY(ok->isEnabled());
+        QVERIFY(!picture->pixmap().isNull());
+        tree->setCurrentIndex(model->index(root.filePath("empty")));
+        QVERIFY(!ok->isEnabled());
+        QVERIFY(picture->pixmap().isNull());  // the preview is cleared
+        tree->setCurrentIndex(model->index(root.filePath("faces")));
+
+        QTest::mouseClick(ok, Qt::LeftButton);
+        QCOMPARE(chosen.count(), 1);
+        QCOMPARE(chosen.first().at(0).toInt(), 1);
+        QCOMPARE(chosen.first().at(1).toString(), QDir::cleanPath(root.filePath("faces")));
+        QCOMPARE(closed.count(), 1);
+        QTRY_VERIFY(form.isNull());
+    }
+
+    void chooserLeaving_data() { addLeaveRows(); }
+    void chooserLeaving() {
+        QFETCH(int, how);
+        QFETCH(bool, applied);
+        QTemporaryDir root;
+        makeFixture(root.path());
+        QPointer<Form11> form = new Form11(3, root.filePath("backs"));
+        QSignalSpy chosen(form.data(), &Form11::folderChosen);
+        QSignalSpy closed(form.data(), &Form11::closed);
+        form->open();
+        leave(form, Leave(how));
+        QCOMPARE(closed.count(), 1);
+        QCOMPARE(chosen.count(), applied ? 1 : 0);
+        QTRY_VERIFY(form.isNull());
+    }
+
+    void chooserRefusesAFolderThatLostItsTestFile() {
+        QTemporaryDir root;
+        makeFixture(root.path());
+        auto* form = new Form11(2, root.filePath("faces"));
+        QSignalSpy chosen(form, &Form11::folderChosen);
+        form->open();
+        QVERIFY(QFile::remove(root.filePath("faces/d7.bmp")));
+        auto* ok = child<QPushButton>(form, "Command1");
+        QVERIFY(ok->isEnabled());
+        QTest::mouseClick(ok, Qt::LeftButton);
+        QCOMPARE(chosen.count(), 0);
+        QVERIFY(!ok->isEnabled());
+        QVERIFY(form->isVisible());
+        delete form;
+    }
+
+    void chooserAtTheRoot() {
+        auto* form = new Form11(1, QStringLiteral("/"));
+        QCOMPARE(form->selectedFolder(), QStringLiteral("/"));
+        QCOMPARE(child<QPushButton>(form, "Command1")->isEnabled(),
+                 QFileInfo::exists(QStringLiteral("/d7.bmp")));
+        delete form;
+    }
+
+  private:
+    static void makeFixture(const QString& path) {
+        const QDir dir(path);
+        for (const char* sub : {"faces", "backs", "empty", "broken"})
+            QVERIFY(dir.mkpath(QString::fromLatin1(sub)));
+        writeBitmap(dir.filePath("faces/d7.bmp"));
+        writeBitmap(dir.filePath("backs/urat.bmp"));
+        writeFile(dir.filePath("broken/d7.bmp"), "this is no bitmap");
+    }
+};
+
+QTEST_MAIN(TestDialogsWindows)
+#include "test_dialogs_windows.moc"

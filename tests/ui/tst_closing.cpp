@@ -1,0 +1,124 @@
+// The close request, as the window manager sends it, in the middle of a move: the program
+// ends cleanly, every wait returns, no timer stays armed and no turn moves on.
+#include <QCloseEvent>
+#include <QDataStream>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QWindow>
+
+#include "gamefixture.h"
+
+using namespace plumet;
+using plumet::test::Game;
+
+namespace {
+
+// A silent 16-bit PCM wave file of `ms` milliseconds.
+void writeWave(const QString& path, int ms) {
+    const quint32 rate = 8000;
+    const quint32 bytes = rate * 2 * ms / 1000;
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QDataStream out(&file);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out.writeRawData("RIFF", 4);
+    out << quint32(36 + bytes);
+    out.writeRawData("WAVEfmt ", 8);
+    out << quint32(16) << quint16(1) << quint16(1) << rate << rate * 2 << quint16(2) << quint16(16);
+    out.writeRawData("data", 4);
+    out << bytes;
+    file.write(QByteArray(static_cast<int>(bytes), '\0'));
+}
+
+void requestClose(QWidget* window, int afterMs) {
+    QTimer::singleShot(afterMs, window, [window] {
+        QCoreApplication::postEvent(window->windowHandle(), new QCloseEvent);
+    });
+}
+
+// Runs the application until it quits; a watchdog ends a hang with 99.
+int runToQuit() {
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    watchdog.start(10000);
+    return QCoreApplication::exec();
+}
+
+void verifyQuiet(Game& game) {
+    QVERIFY(game.session->quitting());
+    QVERIFY(!game.main->isVisible());
+    QVERIFY(!game.main->timer1().isActive());
+    for (int p = 1; p <= kPlayers; ++p) QVERIFY(!game.session->window(p)->timer2().isActive());
+    for (ComputerForm* form : game.session->computers) QVERIFY(!form->timer1().isActive());
+}
+
+}  // namespace
+
+class ClosingTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void duringCardFlight();
+    void duringSynchronousVoice();
+    void whileComputerTimerArmed();
+};
+
+void ClosingTest::duringCardFlight() {
+    Game game;
+    speeds::timing().frameMs = 20;
+    game.state().movespeed = 121;  // each seven flies for about 2.4 seconds
+    QTimer::singleShot(0, game.main.get(), [&game] { game.start(5); });
+    requestClose(game.main.get(), 300);
+    QElapsedTimer clock;
+    clock.start();
+    QCOMPARE(runToQuit(), 0);
+    QVERIFY(clock.elapsed() < 2000);
+    verifyQuiet(game);
+    QVERIFY(game.human().colour() != kTurnColour);  // no turn began
+}
+
+void ClosingTest::duringSynchronousVoice() {
+    QTemporaryDir data;
+    writeWave(data.filePath("pass1.wav"), 3000);
+    writeWave(data.filePath("wass1.wav"), 3000);
+    Game game(data.path());
+    game.start(2);
+    QVERIFY(game.waitForHuman(0));
+    const int passes = game.state().passleft[kHuman];
+    const auto counts = game.state().handcount;
+    QTimer::singleShot(0, game.main.get(),
+                       [&game] { game.click(game.state().handcount[kHuman] + 1); });
+    requestClose(game.main.get(), 300);
+    QElapsedTimer clock;
+    clock.start();
+    QCOMPARE(runToQuit(), 0);
+    QVERIFY(clock.elapsed() < 2000);  // the voice's wait ended at once
+    QCOMPARE(game.state().passleft[kHuman], passes - 1);
+    QCOMPARE(game.state().handcount, counts);  // the voice held the turn until the close
+    verifyQuiet(game);
+    for (ComputerForm* form : game.session->computers) QCOMPARE(form->colour(), kIdleColour);
+}
+
+void ClosingTest::whileComputerTimerArmed() {
+    Game game;
+    speeds::timing().paceMs = 5000;
+    game.start(4);
+    for (int spin = 0; spin < 100 && !game.session->computers[0]->timer1().isActive() &&
+                       !game.session->computers[1]->timer1().isActive() &&
+                       !game.session->computers[2]->timer1().isActive();
+         ++spin) {
+        if (game.humanToMove()) {
+            // Pass, so that a computer player's turn comes.
+            game.click(game.state().handcount[kHuman] + 1);
+        }
+        QTest::qWait(5);
+    }
+    const auto before = game.state().hand;
+    requestClose(game.main.get(), 0);
+    QCOMPARE(runToQuit(), 0);
+    verifyQuiet(game);
+    QCOMPARE(game.state().hand, before);  // no computer move after the close
+}
+
+QTEST_MAIN(ClosingTest)
+#include "tst_closing.moc"

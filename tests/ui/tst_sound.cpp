@@ -1,0 +1,119 @@
+// The sound routine: which file a player's voice plays, the wave length that bounds a
+// synchronous wait, and that a synchronous sound ends without an audio device.
+#include <QDataStream>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "core/gamestate.h"
+#include "play/sound.h"
+#include "shell/speeds.h"
+
+using namespace plumet;
+
+namespace {
+
+void writeWave(const QString& path, int ms) {
+    const quint32 rate = 8000;
+    const quint32 bytes = rate * 2 * ms / 1000;
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QDataStream out(&file);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out.writeRawData("RIFF", 4);
+    out << quint32(36 + bytes);
+    out.writeRawData("WAVEfmt ", 8);
+    out << quint32(16) << quint16(1) << quint16(1) << rate << rate * 2 << quint16(2) << quint16(16);
+    out.writeRawData("LIST", 4);  // an extra chunk before the samples
+    out << quint32(4);
+    out.writeRawData("INFO", 4);
+    out.writeRawData("data", 4);
+    out << bytes;
+    file.write(QByteArray(static_cast<int>(bytes), '\0'));
+}
+
+}  // namespace
+
+class SoundTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void fileName_data();
+    void fileName();
+    void waveLength();
+    void synchronousEndsWithoutDevice();
+    void soundOffLooksNothingUp();
+};
+
+void SoundTest::fileName_data() {
+    QTest::addColumn<QStringList>("present");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("voice");
+    QTest::addColumn<QString>("played");
+    QTest::newRow("male voice") << QStringList{"pass1.wav"} << "pass1.wav" << 0 << "pass1.wav";
+    QTest::newRow("female voice") << QStringList{"wass2.wav"} << "pass2.wav" << 1 << "wass2.wav";
+    QTest::newRow("female fall-back") << QStringList{"wass.wav"} << "pass3.wav" << 1 << "wass.wav";
+    QTest::newRow("male fall-back") << QStringList{} << "agari3.wav" << 2 << "agari.wav";
+    QTest::newRow("plain effect") << QStringList{"dasu.wav"} << "dasu.wav" << kNoVoice
+                                  << "dasu.wav";
+    QTest::newRow("plain effect missing") << QStringList{} << "dasu.wav" << kNoVoice << "das.wav";
+}
+
+void SoundTest::fileName() {
+    QFETCH(QStringList, present);
+    QFETCH(QString, name);
+    QFETCH(int, voice);
+    QFETCH(QString, played);
+    QTemporaryDir dir;
+    for (const QString& file : present) writeWave(dir.filePath(file), 10);
+    GameState state;
+    state.sex = {-1, 0, -1, 0};  // players 2 and 4 female
+    QCOMPARE(soundFileName(dir.path(), name, voice, state), played);
+}
+
+void SoundTest::waveLength() {
+    QTemporaryDir dir;
+    writeWave(dir.filePath("a.wav"), 1500);
+    QCOMPARE(waveLengthMs(dir.filePath("a.wav")), 1500);
+    QCOMPARE(waveLengthMs(dir.filePath("missing.wav")), -1);
+    QFile text(dir.filePath("b.wav"));
+    QVERIFY(text.open(QIODevice::WriteOnly));
+    text.write("not a wave file at all");
+    text.close();
+    QCOMPARE(waveLengthMs(dir.filePath("b.wav")), -1);
+}
+
+void SoundTest::synchronousEndsWithoutDevice() {
+    QTemporaryDir dir;
+    writeWave(dir.filePath("pass1.wav"), 300);
+    GameState state;
+    state.appdir = dir.path().toStdString();
+    state.sex = {-1, -1, -1, -1};
+    Sound sound(state, [] { return true; });
+    QElapsedTimer clock;
+    clock.start();
+    sound.playsound("pass1.wav", SoundMode::Sync, 0);
+    QVERIFY(clock.elapsed() >= 300);  // the clip's length, device or not
+    QVERIFY(clock.elapsed() < 300 + speeds::kSoundMarginMs + 2000);
+    clock.restart();
+    sound.playsound("nothing1.wav", SoundMode::Sync, 0);  // no file: silence at once
+    QVERIFY(clock.elapsed() < 200);
+}
+
+void SoundTest::soundOffLooksNothingUp() {
+    QTemporaryDir dir;
+    writeWave(dir.filePath("pass1.wav"), 2000);
+    GameState state;
+    state.appdir = dir.path().toStdString();
+    Sound sound(state, [] { return false; });
+    QElapsedTimer clock;
+    clock.start();
+    sound.playsound("pass1.wav", SoundMode::Sync, 0);
+    QVERIFY(clock.elapsed() < 200);
+    // The pause instead of a joker voice ends when the clock's second changes.
+    sound.voiceOrPause("babadasi1.wav", 0);
+    QVERIFY(clock.elapsed() < 1300);
+}
+
+QTEST_MAIN(SoundTest)
+#include "tst_sound.moc"
