@@ -70,26 +70,25 @@ void daseru(GameState& s, const Rules& rules, int end) {
     }
 }
 
+Run runOf(const GameState& s, const Rules& rules, int end) {
+    const bool high = rankOf(s.rowend[end]) > 7;
+    if (rules.aceKing) {
+        if (high && s.rowend[end - 1] == kClosedEnd) return {-1, 8};
+        if (!high && s.rowend[end + 1] == kClosedEnd) return {+1, 6};
+    }
+    return high ? Run{+1, 13} : Run{-1, 1};
+}
+
 int beyondend(const GameState& s, const Rules& rules, int end) {
     const int gap = s.rowend[end];
     if (gap == kClosedEnd) return kClosedEnd;
     const int rank = rankOf(gap);
-
-    int step = rank > 7 ? +1 : -1;
-    int lastRank = rank > 7 ? 13 : 1;
-    if (rules.aceKing) {
-        if (rank > 7 && s.rowend[end - 1] == kClosedEnd) {
-            step = -1;
-            lastRank = 8;
-        } else if (rank <= 7 && s.rowend[end + 1] == kClosedEnd) {
-            step = +1;
-            lastRank = 6;
-        }
-    }
+    const Run run = runOf(s, rules, end);
     for (int i = 1;; ++i) {
-        const int candidateRank = rank + step * i;
-        if (step > 0 ? candidateRank > lastRank : candidateRank < lastRank) return kClosedEnd;
-        const int card = gap + step * i;
+        const int candidateRank = rank + run.step * i;
+        if (run.step > 0 ? candidateRank > run.lastRank : candidateRank < run.lastRank)
+            return kClosedEnd;
+        const int card = gap + run.step * i;
         if (s.onboard[card] != 1) return card;
     }
 }

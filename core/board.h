@@ -13,6 +13,15 @@ namespace plumet {
 // for the ace (running up to the six) or the king (running down to the eight).
 void daseru(GameState& state, const Rules& rules, int end);
 
+// The run of an open end: from the card it asks for, the direction it continues in (+1 up,
+// -1 down) and the rank of its last card: up to the king or down to the ace, or, for an end
+// the ace-king ring has sent round (its partner is closed), down to the eight or up to the six.
+struct Run {
+    int step;
+    int lastRank;
+};
+Run runOf(const GameState& state, const Rules& rules, int end);
+
 // The card that becomes layable at `end` when the joker fills the card `end` asks for now,
 // or kClosedEnd when there is none (a closed end, or the end's last card of its run).
 int beyondend(const GameState& state, const Rules& rules, int end);

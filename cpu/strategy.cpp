@@ -42,22 +42,11 @@ bool holds(std::uint64_t held, int card) {
 // endrate for a hand given as heldCards.
 int rateEnd(GameState& s, const Rules& rules, std::uint64_t held, int end) {
     const int first = s.rowend[end];
-    const int rank = rankOf(first);
-    int step = rank > 7 ? +1 : -1;
-    int lastRank = rank > 7 ? 13 : 1;
-    if (rules.aceKing) {
-        if (rank > 7 && s.rowend[end - 1] == kClosedEnd) {
-            step = -1;
-            lastRank = 8;
-        } else if (rank <= 7 && s.rowend[end + 1] == kClosedEnd) {
-            step = +1;
-            lastRank = 6;
-        }
-    }
+    const Run run = runOf(s, rules, end);
     s.endscore[0] = 0;
-    const int length = std::abs(lastRank - rank) + 1;
+    const int length = std::abs(run.lastRank - rankOf(first)) + 1;
     for (int k = 0; k < length; ++k) {
-        const int card = first + step * k;
+        const int card = first + run.step * k;
         if (s.onboard[card] != 0) continue;
         ++s.endscore[0];
         if (holds(held, card)) ++s.endscore[end];
