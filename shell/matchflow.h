@@ -28,6 +28,8 @@ class MatchFlow : public QObject {
     // of the saved match, which enables "前回の続き" or reports damage. False when the saved
     // match was inconsistent and the program ends (endAtOnce has been called).
     bool startUp();
+    // The saved-match check alone, as loadsettings runs it.
+    bool checkSavedMatch();
 
     // "前回の続き".
     void mnutuduki();
