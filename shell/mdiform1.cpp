@@ -323,14 +323,13 @@ void MDIForm1::setFramesAndReload(bool on) {
         for (int i = 1; i <= form->pictureCount(); ++i) form->picture(i)->setFramed(on);
     }
     if (session_.state.gameno == 0) return;
-    // During a match the shown pictures are read again from their folders.
-    session_.human->showHand();
+    // During a match the shown pictures are read again from their folders; no card moves.
+    session_.human->reloadHand();
     for (ComputerForm* form : session_.computers) {
         const int count = session_.state.handcount[form->player()];
         for (int i = count; i >= 1; --i) form->picture(i)->setImageFile(form->backFile());
     }
     session_.board->loadPictures();
-    session_.human->risaizu();
 }
 
 void MDIForm1::setToolbarShown(bool on) {

@@ -1,5 +1,8 @@
 #include "shell/program.h"
 
+#include <QApplication>
+#include <QThread>
+
 #include "records/form3.h"
 #include "records/top10.h"
 #include "shell/appdir.h"
@@ -42,6 +45,12 @@ bool Program::createMain() {
     main_->setStore(store_.get());
     match_ = new MatchFlow(*session_, *main_, *store_);
     main_->savedMatchCheck = [this] { return match_->checkSavedMatch(); };
+    // An inconsistent saved match ends the program at once, nothing written. At start-up
+    // createMain's false does it; after a group switch the event loop is left.
+    match_->endAtOnce = [] {
+        for (QWidget* window : QApplication::topLevelWidgets()) window->hide();
+        if (QThread::currentThread()->loopLevel() > 0) QCoreApplication::exit(1);
+    };
     match_->saveSettings = [this] { main_->savesettings(); };
     match_->loadSettings = [this] { main_->loadsettings(false); };
     attachShellDialogs(*main_, *session_, *store_);
