@@ -4,30 +4,22 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 
 #include "core/savedgame.h"
 #include "core/scoregraph.h"
 #include "records/checkstring.h"
+#include "shell/centring.h"
 #include "shell/store.h"
+#include "shell/twips.h"
 
 namespace plumet {
 
 namespace {
 
-// Layout figures are twips, 15 to a pixel.
-constexpr int px(int twips) {
-    return (twips + 7) / 15;
-}
-QRect twipsRect(int left, int top, int width, int height) {
-    return {px(left), px(top), px(width), px(height)};
-}
-
 constexpr int kWidth = 7320;
-constexpr int kHeight = 3540;
+constexpr int kHeight = 4020;
 constexpr int kRow = 250;
 
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, QRect where) {
@@ -67,7 +59,7 @@ Form10::Form10(GameState& state, Store& store, Sources sources, QWidget* parent)
         label3_[r] = makeLabel(this, arrayName("Label3", r), {}, {});
     }
     label5_ = makeLabel(this, QStringLiteral("Label5"), QStringLiteral("得点　　 順位 /  結 果"),
-                        twipsRect(4020, 100, 3200, 240));
+                        pxRect(4020, 100, 3200, 240));
     for (int k = 0; k < 10; ++k) {
         label4_[k] = makeLabel(this, arrayName("Label4", k), QString::number(k + 1), {});
         label4_[k]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -75,10 +67,10 @@ Form10::Form10(GameState& state, Store& store, Sources sources, QWidget* parent)
         label7_[k] = makeLabel(this, arrayName("Label7", k), {}, {});
     }
     label8_ = makeLabel(this, QStringLiteral("Label8"), QString::fromUtf8(kCumulativeGraph),
-                        twipsRect(120, 1420, 2300, 240));
+                        pxRect(120, 1420, 2300, 240));
 
     picture1_ = new ScoreGraph(this);
-    picture1_->setGeometry(twipsRect(120, 1720, 3780, 1700));
+    picture1_->setGeometry(pxRect(120, 1720, 3780, 2200));
 
     const auto makeButton = [this](int n, QRect where) {
         auto* button = new QPushButton(this);
@@ -87,19 +79,19 @@ Form10::Form10(GameState& state, Store& store, Sources sources, QWidget* parent)
         commands_[n] = button;
         return button;
     };
-    connect(makeButton(1, twipsRect(4020, 3000, 1500, 400)), &QPushButton::clicked, this,
+    connect(makeButton(1, pxRect(4020, 3420, 1500, 400)), &QPushButton::clicked, this,
             &Form10::command1Click);
-    connect(makeButton(2, twipsRect(5600, 3000, 1620, 400)), &QPushButton::clicked, this,
+    connect(makeButton(2, pxRect(5600, 3420, 1620, 400)), &QPushButton::clicked, this,
             &Form10::command2Click);
-    connect(makeButton(3, twipsRect(2520, 1370, 1380, 320)), &QPushButton::clicked, this,
+    connect(makeButton(3, pxRect(2520, 1370, 1380, 320)), &QPushButton::clicked, this,
             &Form10::command3Click);
     commands_[2]->setText(QStringLiteral("保存後タイトルへ"));
     commands_[3]->setText(QStringLiteral("累計グラフへ"));
 
     // Decorative lines: under the score heads, between the scores and the record, under the
     // record's head, and above the graph.
-    const QRect lines[] = {twipsRect(120, 345, 3780, 30), twipsRect(3950, 100, 30, 2800),
-                           twipsRect(4020, 345, 3200, 30), twipsRect(120, 1320, 3780, 30)};
+    const QRect lines[] = {pxRect(120, 345, 3780, 30), pxRect(3950, 100, 30, 3800),
+                           pxRect(4020, 345, 3200, 30), pxRect(120, 1320, 3780, 30)};
     for (int i = 0; i < 4; ++i) {
         lines_[i] = new QFrame(this);
         lines_[i]->setObjectName(QStringLiteral("Line%1").arg(i + 1));
@@ -160,11 +152,7 @@ void Form10::Form_Load() {
                          ? QString::fromUtf8(kPerGameGraph)
                          : QString::fromUtf8(kCumulativeGraph));
 
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move(area.x() + (area.width() - frameGeometry().width()) / 2,
-             area.y() + (area.height() - frameGeometry().height()) / 2);
-    }
+    centreOnScreen(this);
     fillScores();
     if (state_.gameno >= 1 && state_.gameno <= 10) {
         state_.gamehist[state_.gameno] = state_.gamepoints[1];
@@ -182,9 +170,9 @@ void Form10::Form_Load() {
 void Form10::fillScores() {
     for (int r = 0; r <= kPlayers; ++r) {
         const int top = 100 + kRow * r;
-        label1_[r]->setGeometry(twipsRect(120, top, 1550, 240));
-        label2_[r]->setGeometry(twipsRect(1720, top, 1150, 240));
-        label3_[r]->setGeometry(twipsRect(2920, top, 980, 240));
+        label1_[r]->setGeometry(pxRect(120, top, 1550, 240));
+        label2_[r]->setGeometry(pxRect(1720, top, 1150, 240));
+        label3_[r]->setGeometry(pxRect(2920, top, 980, 240));
     }
     for (int p = 1; p <= kPlayers; ++p) {
         label1_[p]->setText(sources_.playerCaption ? sources_.playerCaption(p) : QString());
@@ -197,9 +185,9 @@ void Form10::fillScores() {
 void Form10::fillRecord() {
     for (int k = 0; k < 10; ++k) {
         const int top = 360 + kRow * k;
-        label4_[k]->setGeometry(twipsRect(4020, top, 260, 240));
-        label6_[k]->setGeometry(twipsRect(4300, top, 780, 240));
-        label7_[k]->setGeometry(twipsRect(5100, top, 2140, 240));
+        label4_[k]->setGeometry(pxRect(4020, top, 260, 240));
+        label6_[k]->setGeometry(pxRect(4300, top, 780, 240));
+        label7_[k]->setGeometry(pxRect(5100, top, 2140, 240));
         if (k > state_.gameno - 1) {
             label6_[k]->clear();
             label7_[k]->clear();

@@ -3,33 +3,26 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFileDialog>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QScreen>
 
 #include "records/checkstring.h"
 #include "records/form9.h"
 #include "records/groups.h"
 #include "records/top10.h"
 #include "records/topfile.h"
+#include "shell/centring.h"
 #include "shell/settings.h"
 #include "shell/store.h"
+#include "shell/twips.h"
 
 namespace plumet {
 
 namespace {
 
-constexpr int px(int twips) {
-    return (twips + 7) / 15;
-}
-QRect twipsRect(int left, int top, int width, int height) {
-    return {px(left), px(top), px(width), px(height)};
-}
-
-constexpr int kWidth = 3720;
+constexpr int kWidth = 3900;
 // The window heights count the title bar; the client area is this much smaller.
 constexpr int kTitleBar = 360;
 constexpr int kButtonHeight = 330;
@@ -61,7 +54,7 @@ Form3::Form3(GameState& state, Store& store, Hooks hooks)
 
     label11_ = new QLabel(QStringLiteral("名前　 　　　　　　　日付  　   得点"), this);
     label11_->setObjectName(QStringLiteral("Label11"));
-    label11_->setGeometry(twipsRect(210, 120, 3240, 240));
+    label11_->setGeometry(pxRect(210, 120, 3240, 240));
     for (int i = 0; i < top10::kPlaces; ++i) {
         label1_[i] = new QLabel(this);
         label1_[i]->setObjectName(QStringLiteral("Label1_%1").arg(i));
@@ -76,37 +69,37 @@ Form3::Form3(GameState& state, Store& store, Hooks hooks)
         commands_[n] = b;
         return b;
     };
-    connect(button(2, QStringLiteral("書出"), twipsRect(135, 2895, 700, kButtonHeight)),
+    connect(button(2, QStringLiteral("書出"), pxRect(135, 2895, 700, kButtonHeight)),
             &QPushButton::clicked, this, &Form3::command2Click);
-    connect(button(3, QStringLiteral("読込"), twipsRect(870, 2895, 700, kButtonHeight)),
+    connect(button(3, QStringLiteral("読込"), pxRect(870, 2895, 700, kButtonHeight)),
             &QPushButton::clicked, this, &Form3::command3Click);
-    connect(button(1, QStringLiteral("ＯＫ"), twipsRect(2895, 2895, 700, kButtonHeight)),
+    connect(button(1, QStringLiteral("ＯＫ"), pxRect(2895, 2895, 700, kButtonHeight)),
             &QPushButton::clicked, this, &Form3::command1Click);
 
     combo1_ = new QComboBox(this);
     combo1_->setObjectName(QStringLiteral("Combo1"));
-    combo1_->setGeometry(twipsRect(90, 2865, 1785, 360));
+    combo1_->setGeometry(pxRect(90, 2865, 1785, 360));
     combo1_->hide();
     connect(combo1_, &QComboBox::currentIndexChanged, this, &Form3::combo1Click);
-    connect(button(5, QStringLiteral("名前変更"), twipsRect(1950, 2895, 900, kButtonHeight)),
+    connect(button(5, QStringLiteral("名前変更"), pxRect(1950, 2895, 900, kButtonHeight)),
             &QPushButton::clicked, this, &Form3::command5Click);
-    connect(button(4, QStringLiteral("ＯＫ"), twipsRect(2895, 2895, 700, kButtonHeight)),
+    connect(button(4, QStringLiteral("ＯＫ"), pxRect(2895, 2895, 700, kButtonHeight)),
             &QPushButton::clicked, this, &Form3::command4Click);
     commands_[4]->hide();
     commands_[5]->hide();
 
     label3_ = new QLabel(QStringLiteral("グループ名"), this);
     label3_->setObjectName(QStringLiteral("Label3"));
-    label3_->setGeometry(twipsRect(90, 3405, 950, 240));
+    label3_->setGeometry(pxRect(90, 3405, 950, 240));
     text1_ = new QLineEdit(this);
     text1_->setObjectName(QStringLiteral("Text1"));
-    text1_->setGeometry(twipsRect(1065, 3375, 2415, 300));
+    text1_->setGeometry(pxRect(1065, 3375, 2415, 300));
     text1_->hide();
     connect(text1_, &QLineEdit::textChanged, this,
             [this](const QString& text) { commands_[6]->setEnabled(!text.isEmpty()); });
-    connect(button(7, QStringLiteral("ｷｬﾝｾﾙ"), twipsRect(1935, 3720, 830, kButtonHeight)),
+    connect(button(7, QStringLiteral("ｷｬﾝｾﾙ"), pxRect(1935, 3720, 830, kButtonHeight)),
             &QPushButton::clicked, this, &Form3::command7Click);
-    connect(button(6, QStringLiteral("ＯＫ"), twipsRect(2805, 3720, 700, kButtonHeight)),
+    connect(button(6, QStringLiteral("ＯＫ"), pxRect(2805, 3720, 700, kButtonHeight)),
             &QPushButton::clicked, this, &Form3::command6Click);
     commands_[6]->hide();
     commands_[7]->hide();
@@ -118,11 +111,7 @@ void Form3::setHeight(int twips) {
 
 bool Form3::Form_Load() {
     setHeight(kHeight);
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move(area.x() + (area.width() - frameGeometry().width()) / 2,
-             area.y() + (area.height() - frameGeometry().height()) / 2);
-    }
+    centreOnScreen(this);
     const top10::Load load = top10::loadTable(store_, state_);
     fillNames();
     if (load == top10::Load::Damaged) {
@@ -148,8 +137,8 @@ void Form3::fillNames() {
 void Form3::fillRows() {
     for (int i = 1; i <= top10::kPlaces; ++i) {
         const int top = 360 + 250 * (i - 1);
-        label1_[i - 1]->setGeometry(twipsRect(120, top, 1950, 240));
-        label2_[i - 1]->setGeometry(twipsRect(2100, top, 1560, 240));
+        label1_[i - 1]->setGeometry(pxRect(120, top, 1950, 240));
+        label2_[i - 1]->setGeometry(pxRect(2100, top, 1740, 240));
         label1_[i - 1]->setText(QString::fromStdString(state_.topname[i]));
         label2_[i - 1]->setText(top10::rowText(state_, i));
     }

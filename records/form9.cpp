@@ -7,17 +7,9 @@
 
 #include "records/form3.h"
 #include "records/top10.h"
+#include "shell/twips.h"
 
 namespace plumet {
-
-namespace {
-constexpr int px(int twips) {
-    return (twips + 7) / 15;
-}
-QRect twipsRect(int left, int top, int width, int height) {
-    return {px(left), px(top), px(width), px(height)};
-}
-}  // namespace
 
 Form9::Form9(GameState& state, Store& store, Form3& table)
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
@@ -29,13 +21,13 @@ Form9::Form9(GameState& state, Store& store, Form3& table)
 
     label1_ = new QLabel(QStringLiteral("名前を入力してください"), this);
     label1_->setObjectName(QStringLiteral("Label1"));
-    label1_->setGeometry(twipsRect(180, 105, 2430, 210));
+    label1_->setGeometry(pxRect(180, 105, 2430, 210));
     text1_ = new QLineEdit(this);
     text1_->setObjectName(QStringLiteral("Text1"));
-    text1_->setGeometry(twipsRect(570, 375, 2385, 285));
+    text1_->setGeometry(pxRect(570, 375, 2385, 285));
     command1_ = new QPushButton(QStringLiteral("登録"), this);
     command1_->setObjectName(QStringLiteral("Command1"));
-    command1_->setGeometry(twipsRect(2640, 780, 675, 285));
+    command1_->setGeometry(pxRect(2640, 780, 675, 285));
     command1_->setEnabled(false);
     command1_->setDefault(true);
 

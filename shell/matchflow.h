@@ -24,9 +24,10 @@ class MatchFlow : public QObject {
   public:
     MatchFlow(Session& session, MDIForm1& main, Store& store);
 
-    // At start-up, after the main window was made: the group in use ("plymdi") and the check
-    // of the saved match, which enables "前回の続き" or reports damage. False when the saved
-    // match was inconsistent and the program ends (endAtOnce has been called).
+    // At start-up, after the main window was made: on the first run the check strings of the
+    // TOP-10 table and the saved match, then the group in use ("plymdi") and the check of the
+    // saved match, which enables "前回の続き" or reports damage. False when the stored data was
+    // damaged and the program ends (endAtOnce has been called).
     bool startUp();
     // The saved-match check alone, as loadsettings runs it.
     bool checkSavedMatch();

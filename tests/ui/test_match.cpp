@@ -60,6 +60,7 @@ class TestMatch : public QObject {
     void damagedTop10();
     void damagedSavedMatch();
     void newGameDiscardsTheSavedMatch();
+    void firstRun();
 };
 
 void TestMatch::wholeMatch() {
@@ -280,6 +281,7 @@ void TestMatch::damagedSavedMatch() {
         s.streak = 1;
         savedmatch::saveMatch(store, s, QString::fromUtf8(kCumulativeGraph));
         store.save(u"form2", u"right", QStringLiteral("325458"));
+        store.save(u"form2", u"ckkc", QStringLiteral("1234"));  // not the first run
     }
     {
         ModalAnswers answers;
@@ -369,6 +371,29 @@ void TestMatch::newGameDiscardsTheSavedMatch() {
     QCOMPARE(answers.boxes[2].text,
              QStringLiteral("現在のゲームを破棄し\n新規ゲームを開始しますか？"));
     QVERIFY(answers.unexpected.isEmpty());
+}
+
+// The first start makes the check strings; a saved match found inconsistent then ends it.
+void TestMatch::firstRun() {
+    {
+        Program p(data_.path());
+        QVERIFY(p.started);
+        QCOMPARE(stored(*p.store, "ckkc"), QStringLiteral("1234"));
+        QCOMPARE(stored(*p.store, "right"), QStringLiteral("3249"));
+        p.store->removeApplication();
+        Store store;
+        store.save(u"form2", u"sp", QStringLiteral("2"));
+        store.save(u"form2", u"tp", QStringLiteral("31"));  // a streak of 3 after 2 games
+    }
+    ModalAnswers answers;
+    answers.box(QMessageBox::Ok);
+    Program p(data_.path());
+    QVERIFY(!p.started);
+    QCOMPARE(p.ended, 1);
+    QCOMPARE(answers.boxes.size(), 1);
+    QCOMPARE(answers.boxes[0].text,
+             QStringLiteral("データが異常です。\nデータ初期化後終了致します。"));
+    QCOMPARE(stored(*p.store, "tp"), QStringLiteral("0"));
 }
 
 QTEST_MAIN(TestMatch)
