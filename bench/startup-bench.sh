@@ -34,7 +34,7 @@ for n in 1 2 3 4 5; do
          END {printf "%.1f %.1f\n", (t - s) * 1000, (m - s) * 1000}' "$work/out" >>"$work/times"
     awk -F: '/Maximum resident set size/ {print $2 + 0}' "$work/time" >>"$work/rss"
 done
-echo "runs: 5 (xvfb-run, 1280x1024x24, $(basename "$build") build)"
+echo "runs: 5 under xvfb-run (screen 1280x1024x24), program $program"
 echo "title window painted after (ms), each run: $(cut -d' ' -f1 "$work/times" | tr '\n' ' ')"
 echo "median time to title window painted: $(cut -d' ' -f1 "$work/times" | median) ms"
 echo "median time to main window painted:  $(cut -d' ' -f2 "$work/times" | median) ms"
