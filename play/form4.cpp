@@ -67,6 +67,14 @@ void Form4::showHand() {
     for (int i = 1; i <= count + 1; ++i) picture(i)->show();
 }
 
+void Form4::reloadHand() {
+    const GameState& s = session_.state;
+    const int count = s.handcount[kHuman];
+    picture(count + 1)->setImageFile(passCardFile());
+    for (int i = count; i >= 1; --i)
+        picture(i)->setImageFile(faceFile(QString::fromStdString(cardFileName(s.hand[kHuman][i]))));
+}
+
 void Form4::layoutSlots(bool spread) {
     const int count = session_.state.handcount[kHuman];
     const double w = cardWidth();

@@ -13,6 +13,9 @@ class Form4 : public PlayerForm {
     void ccck() override;
     void risaizu() override;
     void showHand() override;
+    // Reads the hand's pictures and the pass card again from the face folder, leaving every
+    // slot where it is (the card frame was switched during a match).
+    void reloadHand();
     void afterLay(int card, int slot, LayOutcome outcome) override;
     void passed() override;
     void droppedOut() override;

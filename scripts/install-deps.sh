@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-multimedia-dev libgl-dev
     libqt6multimedia6 gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     fonts-ipafont-gothic fonts-dejavu-core
-    xvfb xauth
+    xvfb xauth time
 )
 
 missing=()

@@ -93,7 +93,7 @@ Form1::Form1(const QString& appdir, QWidget* parent) : QWidget(parent, Qt::Splas
 
     timer2_ = new QTimer(this);
     timer2_->setObjectName(QStringLiteral("Timer2"));
-    timer2_->setInterval(speeds::kTitleMs);
+    timer2_->setInterval(speeds::timing().titleMs);
     connect(timer2_, &QTimer::timeout, this, &Form1::timer2Tick);
     timer2_->start();
 }

@@ -1,21 +1,37 @@
-// The game: the main window with the live profile applied, at the initial screen.
+// The game: refuses a second running copy, initialises the stored data on a first run, shows
+// the title window while the main window is made with the live profile, then the main
+// window at the initial screen.
 #include <QApplication>
+#include <QIcon>
 
-#include "shell/defaults.h"
-#include "shell/matchflow.h"
+#include "shell/form1.h"
 #include "shell/mdiform1.h"
-#include "shell/session.h"
-#include "shell/store.h"
+#include "shell/program.h"
+#include "shell/singleinstance.h"
+#include "shell/startupprobe.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("plumet2"));
-    plumet::Session session;
-    plumet::MDIForm1 window(session);
-    plumet::applyDefaults(window, session);
-    plumet::Store store;
-    plumet::MatchFlow match(session, window, store);
-    if (!match.startUp()) return 1;
-    window.show();
+    QApplication::setDesktopFileName(QStringLiteral("plumet"));
+
+    plumet::SingleInstance instance;
+    if (!instance.acquire()) {
+        plumet::probeRefusal();
+        plumet::showAlreadyRunning();
+        return 1;
+    }
+
+    plumet::Program program;
+    QApplication::setWindowIcon(QIcon(QString::fromStdString(program.session().state.appdir) +
+                                      QStringLiteral("/plumet.png")));
+    if (!program.initialiseData()) return 1;
+    plumet::Form1* title = program.createTitle();
+    if (!program.createMain()) {
+        delete title;
+        return 1;
+    }
+    installStartupProbe(title, &program.main());
+    program.showTitle(title);
     return QApplication::exec();
 }

@@ -53,6 +53,10 @@ bool MatchFlow::startUp() {
         std::clamp<int>(values::toInt16(store_.get(u"form2", u"plymdi", QStringLiteral("0"))), 0,
                         groups::kGroups - 1));
     main_.showIdleCaption();
+    return checkSavedMatch();
+}
+
+bool MatchFlow::checkSavedMatch() {
     switch (savedmatch::checkAtStart(store_, session_.state)) {
         case savedmatch::Check::Ok:
             setContinue(true);

@@ -29,6 +29,8 @@ class MatchFlow : public QObject {
     // saved match, which enables "前回の続き" or reports damage. False when the stored data was
     // damaged and the program ends (endAtOnce has been called).
     bool startUp();
+    // The saved-match check alone, as loadsettings runs it.
+    bool checkSavedMatch();
 
     // "前回の続き".
     void mnutuduki();

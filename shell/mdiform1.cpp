@@ -1,5 +1,6 @@
 #include "shell/mdiform1.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -10,8 +11,10 @@
 #include "core/form2.h"
 #include "cpu/computerform.h"
 #include "play/form4.h"
+#include "records/top10.h"
 #include "shell/session.h"
 #include "shell/speeds.h"
+#include "shell/store.h"
 #include "shell/toolbar.h"
 #include "shell/twips.h"
 
@@ -320,14 +323,13 @@ void MDIForm1::setFramesAndReload(bool on) {
         for (int i = 1; i <= form->pictureCount(); ++i) form->picture(i)->setFramed(on);
     }
     if (session_.state.gameno == 0) return;
-    // During a match the shown pictures are read again from their folders.
-    session_.human->showHand();
+    // During a match the shown pictures are read again from their folders; no card moves.
+    session_.human->reloadHand();
     for (ComputerForm* form : session_.computers) {
         const int count = session_.state.handcount[form->player()];
         for (int i = count; i >= 1; --i) form->picture(i)->setImageFile(form->backFile());
     }
     session_.board->loadPictures();
-    session_.human->risaizu();
 }
 
 void MDIForm1::setToolbarShown(bool on) {
@@ -439,14 +441,39 @@ void MDIForm1::resultsFallback(bool matchOver) {
     showIdleCaption();
 }
 
+bool MDIForm1::MDIForm_QueryUnload() {
+    if (!store_) return true;
+    if (top10::marker(*store_) == top10::kMarkerDamaged) {
+        // The TOP-10 dialog found the data damaged and is ending the program: no question,
+        // and the marker goes so that the next start initialises the data afresh.
+        store_->remove(u"form2", u"ckkc");
+    } else if (!isMinimized() &&
+               !ask(QStringLiteral("終了？"), QStringLiteral("カドリオを\n終了しますか？"))) {
+        return false;
+    }
+    savesettings();
+    return true;
+}
+
 void MDIForm1::closeEvent(QCloseEvent* event) {
-    if (closeQuery && !closeQuery()) {
+    if (!MDIForm_QueryUnload()) {
         event->ignore();
         return;
     }
     timer1_.stop();
     session_.requestQuit();
     event->accept();
+    unloadOthers();
+}
+
+void MDIForm1::unloadOthers() {
+    // Every other window of the program goes with the main window: dialogs, the results
+    // window (which refuses an ordinary close while it waits for its buttons), help.
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window == this || !window->isVisible()) continue;
+        window->close();
+        if (window->isVisible()) window->hide();
+    }
 }
 
 void MDIForm1::resizeEvent(QResizeEvent* event) {

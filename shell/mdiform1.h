@@ -17,8 +17,10 @@ class QMenu;
 namespace plumet {
 
 class Session;
+class Store;
 class Toolbar;
 class ToolImage;
+struct Settings;
 
 enum class Pace { Fast, Normal, Slow };
 
@@ -63,13 +65,38 @@ class MDIForm1 : public QMainWindow {
     void winseisub();
     void MDIForm_Resize();
 
+    // The settings store the window reads its profile from and writes it back to. Without
+    // one (tests of the windows alone) nothing is stored and the window closes unasked.
+    void setStore(Store* store) { store_ = store; }
+    Store* store() const { return store_; }
+
+    // loadsettings: reads the live profile from the store and applies it to menus, toolbar,
+    // windows and variables. `startUp` also takes the group in use from "plymdi" (a group
+    // switch has set `group` itself). False when the saved match was found inconsistent:
+    // the message has been shown and the program ends at once.
+    bool loadsettings(bool startUp);
+    // The same steps over a given profile.
+    bool applySettings(const Settings& settings, bool startUp);
+    // savesettings: writes options, card folders and speed, and the window geometry when
+    // the main window is in its normal state.
+    void savesettings();
+    // The profile as menus, windows and variables hold it now.
+    Settings currentSettings() const;
+    // The saved-match check of loadsettings: enables "前回の続き" or reports damage; false
+    // when the program ends. Without one there is no saved match.
+    std::function<bool()> savedMatchCheck;
+
+    // A card set chosen in the chooser (mode 1 board faces, 2 the human's faces, 3 backs):
+    // the folder takes effect, its pictures are read, the board is laid out again.
+    void cardFolderChosen(int mode, const QString& folder);
+
     // Caption outside a match, and the group's display name it shows.
     void showIdleCaption();
     QString groupName() const;
     std::function<QString()> groupNameSource;
-    // Asked on the close request; false keeps the program running. Without one the window
-    // closes at once.
-    std::function<bool()> closeQuery;
+    // The close request: "終了？" unless minimised or the TOP-10 data was found damaged,
+    // then savesettings. False keeps the program running.
+    bool MDIForm_QueryUnload();
     // Discards the stored saved match (the board's `tudukidel`), once the store exists.
     std::function<void()> discardSavedMatch;
 
@@ -97,8 +124,13 @@ class MDIForm1 : public QMainWindow {
     bool ask(const QString& title, const QString& text);
     void resultsFallback(bool matchOver);
     void setFramesAndReload(bool on);
+    void showToolbarStates();
+    void applyPace();
+    void fitBoardToScreen();
+    void unloadOthers();
 
     Session& session_;
+    Store* store_ = nullptr;
     QMdiArea* mdi_ = nullptr;
     Toolbar* toolbar_ = nullptr;
     QTimer timer1_;

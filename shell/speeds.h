@@ -15,11 +15,13 @@ inline constexpr int kSoundMarginMs = 250;     // a synchronous voice waits its 
 
 // What tests may change so that a whole game plays in a moment: the frame interval (0 = one
 // pass of the event loop per frame), a pace that overrides the menu's (negative = the menu's),
-// and whether the sound-off pause waits for the clock's next second.
+// whether the sound-off pause waits for the clock's next second, and how long the title
+// screen stays.
 struct Timing {
     int frameMs = kFrameMs;
     int paceMs = -1;
     bool secondPause = true;
+    int titleMs = kTitleMs;
 };
 
 inline Timing& timing() {

@@ -1,0 +1,97 @@
+#include "shell/dialogcommands.h"
+
+#include <QAction>
+#include <QPointer>
+#include <memory>
+
+#include "core/form2.h"
+#include "cpu/computerform.h"
+#include "play/form4.h"
+#include "shell/form1.h"
+#include "shell/form11.h"
+#include "shell/form12.h"
+#include "shell/form8.h"
+#include "shell/helpwindow.h"
+#include "shell/mdiform1.h"
+#include "shell/session.h"
+#include "shell/storenames.h"
+
+namespace plumet {
+
+namespace {
+
+// Disables the main window while `dialog` is open; its closed() gives the window back.
+template <class Dialog>
+void openOver(MDIForm1& main, Dialog* dialog) {
+    main.setEnabled(false);
+    QObject::connect(dialog, &Dialog::closed, &main, [&main] { main.setEnabled(true); });
+}
+
+void mnuname(MDIForm1& main, Session& session, Store& store) {
+    PlayerNameArray captions;
+    PlayerSexArray sex{};
+    for (int p = 1; p <= kPlayers; ++p) {
+        captions[p - 1] = session.window(p)->windowTitle();
+        sex[p - 1] = session.state.sex[p - 1];
+    }
+    auto* dialog = new Form8(captions, sex);
+    openOver(main, dialog);
+    QObject::connect(dialog, &Form8::namesAccepted, &main,
+                     [&session, &store](const PlayerNameArray& names, const PlayerSexArray& sexes) {
+                         for (int p = 1; p <= kPlayers; ++p) {
+                             session.state.sex[p - 1] = sexes[p - 1];
+                             session.window(p)->setWindowTitle(names[p - 1]);
+                         }
+                         storeNames(store, names, sexes);
+                     });
+    dialog->open();
+}
+
+void mnumove(MDIForm1& main, Session& session) {
+    auto* dialog = new Form12(session.state.movespeed);
+    openOver(main, dialog);
+    QObject::connect(dialog, &Form12::movespeedChosen, &main, [&session](int movespeed) {
+        session.state.movespeed = static_cast<std::int16_t>(movespeed);
+    });
+    dialog->open();
+}
+
+// The chooser mode is kept in `cardsleft` while the chooser is open (0 afterwards).
+void mnucard(MDIForm1& main, Session& session, int mode) {
+    GameState& s = session.state;
+    s.cardsleft = static_cast<std::int16_t>(mode);
+    const std::string& folder = mode == 1 ? s.boarddir : mode == 2 ? s.facedir : s.backdir;
+    auto* dialog = new Form11(mode, QString::fromStdString(folder));
+    openOver(main, dialog);
+    QObject::connect(
+        dialog, &Form11::folderChosen, &main,
+        [&main](int chosen, const QString& path) { main.cardFolderChosen(chosen, path); });
+    QObject::connect(dialog, &Form11::closed, &main, [&s] { s.cardsleft = 0; });
+    dialog->open();
+}
+
+void mnuvar(MDIForm1& main, Session& session) {
+    auto* box = new Form1(QString::fromStdString(session.state.appdir));
+    openOver(main, box);
+    box->showVersionBox();
+}
+
+}  // namespace
+
+void attachShellDialogs(MDIForm1& main, Session& session, Store& store) {
+    main.attachDialog("mnuname", [&main, &session, &store] { mnuname(main, session, store); });
+    main.attachDialog("mnumove", [&main, &session] { mnumove(main, session); });
+    main.attachDialog("mnuba", [&main, &session] { mnucard(main, session, 1); });
+    main.attachDialog("mnumy", [&main, &session] { mnucard(main, session, 2); });
+    main.attachDialog("mnuura", [&main, &session] { mnucard(main, session, 3); });
+    main.attachDialog("mnuvar", [&main, &session] { mnuvar(main, session); });
+    auto help = std::make_shared<QPointer<HelpWindow>>();
+    main.attachDialog("mnuhelpm", [&session, help] {
+        if (!*help) *help = new HelpWindow(QString::fromStdString(session.state.appdir));
+        (*help)->show();
+        (*help)->raise();
+        (*help)->activateWindow();
+    });
+}
+
+}  // namespace plumet

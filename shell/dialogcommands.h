@@ -1,0 +1,18 @@
+// The main window's commands that open the shell's dialogs: "名前の変更" (Form8),
+// "カードの移動速度" (Form12), "場のカード" / "あなたのカード" / "裏面のカード" (Form11),
+// "トピックの検索" (the help window, F1) and "ﾊﾞｰｼﾞｮﾝ情報(&A)" (Form1 as the version box).
+//
+// Each dialog opens without a modal loop: the main window is disabled while it is open and
+// enabled again when it closes, however it closes. The help window leaves the main window
+// usable and is opened once; the command raises it when it is already open.
+#pragma once
+
+namespace plumet {
+
+class MDIForm1;
+class Session;
+class Store;
+
+void attachShellDialogs(MDIForm1& main, Session& session, Store& store);
+
+}  // namespace plumet

@@ -1,0 +1,227 @@
+// The main window's side of the settings: loadsettings applies the live profile to menus,
+// toolbar, windows and variables, savesettings writes it back.
+#include <QAction>
+#include <QMdiSubWindow>
+#include <QScreen>
+
+#include "core/form2.h"
+#include "cpu/computerform.h"
+#include "play/form4.h"
+#include "shell/appdir.h"
+#include "shell/cardfolders.h"
+#include "shell/mdiform1.h"
+#include "shell/session.h"
+#include "shell/settings.h"
+#include "shell/speeds.h"
+#include "shell/store.h"
+#include "shell/toolbar.h"
+#include "shell/twips.h"
+
+namespace plumet {
+
+namespace {
+
+// The check marks and the keys they are stored under.
+struct CheckMark {
+    const char* item;
+    bool Settings::*key;
+};
+
+constexpr CheckMark kCheckMarks[] = {
+    {"ruruak", &Settings::ruruak},     {"daseruka", &Settings::daseruka},
+    {"jokernai", &Settings::jokernai}, {"jokerdo", &Settings::jokerdo},
+    {"jokersai", &Settings::jokersai}, {"otoon", &Settings::otoon},
+    {"otooff", &Settings::otooff},     {"mnuhayai", &Settings::hayai},
+    {"mnuhyojun", &Settings::hyojun},  {"mnuosoi", &Settings::osoi},
+    {"wintune", &Settings::wintune},   {"turuba", &Settings::turuba},
+    {"ps3", &Settings::ps3},           {"ps2", &Settings::ps2},
+    {"mnucawaku", &Settings::cawaku},
+};
+
+Geometry twipsOf(const QRect& rect) {
+    return {static_cast<float>(tw(rect.y())), static_cast<float>(tw(rect.x())),
+            static_cast<float>(tw(rect.width())), static_cast<float>(tw(rect.height()))};
+}
+
+QRect pixelsOf(const Geometry& g) {
+    return pxRect(g.left, g.top, g.width, g.height);
+}
+
+QString folderOf(const std::string& dir) {
+    return QString::fromStdString(dir);
+}
+
+}  // namespace
+
+bool MDIForm1::loadsettings(bool startUp) {
+    GameState& s = session_.state;
+    if (s.appdir.empty()) s.appdir = findAppdir().toStdString();
+    const QString appdir = folderOf(s.appdir);
+    return applySettings(store_ ? readSettings(*store_, appdir) : Settings::defaults(appdir),
+                         startUp);
+}
+
+bool MDIForm1::applySettings(const Settings& settings, bool startUp) {
+    GameState& s = session_.state;
+    if (s.appdir.empty()) s.appdir = findAppdir().toStdString();
+    const QString appdir = folderOf(s.appdir);
+    if (startUp) toolbar_->load(appdir);
+    s.savedgame = 0;
+
+    for (const CheckMark& mark : kCheckMarks) action(mark.item)->setChecked(settings.*mark.key);
+
+    // A maximised or minimised window keeps its state; its stored frame waits for the next
+    // start.
+    if (!isMaximized() && !isMinimized() && !isFullScreen()) {
+        const QRect frame = pixelsOf(settings.mainWindow);
+        move(frame.topLeft());
+        resize(frame.size());
+    }
+    child(2)->setGeometry(pixelsOf(settings.board));
+    for (int p = 1; p <= kPlayers; ++p) {
+        child(p + 3)->setGeometry(pixelsOf(settings.players[p - 1]));
+        session_.window(p)->setWindowTitle(settings.names[p - 1]);
+        s.sex[p - 1] = settings.male[p - 1] ? -1 : 0;
+    }
+    if (startUp) s.group = settings.plymdi;
+    s.facedir = settings.fdf.toStdString();
+    s.backdir = settings.fdu.toStdString();
+    s.boarddir = settings.fdb.toStdString();
+    s.movespeed = settings.moves;
+    showIdleCaption();
+
+    setFramed(settings.cawaku);
+    showToolbarStates();
+
+    // A folder that is not a card set (moved, deleted, its test file gone) falls back to the
+    // cards shipped with the game.
+    s.facedir = checkedCardFolder(settings.fdf, CardSet::Face, appdir).toStdString();
+    s.boarddir = checkedCardFolder(settings.fdb, CardSet::Board, appdir).toStdString();
+    s.backdir = checkedCardFolder(settings.fdu, CardSet::Back, appdir).toStdString();
+    session_.board->picture(0)->setImageFile(
+        cardFilePath(folderOf(s.boarddir), QStringLiteral("s1.bmp")));
+    session_.human->picture(1)->setImageFile(
+        cardFilePath(folderOf(s.facedir), QStringLiteral("s1.bmp")));
+    for (int p : {2, 4})
+        session_.window(p)->picture(1)->setImageFile(
+            cardFilePath(folderOf(s.backdir), QStringLiteral("uray.bmp")));
+    session_.window(3)->picture(1)->setImageFile(
+        cardFilePath(folderOf(s.backdir), QStringLiteral("urat.bmp")));
+
+    applyPace();
+
+    if (savedMatchCheck) {
+        if (!savedMatchCheck()) return false;
+    } else {
+        action("mnutuduki")->setEnabled(false);
+        setShown(2, false);
+        setShown(3, true);
+    }
+    if (startUp) unlockMatch();
+
+    fitBoardToScreen();
+    session_.board->loadPictures();
+    if (action("wintune")->isChecked()) winallsub();
+    return true;
+}
+
+void MDIForm1::showToolbarStates() {
+    const auto checked = [this](const char* item) { return action(item)->isChecked(); };
+    setShown(23, checked("ps3"));
+    setShown(24, checked("ps2"));
+    toolbar_->setVisible(checked("turuba"));
+    setShown(8, checked("ruruak"));
+    setShown(9, !checked("ruruak"));
+    setShown(10, checked("jokernai"));
+    setShown(11, checked("jokerdo"));
+    setShown(12, checked("jokersai"));
+    setShown(18, checked("otoon"));
+    setShown(19, checked("otooff"));
+    setShown(13, checked("daseruka"));
+    setShown(14, !checked("daseruka"));
+}
+
+void MDIForm1::applyPace() {
+    // The image of each checked pace is shown and its interval taken; with none checked the
+    // computer players keep the interval they have.
+    const struct {
+        const char* item;
+        int image;
+        int interval;
+    } paces[] = {{"mnuhayai", 17, speeds::kPaceFastMs},
+                 {"mnuhyojun", 16, speeds::kPaceNormalMs},
+                 {"mnuosoi", 15, speeds::kPaceSlowMs}};
+    for (const auto& pace : paces) {
+        const bool on = action(pace.item)->isChecked();
+        setShown(pace.image, on);
+        if (!on) continue;
+        pace_ = pace.interval;
+        for (ComputerForm* form : session_.computers) form->timer1().setInterval(pace_);
+    }
+}
+
+void MDIForm1::fitBoardToScreen() {
+    const QScreen* shown = screen();
+    if (!shown) return;
+    const QSize area = shown->geometry().size();
+    QMdiSubWindow* board = child(2);
+    QRect frame = board->geometry();
+    if (frame.width() > area.width()) {
+        frame.moveLeft(0);
+        frame.setWidth(area.width());
+    }
+    if (frame.height() > area.height()) {
+        frame.moveTop(0);
+        frame.setHeight(area.height());
+    }
+    board->setGeometry(frame);
+}
+
+Settings MDIForm1::currentSettings() const {
+    const GameState& s = session_.state;
+    Settings settings = Settings::defaults(folderOf(s.appdir));
+    for (const CheckMark& mark : kCheckMarks) settings.*mark.key = action(mark.item)->isChecked();
+    settings.mainWindow = twipsOf(QRect(pos(), size()));
+    settings.board = twipsOf(child(2)->geometry());
+    for (int p = 1; p <= kPlayers; ++p) {
+        settings.players[p - 1] = twipsOf(child(p + 3)->geometry());
+        settings.names[p - 1] = session_.window(p)->windowTitle();
+        settings.male[p - 1] = s.sex[p - 1] != 0;
+    }
+    settings.plymdi = s.group;
+    settings.fdf = folderOf(s.facedir);
+    settings.fdu = folderOf(s.backdir);
+    settings.fdb = folderOf(s.boarddir);
+    settings.moves = s.movespeed;
+    return settings;
+}
+
+void MDIForm1::savesettings() {
+    if (!store_) return;
+    const bool normal = !isMinimized() && !isMaximized() && !isFullScreen();
+    writeSettings(*store_, currentSettings(), normal);
+}
+
+void MDIForm1::cardFolderChosen(int mode, const QString& folder) {
+    GameState& s = session_.state;
+    const std::string dir = normalisedFolder(folder).toStdString();
+    if (mode == static_cast<int>(CardSet::Board)) {
+        s.boarddir = dir;
+        session_.board->loadPictures();
+        session_.board->layoutCards();
+    } else if (mode == static_cast<int>(CardSet::Face)) {
+        s.facedir = dir;
+        session_.human->picture(1)->setImageFile(cardFilePath(folder, QStringLiteral("s1.bmp")));
+    } else if (mode == static_cast<int>(CardSet::Back)) {
+        s.backdir = dir;
+        for (int p : {2, 4})
+            session_.window(p)->picture(1)->setImageFile(
+                cardFilePath(folder, QStringLiteral("uray.bmp")));
+        session_.window(3)->picture(1)->setImageFile(
+            cardFilePath(folder, QStringLiteral("urat.bmp")));
+    }
+    // New card sizes change the windows' layouts.
+    if (action("wintune")->isChecked()) winallsub();
+}
+
+}  // namespace plumet

@@ -1,0 +1,68 @@
+#include "shell/program.h"
+
+#include <QApplication>
+#include <QThread>
+
+#include "records/form3.h"
+#include "records/top10.h"
+#include "shell/appdir.h"
+#include "shell/dialogcommands.h"
+#include "shell/form1.h"
+#include "shell/matchflow.h"
+#include "shell/mdiform1.h"
+#include "shell/values.h"
+
+namespace plumet {
+
+Program::Program(const QString& appdir)
+    : session_(std::make_unique<Session>()), store_(std::make_unique<Store>()) {
+    session_->state.appdir = (appdir.isEmpty() ? findAppdir() : appdir).toStdString();
+}
+
+Program::~Program() {
+    // The match course and the windows go before the session and the store they use.
+    main_.reset();
+}
+
+bool Program::initialiseData() {
+    if (values::toInt16(top10::marker(*store_)) != values::toInt16(top10::kMarkerFresh))
+        return true;
+    // Loading the TOP-10 dialog makes the check strings; it is closed again unseen.
+    bool sound = true;
+    Form3::Hooks hooks;
+    hooks.endProgram = [&sound] { sound = false; };
+    auto dialog = std::make_unique<Form3>(session_->state, *store_, hooks);
+    dialog->setAttribute(Qt::WA_DeleteOnClose, false);
+    return dialog->Form_Load() && sound;
+}
+
+Form1* Program::createTitle() {
+    return new Form1(QString::fromStdString(session_->state.appdir));
+}
+
+bool Program::createMain() {
+    main_ = std::make_unique<MDIForm1>(*session_);
+    main_->setStore(store_.get());
+    match_ = new MatchFlow(*session_, *main_, *store_);
+    main_->savedMatchCheck = [this] { return match_->checkSavedMatch(); };
+    // An inconsistent saved match ends the program at once, nothing written. At start-up
+    // createMain's false does it; after a group switch the event loop is left.
+    match_->endAtOnce = [] {
+        for (QWidget* window : QApplication::topLevelWidgets()) window->hide();
+        if (QThread::currentThread()->loopLevel() > 0) QCoreApplication::exit(1);
+    };
+    match_->saveSettings = [this] { main_->savesettings(); };
+    match_->loadSettings = [this] { main_->loadsettings(false); };
+    attachShellDialogs(*main_, *session_, *store_);
+    return main_->loadsettings(true);
+}
+
+void Program::showTitle(Form1* title) {
+    // However the title window closes (its timer, or the user), the main window follows.
+    QObject::connect(title, &Form1::closed, main_.get(), [this] {
+        if (!session_->quitting()) main_->show();
+    });
+    title->showTitle();
+}
+
+}  // namespace plumet

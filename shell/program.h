@@ -1,0 +1,64 @@
+// The game program: one session, the settings store, the main window with the match course
+// and the shell's dialogs wired into it, and the order in which it comes up.
+//
+// Start-up, as main() runs it (a second running copy has been refused before):
+//   Program program;
+//   if (!program.initialiseData()) return 1;      // first run: TOP-10 check strings made
+//   Form1* title = program.createTitle();         // its timer runs from here
+//   if (!program.createMain()) return 1;          // hidden, loadsettings with "plymdi"
+//   program.showTitle(title);                     // the main window shows when it closes
+// Shutdown is the main window's close request (MDIForm1::MDIForm_QueryUnload).
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <memory>
+
+#include "shell/session.h"
+#include "shell/store.h"
+
+namespace plumet {
+
+class Form1;
+class MatchFlow;
+class MDIForm1;
+
+class Program {
+  public:
+    // appdir: the game's data folder; by default found from the program's location.
+    explicit Program(const QString& appdir = {});
+    ~Program();
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    // On a first run ("ckkc" absent or "1968") the TOP-10 dialog is loaded and closed again,
+    // which makes the check strings of the stored data ("ckkc" becomes "1234"). False when
+    // the stored saved match was found inconsistent: the message has been shown and the
+    // program ends.
+    bool initialiseData();
+
+    // The title window, its timer running from now.
+    Form1* createTitle();
+
+    // The main window, hidden, with the live profile applied (the group in use included) and
+    // the saved match checked. False when the saved match was inconsistent: the message has
+    // been shown and the program ends at once.
+    bool createMain();
+
+    // Shows the title window centred; when its time is up it closes and the main window
+    // shows.
+    void showTitle(Form1* title);
+
+    Session& session() { return *session_; }
+    Store& store() { return *store_; }
+    MDIForm1& main() { return *main_; }
+    MatchFlow& match() { return *match_; }
+
+  private:
+    std::unique_ptr<Session> session_;
+    std::unique_ptr<Store> store_;
+    std::unique_ptr<MDIForm1> main_;
+    MatchFlow* match_ = nullptr;  // owned by the main window
+};
+
+}  // namespace plumet

@@ -1,0 +1,65 @@
+// The whole game program for tests of start-up, settings and shutdown: one run of it over the
+// store in the test's settings folder, with the game's own data folder from the build.
+// "Starting again" is a new Run over the same store.
+#pragma once
+
+#include <QAction>
+#include <QApplication>
+#include <QImage>
+#include <QTest>
+#include <memory>
+
+#include "shell/form1.h"
+#include "shell/mdiform1.h"
+#include "shell/program.h"
+#include "shell/speeds.h"
+
+namespace plumet::test {
+
+inline QString buildData() {
+    return QStringLiteral(PLUMET_BUILD_DATA_DIR);
+}
+
+// The visible top-level window of that class, or nullptr.
+template <class Window>
+Window* shownWindow() {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (auto* window = qobject_cast<Window*>(w); window && window->isVisible()) return window;
+    }
+    return nullptr;
+}
+
+// Writes bitmaps of one colour and size under the given names into `folder`: a card set
+// of the test's own, told apart from the shipped one by its size.
+inline void writeCards(const QString& folder, const QStringList& names, QSize size) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::darkBlue);
+    for (const QString& name : names) QVERIFY(image.save(folder + u'/' + name, "BMP"));
+}
+
+struct Run {
+    std::unique_ptr<Program> program;
+    bool started = false;
+
+    // initialiseData and createMain as main() runs them; the main window is shown at once
+    // (the title window has its own test).
+    explicit Run(bool show = true) {
+        speeds::timing() = {0, 0, false, 0};
+        program = std::make_unique<Program>(buildData());
+        started = program->initialiseData() && program->createMain();
+        if (started && show) main().show();
+    }
+    // The program ends without its close request: nothing more is stored.
+    ~Run() {
+        for (QWidget* w : QApplication::topLevelWidgets()) w->hide();
+        program.reset();
+        QTest::qWait(0);
+    }
+
+    MDIForm1& main() { return program->main(); }
+    GameState& state() { return program->session().state; }
+    QAction* action(const char* name) { return main().action(name); }
+    void trigger(const char* name) { action(name)->trigger(); }
+};
+
+}  // namespace plumet::test

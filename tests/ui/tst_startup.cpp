@@ -1,0 +1,468 @@
+// Start-up and shutdown of the whole program over its settings store: the first run, the
+// title window, every setting kept from one run to the next, the window geometry of a
+// maximised or minimised window, the close question, card folders that are no longer card
+// sets, the saved match found at start-up, and the profile of a group switched to.
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "../data/tempstore.h"
+#include "core/form2.h"
+#include "cpu/computerform.h"
+#include "modalanswers.h"
+#include "play/form4.h"
+#include "programfixture.h"
+#include "records/form3.h"
+#include "shell/form11.h"
+#include "shell/form12.h"
+#include "shell/form8.h"
+#include "shell/helpwindow.h"
+#include "shell/settings.h"
+#include "shell/store.h"
+#include "shell/toolbar.h"
+#include "shell/twips.h"
+
+using namespace plumet;
+using plumet::test::Run;
+using plumet::test::shownWindow;
+
+namespace {
+
+QString stored(const char* key, const QString& fallback = QStringLiteral("(absent)")) {
+    return Store().get(u"form2", QString::fromLatin1(key), fallback);
+}
+
+void store(const char* key, const QString& value) {
+    Store().save(u"form2", QString::fromLatin1(key), value);
+}
+
+bool imageShown(Run& run, int n) {
+    return !run.main().image(n)->isHidden();
+}
+
+// Closes the main window as its close box does.
+bool requestClose(Run& run) {
+    return run.main().close();
+}
+
+// A card set of the test's own in `folder`: faces (d7, s1) or backs (urat, uray).
+void writeSet(const QString& folder, bool backs) {
+    QDir().mkpath(folder);
+    test::writeCards(folder,
+                     backs ? QStringList{QStringLiteral("urat.bmp"), QStringLiteral("uray.bmp")}
+                           : QStringList{QStringLiteral("d7.bmp"), QStringLiteral("s1.bmp")},
+                     QSize(40, 56));
+}
+
+}  // namespace
+
+class StartupTest : public QObject {
+    Q_OBJECT
+  private:
+    std::unique_ptr<TempStore> dir_;
+
+  private slots:
+    void init() { dir_ = std::make_unique<TempStore>(); }
+    void cleanup() { dir_.reset(); }
+
+    void firstRunWithEmptyStore();
+    void titleWindowThenMainWindow();
+    void everySettingSurvivesRestart();
+    void geometryKeptUnlessNormal_data();
+    void geometryKeptUnlessNormal();
+    void closeQuestion_data();
+    void closeQuestion();
+    void cardFolderFallback_data();
+    void cardFolderFallback();
+    void savedMatchAtStart_data();
+    void savedMatchAtStart();
+    void noPaceChecked();
+    void groupSwitchAppliesProfile();
+};
+
+void StartupTest::firstRunWithEmptyStore() {
+    Run run;
+    QVERIFY(run.started);
+    QCOMPARE(stored("ckkc"), QStringLiteral("1234"));
+    QCOMPARE(run.main().windowTitle(), QStringLiteral("カドリオ   （ グループ１ ）"));
+    QVERIFY(!run.action("mnutuduki")->isEnabled());
+    QVERIFY(imageShown(run, 3) && !imageShown(run, 2));
+    QVERIFY(!run.action("mnusyoki")->isEnabled());
+    QVERIFY(imageShown(run, 5) && !imageShown(run, 4));
+    QCOMPARE(run.state().savedgame, std::int16_t{0});
+
+    // The default profile, the card sets being the game's own; the arrangement placed the
+    // child windows.
+    Settings expected = Settings::defaults(test::buildData());
+    const Settings actual = run.main().currentSettings();
+    expected.board = actual.board;
+    expected.players = actual.players;
+    QCOMPARE(actual, expected);
+    QCOMPARE(run.main().size(), QSize(px(9525), px(6735)));
+    QCOMPARE(run.main().pos(), QPoint(0, 0));
+    QCOMPARE(run.state().sex, (std::array<std::int16_t, kPlayers>{-1, 0, -1, 0}));
+    for (ComputerForm* form : run.program->session().computers)
+        QCOMPARE(form->timer1().interval(), 500);
+    for (int n : {9, 13, 11, 23, 25, 16, 18}) QVERIFY(imageShown(run, n));
+    for (int n : {8, 14, 10, 12, 24, 26, 15, 17, 19}) QVERIFY(!imageShown(run, n));
+    QVERIFY(!run.main().toolbar()->isHidden());
+    for (int form : {2, 4, 5, 6, 7}) QVERIFY(run.main().child(form)->isHidden());
+    QCOMPARE(run.program->session().board->picture(53)->imageFile(),
+             test::buildData() + QStringLiteral("/joker.bmp"));
+}
+
+void StartupTest::titleWindowThenMainWindow() {
+    speeds::timing() = {0, 0, false, 40};
+    Program program(test::buildData());
+    QVERIFY(program.initialiseData());
+    QPointer<Form1> title = program.createTitle();
+    QCOMPARE(title->findChild<QTimer*>(QStringLiteral("Timer2"))->interval(), 40);
+    QVERIFY(program.createMain());
+    QVERIFY(!program.main().isVisible());
+    program.showTitle(title);
+    QVERIFY(title->isVisible());
+    QVERIFY(title->windowTitle().isEmpty());
+    QVERIFY(!title->findChild<QPushButton*>(QStringLiteral("Command1"))->isVisible());
+    QVERIFY(!program.main().isVisible());
+    QTRY_VERIFY(program.main().isVisible());
+    QTRY_VERIFY(title.isNull());
+    // The real title time.
+    speeds::timing() = {};
+    Form1 second(test::buildData());
+    QCOMPARE(second.findChild<QTimer*>(QStringLiteral("Timer2"))->interval(), 3330);
+    program.main().hide();
+}
+
+void StartupTest::everySettingSurvivesRestart() {
+    QTemporaryDir cards;
+    const QString faces = cards.filePath(QStringLiteral("faces"));
+    const QString board = cards.filePath(QStringLiteral("board"));
+    const QString backs = cards.filePath(QStringLiteral("backs"));
+    writeSet(faces, false);
+    writeSet(board, false);
+    writeSet(backs, true);
+
+    Settings before;
+    {
+        Run run;
+        ModalAnswers answers;
+        // Every option through its menu item.
+        for (const char* item : {"ruruak", "jokersai", "ps2", "daseruka", "mnuosoi", "otooff",
+                                 "turuba", "mnucawaku", "wintune"})
+            run.trigger(item);
+
+        // Names and voices through the names dialog.
+        run.trigger("mnuname");
+        auto* names = shownWindow<Form8>();
+        QVERIFY(names);
+        const QStringList newNames{QStringLiteral("はな"), QStringLiteral("じろう"), QString(),
+                                   QStringLiteral("Ｚ")};
+        for (int i = 0; i < 4; ++i)
+            names->findChild<QLineEdit*>(QStringLiteral("Text1_%1").arg(i))->setText(newNames[i]);
+        names->findChild<QRadioButton*>(QStringLiteral("Option2_0"))->setChecked(true);
+        names->findChild<QRadioButton*>(QStringLiteral("Option1_1"))->setChecked(true);
+        QTest::mouseClick(names->findChild<QPushButton*>(QStringLiteral("Command1")),
+                          Qt::LeftButton);
+
+        // The card speed through its dialog.
+        run.trigger("mnumove");
+        auto* speed = shownWindow<Form12>();
+        QVERIFY(speed);
+        speed->findChild<QScrollBar*>(QStringLiteral("HScroll1"))->setValue(3);
+        QTest::mouseClick(speed->findChild<QPushButton*>(QStringLiteral("Command1")),
+                          Qt::LeftButton);
+
+        // The three card sets through the chooser.
+        for (const auto& [item, folder] :
+             {std::pair{"mnuba", board}, std::pair{"mnumy", faces}, std::pair{"mnuura", backs}}) {
+            run.trigger(item);
+            auto* chooser = shownWindow<Form11>();
+            QVERIFY(chooser);
+            chooser->selectFolder(folder);
+            QTest::mouseClick(chooser->findChild<QPushButton*>(QStringLiteral("Command1")),
+                              Qt::LeftButton);
+            QTRY_VERIFY(!shownWindow<Form11>());
+        }
+
+        // Window places.
+        run.main().move(40, 30);
+        run.main().resize(700, 520);
+        run.main().child(2)->setGeometry(90, 100, 400, 200);
+        run.main().child(4)->setGeometry(90, 300, 400, 110);
+        run.main().child(5)->setGeometry(500, 0, 80, 420);
+        run.main().child(6)->setGeometry(90, 0, 400, 100);
+        run.main().child(7)->setGeometry(0, 0, 80, 420);
+
+        before = run.main().currentSettings();
+        QCOMPARE(before.moves, std::int16_t{9});
+        QCOMPARE(before.fdb, board);
+        QCOMPARE(before.names[2], QString());
+        QCOMPARE(before.male, (std::array<bool, kPlayers>{false, true, true, false}));
+
+        answers.box(QMessageBox::Ok);
+        QVERIFY(requestClose(run));
+        QCOMPARE(answers.boxes.size(), 1);
+        QVERIFY(answers.unexpected.isEmpty());
+    }
+
+    Run again;
+    QCOMPARE(again.main().currentSettings(), before);
+    // What the settings show.
+    QCOMPARE(again.main().pos(), QPoint(40, 30));
+    QCOMPARE(again.main().size(), QSize(700, 520));
+    QCOMPARE(again.main().child(5)->geometry(), QRect(500, 0, 80, 420));
+    QVERIFY(again.main().toolbar()->isHidden());
+    for (int n : {8, 14, 12, 24, 26, 15, 19}) QVERIFY(imageShown(again, n));
+    for (int n : {9, 13, 10, 11, 23, 25, 16, 17, 18}) QVERIFY(!imageShown(again, n));
+    for (ComputerForm* form : again.program->session().computers)
+        QCOMPARE(form->timer1().interval(), 1000);
+    QVERIFY(!again.program->session().board->picture(1)->framed());
+    QCOMPARE(again.program->session().window(2)->windowTitle(), QStringLiteral("じろう"));
+    QCOMPARE(again.state().sex, (std::array<std::int16_t, kPlayers>{0, -1, -1, 0}));
+    QCOMPARE(again.state().movespeed, std::int16_t{9});
+    QCOMPARE(again.program->session().board->picture(0)->imageFile(),
+             board + QStringLiteral("/s1.bmp"));
+    QCOMPARE(again.program->session().window(3)->picture(1)->imageFile(),
+             backs + QStringLiteral("/urat.bmp"));
+    QCOMPARE(again.main().rules().joker, JokerMode::Reused);
+    QCOMPARE(again.main().rules().passes, 2);
+    QVERIFY(again.main().rules().aceKing);
+}
+
+void StartupTest::geometryKeptUnlessNormal_data() {
+    QTest::addColumn<bool>("maximised");
+    QTest::newRow("maximised") << true;
+    QTest::newRow("minimised") << false;
+}
+
+// Closing while maximised or minimised keeps the geometry stored before and writes the rest;
+// a minimised window closes without the question.
+void StartupTest::geometryKeptUnlessNormal() {
+    QFETCH(bool, maximised);
+    {
+        Run run;
+        run.main().move(20, 10);
+        run.main().resize(660, 480);
+        ModalAnswers answers;
+        answers.box(QMessageBox::Ok);
+        QVERIFY(requestClose(run));
+    }
+    const QStringList keys{QStringLiteral("topmdi"),   QStringLiteral("leftmdi"),
+                           QStringLiteral("widthmdi"), QStringLiteral("heightmdi"),
+                           QStringLiteral("top"),      QStringLiteral("height7")};
+    QStringList geometry;
+    for (const QString& key : keys) geometry << Store().get(u"form2", key, QString());
+    QCOMPARE(geometry.mid(0, 4), QStringList({QStringLiteral("150"), QStringLiteral("300"),
+                                              QStringLiteral("9900"), QStringLiteral("7200")}));
+    {
+        Run run;
+        ModalAnswers answers;
+        if (maximised) {
+            run.main().showMaximized();
+            answers.box(QMessageBox::Ok);
+        } else {
+            run.main().showMinimized();
+        }
+        QTest::qWait(0);
+        run.main().child(2)->setGeometry(5, 5, 300, 150);
+        run.trigger("ruruak");
+        QVERIFY(requestClose(run));
+        QCOMPARE(answers.boxes.size(), maximised ? 1 : 0);
+        QVERIFY(answers.unexpected.isEmpty());
+    }
+    QStringList after;
+    for (const QString& key : keys) after << Store().get(u"form2", key, QString());
+    QCOMPARE(after, geometry);
+    QCOMPARE(stored("ruruak"), QStringLiteral("True"));
+    Run third;
+    QCOMPARE(third.main().pos(), QPoint(20, 10));
+    QCOMPARE(third.main().size(), QSize(660, 480));
+}
+
+void StartupTest::closeQuestion_data() {
+    QTest::addColumn<QString>("marker");  // "ckkc" before closing
+    QTest::addColumn<int>("answer");      // 0: no question expected
+    QTest::addColumn<bool>("closes");
+    QTest::newRow("OK") << "1234" << int(QMessageBox::Ok) << true;
+    QTest::newRow("Cancel") << "1234" << int(QMessageBox::Cancel) << false;
+    QTest::newRow("damaged TOP-10 data") << "9999" << 0 << true;
+}
+
+void StartupTest::closeQuestion() {
+    QFETCH(QString, marker);
+    QFETCH(int, answer);
+    QFETCH(bool, closes);
+    Run run;
+    store("ckkc", marker);
+    run.trigger("otooff");
+    run.trigger("mnuhelpm");
+    QPointer<HelpWindow> help = shownWindow<HelpWindow>();
+    QVERIFY(help);
+    const QByteArray bytes = TempStore::fileBytes();
+
+    ModalAnswers answers;
+    if (answer) answers.box(QMessageBox::StandardButton(answer));
+    QCOMPARE(requestClose(run), closes);
+    QVERIFY(answers.unexpected.isEmpty());
+    QVERIFY(answers.done());
+    if (answer) {
+        QCOMPARE(answers.boxes.at(0).title, QStringLiteral("終了？"));
+        QCOMPARE(answers.boxes.at(0).text, QStringLiteral("カドリオを\n終了しますか？"));
+    }
+    if (!closes) {
+        QVERIFY(run.main().isVisible());
+        QVERIFY(help && help->isVisible());
+        QVERIFY(!run.program->session().quitting());
+        QCOMPARE(TempStore::fileBytes(), bytes);
+        return;
+    }
+    // Every other window went with the main window; the settings are written.
+    QTRY_VERIFY(help.isNull() || !help->isVisible());
+    for (QWidget* w : QApplication::topLevelWidgets()) QVERIFY(!w->isVisible());
+    QCOMPARE(stored("otoon"), QStringLiteral("False"));
+    QCOMPARE(stored("ckkc"), marker == u"9999" ? QStringLiteral("(absent)") : marker);
+}
+
+void StartupTest::cardFolderFallback_data() {
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("state");  // of the stored folder
+    QTest::addColumn<bool>("kept");
+    for (const char* key : {"fdb", "fdf", "fdu"}) {
+        QTest::addRow("%s valid", key) << key << "valid" << true;
+        QTest::addRow("%s lost its test file", key) << key << "lost test file" << false;
+        QTest::addRow("%s gone", key) << key << "gone" << false;
+        QTest::addRow("%s empty text", key) << key << "empty" << false;
+    }
+}
+
+void StartupTest::cardFolderFallback() {
+    QFETCH(QString, key);
+    QFETCH(QString, state);
+    QFETCH(bool, kept);
+    QTemporaryDir cards;
+    const bool backs = key == u"fdu";
+    QString folder = cards.filePath(QStringLiteral("set"));
+    writeSet(folder, backs);
+    if (state == u"lost test file")
+        QVERIFY(QFile::remove(folder +
+                              (backs ? QStringLiteral("/urat.bmp") : QStringLiteral("/d7.bmp"))));
+    if (state == u"gone") folder = cards.filePath(QStringLiteral("nothing"));
+    if (state == u"empty") folder.clear();
+    store(key.toLatin1().constData(), folder);
+
+    Run run;
+    const GameState& s = run.state();
+    const std::string& dir = key == u"fdb" ? s.boarddir : key == u"fdf" ? s.facedir : s.backdir;
+    QCOMPARE(QString::fromStdString(dir), kept ? folder : test::buildData());
+    // The sample picture comes from the folder in use.
+    const Session& session = run.program->session();
+    const QString sample = key == u"fdb"   ? session.board->picture(0)->imageFile()
+                           : key == u"fdf" ? session.human->picture(1)->imageFile()
+                                           : session.window(3)->picture(1)->imageFile();
+    QVERIFY2(sample.startsWith(QString::fromStdString(dir) + u'/'), qPrintable(sample));
+    // The other two sets stay with the game's own cards.
+    for (const std::string* other : {&s.boarddir, &s.facedir, &s.backdir})
+        if (other != &dir) QCOMPARE(QString::fromStdString(*other), test::buildData());
+}
+
+void StartupTest::savedMatchAtStart_data() {
+    QTest::addColumn<QString>("right");
+    QTest::addColumn<QString>("tp");
+    QTest::addColumn<bool>("starts");
+    QTest::addColumn<bool>("continues");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("sound") << "325457"
+                           << "12" << true << true << "";
+    QTest::newRow("wrong check digits")
+        << "325458"
+        << "12" << true << false << "データが異常です。\n前回の続きが出来ません。";
+    QTest::newRow("inconsistent") << "325457"
+                                  << "52" << false << false
+                                  << "データが異常です。\nデータ初期化後終了致します。";
+}
+
+void StartupTest::savedMatchAtStart() {
+    QFETCH(QString, right);
+    QFETCH(QString, tp);
+    QFETCH(bool, starts);
+    QFETCH(bool, continues);
+    QFETCH(QString, message);
+    {
+        Run first;  // the data initialised, as the game that saved the match left it
+    }
+    const char* keys[] = {"sp", "p1", "p2", "p3", "p4", "tp", "right"};
+    const QString values[] = {"3", "12", "30", "4", "18", tp, right};
+    for (int i = 0; i < 7; ++i) store(keys[i], values[i]);
+
+    ModalAnswers answers;
+    if (!message.isEmpty()) answers.box(QMessageBox::Ok);
+    Run run;
+    QCOMPARE(run.started, starts);
+    QVERIFY(answers.done());
+    QVERIFY(answers.unexpected.isEmpty());
+    if (!message.isEmpty()) {
+        QCOMPARE(answers.boxes.at(0).title, QStringLiteral("データ異常"));
+        QCOMPARE(answers.boxes.at(0).text, message);
+    }
+    if (!starts) {
+        QCOMPARE(stored("tp"), QStringLiteral("0"));
+        QVERIFY(!run.main().isVisible());
+        return;
+    }
+    QCOMPARE(run.action("mnutuduki")->isEnabled(), continues);
+    QCOMPARE(imageShown(run, 2), continues);
+    QCOMPARE(imageShown(run, 3), !continues);
+    QCOMPARE(run.state().gameno, std::int16_t{0});
+}
+
+// A profile with no pace checked: no pace item checked, no pace image, the computer players
+// keep the standard interval.
+void StartupTest::noPaceChecked() {
+    for (const char* key : {"hayai", "hyojun", "osoi"}) store(key, QStringLiteral("False"));
+    Run run;
+    for (const char* item : {"mnuhayai", "mnuhyojun", "mnuosoi"})
+        QVERIFY(!run.action(item)->isChecked());
+    for (int n : {15, 16, 17}) QVERIFY(!imageShown(run, n));
+    for (ComputerForm* form : run.program->session().computers)
+        QCOMPARE(form->timer1().interval(), 500);
+}
+
+// After a group switch the menus, toolbar, pace, names and caption are the entered group's.
+void StartupTest::groupSwitchAppliesProfile() {
+    Run run;
+    run.trigger("ruruak");
+    run.trigger("mnuhayai");
+    run.trigger("otooff");
+    run.trigger("mnugroup");
+    auto* dialog = shownWindow<Form3>();
+    QVERIFY(dialog);
+    dialog->combo()->setCurrentIndex(2);  // a fresh group: the default profile
+    QCOMPARE(run.state().group, std::int16_t{2});
+    QCOMPARE(run.main().windowTitle(), QStringLiteral("カドリオ   （ グループ３ ）"));
+    QVERIFY(!run.action("ruruak")->isChecked());
+    QVERIFY(run.action("mnuhyojun")->isChecked() && !run.action("mnuhayai")->isChecked());
+    QVERIFY(run.action("otoon")->isChecked());
+    QVERIFY(imageShown(run, 9) && imageShown(run, 16) && imageShown(run, 18));
+    QCOMPARE(run.program->session().computers[0]->timer1().interval(), 500);
+
+    dialog->combo()->setCurrentIndex(0);  // back: the first group's profile as it was left
+    QCOMPARE(run.main().windowTitle(), QStringLiteral("カドリオ   （ グループ１ ）"));
+    QVERIFY(run.action("ruruak")->isChecked());
+    QVERIFY(run.action("mnuhayai")->isChecked());
+    QVERIFY(run.action("otooff")->isChecked() && !run.action("otoon")->isChecked());
+    QVERIFY(imageShown(run, 8) && imageShown(run, 17) && imageShown(run, 19));
+    QCOMPARE(run.program->session().computers[2]->timer1().interval(), 100);
+    QTest::mouseClick(dialog->command(4), Qt::LeftButton);
+    QTRY_VERIFY(run.main().isEnabled());
+}
+
+QTEST_MAIN(StartupTest)
+#include "tst_startup.moc"
