@@ -205,6 +205,7 @@ class ArrangeTest : public QObject {
     void aroundBoardKeepsMainWindow();
     void aroundBoardUnderAutoArrange_data();
     void aroundBoardUnderAutoArrange();
+    void aroundBoardWhenAlreadyFitting();
     void userResizeArrangesBothWays();
     void autoArrangeSwitchedOn();
     void toolbarHiddenRearranges();
@@ -361,6 +362,26 @@ void ArrangeTest::aroundBoardUnderAutoArrange() {
     QCOMPARE_TW(areaWidth(*game.main), f7.width + f4.width + f5.width);
     QCOMPARE_TW(areaHeight(*game.main), f7.height);
     verifyAroundBoard(game);
+    verifyHorizontal(game);
+    verifyVertical(game);
+}
+
+void ArrangeTest::aroundBoardWhenAlreadyFitting() {
+    // The second time the main window fits already: no resize comes back, and the counter
+    // must not stay raised, or the user's next resize would arrange only one way.
+    Game game;
+    showChildren(*game.main);
+    setBox(game.main->child(2), {1500, 1800, 3000, 1500});
+    game.main->action("winseiretu")->trigger();
+    const QRect fitted = game.main->frameGeometry();
+    StepRecorder resizes(*game.main, game.state());
+    game.main->action("winseiretu")->trigger();
+    QCOMPARE(game.main->frameGeometry(), fitted);
+    QVERIFY(resizes.steps.isEmpty());
+    QCOMPARE(game.state().arrangestep, 0);
+    scatter(*game.main);
+    setOuterSize(*game.main, 11250, 8250);
+    QCOMPARE(resizes.steps, (QList<int>{0}));
     verifyHorizontal(game);
     verifyVertical(game);
 }
