@@ -137,7 +137,9 @@ void tudukidel(Store& store) {
 
 Check createCheckDigits(Store& store) {
     const Header header = readHeader(store);
-    if (!consistent(header)) {
+    // Without a saved match ("sp" = 0) "tp" is what a continued or discarded match left
+    // behind, nothing to be inconsistent with.
+    if (header.gameno > 0 && !consistent(header)) {
         store.save(kSection, u"tp", QStringLiteral("0"));
         return Check::Inconsistent;
     }

@@ -64,7 +64,8 @@ void saveMatch(Store& store, GameState& state, const QString& graphCaption);
 void tudukidel(Store& store);
 
 // Writes "right" afresh from the stored values, at the creation of the TOP-10 check strings.
-// Inconsistent values reset "tp" to "0" and give Inconsistent (message and end, as above).
+// Inconsistent values of a saved match ("sp" above 0) reset "tp" to "0" and give Inconsistent
+// (message and end, as above).
 Check createCheckDigits(Store& store);
 
 // The graph key of the results window ("累計の得点グラフ" when absent).

@@ -2,8 +2,10 @@
 #include <QApplication>
 
 #include "shell/defaults.h"
+#include "shell/matchflow.h"
 #include "shell/mdiform1.h"
 #include "shell/session.h"
+#include "shell/store.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -11,6 +13,9 @@ int main(int argc, char* argv[]) {
     plumet::Session session;
     plumet::MDIForm1 window(session);
     plumet::applyDefaults(window, session);
+    plumet::Store store;
+    plumet::MatchFlow match(session, window, store);
+    if (!match.startUp()) return 1;
     window.show();
     return QApplication::exec();
 }

@@ -251,6 +251,11 @@ class TestSavedMatch : public QObject {
         GameState state;
         QCOMPARE(savedmatch::checkAtStart(store, state), Check::NoMatch);
 
+        // A continued match leaves its "tp" behind: no saved match, nothing inconsistent.
+        store.save(u"form2", u"tp", QStringLiteral("12"));
+        QCOMPARE(savedmatch::createCheckDigits(store), Check::Ok);
+        QCOMPARE(store.get(u"form2", u"tp", {}), QStringLiteral("12"));
+
         store.save(u"form2", u"sp", QStringLiteral("2"));
         store.save(u"form2", u"tp", QStringLiteral("31"));  // streak 3 after 2 games
         QCOMPARE(savedmatch::createCheckDigits(store), Check::Inconsistent);

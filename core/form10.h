@@ -1,0 +1,91 @@
+// Form10: the results window after each game. This game's points and the match totals of
+// the four players, the human player's record of every game so far, and the graph of the
+// human's points per game or cumulative. Its buttons go on to the next game, save the match
+// and return to the title screen (after games 1..9), or end the match (after game 10).
+//
+// The window shows the game state and writes only what it owns: gamehist and gameplaces of
+// the game just ended, the graph choice "gurahu", and the saved match. What follows its
+// buttons on the other windows (clearing the table, the next game, the title screen, the
+// TOP-10 entry) is the receiver's of its signals, which come after the window has closed.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <functional>
+
+#include "core/gamestate.h"
+
+class QFrame;
+class QLabel;
+class QPushButton;
+
+namespace plumet {
+
+class ScoreGraph;
+class Store;
+
+inline constexpr char kPerGameGraph[] = "各試合の得点グラフ";
+inline constexpr char kCumulativeGraph[] = "累計の得点グラフ";
+
+class Form10 : public QWidget {
+    Q_OBJECT
+  public:
+    // What the window reads of the other windows.
+    struct Sources {
+        std::function<QString(int player)> playerCaption;  // caption of player p's window
+        std::function<QString()> humanPlace;  // human window: place label " / " status label
+    };
+
+    Form10(GameState& state, Store& store, Sources sources, QWidget* parent = nullptr);
+
+    // The window after game gameno: captions set as the game end sets them, then loaded and
+    // shown. The window deletes itself when one of its buttons closes it.
+    static Form10* open(GameState& state, Store& store, Sources sources, bool matchOver);
+
+    // Builds and shows the window and draws the graph (the window's load).
+    void Form_Load();
+
+    // The controls, for the windows that set them up and for tests.
+    QLabel* label(int array, int index = 0) const;  // Label1..Label8
+    QPushButton* command(int n) const;              // Command1..Command3
+    ScoreGraph* picture() const { return picture1_; }
+
+    // The button handlers.
+    void command1Click();
+    void command2Click();
+    void command3Click();
+
+  signals:
+    // Command1 after games 1..9: the next game is to start.
+    void nextGame();
+    // Command1 after game 10: gameno is 0 again; the TOP-10 entry is to run.
+    void matchOver();
+    // Command2: the match is stored and gameno is 0; the title screen is to be restored.
+    void saved();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void fillScores();
+    void fillRecord();
+
+    GameState& state_;
+    Store& store_;
+    Sources sources_;
+    std::array<QLabel*, 5> label1_{}, label2_{}, label3_{};
+    std::array<QLabel*, 10> label4_{}, label6_{}, label7_{};
+    QLabel* label5_ = nullptr;
+    QLabel* label8_ = nullptr;
+    ScoreGraph* picture1_ = nullptr;
+    std::array<QPushButton*, 4> commands_{};
+    std::array<QFrame*, 4> lines_{};
+    bool closing_ = false;
+};
+
+// A number in a field of `width` characters, right-aligned, with the leading sign position
+// of the labels (" 5", "-5"); a number longer than the field is shown whole.
+QString numberField(int value, int width);
+
+}  // namespace plumet

@@ -1,0 +1,347 @@
+#include "records/form3.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "records/checkstring.h"
+#include "records/form9.h"
+#include "records/groups.h"
+#include "records/top10.h"
+#include "records/topfile.h"
+#include "shell/centring.h"
+#include "shell/settings.h"
+#include "shell/store.h"
+#include "shell/twips.h"
+
+namespace plumet {
+
+namespace {
+
+constexpr int kWidth = 3900;
+// The window heights count the title bar; the client area is this much smaller.
+constexpr int kTitleBar = 360;
+constexpr int kButtonHeight = 330;
+const QString kFilter = QStringLiteral("ﾃﾞｰﾀ ﾌｧｲﾙ (*.dat)");
+
+void message(QWidget* parent, const QString& title, const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+}  // namespace
+
+QString damagedTableText() {
+    return QStringLiteral(
+        "データが異常です。\nベスト１０を初期化後終了します。\n再起動して下さい。");
+}
+QString damagedMatchText() {
+    return QStringLiteral("データが異常です。\nデータ初期化後終了致します。");
+}
+
+Form3::Form3(GameState& state, Store& store, Hooks hooks)
+    : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      state_(state),
+      store_(store),
+      hooks_(std::move(hooks)) {
+    setObjectName(QStringLiteral("Form3"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("トップ１０ランキング"));
+
+    label11_ = new QLabel(QStringLiteral("名前　 　　　　　　　日付  　   得点"), this);
+    label11_->setObjectName(QStringLiteral("Label11"));
+    label11_->setGeometry(pxRect(210, 120, 3240, 240));
+    for (int i = 0; i < top10::kPlaces; ++i) {
+        label1_[i] = new QLabel(this);
+        label1_[i]->setObjectName(QStringLiteral("Label1_%1").arg(i));
+        label2_[i] = new QLabel(this);
+        label2_[i]->setObjectName(QStringLiteral("Label2_%1").arg(i));
+    }
+
+    const auto button = [this](int n, const QString& caption, QRect where) {
+        auto* b = new QPushButton(caption, this);
+        b->setObjectName(QStringLiteral("Command%1").arg(n));
+        b->setGeometry(where);
+        commands_[n] = b;
+        return b;
+    };
+    connect(button(2, QStringLiteral("書出"), pxRect(135, 2895, 700, kButtonHeight)),
+            &QPushButton::clicked, this, &Form3::command2Click);
+    connect(button(3, QStringLiteral("読込"), pxRect(870, 2895, 700, kButtonHeight)),
+            &QPushButton::clicked, this, &Form3::command3Click);
+    connect(button(1, QStringLiteral("ＯＫ"), pxRect(2895, 2895, 700, kButtonHeight)),
+            &QPushButton::clicked, this, &Form3::command1Click);
+
+    combo1_ = new QComboBox(this);
+    combo1_->setObjectName(QStringLiteral("Combo1"));
+    combo1_->setGeometry(pxRect(90, 2865, 1785, 360));
+    combo1_->hide();
+    connect(combo1_, &QComboBox::currentIndexChanged, this, &Form3::combo1Click);
+    connect(button(5, QStringLiteral("名前変更"), pxRect(1950, 2895, 900, kButtonHeight)),
+            &QPushButton::clicked, this, &Form3::command5Click);
+    connect(button(4, QStringLiteral("ＯＫ"), pxRect(2895, 2895, 700, kButtonHeight)),
+            &QPushButton::clicked, this, &Form3::command4Click);
+    commands_[4]->hide();
+    commands_[5]->hide();
+
+    label3_ = new QLabel(QStringLiteral("グループ名"), this);
+    label3_->setObjectName(QStringLiteral("Label3"));
+    label3_->setGeometry(pxRect(90, 3405, 950, 240));
+    text1_ = new QLineEdit(this);
+    text1_->setObjectName(QStringLiteral("Text1"));
+    text1_->setGeometry(pxRect(1065, 3375, 2415, 300));
+    text1_->hide();
+    connect(text1_, &QLineEdit::textChanged, this,
+            [this](const QString& text) { commands_[6]->setEnabled(!text.isEmpty()); });
+    connect(button(7, QStringLiteral("ｷｬﾝｾﾙ"), pxRect(1935, 3720, 830, kButtonHeight)),
+            &QPushButton::clicked, this, &Form3::command7Click);
+    connect(button(6, QStringLiteral("ＯＫ"), pxRect(2805, 3720, 700, kButtonHeight)),
+            &QPushButton::clicked, this, &Form3::command6Click);
+    commands_[6]->hide();
+    commands_[7]->hide();
+}
+
+void Form3::setHeight(int twips) {
+    setFixedSize(px(kWidth), px(twips - kTitleBar));
+}
+
+bool Form3::Form_Load() {
+    setHeight(kHeight);
+    centreOnScreen(this);
+    const top10::Load load = top10::loadTable(store_, state_);
+    fillNames();
+    if (load == top10::Load::Damaged) {
+        damaged(damagedTableText());
+        return false;
+    }
+    if (load == top10::Load::MatchDamaged) {
+        damaged(damagedMatchText());
+        return false;
+    }
+    fillRows();
+    return true;
+}
+
+void Form3::fillNames() {
+    filling_ = true;
+    combo1_->clear();
+    combo1_->addItems(groups::names(store_));
+    combo1_->setCurrentIndex(state_.group);
+    filling_ = false;
+}
+
+void Form3::fillRows() {
+    for (int i = 1; i <= top10::kPlaces; ++i) {
+        const int top = 360 + 250 * (i - 1);
+        label1_[i - 1]->setGeometry(pxRect(120, top, 1950, 240));
+        label2_[i - 1]->setGeometry(pxRect(2100, top, 1740, 240));
+        label1_[i - 1]->setText(QString::fromStdString(state_.topname[i]));
+        label2_[i - 1]->setText(top10::rowText(state_, i));
+    }
+}
+
+void Form3::setMode(Mode mode) {
+    const bool group = mode == Mode::Group;
+    if (group) setWindowTitle(QStringLiteral("グループ変更＆ＴＯＰ１０"));
+    for (int n : {1, 2, 3}) commands_[n]->setVisible(!group);
+    combo1_->setVisible(group);
+    commands_[4]->setVisible(group);
+    commands_[5]->setVisible(group);
+    commands_[4]->setDefault(group);
+    if (group) {
+        filling_ = true;
+        combo1_->setCurrentIndex(state_.group);
+        filling_ = false;
+    }
+}
+
+Form3* Form3::open(GameState& state, Store& store, Hooks hooks, Mode mode) {
+    auto* window = new Form3(state, store, std::move(hooks));
+    if (!window->Form_Load()) {
+        window->deleteLater();
+        return nullptr;
+    }
+    window->setMode(mode);
+    window->show();
+    return window;
+}
+
+Form3* Form3::matchEnd(GameState& state, Store& store, Hooks hooks) {
+    const std::int16_t total = state.score[1];
+    const bool entered = top10::enterTotal(store, state, total, top10::todayText());
+    auto* window = new Form3(state, store, std::move(hooks));
+    if (!window->Form_Load()) {
+        window->deleteLater();
+        return nullptr;
+    }
+    window->commands_[2]->hide();
+    window->commands_[3]->hide();
+    if (!entered) {
+        window->setWindowTitle(QStringLiteral("あかんかったねぇ ") + QString::number(total) +
+                               QStringLiteral("点"));
+        window->show();
+        return window;
+    }
+    window->commands_[1]->hide();
+    window->show();
+    window->form9_ = new Form9(state, store, *window);
+    window->form9_->setWindowTitle(QStringLiteral("おめでとう") +
+                                   QString::fromStdString(signedText(state.newrank)) +
+                                   QStringLiteral(" 位です"));
+    window->form9_->Form_Load();
+    return window;
+}
+
+void Form3::done() {
+    if (!done_) {
+        done_ = true;
+        if (hooks_.enableMain) hooks_.enableMain();
+    }
+    close();
+}
+
+void Form3::damaged(const QString& text) {
+    done_ = true;  // the program ends: the main window stays as it is
+    message(this, QStringLiteral("データ異常"), text);
+    if (hooks_.endProgram) hooks_.endProgram();
+}
+
+void Form3::command1Click() {
+    done();
+}
+
+QString Form3::chooseFile(FileDialog kind) {
+    if (hooks_.chooseFile) return hooks_.chooseFile(kind);
+    QFileDialog dialog(this);
+    dialog.setObjectName(QStringLiteral("CommonDialog1"));
+    dialog.setNameFilter(kFilter);
+    if (kind == FileDialog::Save) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+void Form3::command2Click() {
+    const QString file = chooseFile(FileDialog::Save);
+    if (file.isEmpty()) return;
+    // A file that cannot be written ends the command without a message.
+    topfile::topsave(file, state_);
+}
+
+void Form3::command3Click() {
+    QMessageBox ask(
+        QMessageBox::Question, QStringLiteral("ベスト１０データの読み込み"),
+        QStringLiteral("ベスト１０データを上書きします。\n（元のデータは消去されます。）\n"
+                       "よろしいですか？"),
+        QMessageBox::Ok | QMessageBox::Cancel, this);
+    if (ask.exec() != QMessageBox::Ok) return;
+    const QString file = chooseFile(FileDialog::Open);
+    if (file.isEmpty()) return;
+    switch (topfile::topload(file, store_, state_)) {
+        case topfile::Load::Loaded:
+            fillRows();
+            break;
+        case topfile::Load::Refused:
+            message(this, QStringLiteral("データ異常"),
+                    QStringLiteral("データが異常です。\nベスト１０は更新されませんでした。"));
+            break;
+        case topfile::Load::Unreadable:
+            break;
+    }
+}
+
+void Form3::combo1Click(int index) {
+    if (filling_ || index < 0 || index == state_.group) return;
+    if (hooks_.saveSettings) hooks_.saveSettings();
+    switch (groups::switchGroup(store_, state_, index)) {
+        case groups::Switch::Unchanged:
+            return;
+        case groups::Switch::Fresh:
+            fillRows();
+            break;
+        case groups::Switch::Restored:
+            fillNames();
+            fillRows();
+            break;
+        case groups::Switch::Damaged:
+            damaged(damagedTableText());
+            return;
+        case groups::Switch::MatchDamaged:
+            damaged(damagedMatchText());
+            return;
+    }
+    if (hooks_.loadSettings) hooks_.loadSettings();
+}
+
+void Form3::command4Click() {
+    const int index = combo1_->currentIndex();
+    writeGroup(store_, index);
+    state_.group = static_cast<std::int16_t>(index);
+    done();
+}
+
+void Form3::command5Click() {
+    text1_->setText(combo1_->currentText());
+    commands_[6]->setEnabled(!text1_->text().isEmpty());
+    text1_->show();
+    label3_->show();
+    commands_[6]->show();
+    commands_[7]->show();
+    commands_[4]->hide();
+    commands_[5]->hide();
+    setHeight(kRenameHeight);
+    combo1_->setEnabled(false);
+    text1_->setFocus();
+}
+
+void Form3::endRename() {
+    combo1_->setEnabled(true);
+    text1_->hide();
+    commands_[6]->hide();
+    commands_[7]->hide();
+    commands_[4]->show();
+    commands_[5]->show();
+    setHeight(kHeight);
+}
+
+void Form3::command6Click() {
+    const QString name = text1_->text();
+    if (name.isEmpty()) return;
+    const int index = combo1_->currentIndex();
+    groups::rename(store_, index, name);
+    filling_ = true;
+    combo1_->setItemText(index, name);
+    filling_ = false;
+    endRename();
+    if (hooks_.groupRenamed) hooks_.groupRenamed(index, name);
+}
+
+void Form3::command7Click() {
+    endRename();
+}
+
+void Form3::closeEvent(QCloseEvent* event) {
+    // The close box ends the dialog like its "ＯＫ"; while a new entry's name is being
+    // entered, it registers the entry.
+    if (form9_) {
+        Form9* entry = form9_;
+        form9_ = nullptr;
+        entry->close();
+    }
+    if (!done_) {
+        done_ = true;
+        if (hooks_.enableMain) hooks_.enableMain();
+    }
+    event->accept();
+}
+
+}  // namespace plumet

@@ -1,0 +1,121 @@
+// Form3: the TOP-10 dialog "トップ１０ランキング". One window, three uses:
+// - the TOP-10 view: the table with "書出" (export), "読込" (import) and "ＯＫ";
+// - the group change "グループ変更＆ＴＯＰ１０": the list of groups (choosing one switches to it
+//   at once), "名前変更" (rename, with the window enlarged for the new name) and "ＯＫ";
+// - the table at the end of a match: "あかんかったねぇ " with the total and "ＯＫ", or the
+//   table with the new entry, its name entered in Form9 below it.
+//
+// Loading the window reads the live TOP-10 table and checks it; a damaged table has been
+// reset in the store and the program must end. The window is not modal: the opener disables
+// the main window, and the hook enableMain gives it back when the dialog is done with.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <functional>
+
+#include "core/gamestate.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace plumet {
+
+class Store;
+class Form9;
+
+class Form3 : public QWidget {
+    Q_OBJECT
+  public:
+    enum class Mode { Top10, Group, MatchEnd };
+    enum class FileDialog { Save, Open };
+
+    // What the dialog asks of the rest of the program.
+    struct Hooks {
+        std::function<void()> enableMain;  // the dialog is done with: the main window again
+        // The stored data was found damaged, the message has been shown: end the program.
+        std::function<void()> endProgram;
+        std::function<void()> saveSettings;  // savesettings, before a group switch
+        std::function<void()> loadSettings;  // loadsettings, after a group switch
+        // A group was renamed (the main window's caption shows the group's name).
+        std::function<void(int group, const QString& name)> groupRenamed;
+        // The file dialogs of export and import: the chosen file, or empty when cancelled.
+        // Without one the platform's file dialog is used.
+        std::function<QString(FileDialog kind)> chooseFile;
+    };
+
+    static constexpr int kHeight = 3585;        // twips
+    static constexpr int kRenameHeight = 4410;  // while a group name is being entered
+
+    Form3(GameState& state, Store& store, Hooks hooks);
+
+    // Loads (reads and checks the table) and shows the dialog in one of its uses. nullptr
+    // when the table was damaged: the message has been shown and endProgram called.
+    static Form3* open(GameState& state, Store& store, Hooks hooks, Mode mode);
+
+    // The load: the table read from the live profile and checked (made on the first run),
+    // the group names, the rows. False when the data was damaged (message shown, endProgram
+    // called); the window must then be closed.
+    bool Form_Load();
+    void setMode(Mode mode);
+
+    // The TOP-10 entry at the end of a match with the human's total: the table alone when
+    // the total did not enter, otherwise the table with the new row in red and Form9 below.
+    static Form3* matchEnd(GameState& state, Store& store, Hooks hooks);
+
+    // Shows the table in memory in the ten rows.
+    void fillRows();
+
+    QLabel* nameLabel(int index) const { return label1_.at(index); }  // Label1(0..9)
+    QLabel* rowLabel(int index) const { return label2_.at(index); }   // Label2(0..9)
+    QPushButton* command(int n) const { return commands_.at(n); }     // Command1..Command7
+    QComboBox* combo() const { return combo1_; }
+    QLineEdit* text() const { return text1_; }
+    Form9* nameEntry() const { return form9_; }
+    const Hooks& hooks() const { return hooks_; }
+
+    // The button handlers.
+    void command1Click();  // "ＯＫ" of the table
+    void command2Click();  // "書出"
+    void command3Click();  // "読込"
+    void command4Click();  // "ＯＫ" of the group
+    void command5Click();  // "名前変更"
+    void command6Click();  // "ＯＫ" of the new name
+    void command7Click();  // "ｷｬﾝｾﾙ"
+    void combo1Click(int index);
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void setHeight(int twips);
+    void fillNames();
+    void endRename();
+    QString chooseFile(FileDialog kind);
+    void damaged(const QString& text);
+    void done();
+
+    GameState& state_;
+    Store& store_;
+    Hooks hooks_;
+    std::array<QLabel*, 10> label1_{}, label2_{};
+    QLabel* label11_ = nullptr;
+    QLabel* label3_ = nullptr;
+    std::array<QPushButton*, 8> commands_{};
+    QComboBox* combo1_ = nullptr;
+    QLineEdit* text1_ = nullptr;
+    Form9* form9_ = nullptr;
+    bool filling_ = false;
+    bool done_ = false;
+
+    friend class Form9;
+};
+
+// The message texts of damaged data.
+QString damagedTableText();
+QString damagedMatchText();
+
+}  // namespace plumet

@@ -1,0 +1,85 @@
+#include "records/form9.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "records/form3.h"
+#include "records/top10.h"
+#include "shell/twips.h"
+
+namespace plumet {
+
+Form9::Form9(GameState& state, Store& store, Form3& table)
+    : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      state_(state),
+      store_(store),
+      table_(table) {
+    setObjectName(QStringLiteral("Form9"));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    label1_ = new QLabel(QStringLiteral("名前を入力してください"), this);
+    label1_->setObjectName(QStringLiteral("Label1"));
+    label1_->setGeometry(pxRect(180, 105, 2430, 210));
+    text1_ = new QLineEdit(this);
+    text1_->setObjectName(QStringLiteral("Text1"));
+    text1_->setGeometry(pxRect(570, 375, 2385, 285));
+    command1_ = new QPushButton(QStringLiteral("登録"), this);
+    command1_->setObjectName(QStringLiteral("Command1"));
+    command1_->setGeometry(pxRect(2640, 780, 675, 285));
+    command1_->setEnabled(false);
+    command1_->setDefault(true);
+
+    connect(text1_, &QLineEdit::textChanged, this, &Form9::text1Change);
+    connect(command1_, &QPushButton::clicked, this, &Form9::command1Click);
+}
+
+void Form9::Form_Load() {
+    colourRow(QColor(255, 0, 0));
+    const QRect table = table_.frameGeometry();
+    const int frame = frameGeometry().width() - width();
+    resize(std::max(table.width() - frame, px(3400)), px(1160));
+    move(table.left(), table.top() + table.height());
+    show();
+    text1_->setFocus();
+}
+
+void Form9::colourRow(const QColor& colour) {
+    const int row = state_.newrank - 1;
+    if (row < 0 || row >= top10::kPlaces) return;
+    for (QLabel* label : {table_.nameLabel(row), table_.rowLabel(row)}) {
+        QPalette colours = label->palette();
+        colours.setColor(QPalette::WindowText, colour);
+        label->setPalette(colours);
+    }
+}
+
+void Form9::text1Change(const QString& text) {
+    if (state_.newrank >= 1 && state_.newrank <= top10::kPlaces) {
+        state_.topname[state_.newrank] = text.toStdString();
+        table_.nameLabel(state_.newrank - 1)->setText(text);
+    }
+    command1_->setEnabled(true);
+}
+
+void Form9::registerName() {
+    if (registered_) return;
+    registered_ = true;
+    top10::registerName(store_, state_);
+    colourRow(palette().color(QPalette::ButtonText));
+    table_.form9_ = nullptr;
+    table_.done();
+}
+
+void Form9::command1Click() {
+    registerName();
+    close();
+}
+
+void Form9::closeEvent(QCloseEvent* event) {
+    registerName();
+    event->accept();
+}
+
+}  // namespace plumet

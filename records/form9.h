@@ -1,0 +1,52 @@
+// Form9: the name entry of a new TOP-10 entry, "名前を入力してください". It sits directly
+// below the table window, whose row of the new entry shows in red and follows the typing.
+// "登録" stores the table (an empty name too), clears the match totals, gives the main window
+// back and closes both windows. Closing the window by its close box registers the same way,
+// so the main window is never left disabled.
+#pragma once
+
+#include <QWidget>
+
+#include "core/gamestate.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace plumet {
+
+class Form3;
+class Store;
+
+class Form9 : public QWidget {
+    Q_OBJECT
+  public:
+    Form9(GameState& state, Store& store, Form3& table);
+
+    // The row of newrank turns red; the window takes its place below the table and shows.
+    void Form_Load();
+
+    QLabel* label() const { return label1_; }
+    QLineEdit* text() const { return text1_; }
+    QPushButton* command() const { return command1_; }
+
+    void text1Change(const QString& text);
+    void command1Click();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void registerName();
+    void colourRow(const QColor& colour);
+
+    GameState& state_;
+    Store& store_;
+    Form3& table_;
+    QLabel* label1_ = nullptr;
+    QLineEdit* text1_ = nullptr;
+    QPushButton* command1_ = nullptr;
+    bool registered_ = false;
+};
+
+}  // namespace plumet

@@ -1,0 +1,185 @@
+#include "shell/matchflow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTimer>
+
+#include "core/form10.h"
+#include "core/savedgame.h"
+#include "play/form4.h"
+#include "records/groups.h"
+#include "records/top10.h"
+#include "shell/mdiform1.h"
+#include "shell/session.h"
+#include "shell/settings.h"
+#include "shell/store.h"
+#include "shell/toolbar.h"
+#include "shell/values.h"
+
+namespace plumet {
+
+MatchFlow::MatchFlow(Session& session, MDIForm1& main, Store& store)
+    : QObject(&main), session_(session), main_(main), store_(store) {
+    endProgram = [this] { main_.close(); };
+    endAtOnce = [] {
+        for (QWidget* window : QApplication::topLevelWidgets()) window->hide();
+        QCoreApplication::exit(1);
+    };
+
+    main_.groupNameSource = [this] { return groups::name(store_, session_.state.group); };
+    main_.discardSavedMatch = [this] { savedmatch::tudukidel(store_); };
+    session_.showResults = [this](bool over) { showResults(over); };
+    connect(main_.action("mnutuduki"), &QAction::triggered, this, &MatchFlow::mnutuduki);
+    main_.attachDialog("mnutop", [this] { mnutop(); });
+    main_.attachDialog("mnugroup", [this] { mnugroup(); });
+}
+
+bool MatchFlow::startUp() {
+    // The first run: loading the TOP-10 dialog once makes the check strings of the table and
+    // of the saved match.
+    if (values::toInt16(top10::marker(store_)) == 1968) {
+        Form3::Hooks hooks = dialogHooks();
+        hooks.endProgram = [this] {
+            if (endAtOnce) endAtOnce();
+        };
+        auto* dialog = new Form3(session_.state, store_, hooks);
+        const bool sound = dialog->Form_Load();
+        delete dialog;
+        if (!sound) return false;
+    }
+    session_.state.group = static_cast<std::int16_t>(
+        std::clamp<int>(values::toInt16(store_.get(u"form2", u"plymdi", QStringLiteral("0"))), 0,
+                        groups::kGroups - 1));
+    main_.showIdleCaption();
+    switch (savedmatch::checkAtStart(store_, session_.state)) {
+        case savedmatch::Check::Ok:
+            setContinue(true);
+            return true;
+        case savedmatch::Check::NoMatch:
+            setContinue(false);
+            return true;
+        case savedmatch::Check::BadCheckDigits:
+            setContinue(false);
+            message(QStringLiteral("データが異常です。\n前回の続きが出来ません。"));
+            return true;
+        case savedmatch::Check::Inconsistent:
+            message(damagedMatchText());
+            if (endAtOnce) endAtOnce();
+            return false;
+    }
+    return true;
+}
+
+void MatchFlow::setContinue(bool enabled) {
+    main_.action("mnutuduki")->setEnabled(enabled);
+    main_.image(2)->setVisible(enabled);
+    main_.image(3)->setVisible(!enabled);
+}
+
+void MatchFlow::message(const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("データ異常"), text, QMessageBox::Ok,
+                    &main_);
+    box.exec();
+}
+
+void MatchFlow::mnutuduki() {
+    switch (savedmatch::continueMatch(store_, session_.state)) {
+        case savedmatch::Check::Ok:
+            break;
+        case savedmatch::Check::NoMatch:
+            setContinue(false);
+            return;
+        case savedmatch::Check::BadCheckDigits:
+            setContinue(false);
+            message(QStringLiteral("データが異常です。\n前回の続きが出来ません。"));
+            return;
+        case savedmatch::Check::Inconsistent:
+            message(damagedMatchText());
+            if (endAtOnce) endAtOnce();
+            return;
+    }
+    main_.timer1().stop();
+    main_.lockMatch();
+    setContinue(false);
+    session_.startgame();
+}
+
+Form3::Hooks MatchFlow::dialogHooks() {
+    Form3::Hooks hooks;
+    hooks.enableMain = [this] { main_.setEnabled(true); };
+    hooks.endProgram = [this] {
+        if (endProgram) endProgram();
+    };
+    hooks.saveSettings = [this] {
+        if (saveSettings) saveSettings();
+    };
+    hooks.loadSettings = [this] {
+        if (loadSettings)
+            loadSettings();
+        else
+            main_.showIdleCaption();
+    };
+    hooks.groupRenamed = [this](int, const QString& name) {
+        const GameState& s = session_.state;
+        if (s.gameno == 0)
+            main_.showIdleCaption();
+        else
+            main_.setWindowTitle(QStringLiteral("カドリオ   －") + signedText(s.gameno) +
+                                 QStringLiteral(" 回戦 － （ ") + name + QStringLiteral(" ）"));
+    };
+    hooks.chooseFile = chooseFile;
+    return hooks;
+}
+
+void MatchFlow::mnutop() {
+    main_.setEnabled(false);
+    Form3::open(session_.state, store_, dialogHooks(), Form3::Mode::Top10);
+}
+
+void MatchFlow::mnugroup() {
+    main_.setEnabled(false);
+    session_.state.prevgroup = session_.state.group;
+    Form3::open(session_.state, store_, dialogHooks(), Form3::Mode::Group);
+}
+
+void MatchFlow::showResults(bool over) {
+    Form10::Sources sources;
+    sources.playerCaption = [this](int p) { return session_.window(p)->windowTitle(); };
+    sources.humanPlace = [this] {
+        return session_.human->label(4)->text() + QStringLiteral(" / ") +
+               session_.human->label(3)->text();
+    };
+    Form10* window = Form10::open(session_.state, store_, sources, over);
+    connect(window, &Form10::nextGame, this, &MatchFlow::nextGame);
+    connect(window, &Form10::matchOver, this, &MatchFlow::matchOver);
+    connect(window, &Form10::saved, this, &MatchFlow::savedToTitle);
+}
+
+void MatchFlow::nextGame() {
+    main_.setEnabled(true);
+    session_.clearTable();
+    session_.startgame();
+}
+
+void MatchFlow::matchOver() {
+    main_.setEnabled(true);
+    session_.clearTable();
+    main_.timer1().stop();
+    main_.showIdleCaption();
+    main_.unlockMatch();
+    // The TOP-10 entry; the main window waits until its dialog is closed.
+    main_.setEnabled(false);
+    Form3::matchEnd(session_.state, store_, dialogHooks());
+}
+
+void MatchFlow::savedToTitle() {
+    main_.setEnabled(true);
+    main_.timer1().stop();
+    session_.clearTable();
+    main_.mnusyoki();  // no match under way any more: no question
+    setContinue(session_.state.savedgame > 0);
+}
+
+}  // namespace plumet

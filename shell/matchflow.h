@@ -1,0 +1,68 @@
+// The course of a match on the main window: the results window after each game, the saved
+// match and its continuation, the TOP-10 entry at the end of a match, and the TOP-10 and
+// group dialogs of the menus.
+//
+// MatchFlow wires itself into the main window and the session when it is made: the menu items
+// "前回の続き" (mnutuduki), "トップ１０(&R)" (mnutop) and "グループ変更" (mnugroup), the
+// discarding of the saved match by "新規ゲーム(&N)...", the group name in the caption, and
+// the results window that the board's syoki opens.
+#pragma once
+
+#include <QObject>
+#include <functional>
+
+#include "records/form3.h"
+
+namespace plumet {
+
+class MDIForm1;
+class Session;
+class Store;
+
+class MatchFlow : public QObject {
+    Q_OBJECT
+  public:
+    MatchFlow(Session& session, MDIForm1& main, Store& store);
+
+    // At start-up, after the main window was made: on the first run the check strings of the
+    // TOP-10 table and the saved match, then the group in use ("plymdi") and the check of the
+    // saved match, which enables "前回の続き" or reports damage. False when the stored data was
+    // damaged and the program ends (endAtOnce has been called).
+    bool startUp();
+
+    // "前回の続き".
+    void mnutuduki();
+    // "トップ１０(&R)" and "グループ変更": the dialog in its own layout or in group mode.
+    void mnutop();
+    void mnugroup();
+
+    // The results window of the game just ended.
+    void showResults(bool matchOver);
+
+    // Damaged TOP-10 data: the program ends through the main window's close (whose query
+    // finds "ckkc" = "9999" and asks nothing). Default: closes the main window.
+    std::function<void()> endProgram;
+    // An inconsistent saved match: the program ends at once, nothing more is written.
+    // Default: every window hidden and the event loop left.
+    std::function<void()> endAtOnce;
+    // savesettings and loadsettings around a group switch. Without a loadsettings the main
+    // window's caption is brought up to date.
+    std::function<void()> saveSettings;
+    std::function<void()> loadSettings;
+    // The file dialogs of export and import (tests replace them); empty: the platform's.
+    std::function<QString(Form3::FileDialog)> chooseFile;
+
+  private:
+    Form3::Hooks dialogHooks();
+    void setContinue(bool enabled);
+    void nextGame();
+    void matchOver();
+    void savedToTitle();
+    void message(const QString& text);
+
+    Session& session_;
+    MDIForm1& main_;
+    Store& store_;
+};
+
+}  // namespace plumet

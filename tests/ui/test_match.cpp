@@ -1,0 +1,400 @@
+// Whole matches through the real windows: ten games with the results after each, a match
+// saved after game 3 and continued after the program was started again, the total entered
+// in the TOP-10 table under a Japanese name, the table exported, a hand-altered copy refused
+// and the good file imported into another group; and the damaged stored data.
+#include <QComboBox>
+#include <QFile>
+#include <QInputMethodEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "../data/tempstore.h"
+#include "core/form2.h"
+#include "core/savedgame.h"
+#include "matchfixture.h"
+#include "modalanswers.h"
+#include "records/top10.h"
+#include "shell/toolbar.h"
+
+using namespace plumet;
+using plumet::test::Program;
+using plumet::test::shown;
+
+namespace {
+
+QString stored(const Store& store, const char* key) {
+    return store.get(u"form2", QString::fromLatin1(key), QStringLiteral("<none>"));
+}
+
+bool continueEnabled(Program& p) {
+    const bool item = p.action("mnutuduki")->isEnabled();
+    const bool image = p.main->image(2)->isVisibleTo(p.main.get());
+    return item && image && !p.main->image(3)->isVisibleTo(p.main.get());
+}
+
+// The title screen: no match, the board hidden, the rule options free again.
+bool atTitle(Program& p) {
+    return p.state().gameno == 0 && !p.main->child(2)->isVisible() &&
+           !p.main->child(4)->isVisible() && !p.action("mnusyoki")->isEnabled() &&
+           p.action("mnugroup")->isEnabled() && p.action("ruruak")->isEnabled() &&
+           p.main->windowTitle() == QStringLiteral("カドリオ   （ グループ１ ）");
+}
+
+}  // namespace
+
+class TestMatch : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TempStore> dir_;
+    QTemporaryDir data_;
+
+  private slots:
+    void init() { dir_ = std::make_unique<TempStore>(); }
+    void cleanup() { dir_.reset(); }
+
+    void wholeMatch();
+    void damagedTop10();
+    void damagedSavedMatch();
+    void newGameDiscardsTheSavedMatch();
+    void firstRun();
+};
+
+void TestMatch::wholeMatch() {
+    ModalAnswers answers;  // also closes any message box that should not come
+    QTemporaryDir files;
+    PlayerInts afterThree{};
+    std::array<std::string, 11> placesOfThree;
+    {
+        Program p(data_.path());
+        QVERIFY(p.started);
+        QVERIFY(!continueEnabled(p));
+        QVERIFY(p.main->image(3)->isVisibleTo(p.main.get()));
+        p.action("jokernai")->trigger();
+        p.session->random.seed(11);
+        p.action("mnugstart")->trigger();
+        QCOMPARE(p.state().gameno, 1);
+        QVERIFY(!p.action("mnugroup")->isEnabled());
+
+        for (int game = 1; game <= 3; ++game) {
+            Form10* results = p.playToResults();
+            QVERIFY2(results, "the game stalled");
+            QVERIFY(!p.main->isEnabled());
+            QCOMPARE(results->windowTitle(), QStringLiteral(" %1 回戦終了").arg(game));
+            QCOMPARE(results->command(1)->text(), QStringLiteral(" %1 回戦に進む").arg(game + 1));
+            QCOMPARE(results->label(1, 1)->text(), p.session->human->windowTitle());
+            QCOMPARE(results->label(7, game - 1)->text(), p.session->human->label(4)->text() +
+                                                              QStringLiteral(" / ") +
+                                                              p.session->human->label(3)->text());
+            QVERIFY(results->label(6, game)->text().isEmpty());
+            if (game == 2) QTest::mouseClick(results->command(3), Qt::LeftButton);
+            if (game < 3) {
+                QTest::mouseClick(results->command(1), Qt::LeftButton);
+                QCOMPARE(p.state().gameno, game + 1);
+            }
+        }
+        // After game 3: save and back to the title screen.
+        afterThree = p.state().score;
+        placesOfThree = p.state().gameplaces;
+        QTest::mouseClick(shown<Form10>()->command(2), Qt::LeftButton);
+        QTRY_VERIFY(!shown<Form10>());
+        QVERIFY(p.main->isEnabled());
+        QVERIFY(atTitle(p));
+        QVERIFY(continueEnabled(p));
+        QCOMPARE(p.state().savedgame, 3);
+        QCOMPARE(stored(*p.store, "sp"), QStringLiteral("3"));
+        QCOMPARE(stored(*p.store, "gurahu"), QString::fromUtf8(kPerGameGraph));
+        for (int c = 1; c <= 52; ++c) QVERIFY(!p.session->board->picture(c)->isVisible());
+        p.action("end")->trigger();
+    }
+
+    // The program starts again and continues the match.
+    Program p(data_.path());
+    QVERIFY(p.started);
+    QVERIFY(continueEnabled(p));
+    QCOMPARE(p.state().gameno, 0);
+    p.action("jokernai")->trigger();
+    p.session->random.seed(12);
+    QTest::mouseClick(p.main->image(2), Qt::LeftButton);  // the toolbar's continue button
+    QCOMPARE(p.state().gameno, 4);
+    QCOMPARE(p.state().score[1], afterThree[1]);
+    QCOMPARE(p.state().score[4], afterThree[4]);
+    QVERIFY(!continueEnabled(p));
+    QVERIFY(p.action("mnusyoki")->isEnabled());
+    QVERIFY(!p.action("mnugroup")->isEnabled());
+    QCOMPARE(stored(*p.store, "sp"), QStringLiteral("0"));
+
+    for (int game = 4; game <= 10; ++game) {
+        Form10* results = p.playToResults();
+        QVERIFY2(results, "the game stalled");
+        if (game == 4) {
+            // The record of the games before the break, and the graph last shown.
+            QCOMPARE(results->label(7, 0)->text(), QString::fromStdString(placesOfThree[1]));
+            QCOMPARE(results->label(7, 2)->text(), QString::fromStdString(placesOfThree[3]));
+            QCOMPARE(results->label(8)->text(), QString::fromUtf8(kPerGameGraph));
+        }
+        if (game < 10) {
+            QTest::mouseClick(results->command(1), Qt::LeftButton);
+            continue;
+        }
+        QCOMPARE(results->windowTitle(), QStringLiteral("ゲーム終了"));
+        QCOMPARE(results->command(1)->text(), QStringLiteral("ゲーム終了"));
+        QVERIFY(!results->command(2)->isVisible());
+        for (int k = 0; k < 10; ++k) QVERIFY(!results->label(6, k)->text().isEmpty());
+        QTest::mouseClick(results->command(1), Qt::LeftButton);
+    }
+
+    // The TOP-10 entry: the total is well above the default tenth total of 10.
+    const int total = p.state().score[1];
+    QVERIFY(total >= 10);
+    QCOMPARE(p.state().gameno, 0);
+    QVERIFY(!p.main->isEnabled());
+    QVERIFY(!p.action("mnusyoki")->isEnabled());
+    QVERIFY(p.action("mnugroup")->isEnabled());
+    Form3* table = shown<Form3>();
+    Form9* entry = shown<Form9>();
+    QVERIFY(table && entry);
+    const int rank = p.state().newrank;
+    QCOMPARE(entry->windowTitle(), QStringLiteral("おめでとう %1 位です").arg(rank));
+    QCOMPARE(table->nameLabel(rank - 1)->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    QInputMethodEvent typing;
+    typing.setCommitString(QStringLiteral("やまだ"));
+    QApplication::sendEvent(entry->text(), &typing);
+    QCOMPARE(table->nameLabel(rank - 1)->text(), QStringLiteral("やまだ"));
+    QTest::mouseClick(entry->command(), Qt::LeftButton);
+    QTRY_VERIFY(!shown<Form3>() && !shown<Form9>());
+    QVERIFY(p.main->isEnabled());
+    QCOMPARE(p.state().score[1], 0);
+    QCOMPARE(p.store->get(u"form2", QStringLiteral("name%1").arg(rank), {}),
+             QStringLiteral("やまだ"));
+    QCOMPARE(p.store->get(u"form2", QStringLiteral("ten%1").arg(rank), {}), QString::number(total));
+
+    // Export through the TOP-10 view and its file dialog.
+    const QString good = files.filePath(QStringLiteral("top.dat"));
+    p.action("mnutop")->trigger();
+    QVERIFY(!p.main->isEnabled());
+    table = shown<Form3>();
+    QVERIFY(table);
+    QCOMPARE(table->nameLabel(rank - 1)->text(), QStringLiteral("やまだ"));
+    answers.file(good);
+    QTest::mouseClick(table->command(2), Qt::LeftButton);
+    QVERIFY(QFile::exists(good));
+    QTest::mouseClick(table->command(1), Qt::LeftButton);
+    QVERIFY(p.main->isEnabled());
+
+    // A copy altered by hand: the first character of the first name changed.
+    QFile file(good);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QByteArray bytes = file.readAll();
+    file.close();
+    const int comma = bytes.indexOf(',');
+    const int code = bytes.left(comma).toInt();
+    bytes.replace(0, comma, QByteArray::number(code + 1));
+    const QString altered = files.filePath(QStringLiteral("altered.dat"));
+    QFile copy(altered);
+    QVERIFY(copy.open(QIODevice::WriteOnly));
+    copy.write(bytes);
+    copy.close();
+
+    // Another group, with the default table, takes the files.
+    p.action("mnugroup")->trigger();
+    table = shown<Form3>();
+    QVERIFY(table);
+    table->combo()->setCurrentIndex(2);
+    QCOMPARE(p.state().group, 2);
+    QCOMPARE(p.main->windowTitle(), QStringLiteral("カドリオ   （ グループ３ ）"));
+    QCOMPARE(table->nameLabel(rank - 1)->text(), QStringLiteral("ＲＯＫＥＮ"));
+    QTest::mouseClick(table->command(4), Qt::LeftButton);
+    QVERIFY(p.main->isEnabled());
+
+    p.action("mnutop")->trigger();
+    table = shown<Form3>();
+    answers.box(QMessageBox::Ok);
+    answers.file(altered);
+    answers.box(QMessageBox::Ok);
+    QTest::mouseClick(table->command(3), Qt::LeftButton);
+    QCOMPARE(answers.boxes.size(), 2);
+    QCOMPARE(answers.boxes[1].text,
+             QStringLiteral("データが異常です。\nベスト１０は更新されませんでした。"));
+    QCOMPARE(table->nameLabel(rank - 1)->text(), QStringLiteral("ＲＯＫＥＮ"));
+    QCOMPARE(stored(*p.store, "ten1"), QStringLiteral("100"));
+
+    answers.box(QMessageBox::Ok);
+    answers.file(good);
+    QTest::mouseClick(table->command(3), Qt::LeftButton);
+    QCOMPARE(answers.boxes.size(), 3);
+    QCOMPARE(table->nameLabel(rank - 1)->text(), QStringLiteral("やまだ"));
+    QCOMPARE(p.store->get(u"form2", QStringLiteral("ten%1").arg(rank), {}), QString::number(total));
+    QTest::mouseClick(table->command(1), Qt::LeftButton);
+    QCOMPARE(answers.fileDialogs.size(), 3);
+    QVERIFY2(answers.unexpected.isEmpty(), qPrintable(answers.unexpected.join(u'\n')));
+    QCOMPARE(p.ended, 0);
+
+    // The imported table passes the next check.
+    p.action("mnutop")->trigger();
+    QVERIFY(shown<Form3>());
+    QCOMPARE(p.ended, 0);
+}
+
+// A total changed by hand: the TOP-10 dialog reports it, resets the table and ends the
+// program; the next start shows the default table.
+void TestMatch::damagedTop10() {
+    {
+        Program p(data_.path());
+        p.action("mnutop")->trigger();  // the first opening makes the check strings
+        QTest::mouseClick(shown<Form3>()->command(1), Qt::LeftButton);
+        p.store->save(u"form2", u"ten3", QStringLiteral("85"));
+        ModalAnswers answers;
+        answers.box(QMessageBox::Ok);
+        p.action("mnutop")->trigger();
+        QCOMPARE(answers.boxes.size(), 1);
+        QCOMPARE(answers.boxes[0].title, QStringLiteral("データ異常"));
+        QCOMPARE(answers.boxes[0].text,
+                 QStringLiteral(
+                     "データが異常です。\nベスト１０を初期化後終了します。\n再起動して下さい。"));
+        QCOMPARE(p.ended, 1);
+        QTRY_VERIFY(!shown<Form3>());
+        QCOMPARE(stored(*p.store, "ckkc"), QStringLiteral("9999"));
+        QCOMPARE(stored(*p.store, "ten3"), QStringLiteral("<none>"));
+    }
+    Program p(data_.path());
+    p.action("mnutop")->trigger();
+    Form3* table = shown<Form3>();
+    QVERIFY(table);
+    QCOMPARE(p.ended, 0);
+    QCOMPARE(table->rowLabel(2)->text(), QStringLiteral("1997-04-01   80  "));
+}
+
+// A saved match with its check digits altered is refused and the program goes on; one whose
+// "tp" reads "59" ends the program after resetting "tp", and the next start refuses the
+// match by its check digits.
+void TestMatch::damagedSavedMatch() {
+    {
+        Store store;
+        GameState s;
+        s.gameno = 3;
+        s.score = {0, 12, 30, 4, 18};
+        s.starter = 2;
+        s.streak = 1;
+        savedmatch::saveMatch(store, s, QString::fromUtf8(kCumulativeGraph));
+        store.save(u"form2", u"right", QStringLiteral("325458"));
+        store.save(u"form2", u"ckkc", QStringLiteral("1234"));  // not the first run
+    }
+    {
+        ModalAnswers answers;
+        answers.box(QMessageBox::Ok);
+        Program p(data_.path());
+        QVERIFY(p.started);
+        QCOMPARE(answers.boxes.size(), 1);
+        QCOMPARE(answers.boxes[0].title, QStringLiteral("データ異常"));
+        QCOMPARE(answers.boxes[0].text,
+                 QStringLiteral("データが異常です。\n前回の続きが出来ません。"));
+        QVERIFY(!continueEnabled(p));
+        QCOMPARE(p.state().savedgame, 0);
+        QCOMPARE(p.state().gameno, 0);
+        QCOMPARE(p.ended, 0);
+        p.store->save(u"form2", u"right", QStringLiteral("325457"));
+        p.store->save(u"form2", u"tp", QStringLiteral("59"));
+    }
+    {
+        ModalAnswers answers;
+        answers.box(QMessageBox::Ok);
+        Program p(data_.path());
+        QVERIFY(!p.started);
+        QCOMPARE(p.ended, 1);
+        QCOMPARE(answers.boxes.size(), 1);
+        QCOMPARE(answers.boxes[0].text,
+                 QStringLiteral("データが異常です。\nデータ初期化後終了致します。"));
+        QCOMPARE(stored(*p.store, "tp"), QStringLiteral("0"));
+    }
+    {
+        ModalAnswers answers;
+        answers.box(QMessageBox::Ok);
+        Program p(data_.path());
+        QVERIFY(p.started);
+        QCOMPARE(p.ended, 0);
+        QCOMPARE(answers.boxes.size(), 1);
+        QCOMPARE(answers.boxes[0].text,
+                 QStringLiteral("データが異常です。\n前回の続きが出来ません。"));
+        QVERIFY(!continueEnabled(p));
+    }
+    // A match that passes at start-up but is altered before "前回の続き": refused there.
+    {
+        Store store;
+        store.save(u"form2", u"tp", QStringLiteral("12"));
+    }
+    ModalAnswers answers;
+    Program p(data_.path());
+    QVERIFY(continueEnabled(p));
+    p.store->save(u"form2", u"p2", QStringLiteral("31"));
+    answers.box(QMessageBox::Ok);
+    p.action("mnutuduki")->trigger();
+    QCOMPARE(answers.boxes.size(), 1);
+    QCOMPARE(answers.boxes[0].text, QStringLiteral("データが異常です。\n前回の続きが出来ません。"));
+    QVERIFY(!continueEnabled(p));
+    QCOMPARE(p.state().gameno, 0);
+    QVERIFY(!p.main->child(2)->isVisible());
+}
+
+// "新規ゲーム" over a saved match asks once, discards it, and a second new game during the
+// new match asks only about the current game.
+void TestMatch::newGameDiscardsTheSavedMatch() {
+    {
+        Store store;
+        GameState s;
+        s.gameno = 3;
+        s.score = {0, 12, 30, 4, 18};
+        s.starter = 2;
+        savedmatch::saveMatch(store, s, QString::fromUtf8(kCumulativeGraph));
+    }
+    Program p(data_.path());
+    QVERIFY(continueEnabled(p));
+    ModalAnswers answers;
+    answers.box(QMessageBox::Cancel);
+    p.action("mnugstart")->trigger();
+    QCOMPARE(p.state().gameno, 0);
+    QVERIFY(continueEnabled(p));
+    answers.box(QMessageBox::Ok);
+    p.action("mnugstart")->trigger();
+    QCOMPARE(p.state().gameno, 1);
+    QVERIFY(!continueEnabled(p));
+    for (const char* key : {"sp", "p1", "p2", "p3", "p4"})
+        QCOMPARE(stored(*p.store, key), QStringLiteral("0"));
+    answers.box(QMessageBox::Cancel);
+    p.action("mnugstart")->trigger();
+    QCOMPARE(answers.boxes.size(), 3);
+    QCOMPARE(answers.boxes[0].text,
+             QStringLiteral("前回の保存データを破棄し\n新規ゲームを開始しますか？"));
+    QCOMPARE(answers.boxes[2].text,
+             QStringLiteral("現在のゲームを破棄し\n新規ゲームを開始しますか？"));
+    QVERIFY(answers.unexpected.isEmpty());
+}
+
+// The first start makes the check strings; a saved match found inconsistent then ends it.
+void TestMatch::firstRun() {
+    {
+        Program p(data_.path());
+        QVERIFY(p.started);
+        QCOMPARE(stored(*p.store, "ckkc"), QStringLiteral("1234"));
+        QCOMPARE(stored(*p.store, "right"), QStringLiteral("3249"));
+        p.store->removeApplication();
+        Store store;
+        store.save(u"form2", u"sp", QStringLiteral("2"));
+        store.save(u"form2", u"tp", QStringLiteral("31"));  // a streak of 3 after 2 games
+    }
+    ModalAnswers answers;
+    answers.box(QMessageBox::Ok);
+    Program p(data_.path());
+    QVERIFY(!p.started);
+    QCOMPARE(p.ended, 1);
+    QCOMPARE(answers.boxes.size(), 1);
+    QCOMPARE(answers.boxes[0].text,
+             QStringLiteral("データが異常です。\nデータ初期化後終了致します。"));
+    QCOMPARE(stored(*p.store, "tp"), QStringLiteral("0"));
+}
+
+QTEST_MAIN(TestMatch)
+#include "test_match.moc"

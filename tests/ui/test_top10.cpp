@@ -1,0 +1,368 @@
+// The TOP-10 dialog in its three uses and the name entry: the table view with export and
+// import, the damaged table, the end of a match with and without a new entry, the group
+// change with its rename.
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "../data/tempstore.h"
+#include "modalanswers.h"
+#include "records/form3.h"
+#include "records/form9.h"
+#include "records/top10.h"
+#include "shell/store.h"
+
+using namespace plumet;
+
+namespace {
+
+QColor textColour(const QLabel* label) {
+    return label->palette().color(QPalette::WindowText);
+}
+
+}  // namespace
+
+class TestTop10Dialog : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TempStore> dir_;
+    std::unique_ptr<Store> store_;
+    GameState state_;
+    // What the dialog asked of the program.
+    int enabled_ = 0;
+    int ended_ = 0;
+    QStringList calls_;
+    QString file_;  // what the file dialogs pick
+
+    Form3::Hooks hooks() {
+        Form3::Hooks h;
+        h.enableMain = [this] { ++enabled_; };
+        h.endProgram = [this] { ++ended_; };
+        h.saveSettings = [this] { calls_ << QStringLiteral("save"); };
+        h.loadSettings = [this] { calls_ << QStringLiteral("load"); };
+        h.groupRenamed = [this](int group, const QString& name) {
+            calls_ << QStringLiteral("renamed %1 %2").arg(group).arg(name);
+        };
+        h.chooseFile = [this](Form3::FileDialog) { return file_; };
+        return h;
+    }
+    QString stored(const QString& key) const {
+        return store_->get(u"form2", key, QStringLiteral("<none>"));
+    }
+
+  private slots:
+    void init() {
+        dir_ = std::make_unique<TempStore>();
+        store_ = std::make_unique<Store>();
+        state_ = GameState();
+        enabled_ = ended_ = 0;
+        calls_.clear();
+        file_.clear();
+    }
+    void cleanup() {
+        for (QWidget* w : QApplication::topLevelWidgets()) w->close();
+        QTest::qWait(0);
+        store_.reset();
+        dir_.reset();
+    }
+
+    // The first opening makes the check strings; the table shows in its rows; "ＯＫ" closes.
+    void viewFirstRun() {
+        QPointer<Form3> window = Form3::open(state_, *store_, hooks(), Form3::Mode::Top10);
+        QVERIFY(window);
+        QCOMPARE(stored(QStringLiteral("ckkc")), QStringLiteral("1234"));
+        QCOMPARE(stored(QStringLiteral("def1")), QStringLiteral("32494848"));
+        QCOMPARE(window->windowTitle(), QStringLiteral("トップ１０ランキング"));
+        QCOMPARE(window->findChild<QLabel*>(QStringLiteral("Label11"))->text(),
+                 QStringLiteral("名前　 　　　　　　　日付  　   得点"));
+        QCOMPARE(window->nameLabel(0)->text(), QStringLiteral("ＲＯＫＥＮ"));
+        QCOMPARE(window->rowLabel(0)->text(), QStringLiteral("1997-04-01  100  "));
+        QCOMPARE(window->rowLabel(9)->text(), QStringLiteral("1997-04-01   10  "));
+        for (int n : {1, 2, 3}) QVERIFY(window->command(n)->isVisible());
+        for (int n : {4, 5, 6, 7}) QVERIFY(!window->command(n)->isVisible());
+        QVERIFY(!window->combo()->isVisible());
+        QCOMPARE(window->command(2)->text(), QStringLiteral("書出"));
+        QCOMPARE(window->command(3)->text(), QStringLiteral("読込"));
+        QTest::mouseClick(window->command(1), Qt::LeftButton);
+        QCOMPARE(enabled_, 1);
+        QTRY_VERIFY(window.isNull());
+    }
+
+    // A total changed by hand: the message, the table reset, the program ends.
+    void damagedTable() {
+        GameState first;
+        QCOMPARE(top10::loadTable(*store_, first), top10::Load::Sound);
+        store_->save(u"form2", u"ten3", QStringLiteral("85"));
+        ModalAnswers answers;
+        answers.box(QMessageBox::Ok);
+        QVERIFY(!Form3::open(state_, *store_, hooks(), Form3::Mode::Top10));
+        QCOMPARE(answers.boxes.size(), 1);
+        QCOMPARE(answers.boxes[0].title, QStringLiteral("データ異常"));
+        QCOMPARE(answers.boxes[0].text,
+                 QStringLiteral(
+                     "データが異常です。\nベスト１０を初期化後終了します。\n再起動して下さい。"));
+        QCOMPARE(ended_, 1);
+        QCOMPARE(enabled_, 0);
+        QCOMPARE(stored(QStringLiteral("ckkc")), QStringLiteral("9999"));
+        for (const char* key : {"ten3", "def3", "name1", "date10"})
+            QVERIFY(!store_->contains(u"form2", QString::fromLatin1(key)));
+        QTest::qWait(0);
+        QVERIFY(answers.unexpected.isEmpty());
+    }
+
+    // Export, change the table, import the file again: the old table is back. A file with
+    // one sum changed is refused and nothing changes.
+    void exportAndImport() {
+        QTemporaryDir files;
+        file_ = files.filePath(QStringLiteral("best.dat"));
+        QPointer<Form3> window = Form3::open(state_, *store_, hooks(), Form3::Mode::Top10);
+        QTest::mouseClick(window->command(2), Qt::LeftButton);
+        QVERIFY(QFile::exists(file_));
+        window->close();
+
+        state_.score[1] = 95;
+        top10::enterTotal(*store_, state_, 95, QStringLiteral("2024-05-06"));
+        state_.topname[2] = "変更";
+        top10::registerName(*store_, state_);
+
+        QFile good(file_);
+        QVERIFY(good.open(QIODevice::ReadOnly));
+        QByteArray bytes = good.readAll();
+        good.close();
+        // The second line's sum raised by one.
+        const int start = bytes.indexOf('\n') + 1;
+        const int comma = bytes.indexOf(',', start);
+        const int end = bytes.indexOf('\r', comma);
+        const int sum = bytes.mid(comma + 1, end - comma - 1).toInt();
+        bytes.replace(comma + 1, end - comma - 1, QByteArray::number(sum + 1));
+        const QString bad = files.filePath(QStringLiteral("bad.dat"));
+        QFile badFile(bad);
+        QVERIFY(badFile.open(QIODevice::WriteOnly));
+        badFile.write(bytes);
+        badFile.close();
+
+        window = Form3::open(state_, *store_, hooks(), Form3::Mode::Top10);
+        QCOMPARE(window->nameLabel(1)->text(), QStringLiteral("変更"));
+        ModalAnswers answers;
+        answers.box(QMessageBox::Cancel);  // the question: nothing happens
+        file_ = bad;
+        QTest::mouseClick(window->command(3), Qt::LeftButton);
+        answers.box(QMessageBox::Ok);
+        answers.box(QMessageBox::Ok);  // the refusal
+        QTest::mouseClick(window->command(3), Qt::LeftButton);
+        QCOMPARE(answers.boxes.size(), 3);
+        QCOMPARE(answers.boxes[0].title, QStringLiteral("ベスト１０データの読み込み"));
+        QCOMPARE(answers.boxes[0].text, QStringLiteral("ベスト１０データを上書きします。\n（元のデ"
+                                                       "ータは消去されます。）\nよろしいですか？"));
+        QCOMPARE(answers.boxes[2].title, QStringLiteral("データ異常"));
+        QCOMPARE(answers.boxes[2].text,
+                 QStringLiteral("データが異常です。\nベスト１０は更新されませんでした。"));
+        QCOMPARE(window->nameLabel(1)->text(), QStringLiteral("変更"));
+        QCOMPARE(stored(QStringLiteral("ten2")), QStringLiteral("95"));
+
+        file_ = files.filePath(QStringLiteral("best.dat"));
+        answers.box(QMessageBox::Ok);
+        QTest::mouseClick(window->command(3), Qt::LeftButton);
+        QCOMPARE(window->nameLabel(1)->text(), QStringLiteral("ＲＯＫＥＮ"));
+        QCOMPARE(window->rowLabel(1)->text(), QStringLiteral("1997-04-01   90  "));
+        QCOMPARE(stored(QStringLiteral("ten2")), QStringLiteral("90"));
+        QCOMPARE(stored(QStringLiteral("name2")), QStringLiteral("ＲＯＫＥＮ"));
+        QVERIFY(answers.unexpected.isEmpty());
+        window->close();
+        // The imported table passes the next check.
+        window = Form3::open(state_, *store_, hooks(), Form3::Mode::Top10);
+        QVERIFY(window);
+        QCOMPARE(ended_, 0);
+    }
+
+    // Without the seam the platform's file dialogs open, with the filter of the data files;
+    // cancelling one ends the command quietly.
+    void fileDialogs() {
+        QTemporaryDir files;
+        Form3::Hooks h = hooks();
+        h.chooseFile = nullptr;
+        QPointer<Form3> window = Form3::open(state_, *store_, h, Form3::Mode::Top10);
+        ModalAnswers answers;
+        const QString file = files.filePath(QStringLiteral("out.dat"));
+        answers.file(file);
+        QTest::mouseClick(window->command(2), Qt::LeftButton);
+        QVERIFY(QFile::exists(file));
+        answers.box(QMessageBox::Ok);
+        answers.file(QString());
+        QTest::mouseClick(window->command(3), Qt::LeftButton);
+        QCOMPARE(answers.fileDialogs, QStringList({QStringLiteral("ﾃﾞｰﾀ ﾌｧｲﾙ (*.dat)"),
+                                                   QStringLiteral("ﾃﾞｰﾀ ﾌｧｲﾙ (*.dat)")}));
+        QCOMPARE(answers.boxes.size(), 1);
+        QVERIFY(answers.unexpected.isEmpty());
+    }
+
+    // A total below the tenth: the table with the total in the caption, nothing stored.
+    void matchEndWithoutEntry() {
+        state_.score[1] = 5;
+        const QByteArray before = TempStore::fileBytes();
+        QPointer<Form3> window = Form3::matchEnd(state_, *store_, hooks());
+        QVERIFY(window);
+        QCOMPARE(window->windowTitle(), QStringLiteral("あかんかったねぇ 5点"));
+        QVERIFY(window->command(1)->isVisible());
+        QVERIFY(!window->command(2)->isVisible());
+        QVERIFY(!window->command(3)->isVisible());
+        QVERIFY(!window->nameEntry());
+        QCOMPARE(stored(QStringLiteral("ten10")), QStringLiteral("<none>"));
+        QTest::mouseClick(window->command(1), Qt::LeftButton);
+        QCOMPARE(enabled_, 1);
+    }
+
+    // A new entry: the row in red, Form9 below the table, the name typed in, "登録".
+    void matchEndWithEntry_data() {
+        QTest::addColumn<int>("total");
+        QTest::addColumn<int>("rank");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("between two") << 95 << 2 << "山田花子";
+        QTest::newRow("equal to an old total: above it") << 90 << 2 << "たろう";
+        QTest::newRow("equal to the tenth") << 10 << 10 << "x";
+        QTest::newRow("best of all, four digits") << 1234 << 1 << "ＡＢＣ";
+        QTest::newRow("empty name") << 50 << 6 << "";
+    }
+    void matchEndWithEntry() {
+        QFETCH(int, total);
+        QFETCH(int, rank);
+        QFETCH(QString, name);
+        state_.score = {0, static_cast<std::int16_t>(total), 7, 8, 9};
+        QPointer<Form3> window = Form3::matchEnd(state_, *store_, hooks());
+        QVERIFY(window);
+        QPointer<Form9> entry = window->nameEntry();
+        QVERIFY(entry && entry->isVisible());
+        QCOMPARE(state_.newrank, rank);
+        QCOMPARE(entry->windowTitle(), QStringLiteral("おめでとう %1 位です").arg(rank));
+        QCOMPARE(entry->label()->text(), QStringLiteral("名前を入力してください"));
+        for (int n : {1, 2, 3}) QVERIFY(!window->command(n)->isVisible());
+        QCOMPARE(textColour(window->nameLabel(rank - 1)), QColor(255, 0, 0));
+        QCOMPARE(textColour(window->rowLabel(rank - 1)), QColor(255, 0, 0));
+        QVERIFY(textColour(window->nameLabel(rank % 10)) != QColor(255, 0, 0));
+        QCOMPARE(entry->frameGeometry().left(), window->frameGeometry().left());
+        QCOMPARE(entry->frameGeometry().top(), window->frameGeometry().bottom() + 1);
+        QCOMPARE(window->nameLabel(rank - 1)->text(), QString());
+        QCOMPARE(window->rowLabel(rank - 1)->text(), top10::rowText(state_, rank));
+        QVERIFY(!entry->command()->isEnabled());
+        // Stored at once with the check string, before the name.
+        QCOMPARE(stored(QStringLiteral("ten%1").arg(rank)), QString::number(total));
+
+        QTest::keyClicks(entry->text(), QStringLiteral("zz"));
+        QCOMPARE(window->nameLabel(rank - 1)->text(), QStringLiteral("zz"));
+        entry->text()->clear();
+        entry->text()->insert(name);  // as an input method commits Japanese text
+        QCOMPARE(window->nameLabel(rank - 1)->text(), name);
+        QVERIFY(entry->command()->isEnabled());
+        QCOMPARE(enabled_, 0);
+
+        QTest::mouseClick(entry->command(), Qt::LeftButton);
+        QCOMPARE(enabled_, 1);
+        QCOMPARE(stored(QStringLiteral("name%1").arg(rank)), name);
+        QCOMPARE(state_.score, (PlayerInts{0, 0, 0, 0, 0}));
+        QTRY_VERIFY(window.isNull() && entry.isNull());
+        // The table with its new entry passes the check.
+        QVERIFY(Form3::open(state_, *store_, hooks(), Form3::Mode::Top10));
+        QCOMPARE(ended_, 0);
+    }
+
+    // Closing the name entry by its close box registers the entry like "登録".
+    void closingTheNameEntry() {
+        state_.score[1] = 95;
+        QPointer<Form3> window = Form3::matchEnd(state_, *store_, hooks());
+        QPointer<Form9> entry = window->nameEntry();
+        entry->text()->setText(QStringLiteral("あ"));
+        window->close();
+        QCOMPARE(enabled_, 1);
+        QCOMPARE(stored(QStringLiteral("name2")), QStringLiteral("あ"));
+        QTRY_VERIFY(window.isNull() && entry.isNull());
+    }
+
+    // The group change: the list, a fresh group, rename, and back to the first group.
+    void groups() {
+        QPointer<Form3> window = Form3::open(state_, *store_, hooks(), Form3::Mode::Group);
+        QCOMPARE(window->windowTitle(), QStringLiteral("グループ変更＆ＴＯＰ１０"));
+        for (int n : {1, 2, 3}) QVERIFY(!window->command(n)->isVisible());
+        QVERIFY(window->combo()->isVisible());
+        QVERIFY(window->command(4)->isVisible() && window->command(4)->isDefault());
+        QCOMPARE(window->command(5)->text(), QStringLiteral("名前変更"));
+        QCOMPARE(window->combo()->count(), 10);
+        QCOMPARE(window->combo()->itemText(9), QStringLiteral("グループ１０"));
+        QCOMPARE(window->combo()->currentIndex(), 0);
+
+        // Group 1's table differs from the default one.
+        state_.score[1] = 95;
+        top10::enterTotal(*store_, state_, 95, QStringLiteral("2024-05-06"));
+        state_.topname[2] = "いち";
+        top10::registerName(*store_, state_);
+        window->fillRows();
+
+        window->combo()->setCurrentIndex(0);  // the group in use: nothing
+        QVERIFY(calls_.isEmpty());
+        window->combo()->setCurrentIndex(3);
+        QCOMPARE(calls_, QStringList({QStringLiteral("save"), QStringLiteral("load")}));
+        QCOMPARE(state_.group, 3);
+        QCOMPARE(window->nameLabel(1)->text(), QStringLiteral("ＲＯＫＥＮ"));
+        QCOMPARE(stored(QStringLiteral("ten2")), QStringLiteral("90"));
+
+        // Rename: the window grows; "ＯＫ" only with a name.
+        const int height = window->height();
+        QTest::mouseClick(window->command(5), Qt::LeftButton);
+        QVERIFY(window->height() > height);
+        QVERIFY(!window->combo()->isEnabled());
+        QCOMPARE(window->text()->text(), QStringLiteral("グループ４"));
+        QVERIFY(window->command(6)->isEnabled());
+        QCOMPARE(window->command(7)->text(), QStringLiteral("ｷｬﾝｾﾙ"));
+        window->text()->clear();
+        QVERIFY(!window->command(6)->isEnabled());
+        QTest::mouseClick(window->command(6), Qt::LeftButton);
+        QVERIFY(window->text()->isVisible());
+        QTest::mouseClick(window->command(7), Qt::LeftButton);
+        QCOMPARE(window->height(), height);
+        QCOMPARE(window->combo()->currentText(), QStringLiteral("グループ４"));
+        QVERIFY(!store_->contains(u"formm", u"grmdi3"));
+
+        QTest::mouseClick(window->command(5), Qt::LeftButton);
+        window->text()->setText(QStringLiteral("かぞく"));
+        QTest::mouseClick(window->command(6), Qt::LeftButton);
+        QCOMPARE(window->height(), height);
+        QVERIFY(window->combo()->isEnabled() && window->command(4)->isVisible());
+        QCOMPARE(window->combo()->currentText(), QStringLiteral("かぞく"));
+        QCOMPARE(store_->get(u"formm", u"grmdi3", {}), QStringLiteral("かぞく"));
+        QCOMPARE(calls_.last(), QStringLiteral("renamed 3 かぞく"));
+
+        // Back to group 0: its table returns.
+        window->combo()->setCurrentIndex(0);
+        QCOMPARE(state_.group, 0);
+        QCOMPARE(window->nameLabel(1)->text(), QStringLiteral("いち"));
+        QCOMPARE(window->combo()->itemText(3), QStringLiteral("かぞく"));
+        window->combo()->setCurrentIndex(3);
+        QTest::mouseClick(window->command(4), Qt::LeftButton);
+        QCOMPARE(stored(QStringLiteral("plymdi")), QStringLiteral("3"));
+        QCOMPARE(enabled_, 1);
+        QTRY_VERIFY(window.isNull());
+    }
+
+    // A group whose stashed table was changed by hand: the message and the end.
+    void damagedGroup() {
+        QPointer<Form3> window = Form3::open(state_, *store_, hooks(), Form3::Mode::Group);
+        window->combo()->setCurrentIndex(1);
+        window->combo()->setCurrentIndex(0);  // group 1 is stashed now, with its table
+        store_->save(u"form4", u"ten1", QStringLiteral("999"));
+        ModalAnswers answers;
+        answers.box(QMessageBox::Ok);
+        window->combo()->setCurrentIndex(1);
+        QCOMPARE(answers.boxes.size(), 1);
+        QCOMPARE(answers.boxes[0].title, QStringLiteral("データ異常"));
+        QCOMPARE(ended_, 1);
+        QCOMPARE(stored(QStringLiteral("ckkc")), QStringLiteral("9999"));
+    }
+};
+
+QTEST_MAIN(TestTop10Dialog)
+#include "test_top10.moc"
