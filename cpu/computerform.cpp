@@ -186,7 +186,11 @@ void ComputerForm::jokerReturned() {
     const int n = session_.state.handcount[player()];
     if (n >= 2) {
         picture(n)->copyImage(*picture(n - 1));
-        const QPoint step = picture(n - 1)->pos() - picture(std::max(n - 2, 1))->pos();
+        // One step beyond the card before it; beside the holder's only card the step is one
+        // card along the run, so that the returned joker does not hide behind that card.
+        const QPoint step = n >= 3       ? picture(n - 1)->pos() - picture(n - 2)->pos()
+                            : runsDown() ? QPoint(0, picture(1)->height())
+                                         : QPoint(picture(1)->width(), 0);
         picture(n)->move(picture(n - 1)->pos() + step);
     } else {
         picture(n)->setImageFile(backFile());

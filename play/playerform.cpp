@@ -119,6 +119,7 @@ void PlayerForm::fly(CardPicture* boardCard, CardPicture* handCard, QPointF star
         const QPointF moved = (target - start) * (k / frames);
         boardCard->move(pxPoint(start.x() + moved.x(), start.y() + moved.y()));
         handCard->move(handStart + pxPoint(moved.x(), moved.y()));
+        if (session_.flightFrame) session_.flightFrame(boardCard, k);
         session_.frameWait(++frame, clock);
         if (session_.quitting()) return;
     }

@@ -105,11 +105,18 @@ void MDIForm1::winseisub() {
     }
     l.f5.setLeft(l.f2.left() + l.f2.width());
     l.f7.setLeft(l.f2.left() - l.f7.width());
+    // Under 勝手に整列 the main window is fitted to the cross; its resize arranges again, one
+    // pass as the counter says. A window that fits already gets no resize, so the counter is
+    // cleared here too: left raised, it would cut the user's next resize to one pass.
+    const auto fitMainWindow = [this](std::int16_t step, QSize size) {
+        session_.state.arrangestep = step;
+        resize(size);
+        session_.state.arrangestep = 0;
+    };
     if (tune) {
-        // The client area fits the three columns exactly; the resize arranges again.
-        session_.state.arrangestep = 1;
+        // The client area fits the three columns exactly.
         const double columns = l.f7.width() + l.f4.width() + l.f5.width();
-        resize(width() + px(columns - clientWidth()), height());
+        fitMainWindow(1, {width() + px(columns - clientWidth()), height()});
     }
     l.topAndBottomHeights();
     if (tune && l.f2.height() < 2500) l.f2.setHeight(2500);
@@ -119,10 +126,7 @@ void MDIForm1::winseisub() {
         f.setTop(l.f6.top());
         f.setHeight(l.f6.height() + l.f2.height() + l.f4.height());
     }
-    if (tune) {
-        session_.state.arrangestep = 2;
-        resize(width(), height() + px(l.f7.height() - clientHeight()));
-    }
+    if (tune) fitMainWindow(2, {width(), height() + px(l.f7.height() - clientHeight())});
 }
 
 }  // namespace plumet

@@ -13,6 +13,8 @@
 #include "play/moveview.h"
 #include "play/sound.h"
 
+class QWidget;
+
 namespace plumet {
 
 class MDIForm1;
@@ -54,6 +56,10 @@ class Session : public QObject {
     // Flight pacing: waits for frame `frame` (1, 2, ...) of a flight started at `clock`,
     // letting pending events through.
     void frameWait(int frame, const QElapsedTimer& clock);
+
+    // Called at every frame of a card flight with the board picture in flight and the
+    // frame's k (1 .. movespeed), before the frame's wait: lets tests count the frames.
+    std::function<void(const QWidget* card, double k)> flightFrame;
 
     // The main window is closing: every flight, wait and timer stops, no turn moves on.
     void requestQuit();

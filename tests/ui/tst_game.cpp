@@ -1,5 +1,6 @@
 // Whole games through the real windows: the human's clicks as a player makes them, the
 // computer windows' turns, and the end state against the rules.
+#include <QFileInfo>
 #include <QMdiSubWindow>
 #include <QTest>
 
@@ -38,6 +39,8 @@ class GameTest : public QObject {
     void dealShowsTheTable();
     void playsWholeGames();
     void menuLockDuringMatch();
+    void hiddenPassRestore_data();
+    void hiddenPassRestore();
 };
 
 void GameTest::dealShowsTheTable() {
@@ -238,6 +241,59 @@ void GameTest::menuLockDuringMatch() {
     for (int form : {2, 4, 5, 6, 7}) QVERIFY(!game.main->child(form)->isVisible());
     QVERIFY(game.main->action("ruruak")->isEnabled());
     QCOMPARE(game.main->windowTitle(), QStringLiteral("カドリオ   （ グループ１ ）"));
+}
+
+void GameTest::hiddenPassRestore_data() {
+    QTest::addColumn<int>("player");  // whose window's "パス" is double-clicked
+    QTest::addColumn<bool>("restores");
+    QTest::newRow("Form5") << 2 << false;
+    QTest::newRow("Form6") << 3 << true;
+    QTest::newRow("Form7") << 4 << false;
+}
+
+void GameTest::hiddenPassRestore() {
+    QFETCH(int, player);
+    QFETCH(bool, restores);
+    Game game;
+    GameState& s = game.state();
+    Form4& human = game.human();
+    game.start(5);
+    const auto pass = [&game, &s] {
+        QVERIFY(game.waitForHuman(0));
+        game.click(s.handcount[kHuman] + 1);
+        QVERIFY(game.waitForHuman(0));
+        QCOMPARE(game.gamesEnded, 0);
+    };
+    const auto passCard = [&human, &s] {
+        return QFileInfo(human.picture(s.handcount[kHuman] + 1)->imageFile()).fileName();
+    };
+    for (int i = 0; i < 2; ++i) {
+        pass();
+        if (QTest::currentTestFailed()) return;
+    }
+    QCOMPARE(s.passleft[kHuman], 2);
+    QCOMPARE(passCard(), QStringLiteral("ps2.bmp"));
+    QCOMPARE(human.label(4)->text(), QStringLiteral("残 1 回"));
+
+    QLabel* label = game.session->window(player)->label(3);
+    QCOMPARE(label->text(), QStringLiteral("パス"));
+    QTest::mouseDClick(label, Qt::LeftButton, {}, label->rect().center());
+    // Only the passes change: the pass card and the counter show the old number until the
+    // next pass rewrites them.
+    QCOMPARE(s.passleft[kHuman], restores ? 4 : 2);
+    QCOMPARE(passCard(), QStringLiteral("ps2.bmp"));
+    QCOMPARE(human.label(4)->text(), QStringLiteral("残 1 回"));
+    QVERIFY(game.humanToMove());
+    if (!restores) return;
+
+    // Three more passes before the last one that would drop the human out.
+    for (int left = 3; left >= 1; --left) {
+        pass();
+        if (QTest::currentTestFailed()) return;
+        QCOMPARE(s.passleft[kHuman], left);
+        QCOMPARE(passCard(), QStringLiteral("ps%1.bmp").arg(left));
+        QCOMPARE(human.label(4)->text(), QStringLiteral("残 %1 回").arg(left - 1));
+    }
 }
 
 QTEST_MAIN(GameTest)

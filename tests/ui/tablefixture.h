@@ -1,0 +1,90 @@
+// A table laid by hand in the middle of a match: the hands, the players already out and the
+// board as a test needs them, shown on the real windows as a deal shows them, so that the
+// next move runs through the windows as in play.
+#pragma once
+
+#include <QList>
+#include <array>
+
+#include "gamefixture.h"
+
+namespace plumet::test {
+
+struct Seat {
+    QList<int> hand;  // card codes; the joker (53) goes last
+    int passleft = 4;
+    Outcome outcome = Outcome::Playing;
+    int place = 0;  // for a player already out
+};
+
+// Starts a match under `joker`, waits for the human's first turn, then replaces the game in
+// progress by `seats`: every card no hand holds lies on the board, each row end asks for the
+// nearest card of its side that is not on the board. No turn is given: the test calls the
+// `ccck` of the player to move.
+inline void setTable(Game& game, JokerMode joker, const std::array<Seat, kPlayers + 1>& seats) {
+    game.main->setJoker(joker);
+    game.start(1);
+    QVERIFY(game.waitForHuman(game.gamesEnded));
+    Session& session = *game.session;
+    GameState& s = game.state();
+    for (int p = 1; p <= kPlayers; ++p) session.window(p)->stopTimers();
+
+    s.onboard.fill(1);
+    s.onboard[0] = 0;
+    s.onboard[kJoker] = 0;
+    s.cardsleft = 0;
+    s.finishorder.fill(0);
+    for (int p = 1; p <= kPlayers; ++p) {
+        const Seat& seat = seats[p];
+        s.hand[p].fill(0);
+        s.handcount[p] = static_cast<std::int16_t>(seat.hand.size());
+        for (int i = 0; i < seat.hand.size(); ++i) {
+            const int card = seat.hand[i];
+            s.hand[p][i + 1] = static_cast<std::int16_t>(card);
+            if (card != kJoker) s.onboard[card] = 0;
+        }
+        s.cardsleft = static_cast<std::int16_t>(s.cardsleft + seat.hand.size());
+        s.passleft[p] = static_cast<std::int16_t>(seat.passleft);
+        s.outcome[p] = seat.outcome;
+        s.place[p] = static_cast<std::int16_t>(seat.place);
+        if (seat.place) s.finishorder[seat.place] = static_cast<std::int16_t>(p);
+        s.outbonus[p] = 0;
+    }
+    for (int suit = 0; suit < 4; ++suit) {
+        std::int16_t down = kClosedEnd, up = kClosedEnd;
+        for (int rank = 6; rank >= 1 && down == kClosedEnd; --rank) {
+            if (!s.onboard[suit * 13 + rank]) down = static_cast<std::int16_t>(suit * 13 + rank);
+        }
+        for (int rank = 8; rank <= 13 && up == kClosedEnd; ++rank) {
+            if (!s.onboard[suit * 13 + rank]) up = static_cast<std::int16_t>(suit * 13 + rank);
+        }
+        s.rowend[2 * suit + 1] = down;
+        s.rowend[2 * suit + 2] = up;
+    }
+    s.selslot = 0;
+    s.jokerplayer = 0;
+    s.jokerslot = 0;
+
+    for (int c = 1; c <= 52; ++c) session.board->picture(c)->setVisible(s.onboard[c]);
+    session.board->picture(kJoker)->hide();
+    for (int p = 1; p <= kPlayers; ++p) {
+        PlayerForm* form = session.window(p);
+        form->prepareDeal();
+        if (s.handcount[p] > 0) form->showHand();
+        if (s.outcome[p] != Outcome::Playing) {
+            form->label(3)->setText(QString::fromUtf8(outcomeText(s.outcome[p])));
+            form->label(4)->setText(signedText(s.place[p]) + QStringLiteral(" 位"));
+        }
+    }
+    session.human->setEnabled(false);
+    game.main->setEnabled(false);
+}
+
+// The cards of a hand as its window shows them: how many pictures are visible.
+inline int shownCards(const PlayerForm& form) {
+    int shown = 0;
+    for (int i = 1; i <= form.pictureCount(); ++i) shown += form.picture(i)->isVisible();
+    return shown;
+}
+
+}  // namespace plumet::test
