@@ -17,6 +17,7 @@
 #include "shell/settings.h"
 #include "shell/store.h"
 #include "shell/twips.h"
+#include "shell/values.h"
 
 namespace plumet {
 
@@ -107,6 +108,13 @@ Form3::Form3(GameState& state, Store& store, Hooks hooks)
 
 void Form3::setHeight(int twips) {
     setFixedSize(px(kWidth), px(twips - kTitleBar));
+}
+
+bool Form3::initialiseData(GameState& state, Store& store, Hooks hooks) {
+    if (values::toInt16(top10::marker(store)) != values::toInt16(top10::kMarkerFresh)) return true;
+    Form3 dialog(state, store, std::move(hooks));
+    dialog.setAttribute(Qt::WA_DeleteOnClose, false);
+    return dialog.Form_Load();
 }
 
 bool Form3::Form_Load() {

@@ -62,6 +62,11 @@ class Form3 : public QWidget {
     bool Form_Load();
     void setMode(Mode mode);
 
+    // The first run: while "ckkc" reads 1968, loading the dialog once, unseen, makes the
+    // check strings of the table and of the saved match. False when the stored data was found
+    // damaged (message shown, endProgram called).
+    static bool initialiseData(GameState& state, Store& store, Hooks hooks);
+
     // The TOP-10 entry at the end of a match with the human's total: the table alone when
     // the total did not enter, otherwise the table with the new row in red and Form9 below.
     static Form3* matchEnd(GameState& state, Store& store, Hooks hooks);

@@ -37,18 +37,11 @@ MatchFlow::MatchFlow(Session& session, MDIForm1& main, Store& store)
 }
 
 bool MatchFlow::startUp() {
-    // The first run: loading the TOP-10 dialog once makes the check strings of the table and
-    // of the saved match.
-    if (values::toInt16(top10::marker(store_)) == 1968) {
-        Form3::Hooks hooks = dialogHooks();
-        hooks.endProgram = [this] {
-            if (endAtOnce) endAtOnce();
-        };
-        auto* dialog = new Form3(session_.state, store_, hooks);
-        const bool sound = dialog->Form_Load();
-        delete dialog;
-        if (!sound) return false;
-    }
+    Form3::Hooks hooks = dialogHooks();
+    hooks.endProgram = [this] {
+        if (endAtOnce) endAtOnce();
+    };
+    if (!Form3::initialiseData(session_.state, store_, hooks)) return false;
     session_.state.group = static_cast<std::int16_t>(
         std::clamp<int>(values::toInt16(store_.get(u"form2", u"plymdi", QStringLiteral("0"))), 0,
                         groups::kGroups - 1));

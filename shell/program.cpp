@@ -25,15 +25,7 @@ Program::~Program() {
 }
 
 bool Program::initialiseData() {
-    if (values::toInt16(top10::marker(*store_)) != values::toInt16(top10::kMarkerFresh))
-        return true;
-    // Loading the TOP-10 dialog makes the check strings; it is closed again unseen.
-    bool sound = true;
-    Form3::Hooks hooks;
-    hooks.endProgram = [&sound] { sound = false; };
-    auto dialog = std::make_unique<Form3>(session_->state, *store_, hooks);
-    dialog->setAttribute(Qt::WA_DeleteOnClose, false);
-    return dialog->Form_Load() && sound;
+    return Form3::initialiseData(session_->state, *store_, {});
 }
 
 Form1* Program::createTitle() {
