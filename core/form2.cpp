@@ -12,7 +12,7 @@
 
 namespace plumet {
 
-Form2::Form2(Session& session, QWidget* parent) : QWidget(parent), session_(session) {
+Form2::Form2(Session& session, QWidget* parent) : ChildForm(parent), session_(session) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QString::fromUtf8(kBoardCaption));
     for (int c = 0; c <= kJoker; ++c) {
@@ -21,10 +21,6 @@ Form2::Form2(Session& session, QWidget* parent) : QWidget(parent), session_(sess
         card->hide();
         pictures_[c] = card;
     }
-}
-
-QMdiSubWindow* Form2::subWindow() const {
-    return qobject_cast<QMdiSubWindow*>(parentWidget());
 }
 
 QPointF Form2::cardPos(int card) const {
@@ -65,19 +61,6 @@ void Form2::syoki() {
     if (matchOver) session_.main->action("daseruka")->setEnabled(true);
     session_.main->setEnabled(false);
     if (session_.showResults) session_.showResults(matchOver);
-}
-
-double Form2::outerWidth() const {
-    return tw(subWindow() ? subWindow()->width() : width());
-}
-double Form2::outerHeight() const {
-    return tw(subWindow() ? subWindow()->height() : height());
-}
-double Form2::scaleWidth() const {
-    return tw(width());
-}
-double Form2::scaleHeight() const {
-    return tw(height());
 }
 
 }  // namespace plumet

@@ -7,6 +7,7 @@
 #include <array>
 
 #include "shell/cardpicture.h"
+#include "shell/childform.h"
 
 class QMdiSubWindow;
 
@@ -16,13 +17,12 @@ class Session;
 
 inline const char* const kBoardCaption = "－　場　－";
 
-class Form2 : public QWidget {
+class Form2 : public ChildForm {
     Q_OBJECT
   public:
     explicit Form2(Session& session, QWidget* parent = nullptr);
 
     CardPicture* picture(int c) const { return pictures_.at(c); }  // Picture1(0..53)
-    QMdiSubWindow* subWindow() const;
 
     // The board position of card c (1..52) in twips: rows by suit, columns by rank.
     QPointF cardPos(int card) const;
@@ -34,11 +34,6 @@ class Form2 : public QWidget {
 
     // The game has ended: it is scored and the results are shown.
     void syoki();
-
-    double outerWidth() const;
-    double outerHeight() const;
-    double scaleWidth() const;
-    double scaleHeight() const;
 
   protected:
     void resizeEvent(QResizeEvent* event) override;

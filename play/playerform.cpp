@@ -14,7 +14,7 @@
 namespace plumet {
 
 PlayerForm::PlayerForm(Session& session, int player, int pictures, QWidget* parent)
-    : QWidget(parent), session_(session), player_(player) {
+    : ChildForm(parent), session_(session), player_(player) {
     setAutoFillBackground(true);
     setColour(kIdleColour);
     pictures_.push_back(nullptr);  // Picture1 is indexed from 1
@@ -39,10 +39,6 @@ PlayerForm::PlayerForm(Session& session, int player, int pictures, QWidget* pare
     timer2_.setObjectName(QStringLiteral("Timer2"));
     timer2_.setInterval(speeds::kExchangeMs);
     connect(&timer2_, &QTimer::timeout, this, &PlayerForm::timer2Tick);
-}
-
-QMdiSubWindow* PlayerForm::subWindow() const {
-    return qobject_cast<QMdiSubWindow*>(parentWidget());
 }
 
 void PlayerForm::setColour(const QColor& colour) {
@@ -173,19 +169,6 @@ void PlayerForm::timer2Tick() {
     session_.board->picture(kJoker)->hide();
     if (player_ == kHuman) setEnabled(false);
     session_.handoff(player_);
-}
-
-double PlayerForm::outerWidth() const {
-    return tw(subWindow() ? subWindow()->width() : width());
-}
-double PlayerForm::outerHeight() const {
-    return tw(subWindow() ? subWindow()->height() : height());
-}
-double PlayerForm::scaleWidth() const {
-    return tw(width());
-}
-double PlayerForm::scaleHeight() const {
-    return tw(height());
 }
 
 }  // namespace plumet

@@ -12,6 +12,7 @@
 
 #include "play/moveview.h"
 #include "shell/cardpicture.h"
+#include "shell/childform.h"
 
 class QMdiSubWindow;
 
@@ -23,7 +24,7 @@ inline const QColor kIdleColour(0, 128, 0);
 inline const QColor kTurnColour(0, 0, 255);
 inline const QColor kHolderColour(255, 0, 0);
 
-class PlayerForm : public QWidget {
+class PlayerForm : public ChildForm {
     Q_OBJECT
   public:
     PlayerForm(Session& session, int player, int pictures, QWidget* parent = nullptr);
@@ -33,7 +34,6 @@ class PlayerForm : public QWidget {
     int pictureCount() const { return static_cast<int>(pictures_.size()) - 1; }
     QLabel* label(int k) const { return labels_.at(k); }  // Label1..Label4
     QTimer& timer2() { return timer2_; }
-    QMdiSubWindow* subWindow() const;
 
     void setColour(const QColor& colour);
     QColor colour() const;
@@ -60,12 +60,6 @@ class PlayerForm : public QWidget {
 
     // Starts the joker exchange: Timer2 armed, the holder's window red.
     void jikan();
-
-    // Window size in twips: outer (with the window frame) and inner (ScaleWidth/Height).
-    double outerWidth() const;
-    double outerHeight() const;
-    double scaleWidth() const;
-    double scaleHeight() const;
 
   protected:
     // Where this window's card flights start, in board coordinates (twips), for `slot`.
