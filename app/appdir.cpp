@@ -1,4 +1,4 @@
-#include "shell/appdir.h"
+#include "app/appdir.h"
 
 #include <QCoreApplication>
 #include <QDir>

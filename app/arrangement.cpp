@@ -4,12 +4,12 @@
 #include <QMdiSubWindow>
 #include <algorithm>
 
-#include "core/form2.h"
-#include "cpu/computerform.h"
-#include "play/form4.h"
-#include "shell/mdiform1.h"
-#include "shell/session.h"
-#include "shell/twips.h"
+#include "ui/boardwindow.h"
+#include "ui/computerwindow.h"
+#include "ui/handwindow.h"
+#include "app/mainwindow.h"
+#include "app/session.h"
+#include "ui/twips.h"
 
 namespace plumet {
 

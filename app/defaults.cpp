@@ -1,9 +1,9 @@
-#include "shell/defaults.h"
+#include "app/defaults.h"
 
-#include "shell/appdir.h"
-#include "shell/mdiform1.h"
-#include "shell/session.h"
-#include "shell/settings.h"
+#include "app/appdir.h"
+#include "app/mainwindow.h"
+#include "app/session.h"
+#include "data/settings.h"
 
 namespace plumet {
 

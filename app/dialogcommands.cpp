@@ -1,20 +1,20 @@
-#include "shell/dialogcommands.h"
+#include "app/dialogcommands.h"
 
 #include <QAction>
 #include <QPointer>
 #include <memory>
 
-#include "core/form2.h"
-#include "cpu/computerform.h"
-#include "play/form4.h"
-#include "shell/form1.h"
-#include "shell/form11.h"
-#include "shell/form12.h"
-#include "shell/form8.h"
-#include "shell/helpwindow.h"
-#include "shell/mdiform1.h"
-#include "shell/session.h"
-#include "shell/storenames.h"
+#include "ui/boardwindow.h"
+#include "ui/computerwindow.h"
+#include "ui/handwindow.h"
+#include "ui/titlewindow.h"
+#include "ui/cardchooser.h"
+#include "ui/speeddialog.h"
+#include "ui/namesdialog.h"
+#include "ui/helpwindow.h"
+#include "app/mainwindow.h"
+#include "app/session.h"
+#include "data/storenames.h"
 
 namespace plumet {
 

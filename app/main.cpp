@@ -4,11 +4,11 @@
 #include <QApplication>
 #include <QIcon>
 
-#include "shell/form1.h"
-#include "shell/mdiform1.h"
-#include "shell/program.h"
-#include "shell/singleinstance.h"
-#include "shell/startupprobe.h"
+#include "ui/titlewindow.h"
+#include "app/mainwindow.h"
+#include "app/program.h"
+#include "app/singleinstance.h"
+#include "app/startupprobe.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

@@ -1,4 +1,4 @@
-#include "shell/mdiform1.h"
+#include "app/mainwindow.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -8,15 +8,15 @@
 #include <QMessageBox>
 #include <QVBoxLayout>
 
-#include "core/form2.h"
-#include "cpu/computerform.h"
-#include "play/form4.h"
-#include "records/top10.h"
-#include "shell/session.h"
-#include "shell/speeds.h"
-#include "shell/store.h"
-#include "shell/toolbar.h"
-#include "shell/twips.h"
+#include "ui/boardwindow.h"
+#include "ui/computerwindow.h"
+#include "ui/handwindow.h"
+#include "data/top10.h"
+#include "app/session.h"
+#include "ui/speeds.h"
+#include "data/store.h"
+#include "ui/toolbar.h"
+#include "ui/twips.h"
 
 namespace plumet {
 

@@ -8,7 +8,7 @@
 #include <QTimer>
 #include <functional>
 
-#include "core/gamestate.h"
+#include "rules/gamestate.h"
 
 class QMdiArea;
 class QMdiSubWindow;

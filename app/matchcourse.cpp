@@ -1,4 +1,4 @@
-#include "shell/matchflow.h"
+#include "app/matchcourse.h"
 
 #include <QAction>
 #include <QApplication>
@@ -6,17 +6,17 @@
 #include <QMessageBox>
 #include <QTimer>
 
-#include "core/form10.h"
-#include "core/savedgame.h"
-#include "play/form4.h"
-#include "records/groups.h"
-#include "records/top10.h"
-#include "shell/mdiform1.h"
-#include "shell/session.h"
-#include "shell/settings.h"
-#include "shell/store.h"
-#include "shell/toolbar.h"
-#include "shell/values.h"
+#include "ui/resultswindow.h"
+#include "data/savedgame.h"
+#include "ui/handwindow.h"
+#include "data/groups.h"
+#include "data/top10.h"
+#include "app/mainwindow.h"
+#include "app/session.h"
+#include "data/settings.h"
+#include "data/store.h"
+#include "ui/toolbar.h"
+#include "data/values.h"
 
 namespace plumet {
 

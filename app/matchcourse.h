@@ -11,7 +11,7 @@
 #include <QObject>
 #include <functional>
 
-#include "records/form3.h"
+#include "ui/top10dialog.h"
 
 namespace plumet {
 

@@ -4,18 +4,18 @@
 #include <QMdiSubWindow>
 #include <QScreen>
 
-#include "core/form2.h"
-#include "cpu/computerform.h"
-#include "play/form4.h"
-#include "shell/appdir.h"
-#include "shell/cardfolders.h"
-#include "shell/mdiform1.h"
-#include "shell/session.h"
-#include "shell/settings.h"
-#include "shell/speeds.h"
-#include "shell/store.h"
-#include "shell/toolbar.h"
-#include "shell/twips.h"
+#include "ui/boardwindow.h"
+#include "ui/computerwindow.h"
+#include "ui/handwindow.h"
+#include "app/appdir.h"
+#include "ui/cardfolders.h"
+#include "app/mainwindow.h"
+#include "app/session.h"
+#include "data/settings.h"
+#include "ui/speeds.h"
+#include "data/store.h"
+#include "ui/toolbar.h"
+#include "ui/twips.h"
 
 namespace plumet {
 

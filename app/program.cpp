@@ -1,16 +1,16 @@
-#include "shell/program.h"
+#include "app/program.h"
 
 #include <QApplication>
 #include <QThread>
 
-#include "records/form3.h"
-#include "records/top10.h"
-#include "shell/appdir.h"
-#include "shell/dialogcommands.h"
-#include "shell/form1.h"
-#include "shell/matchflow.h"
-#include "shell/mdiform1.h"
-#include "shell/values.h"
+#include "ui/top10dialog.h"
+#include "data/top10.h"
+#include "app/appdir.h"
+#include "app/dialogcommands.h"
+#include "ui/titlewindow.h"
+#include "app/matchcourse.h"
+#include "app/mainwindow.h"
+#include "data/values.h"
 
 namespace plumet {
 

@@ -14,8 +14,8 @@
 #include <QString>
 #include <memory>
 
-#include "shell/session.h"
-#include "shell/store.h"
+#include "app/session.h"
+#include "data/store.h"
 
 namespace plumet {
 

@@ -1,4 +1,4 @@
-#include "shell/session.h"
+#include "app/session.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -6,13 +6,13 @@
 #include <QMdiSubWindow>
 #include <QTimer>
 
-#include "core/deal.h"
-#include "core/form2.h"
-#include "cpu/computerform.h"
-#include "play/form4.h"
-#include "play/turn.h"
-#include "shell/mdiform1.h"
-#include "shell/speeds.h"
+#include "rules/deal.h"
+#include "ui/boardwindow.h"
+#include "ui/computerwindow.h"
+#include "ui/handwindow.h"
+#include "rules/turn.h"
+#include "app/mainwindow.h"
+#include "ui/speeds.h"
 
 namespace plumet {
 

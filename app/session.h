@@ -8,10 +8,10 @@
 #include <functional>
 #include <memory>
 
-#include "core/gamestate.h"
-#include "core/random.h"
-#include "play/moveview.h"
-#include "play/sound.h"
+#include "rules/gamestate.h"
+#include "rules/random.h"
+#include "rules/moveview.h"
+#include "ui/sound.h"
 
 class QWidget;
 

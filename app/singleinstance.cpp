@@ -1,4 +1,4 @@
-#include "shell/singleinstance.h"
+#include "app/singleinstance.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "shell/startupprobe.h"
+#include "app/startupprobe.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -12,16 +12,16 @@
 #include <QTest>
 #include <cstdio>
 
-#include "core/form2.h"
-#include "cpu/computerform.h"
-#include "play/form4.h"
-#include "play/joker.h"
-#include "play/laying.h"
-#include "play/passing.h"
-#include "shell/defaults.h"
-#include "shell/mdiform1.h"
-#include "shell/session.h"
-#include "shell/speeds.h"
+#include "ui/boardwindow.h"
+#include "ui/computerwindow.h"
+#include "ui/handwindow.h"
+#include "rules/joker.h"
+#include "rules/laying.h"
+#include "rules/passing.h"
+#include "app/defaults.h"
+#include "app/mainwindow.h"
+#include "app/session.h"
+#include "ui/speeds.h"
 
 using namespace plumet;
 

@@ -16,7 +16,7 @@
 
 #include "bench/simulator.h"
 #include "bench/trace.h"
-#include "play/turn.h"
+#include "rules/turn.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 #include "bench/simulator.h"
 
-#include "core/deal.h"
-#include "core/scoring.h"
-#include "play/joker.h"
-#include "play/laying.h"
-#include "play/passing.h"
-#include "play/turn.h"
+#include "rules/deal.h"
+#include "rules/scoring.h"
+#include "rules/joker.h"
+#include "rules/laying.h"
+#include "rules/passing.h"
+#include "rules/turn.h"
 
 namespace plumet::sim {
 

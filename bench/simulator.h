@@ -4,9 +4,9 @@
 
 #include <cstdint>
 
-#include "core/gamestate.h"
-#include "core/random.h"
-#include "cpu/strategy.h"
+#include "rules/gamestate.h"
+#include "rules/random.h"
+#include "rules/strategy.h"
 
 namespace plumet::sim {
 

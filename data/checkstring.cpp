@@ -1,4 +1,4 @@
-#include "records/checkstring.h"
+#include "data/checkstring.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "records/cp932.h"
+#include "data/cp932.h"
 
 #include <iconv.h>
 

@@ -1,8 +1,8 @@
-#include "records/groups.h"
+#include "data/groups.h"
 
-#include "records/top10.h"
-#include "shell/settings.h"
-#include "shell/store.h"
+#include "data/top10.h"
+#include "data/settings.h"
+#include "data/store.h"
 
 namespace plumet::groups {
 

@@ -6,7 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "core/gamestate.h"
+#include "rules/gamestate.h"
 
 namespace plumet {
 

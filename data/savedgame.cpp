@@ -1,8 +1,8 @@
-#include "core/savedgame.h"
+#include "data/savedgame.h"
 
-#include "records/checkstring.h"
-#include "shell/store.h"
-#include "shell/values.h"
+#include "data/checkstring.h"
+#include "data/store.h"
+#include "data/values.h"
 
 namespace plumet::savedmatch {
 

@@ -12,7 +12,7 @@
 #include <cstdint>
 #include <string>
 
-#include "core/gamestate.h"
+#include "rules/gamestate.h"
 
 namespace plumet {
 

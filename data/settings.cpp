@@ -1,9 +1,9 @@
-#include "shell/settings.h"
+#include "data/settings.h"
 
 #include <algorithm>
 
-#include "shell/store.h"
-#include "shell/values.h"
+#include "data/store.h"
+#include "data/values.h"
 
 namespace plumet {
 

@@ -8,7 +8,7 @@
 #include <array>
 #include <cstdint>
 
-#include "core/gamestate.h"
+#include "rules/gamestate.h"
 
 namespace plumet {
 

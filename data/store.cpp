@@ -1,4 +1,4 @@
-#include "shell/store.h"
+#include "data/store.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "shell/storenames.h"
+#include "data/storenames.h"
 
-#include "shell/settings.h"
+#include "data/settings.h"
 
 namespace plumet {
 

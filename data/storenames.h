@@ -2,7 +2,7 @@
 // "sex4".."sex7" ("True" = male) in the live profile.
 #pragma once
 
-#include "shell/playernames.h"
+#include "data/playernames.h"
 
 namespace plumet {
 

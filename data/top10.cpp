@@ -1,12 +1,12 @@
-#include "records/top10.h"
+#include "data/top10.h"
 
 #include <QDate>
 #include <utility>
 
-#include "core/savedgame.h"
-#include "records/checkstring.h"
-#include "shell/store.h"
-#include "shell/values.h"
+#include "data/savedgame.h"
+#include "data/checkstring.h"
+#include "data/store.h"
+#include "data/values.h"
 
 namespace plumet::top10 {
 

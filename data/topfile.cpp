@@ -1,13 +1,13 @@
-#include "records/topfile.h"
+#include "data/topfile.h"
 
 #include <QFile>
 #include <QSaveFile>
 #include <QString>
 #include <charconv>
 
-#include "records/checkstring.h"
-#include "records/cp932.h"
-#include "shell/store.h"
+#include "data/checkstring.h"
+#include "data/cp932.h"
+#include "data/store.h"
 
 namespace plumet::topfile {
 

@@ -1,4 +1,4 @@
-#include "shell/values.h"
+#include "data/values.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,4 +1,4 @@
-#include "core/board.h"
+#include "rules/board.h"
 
 namespace plumet {
 

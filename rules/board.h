@@ -2,7 +2,7 @@
 // on after a card (or the joker standing for it) has been laid there.
 #pragma once
 
-#include "core/gamestate.h"
+#include "rules/gamestate.h"
 
 namespace plumet {
 

@@ -1,9 +1,9 @@
-#include "core/deal.h"
+#include "rules/deal.h"
 
 #include <algorithm>
 #include <numeric>
 
-#include "play/laying.h"
+#include "rules/laying.h"
 
 namespace plumet {
 

@@ -2,9 +2,9 @@
 // laying of the sevens.
 #pragma once
 
-#include "core/gamestate.h"
-#include "core/random.h"
-#include "play/moveview.h"
+#include "rules/gamestate.h"
+#include "rules/random.h"
+#include "rules/moveview.h"
 
 namespace plumet {
 

@@ -11,7 +11,7 @@
 #include <cstdint>
 #include <string>
 
-#include "core/cards.h"
+#include "rules/cards.h"
 
 namespace plumet {
 

@@ -1,4 +1,4 @@
-#include "core/invariants.h"
+#include "rules/invariants.h"
 
 #include <string>
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "core/gamestate.h"
+#include "rules/gamestate.h"
 
 namespace plumet {
 

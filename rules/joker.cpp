@@ -1,8 +1,8 @@
-#include "play/joker.h"
+#include "rules/joker.h"
 
-#include "core/board.h"
-#include "play/laying.h"
-#include "play/turn.h"
+#include "rules/board.h"
+#include "rules/laying.h"
+#include "rules/turn.h"
 
 namespace plumet {
 

@@ -3,8 +3,8 @@
 // that holder ("再使用").
 #pragma once
 
-#include "core/gamestate.h"
-#include "play/moveview.h"
+#include "rules/gamestate.h"
+#include "rules/moveview.h"
 
 namespace plumet {
 

@@ -1,7 +1,7 @@
-#include "play/laying.h"
+#include "rules/laying.h"
 
-#include "core/board.h"
-#include "play/places.h"
+#include "rules/board.h"
+#include "rules/places.h"
 
 namespace plumet {
 

@@ -2,8 +2,8 @@
 // plain move of a card chosen by its player.
 #pragma once
 
-#include "core/gamestate.h"
-#include "play/moveview.h"
+#include "rules/gamestate.h"
+#include "rules/moveview.h"
 
 namespace plumet {
 

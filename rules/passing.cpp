@@ -1,8 +1,8 @@
-#include "play/passing.h"
+#include "rules/passing.h"
 
-#include "play/joker.h"
-#include "play/laying.h"
-#include "play/places.h"
+#include "rules/joker.h"
+#include "rules/laying.h"
+#include "rules/places.h"
 
 namespace plumet {
 

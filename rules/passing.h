@@ -1,8 +1,8 @@
 // Passing and dropping out ("はきだし").
 #pragma once
 
-#include "core/gamestate.h"
-#include "play/moveview.h"
+#include "rules/gamestate.h"
+#include "rules/moveview.h"
 
 namespace plumet {
 

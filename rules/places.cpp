@@ -1,6 +1,6 @@
-#include "play/places.h"
+#include "rules/places.h"
 
-#include "play/turn.h"
+#include "rules/turn.h"
 
 namespace plumet {
 

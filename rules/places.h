@@ -2,7 +2,7 @@
 // the worst, and a player left with only the joker takes place 4.
 #pragma once
 
-#include "core/gamestate.h"
+#include "rules/gamestate.h"
 
 namespace plumet {
 

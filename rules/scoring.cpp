@@ -1,4 +1,4 @@
-#include "core/scoring.h"
+#include "rules/scoring.h"
 
 namespace plumet {
 

@@ -1,7 +1,7 @@
 // The end of a game: points, the winner's streak, the totals and the match's progress.
 #pragma once
 
-#include "core/gamestate.h"
+#include "rules/gamestate.h"
 
 namespace plumet {
 

@@ -1,10 +1,10 @@
-#include "cpu/strategy.h"
+#include "rules/strategy.h"
 
 #include <cmath>
 
-#include "core/board.h"
-#include "play/joker.h"
-#include "play/laying.h"
+#include "rules/board.h"
+#include "rules/joker.h"
+#include "rules/laying.h"
 
 namespace plumet {
 

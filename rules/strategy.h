@@ -2,8 +2,8 @@
 // the public board and two random draws.
 #pragma once
 
-#include "core/gamestate.h"
-#include "core/random.h"
+#include "rules/gamestate.h"
+#include "rules/random.h"
 
 namespace plumet {
 

@@ -1,4 +1,4 @@
-#include "play/turn.h"
+#include "rules/turn.h"
 
 namespace plumet {
 

@@ -3,7 +3,7 @@
 
 #include <stdexcept>
 
-#include "core/gamestate.h"
+#include "rules/gamestate.h"
 
 namespace plumet {
 

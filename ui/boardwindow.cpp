@@ -1,14 +1,14 @@
-#include "core/form2.h"
+#include "ui/boardwindow.h"
 
 #include <QDir>
 #include <QMdiSubWindow>
 
-#include "core/cards.h"
-#include "core/scoring.h"
-#include "play/playerform.h"
-#include "shell/mdiform1.h"
-#include "shell/session.h"
-#include "shell/twips.h"
+#include "rules/cards.h"
+#include "rules/scoring.h"
+#include "ui/playerwindow.h"
+#include "app/mainwindow.h"
+#include "app/session.h"
+#include "ui/twips.h"
 
 namespace plumet {
 

@@ -6,8 +6,8 @@
 #include <QWidget>
 #include <array>
 
-#include "shell/cardpicture.h"
-#include "shell/childform.h"
+#include "ui/cardpicture.h"
+#include "ui/childwindow.h"
 
 class QMdiSubWindow;
 

@@ -1,4 +1,4 @@
-#include "shell/form11.h"
+#include "ui/cardchooser.h"
 
 #include <algorithm>
 
@@ -14,8 +14,8 @@
 #include <QTimer>
 #include <QTreeView>
 
-#include "shell/centring.h"
-#include "shell/twips.h"
+#include "ui/centring.h"
+#include "ui/twips.h"
 
 namespace plumet {
 

@@ -14,7 +14,7 @@
 
 #include <QDialog>
 
-#include "shell/cardfolders.h"
+#include "ui/cardfolders.h"
 
 class QFileSystemModel;
 class QLabel;

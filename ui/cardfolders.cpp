@@ -1,4 +1,4 @@
-#include "shell/cardfolders.h"
+#include "ui/cardfolders.h"
 
 #include <QDir>
 #include <QFileInfo>

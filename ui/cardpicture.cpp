@@ -1,4 +1,4 @@
-#include "shell/cardpicture.h"
+#include "ui/cardpicture.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "shell/centring.h"
+#include "ui/centring.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -6,7 +6,7 @@
 #include <QMdiSubWindow>
 #include <QWidget>
 
-#include "shell/twips.h"
+#include "ui/twips.h"
 
 namespace plumet {
 

@@ -1,17 +1,17 @@
-#include "cpu/computerform.h"
+#include "ui/computerwindow.h"
 
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
 
-#include "core/form2.h"
-#include "cpu/strategy.h"
-#include "play/joker.h"
-#include "play/laying.h"
-#include "play/passing.h"
-#include "shell/session.h"
-#include "shell/speeds.h"
-#include "shell/twips.h"
+#include "ui/boardwindow.h"
+#include "rules/strategy.h"
+#include "rules/joker.h"
+#include "rules/laying.h"
+#include "rules/passing.h"
+#include "app/session.h"
+#include "ui/speeds.h"
+#include "ui/twips.h"
 
 namespace plumet {
 

@@ -5,7 +5,7 @@
 
 #include <QTimer>
 
-#include "play/playerform.h"
+#include "ui/playerwindow.h"
 
 namespace plumet {
 

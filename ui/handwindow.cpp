@@ -1,15 +1,15 @@
-#include "play/form4.h"
+#include "ui/handwindow.h"
 
 #include <QDir>
 #include <QMdiSubWindow>
 
-#include "core/form2.h"
-#include "play/joker.h"
-#include "play/laying.h"
-#include "play/passing.h"
-#include "shell/mdiform1.h"
-#include "shell/session.h"
-#include "shell/twips.h"
+#include "ui/boardwindow.h"
+#include "rules/joker.h"
+#include "rules/laying.h"
+#include "rules/passing.h"
+#include "app/mainwindow.h"
+#include "app/session.h"
+#include "ui/twips.h"
 
 namespace plumet {
 

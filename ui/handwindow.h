@@ -1,7 +1,7 @@
 // Form4: the human player's hand, face up, with the pass card after the last card.
 #pragma once
 
-#include "play/playerform.h"
+#include "ui/playerwindow.h"
 
 namespace plumet {
 

@@ -1,4 +1,4 @@
-#include "shell/helpwindow.h"
+#include "ui/helpwindow.h"
 
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -7,7 +7,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "shell/twips.h"
+#include "ui/twips.h"
 
 namespace plumet {
 

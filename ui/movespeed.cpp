@@ -1,4 +1,4 @@
-#include "shell/movespeed.h"
+#include "ui/movespeed.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,13 +1,13 @@
-#include "records/form9.h"
+#include "ui/nameentry.h"
 
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "records/form3.h"
-#include "records/top10.h"
-#include "shell/twips.h"
+#include "ui/top10dialog.h"
+#include "data/top10.h"
+#include "ui/twips.h"
 
 namespace plumet {
 

@@ -7,7 +7,7 @@
 
 #include <QWidget>
 
-#include "core/gamestate.h"
+#include "rules/gamestate.h"
 
 class QLabel;
 class QLineEdit;

@@ -1,4 +1,4 @@
-#include "shell/form8.h"
+#include "ui/namesdialog.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "shell/centring.h"
-#include "shell/twips.h"
+#include "ui/centring.h"
+#include "ui/twips.h"
 
 namespace plumet {
 

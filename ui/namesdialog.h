@@ -13,7 +13,7 @@
 #include <QDialog>
 #include <array>
 
-#include "shell/playernames.h"
+#include "data/playernames.h"
 
 class QGroupBox;
 class QLabel;

@@ -1,15 +1,15 @@
-#include "play/playerform.h"
+#include "ui/playerwindow.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QMdiSubWindow>
 
-#include "core/form2.h"
-#include "play/joker.h"
-#include "shell/session.h"
-#include "shell/speeds.h"
-#include "shell/twips.h"
+#include "ui/boardwindow.h"
+#include "rules/joker.h"
+#include "app/session.h"
+#include "ui/speeds.h"
+#include "ui/twips.h"
 
 namespace plumet {
 

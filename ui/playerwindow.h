@@ -10,9 +10,9 @@
 #include <QWidget>
 #include <vector>
 
-#include "play/moveview.h"
-#include "shell/cardpicture.h"
-#include "shell/childform.h"
+#include "rules/moveview.h"
+#include "ui/cardpicture.h"
+#include "ui/childwindow.h"
 
 class QMdiSubWindow;
 

@@ -1,4 +1,4 @@
-#include "core/form10.h"
+#include "ui/resultswindow.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -7,12 +7,12 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "core/savedgame.h"
-#include "core/scoregraph.h"
-#include "records/checkstring.h"
-#include "shell/centring.h"
-#include "shell/store.h"
-#include "shell/twips.h"
+#include "data/savedgame.h"
+#include "ui/scoregraph.h"
+#include "data/checkstring.h"
+#include "ui/centring.h"
+#include "data/store.h"
+#include "ui/twips.h"
 
 namespace plumet {
 

@@ -14,7 +14,7 @@
 #include <array>
 #include <functional>
 
-#include "core/gamestate.h"
+#include "rules/gamestate.h"
 
 class QFrame;
 class QLabel;

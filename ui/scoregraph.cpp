@@ -1,11 +1,11 @@
-#include "core/scoregraph.h"
+#include "ui/scoregraph.h"
 
 #include <QPainter>
 #include <QPixmap>
 #include <algorithm>
 #include <cmath>
 
-#include "records/checkstring.h"
+#include "data/checkstring.h"
 
 namespace plumet {
 

@@ -1,4 +1,4 @@
-#include "play/sound.h"
+#include "ui/sound.h"
 
 #include <QAudioDevice>
 #include <QCoreApplication>
@@ -13,8 +13,8 @@
 #include <QUrl>
 #include <QtEndian>
 
-#include "core/gamestate.h"
-#include "shell/speeds.h"
+#include "rules/gamestate.h"
+#include "ui/speeds.h"
 
 namespace plumet {
 

@@ -1,12 +1,12 @@
-#include "shell/form12.h"
+#include "ui/speeddialog.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
 
-#include "shell/centring.h"
-#include "shell/movespeed.h"
-#include "shell/twips.h"
+#include "ui/centring.h"
+#include "ui/movespeed.h"
+#include "ui/twips.h"
 
 namespace plumet {
 

@@ -1,4 +1,4 @@
-#include "shell/form1.h"
+#include "ui/titlewindow.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -13,11 +13,11 @@
 #include <QTimer>
 #include <QTransform>
 
-#include "shell/cardfolders.h"
-#include "shell/centring.h"
-#include "shell/speeds.h"
-#include "shell/twips.h"
-#include "shell/version.h"
+#include "ui/cardfolders.h"
+#include "ui/centring.h"
+#include "ui/speeds.h"
+#include "ui/twips.h"
+#include "ui/version.h"
 
 namespace plumet {
 

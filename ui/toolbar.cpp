@@ -1,10 +1,10 @@
-#include "shell/toolbar.h"
+#include "ui/toolbar.h"
 
 #include <QDir>
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "shell/twips.h"
+#include "ui/twips.h"
 
 namespace plumet {
 

@@ -1,4 +1,4 @@
-#include "records/form3.h"
+#include "ui/top10dialog.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -8,16 +8,16 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "records/checkstring.h"
-#include "records/form9.h"
-#include "records/groups.h"
-#include "records/top10.h"
-#include "records/topfile.h"
-#include "shell/centring.h"
-#include "shell/settings.h"
-#include "shell/store.h"
-#include "shell/twips.h"
-#include "shell/values.h"
+#include "data/checkstring.h"
+#include "ui/nameentry.h"
+#include "data/groups.h"
+#include "data/top10.h"
+#include "data/topfile.h"
+#include "ui/centring.h"
+#include "data/settings.h"
+#include "data/store.h"
+#include "ui/twips.h"
+#include "data/values.h"
 
 namespace plumet {
 

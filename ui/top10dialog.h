@@ -15,7 +15,7 @@
 #include <array>
 #include <functional>
 
-#include "core/gamestate.h"
+#include "rules/gamestate.h"
 
 class QComboBox;
 class QLabel;

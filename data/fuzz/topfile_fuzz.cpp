@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "records/topfile.h"
+#include "data/topfile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace plumet;

@@ -11,16 +11,16 @@
 #include <functional>
 #include <memory>
 
-#include "core/form2.h"
-#include "core/invariants.h"
-#include "cpu/computerform.h"
-#include "play/form4.h"
-#include "shell/defaults.h"
-#include "shell/mdiform1.h"
-#include "shell/session.h"
-#include "shell/speeds.h"
-#include "shell/toolbar.h"
-#include "shell/twips.h"
+#include "ui/boardwindow.h"
+#include "rules/invariants.h"
+#include "ui/computerwindow.h"
+#include "ui/handwindow.h"
+#include "app/defaults.h"
+#include "app/mainwindow.h"
+#include "app/session.h"
+#include "ui/speeds.h"
+#include "ui/toolbar.h"
+#include "ui/twips.h"
 
 namespace plumet::test {
 

@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <cstdio>
 
-#include "shell/singleinstance.h"
+#include "app/singleinstance.h"
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);

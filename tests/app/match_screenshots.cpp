@@ -11,10 +11,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "core/form10.h"
-#include "records/form3.h"
-#include "records/form9.h"
-#include "shell/store.h"
+#include "ui/resultswindow.h"
+#include "ui/top10dialog.h"
+#include "ui/nameentry.h"
+#include "data/store.h"
 
 using namespace plumet;
 

@@ -8,17 +8,17 @@
 #include <QTest>
 #include <memory>
 
-#include "core/form10.h"
-#include "play/form4.h"
-#include "play/laying.h"
-#include "records/form3.h"
-#include "records/form9.h"
-#include "shell/defaults.h"
-#include "shell/matchflow.h"
-#include "shell/mdiform1.h"
-#include "shell/session.h"
-#include "shell/speeds.h"
-#include "shell/store.h"
+#include "ui/resultswindow.h"
+#include "ui/handwindow.h"
+#include "rules/laying.h"
+#include "ui/top10dialog.h"
+#include "ui/nameentry.h"
+#include "app/defaults.h"
+#include "app/matchcourse.h"
+#include "app/mainwindow.h"
+#include "app/session.h"
+#include "ui/speeds.h"
+#include "data/store.h"
 
 namespace plumet::test {
 

@@ -9,10 +9,10 @@
 #include <QTest>
 #include <memory>
 
-#include "shell/form1.h"
-#include "shell/mdiform1.h"
-#include "shell/program.h"
-#include "shell/speeds.h"
+#include "ui/titlewindow.h"
+#include "app/mainwindow.h"
+#include "app/program.h"
+#include "ui/speeds.h"
 
 namespace plumet::test {
 

@@ -4,11 +4,11 @@
 #include <QMdiSubWindow>
 #include <QTest>
 
-#include "core/scoring.h"
+#include "rules/scoring.h"
 #include "gamefixture.h"
-#include "play/joker.h"
-#include "play/laying.h"
-#include "play/passing.h"
+#include "rules/joker.h"
+#include "rules/laying.h"
+#include "rules/passing.h"
 
 using namespace plumet;
 using plumet::test::Game;

@@ -12,13 +12,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "../data/tempstore.h"
-#include "core/form2.h"
-#include "core/savedgame.h"
+#include "common/tempstore.h"
+#include "ui/boardwindow.h"
+#include "data/savedgame.h"
 #include "matchfixture.h"
-#include "modalanswers.h"
-#include "records/top10.h"
-#include "shell/toolbar.h"
+#include "common/modalanswers.h"
+#include "data/top10.h"
+#include "ui/toolbar.h"
 
 using namespace plumet;
 using plumet::test::Program;
@@ -397,4 +397,4 @@ void TestMatch::firstRun() {
 }
 
 QTEST_MAIN(TestMatch)
-#include "test_match.moc"
+#include "tst_match.moc"

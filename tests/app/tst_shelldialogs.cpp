@@ -10,20 +10,20 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "../data/tempstore.h"
-#include "core/form2.h"
-#include "cpu/computerform.h"
-#include "modalanswers.h"
-#include "play/form4.h"
+#include "common/tempstore.h"
+#include "ui/boardwindow.h"
+#include "ui/computerwindow.h"
+#include "common/modalanswers.h"
+#include "ui/handwindow.h"
 #include "programfixture.h"
-#include "shell/form11.h"
-#include "shell/form12.h"
-#include "shell/form8.h"
-#include "shell/helpwindow.h"
-#include "shell/settings.h"
-#include "shell/store.h"
-#include "shell/toolbar.h"
-#include "shell/twips.h"
+#include "ui/cardchooser.h"
+#include "ui/speeddialog.h"
+#include "ui/namesdialog.h"
+#include "ui/helpwindow.h"
+#include "data/settings.h"
+#include "data/store.h"
+#include "ui/toolbar.h"
+#include "ui/twips.h"
 
 using namespace plumet;
 using plumet::test::Run;

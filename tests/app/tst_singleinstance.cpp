@@ -4,7 +4,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "shell/singleinstance.h"
+#include "app/singleinstance.h"
 
 using plumet::SingleInstance;
 
@@ -83,4 +83,4 @@ class TestDialogsInstance : public QObject {
 };
 
 QTEST_GUILESS_MAIN(TestDialogsInstance)
-#include "test_dialogs_instance.moc"
+#include "tst_singleinstance.moc"

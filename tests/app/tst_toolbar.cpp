@@ -5,8 +5,8 @@
 #include <QTest>
 
 #include "gamefixture.h"
-#include "play/joker.h"
-#include "play/laying.h"
+#include "rules/joker.h"
+#include "rules/laying.h"
 
 using namespace plumet;
 using plumet::test::Game;

@@ -11,12 +11,12 @@
 #include <QTest>
 #include <memory>
 
-#include "../data/tempstore.h"
-#include "modalanswers.h"
-#include "records/form3.h"
-#include "records/form9.h"
-#include "records/top10.h"
-#include "shell/store.h"
+#include "common/tempstore.h"
+#include "common/modalanswers.h"
+#include "ui/top10dialog.h"
+#include "ui/nameentry.h"
+#include "data/top10.h"
+#include "data/store.h"
 
 using namespace plumet;
 
@@ -365,4 +365,4 @@ class TestTop10Dialog : public QObject {
 };
 
 QTEST_MAIN(TestTop10Dialog)
-#include "test_top10.moc"
+#include "tst_top10dialog.moc"

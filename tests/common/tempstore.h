@@ -7,7 +7,7 @@
 #include <QTemporaryDir>
 #include <QtGlobal>
 
-#include "shell/store.h"
+#include "data/store.h"
 
 class TempStore {
   public:

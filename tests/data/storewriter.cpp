@@ -5,7 +5,7 @@
 #include <QTextStream>
 #include <cstdio>
 
-#include "shell/store.h"
+#include "data/store.h"
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);

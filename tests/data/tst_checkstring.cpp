@@ -1,7 +1,7 @@
 // Check strings and their decoding, shared by the TOP-10 table and the saved match.
 #include <QTest>
 
-#include "records/checkstring.h"
+#include "data/checkstring.h"
 
 using namespace plumet;
 

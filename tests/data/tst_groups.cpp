@@ -2,12 +2,12 @@
 // fresh groups, restored groups and damaged ones.
 #include <QTest>
 
-#include "core/savedgame.h"
-#include "records/groups.h"
-#include "records/top10.h"
-#include "shell/settings.h"
-#include "shell/store.h"
-#include "tempstore.h"
+#include "data/savedgame.h"
+#include "data/groups.h"
+#include "data/top10.h"
+#include "data/settings.h"
+#include "data/store.h"
+#include "common/tempstore.h"
 
 using namespace plumet;
 

@@ -7,8 +7,8 @@
 #include <QSettings>
 #include <QTest>
 
-#include "shell/store.h"
-#include "tempstore.h"
+#include "data/store.h"
+#include "common/tempstore.h"
 
 using namespace plumet;
 

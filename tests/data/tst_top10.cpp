@@ -3,10 +3,10 @@
 #include <QRegularExpression>
 #include <QTest>
 
-#include "records/checkstring.h"
-#include "records/top10.h"
-#include "shell/store.h"
-#include "tempstore.h"
+#include "data/checkstring.h"
+#include "data/top10.h"
+#include "data/store.h"
+#include "common/tempstore.h"
 
 using namespace plumet;
 

@@ -5,12 +5,12 @@
 #include <QTest>
 #include <random>
 
-#include "records/checkstring.h"
-#include "records/cp932.h"
-#include "records/top10.h"
-#include "records/topfile.h"
-#include "shell/store.h"
-#include "tempstore.h"
+#include "data/checkstring.h"
+#include "data/cp932.h"
+#include "data/top10.h"
+#include "data/topfile.h"
+#include "data/store.h"
+#include "common/tempstore.h"
 
 using namespace plumet;
 

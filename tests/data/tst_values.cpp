@@ -2,7 +2,7 @@
 // documented answer and never overflow.
 #include <QTest>
 
-#include "shell/values.h"
+#include "data/values.h"
 
 using namespace plumet;
 

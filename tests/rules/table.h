@@ -4,8 +4,8 @@
 
 #include <initializer_list>
 
-#include "core/cards.h"
-#include "core/gamestate.h"
+#include "rules/cards.h"
+#include "rules/gamestate.h"
 
 namespace plumet::test {
 

@@ -1,7 +1,7 @@
 // The placement rule: how a row end moves on after a lay, and which card the joker frees.
 #include <QtTest>
 
-#include "core/board.h"
+#include "rules/board.h"
 #include "table.h"
 
 using namespace plumet;
@@ -153,4 +153,4 @@ void TestBoard::beyondend() {
 }
 
 QTEST_APPLESS_MAIN(TestBoard)
-#include "test_board.moc"
+#include "tst_board.moc"

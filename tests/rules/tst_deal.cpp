@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
-#include "core/deal.h"
-#include "core/invariants.h"
+#include "rules/deal.h"
+#include "rules/invariants.h"
 #include "table.h"
 
 using namespace plumet;
@@ -179,4 +179,4 @@ void TestDeal::shuffleIsUniform() {
 }
 
 QTEST_APPLESS_MAIN(TestDeal)
-#include "test_deal.moc"
+#include "tst_deal.moc"

@@ -2,10 +2,10 @@
 // exchange, the human's last-pass refusal and the hand-off of the turn.
 #include <QtTest>
 
-#include "play/joker.h"
-#include "play/laying.h"
-#include "play/passing.h"
-#include "play/turn.h"
+#include "rules/joker.h"
+#include "rules/laying.h"
+#include "rules/passing.h"
+#include "rules/turn.h"
 #include "table.h"
 
 using namespace plumet;
@@ -376,4 +376,4 @@ void TestMoves::handOffWithNoCardsHeldIsAFault() {
 }
 
 QTEST_APPLESS_MAIN(TestMoves)
-#include "test_moves.moc"
+#include "tst_moves.moc"

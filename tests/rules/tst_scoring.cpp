@@ -1,7 +1,7 @@
 // Points of a game, the winner's streak and the match's progress.
 #include <QtTest>
 
-#include "core/scoring.h"
+#include "rules/scoring.h"
 
 using namespace plumet;
 
@@ -139,4 +139,4 @@ void TestScoring::matchOfTenGames() {
 }
 
 QTEST_APPLESS_MAIN(TestScoring)
-#include "test_scoring.moc"
+#include "tst_scoring.moc"

@@ -6,8 +6,8 @@
 
 #include "bench/simulator.h"
 #include "bench/trace.h"
-#include "core/invariants.h"
-#include "play/turn.h"
+#include "rules/invariants.h"
+#include "rules/turn.h"
 
 using namespace plumet;
 
@@ -174,4 +174,4 @@ void TestSimulator::traceEvents() {
 }
 
 QTEST_APPLESS_MAIN(TestSimulator)
-#include "test_simulator.moc"
+#include "tst_simulator.moc"

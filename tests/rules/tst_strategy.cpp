@@ -2,7 +2,7 @@
 // joker attempt.
 #include <QtTest>
 
-#include "cpu/strategy.h"
+#include "rules/strategy.h"
 #include "table.h"
 
 using namespace plumet;
@@ -234,4 +234,4 @@ void TestStrategy::jokerAttempt() {
 }
 
 QTEST_APPLESS_MAIN(TestStrategy)
-#include "test_strategy.moc"
+#include "tst_strategy.moc"

@@ -261,4 +261,4 @@ class TestAssets : public QObject {
 };
 
 QTEST_GUILESS_MAIN(TestAssets)
-#include "test_assets.moc"
+#include "tst_assets.moc"

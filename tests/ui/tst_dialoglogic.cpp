@@ -6,11 +6,11 @@
 #include <QtTest>
 #include <memory>
 
-#include "shell/cardfolders.h"
-#include "shell/movespeed.h"
-#include "shell/settings.h"
-#include "shell/store.h"
-#include "shell/storenames.h"
+#include "ui/cardfolders.h"
+#include "ui/movespeed.h"
+#include "data/settings.h"
+#include "data/store.h"
+#include "data/storenames.h"
 
 using namespace plumet;
 
@@ -152,4 +152,4 @@ class TestDialogsLogic : public QObject {
 };
 
 QTEST_GUILESS_MAIN(TestDialogsLogic)
-#include "test_dialogs_logic.moc"
+#include "tst_dialoglogic.moc"

@@ -15,11 +15,11 @@
 #include <QTreeView>
 #include <QtTest>
 
-#include "shell/form1.h"
-#include "shell/form11.h"
-#include "shell/form12.h"
-#include "shell/form8.h"
-#include "shell/twips.h"
+#include "ui/titlewindow.h"
+#include "ui/cardchooser.h"
+#include "ui/speeddialog.h"
+#include "ui/namesdialog.h"
+#include "ui/twips.h"
 
 using namespace plumet;
 
@@ -407,4 +407,4 @@ class TestDialogsWindows : public QObject {
 };
 
 QTEST_MAIN(TestDialogsWindows)
-#include "test_dialogs_windows.moc"
+#include "tst_dialogs.moc"

@@ -7,7 +7,7 @@
 #include <QTextBrowser>
 #include <QtTest>
 
-#include "shell/helpwindow.h"
+#include "ui/helpwindow.h"
 
 using plumet::HelpWindow;
 
@@ -97,4 +97,4 @@ class TestDialogsHelp : public QObject {
 };
 
 QTEST_MAIN(TestDialogsHelp)
-#include "test_dialogs_help.moc"
+#include "tst_helpwindow.moc"

@@ -8,10 +8,10 @@
 #include <QTest>
 #include <memory>
 
-#include "../data/tempstore.h"
-#include "core/form10.h"
-#include "core/scoregraph.h"
-#include "shell/store.h"
+#include "common/tempstore.h"
+#include "ui/resultswindow.h"
+#include "ui/scoregraph.h"
+#include "data/store.h"
 
 using namespace plumet;
 
@@ -274,4 +274,4 @@ class TestResults : public QObject {
 };
 
 QTEST_MAIN(TestResults)
-#include "test_results.moc"
+#include "tst_resultswindow.moc"

@@ -6,9 +6,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "core/gamestate.h"
-#include "play/sound.h"
-#include "shell/speeds.h"
+#include "rules/gamestate.h"
+#include "ui/sound.h"
+#include "ui/speeds.h"
 
 using namespace plumet;
 
