@@ -4,11 +4,11 @@
 #include <QMdiSubWindow>
 #include <algorithm>
 
+#include "app/mainwindow.h"
+#include "app/session.h"
 #include "ui/boardwindow.h"
 #include "ui/computerwindow.h"
 #include "ui/handwindow.h"
-#include "app/mainwindow.h"
-#include "app/session.h"
 #include "ui/twips.h"
 
 namespace plumet {
@@ -37,11 +37,11 @@ struct Frame {
     void setClientHeight(double v) const { setHeight(height() + v - clientHeight()); }
 };
 
-double pictureWidth(PlayerForm* form) {
-    return tw(form->picture(1)->width());
+double pictureWidth(PlayerForm& form) {
+    return tw(form.picture(1)->width());
 }
-double pictureHeight(PlayerForm* form) {
-    return tw(form->picture(1)->height());
+double pictureHeight(PlayerForm& form) {
+    return tw(form.picture(1)->height());
 }
 
 struct Layout {
@@ -69,7 +69,7 @@ void MDIForm1::winallsub() {
     const Layout l = layoutOf(*this, session_);
     const double w = clientWidth();
     const double h = clientHeight();
-    std::int16_t& step = session_.state.arrangestep;
+    std::int16_t& step = session_.state().arrangestep;
     if (tw(frameGeometry().width()) > 6000 && step != 3) {
         l.sideWidths();
         l.f7.setLeft(0);
@@ -96,7 +96,7 @@ void MDIForm1::winallsub() {
 void MDIForm1::winseisub() {
     settleLayout();
     const Layout l = layoutOf(*this, session_);
-    const bool tune = action("wintune")->isChecked();
+    const bool tune = options().autoArrange;
     l.sideWidths();
     if (tune && l.f2.width() < 4000) l.f2.setWidth(4000);
     for (const Frame& f : {l.f6, l.f4}) {
@@ -109,9 +109,9 @@ void MDIForm1::winseisub() {
     // pass as the counter says. A window that fits already gets no resize, so the counter is
     // cleared here too: left raised, it would cut the user's next resize to one pass.
     const auto fitMainWindow = [this](std::int16_t step, QSize size) {
-        session_.state.arrangestep = step;
+        session_.state().arrangestep = step;
         resize(size);
-        session_.state.arrangestep = 0;
+        session_.state().arrangestep = 0;
     };
     if (tune) {
         // The client area fits the three columns exactly.

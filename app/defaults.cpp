@@ -8,7 +8,7 @@
 namespace plumet {
 
 void applyDefaults(MDIForm1& main, Session& session) {
-    GameState& s = session.state;
+    GameState& s = session.state();
     if (s.appdir.empty()) s.appdir = findAppdir().toStdString();
     main.applySettings(Settings::defaults(QString::fromStdString(s.appdir)), true);
 }

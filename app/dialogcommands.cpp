@@ -4,17 +4,17 @@
 #include <QPointer>
 #include <memory>
 
-#include "ui/boardwindow.h"
-#include "ui/computerwindow.h"
-#include "ui/handwindow.h"
-#include "ui/titlewindow.h"
-#include "ui/cardchooser.h"
-#include "ui/speeddialog.h"
-#include "ui/namesdialog.h"
-#include "ui/helpwindow.h"
 #include "app/mainwindow.h"
 #include "app/session.h"
 #include "data/storenames.h"
+#include "ui/boardwindow.h"
+#include "ui/cardchooser.h"
+#include "ui/computerwindow.h"
+#include "ui/handwindow.h"
+#include "ui/helpwindow.h"
+#include "ui/namesdialog.h"
+#include "ui/speeddialog.h"
+#include "ui/titlewindow.h"
 
 namespace plumet {
 
@@ -31,16 +31,16 @@ void mnuname(MDIForm1& main, Session& session, Store& store) {
     PlayerNameArray captions;
     PlayerSexArray sex{};
     for (int p = 1; p <= kPlayers; ++p) {
-        captions[p - 1] = session.window(p)->windowTitle();
-        sex[p - 1] = session.state.sex[p - 1];
+        captions[p - 1] = session.window(p).windowTitle();
+        sex[p - 1] = session.state().sex[p - 1];
     }
     auto* dialog = new Form8(captions, sex);
     openOver(main, dialog);
     QObject::connect(dialog, &Form8::namesAccepted, &main,
                      [&session, &store](const PlayerNameArray& names, const PlayerSexArray& sexes) {
                          for (int p = 1; p <= kPlayers; ++p) {
-                             session.state.sex[p - 1] = sexes[p - 1];
-                             session.window(p)->setWindowTitle(names[p - 1]);
+                             session.state().sex[p - 1] = sexes[p - 1];
+                             session.window(p).setWindowTitle(names[p - 1]);
                          }
                          storeNames(store, names, sexes);
                      });
@@ -48,17 +48,17 @@ void mnuname(MDIForm1& main, Session& session, Store& store) {
 }
 
 void mnumove(MDIForm1& main, Session& session) {
-    auto* dialog = new Form12(session.state.movespeed);
+    auto* dialog = new Form12(session.state().movespeed);
     openOver(main, dialog);
     QObject::connect(dialog, &Form12::movespeedChosen, &main, [&session](int movespeed) {
-        session.state.movespeed = static_cast<std::int16_t>(movespeed);
+        session.state().movespeed = static_cast<std::int16_t>(movespeed);
     });
     dialog->open();
 }
 
 // The chooser mode is kept in `cardsleft` while the chooser is open (0 afterwards).
 void mnucard(MDIForm1& main, Session& session, int mode) {
-    GameState& s = session.state;
+    GameState& s = session.state();
     s.cardsleft = static_cast<std::int16_t>(mode);
     const std::string& folder = mode == 1 ? s.boarddir : mode == 2 ? s.facedir : s.backdir;
     auto* dialog = new Form11(mode, QString::fromStdString(folder));
@@ -71,7 +71,7 @@ void mnucard(MDIForm1& main, Session& session, int mode) {
 }
 
 void mnuvar(MDIForm1& main, Session& session) {
-    auto* box = new Form1(QString::fromStdString(session.state.appdir));
+    auto* box = new Form1(QString::fromStdString(session.state().appdir));
     openOver(main, box);
     box->showVersionBox();
 }
@@ -79,15 +79,16 @@ void mnuvar(MDIForm1& main, Session& session) {
 }  // namespace
 
 void attachShellDialogs(MDIForm1& main, Session& session, Store& store) {
-    main.attachDialog("mnuname", [&main, &session, &store] { mnuname(main, session, store); });
-    main.attachDialog("mnumove", [&main, &session] { mnumove(main, session); });
-    main.attachDialog("mnuba", [&main, &session] { mnucard(main, session, 1); });
-    main.attachDialog("mnumy", [&main, &session] { mnucard(main, session, 2); });
-    main.attachDialog("mnuura", [&main, &session] { mnucard(main, session, 3); });
-    main.attachDialog("mnuvar", [&main, &session] { mnuvar(main, session); });
+    main.attachDialog(main.items().mnuname,
+                      [&main, &session, &store] { mnuname(main, session, store); });
+    main.attachDialog(main.items().mnumove, [&main, &session] { mnumove(main, session); });
+    main.attachDialog(main.items().mnuba, [&main, &session] { mnucard(main, session, 1); });
+    main.attachDialog(main.items().mnumy, [&main, &session] { mnucard(main, session, 2); });
+    main.attachDialog(main.items().mnuura, [&main, &session] { mnucard(main, session, 3); });
+    main.attachDialog(main.items().mnuvar, [&main, &session] { mnuvar(main, session); });
     auto help = std::make_shared<QPointer<HelpWindow>>();
-    main.attachDialog("mnuhelpm", [&session, help] {
-        if (!*help) *help = new HelpWindow(QString::fromStdString(session.state.appdir));
+    main.attachDialog(main.items().mnuhelpm, [&session, help] {
+        if (!*help) *help = new HelpWindow(QString::fromStdString(session.state().appdir));
         (*help)->show();
         (*help)->raise();
         (*help)->activateWindow();

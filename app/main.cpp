@@ -4,11 +4,11 @@
 #include <QApplication>
 #include <QIcon>
 
-#include "ui/titlewindow.h"
 #include "app/mainwindow.h"
 #include "app/program.h"
 #include "app/singleinstance.h"
 #include "app/startupprobe.h"
+#include "ui/titlewindow.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -23,7 +23,7 @@ int main(int argc, char* argv[]) {
     }
 
     plumet::Program program;
-    QApplication::setWindowIcon(QIcon(QString::fromStdString(program.session().state.appdir) +
+    QApplication::setWindowIcon(QIcon(QString::fromStdString(program.session().state().appdir) +
                                       QStringLiteral("/plumet.png")));
     if (!program.initialiseData()) return 1;
     plumet::Form1* title = program.createTitle();

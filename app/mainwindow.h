@@ -8,11 +8,11 @@
 #include <QTimer>
 #include <functional>
 
-#include "rules/gamestate.h"
+#include "app/menuitems.h"
+#include "data/options.h"
 
 class QMdiArea;
 class QMdiSubWindow;
-class QMenu;
 
 namespace plumet {
 
@@ -22,23 +22,21 @@ class Toolbar;
 class ToolImage;
 struct Settings;
 
-enum class Pace { Fast, Normal, Slow };
-
 class MDIForm1 : public QMainWindow {
     Q_OBJECT
   public:
     explicit MDIForm1(Session& session, QWidget* parent = nullptr);
 
-    // A menu item by its name ("mnugstart", "ruruak", ...), a submenu ("mnucard", ...).
-    QAction* action(const char* name) const;
-    QMenu* menu(const char* name) const;
+    // The menus and their items, each under its name.
+    const MenuItems& items() const { return items_; }
     ToolImage* image(int n) const;
     Toolbar* toolbar() const { return toolbar_; }
     QMdiArea* mdiArea() const { return mdi_; }
     QTimer& timer1() { return timer1_; }
 
-    // The rule options as their check marks stand.
-    Rules rules() const;
+    // The options the menus and the toolbar show, and the rules among them.
+    const Options& options() const;
+    Rules rules() const { return options().rules(); }
 
     // The option commands (menu items and toolbar buttons end here).
     void setAceKing(bool on);
@@ -52,6 +50,8 @@ class MDIForm1 : public QMainWindow {
     void setAutoArrange(bool on);
     // Interval of the computer players' Timer1 for the pace now checked.
     int paceInterval() const { return pace_; }
+    // Every menu check mark and toolbar image shows the options as they are now.
+    void showOptions();
 
     // The match commands.
     void mnugstart();
@@ -102,7 +102,7 @@ class MDIForm1 : public QMainWindow {
 
     // Wires a command whose dialog lives elsewhere: the item opens it and takes part in the
     // lock like the others.
-    void attachDialog(const char* name, std::function<void()> open);
+    void attachDialog(QAction* item, std::function<void()> open);
 
     // Child window frames, in twips (outer size as the window stands on the main window).
     QMdiSubWindow* child(int form) const;  // 2, 4, 5, 6, 7
@@ -115,16 +115,14 @@ class MDIForm1 : public QMainWindow {
 
   private:
     void settleLayout();
-    void buildMenus();
+    void connectMenus();
     void buildToolbar();
-    QAction* addItem(QMenu* menu, const char* name, const char* caption, bool checkable = false);
-    QMenu* addMenu(QMenu* parent, const char* name, const char* caption);
+    Options& editOptions();
     void setShown(int image, bool shown);
     void setAvailable(QAction* item, bool enabled);
     bool ask(const QString& title, const QString& text);
     void resultsFallback(bool matchOver);
     void setFramesAndReload(bool on);
-    void showToolbarStates();
     void applyPace();
     void fitBoardToScreen();
     void unloadOthers();
@@ -134,8 +132,7 @@ class MDIForm1 : public QMainWindow {
     QMdiArea* mdi_ = nullptr;
     Toolbar* toolbar_ = nullptr;
     QTimer timer1_;
-    QHash<QString, QAction*> actions_;
-    QHash<QString, QMenu*> menus_;
+    MenuItems items_;
     QSet<QAction*> pending_;  // commands whose dialogs are not wired yet
     QHash<int, QMdiSubWindow*> children_;
     int pace_ = 500;

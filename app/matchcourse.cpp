@@ -6,17 +6,18 @@
 #include <QMessageBox>
 #include <QTimer>
 
-#include "ui/resultswindow.h"
-#include "data/savedgame.h"
-#include "ui/handwindow.h"
-#include "data/groups.h"
-#include "data/top10.h"
 #include "app/mainwindow.h"
 #include "app/session.h"
+#include "data/groups.h"
+#include "data/savedgame.h"
 #include "data/settings.h"
 #include "data/store.h"
-#include "ui/toolbar.h"
+#include "data/top10.h"
 #include "data/values.h"
+#include "ui/handwindow.h"
+#include "ui/labeltext.h"
+#include "ui/resultswindow.h"
+#include "ui/toolbar.h"
 
 namespace plumet {
 
@@ -28,12 +29,12 @@ MatchFlow::MatchFlow(Session& session, MDIForm1& main, Store& store)
         QCoreApplication::exit(1);
     };
 
-    main_.groupNameSource = [this] { return groups::name(store_, session_.state.group); };
+    main_.groupNameSource = [this] { return groups::name(store_, session_.state().group); };
     main_.discardSavedMatch = [this] { savedmatch::tudukidel(store_); };
-    session_.showResults = [this](bool over) { showResults(over); };
-    connect(main_.action("mnutuduki"), &QAction::triggered, this, &MatchFlow::mnutuduki);
-    main_.attachDialog("mnutop", [this] { mnutop(); });
-    main_.attachDialog("mnugroup", [this] { mnugroup(); });
+    session_.results = [this](bool over) { showResults(over); };
+    connect(main_.items().mnutuduki, &QAction::triggered, this, &MatchFlow::mnutuduki);
+    main_.attachDialog(main_.items().mnutop, [this] { mnutop(); });
+    main_.attachDialog(main_.items().mnugroup, [this] { mnugroup(); });
 }
 
 bool MatchFlow::startUp() {
@@ -41,8 +42,8 @@ bool MatchFlow::startUp() {
     hooks.endProgram = [this] {
         if (endAtOnce) endAtOnce();
     };
-    if (!Form3::initialiseData(session_.state, store_, hooks)) return false;
-    session_.state.group = static_cast<std::int16_t>(
+    if (!Form3::initialiseData(session_.state(), store_, hooks)) return false;
+    session_.state().group = static_cast<std::int16_t>(
         std::clamp<int>(values::toInt16(store_.get(u"form2", u"plymdi", QStringLiteral("0"))), 0,
                         groups::kGroups - 1));
     main_.showIdleCaption();
@@ -50,7 +51,7 @@ bool MatchFlow::startUp() {
 }
 
 bool MatchFlow::checkSavedMatch() {
-    switch (savedmatch::checkAtStart(store_, session_.state)) {
+    switch (savedmatch::checkAtStart(store_, session_.state())) {
         case savedmatch::Check::Ok:
             setContinue(true);
             return true;
@@ -70,7 +71,7 @@ bool MatchFlow::checkSavedMatch() {
 }
 
 void MatchFlow::setContinue(bool enabled) {
-    main_.action("mnutuduki")->setEnabled(enabled);
+    main_.items().mnutuduki->setEnabled(enabled);
     main_.image(2)->setVisible(enabled);
     main_.image(3)->setVisible(!enabled);
 }
@@ -82,7 +83,7 @@ void MatchFlow::message(const QString& text) {
 }
 
 void MatchFlow::mnutuduki() {
-    switch (savedmatch::continueMatch(store_, session_.state)) {
+    switch (savedmatch::continueMatch(store_, session_.state())) {
         case savedmatch::Check::Ok:
             break;
         case savedmatch::Check::NoMatch:
@@ -119,11 +120,11 @@ Form3::Hooks MatchFlow::dialogHooks() {
             main_.showIdleCaption();
     };
     hooks.groupRenamed = [this](int, const QString& name) {
-        const GameState& s = session_.state;
+        const GameState& s = session_.state();
         if (s.gameno == 0)
             main_.showIdleCaption();
         else
-            main_.setWindowTitle(QStringLiteral("カドリオ   －") + signedText(s.gameno) +
+            main_.setWindowTitle(QStringLiteral("カドリオ   －") + signedLabel(s.gameno) +
                                  QStringLiteral(" 回戦 － （ ") + name + QStringLiteral(" ）"));
     };
     hooks.chooseFile = chooseFile;
@@ -132,23 +133,23 @@ Form3::Hooks MatchFlow::dialogHooks() {
 
 void MatchFlow::mnutop() {
     main_.setEnabled(false);
-    Form3::open(session_.state, store_, dialogHooks(), Form3::Mode::Top10);
+    Form3::open(session_.state(), store_, dialogHooks(), Form3::Mode::Top10);
 }
 
 void MatchFlow::mnugroup() {
     main_.setEnabled(false);
-    session_.state.prevgroup = session_.state.group;
-    Form3::open(session_.state, store_, dialogHooks(), Form3::Mode::Group);
+    session_.state().prevgroup = session_.state().group;
+    Form3::open(session_.state(), store_, dialogHooks(), Form3::Mode::Group);
 }
 
 void MatchFlow::showResults(bool over) {
     Form10::Sources sources;
-    sources.playerCaption = [this](int p) { return session_.window(p)->windowTitle(); };
+    sources.playerCaption = [this](int p) { return session_.window(p).windowTitle(); };
     sources.humanPlace = [this] {
-        return session_.human->label(4)->text() + QStringLiteral(" / ") +
-               session_.human->label(3)->text();
+        return session_.human().label(4)->text() + QStringLiteral(" / ") +
+               session_.human().label(3)->text();
     };
-    Form10* window = Form10::open(session_.state, store_, sources, over);
+    Form10* window = Form10::open(session_.state(), store_, sources, over);
     connect(window, &Form10::nextGame, this, &MatchFlow::nextGame);
     connect(window, &Form10::matchOver, this, &MatchFlow::matchOver);
     connect(window, &Form10::saved, this, &MatchFlow::savedToTitle);
@@ -168,7 +169,7 @@ void MatchFlow::matchOver() {
     main_.unlockMatch();
     // The TOP-10 entry; the main window waits until its dialog is closed.
     main_.setEnabled(false);
-    Form3::matchEnd(session_.state, store_, dialogHooks());
+    Form3::matchEnd(session_.state(), store_, dialogHooks());
 }
 
 void MatchFlow::savedToTitle() {
@@ -176,7 +177,7 @@ void MatchFlow::savedToTitle() {
     main_.timer1().stop();
     session_.clearTable();
     main_.mnusyoki();  // no match under way any more: no question
-    setContinue(session_.state.savedgame > 0);
+    setContinue(session_.state().savedgame > 0);
 }
 
 }  // namespace plumet

@@ -4,39 +4,23 @@
 #include <QMdiSubWindow>
 #include <QScreen>
 
-#include "ui/boardwindow.h"
-#include "ui/computerwindow.h"
-#include "ui/handwindow.h"
 #include "app/appdir.h"
-#include "ui/cardfolders.h"
 #include "app/mainwindow.h"
 #include "app/session.h"
+#include "data/options.h"
 #include "data/settings.h"
-#include "ui/speeds.h"
 #include "data/store.h"
+#include "ui/boardwindow.h"
+#include "ui/cardfolders.h"
+#include "ui/computerwindow.h"
+#include "ui/handwindow.h"
+#include "ui/speeds.h"
 #include "ui/toolbar.h"
 #include "ui/twips.h"
 
 namespace plumet {
 
 namespace {
-
-// The check marks and the keys they are stored under.
-struct CheckMark {
-    const char* item;
-    bool Settings::*key;
-};
-
-constexpr CheckMark kCheckMarks[] = {
-    {"ruruak", &Settings::ruruak},     {"daseruka", &Settings::daseruka},
-    {"jokernai", &Settings::jokernai}, {"jokerdo", &Settings::jokerdo},
-    {"jokersai", &Settings::jokersai}, {"otoon", &Settings::otoon},
-    {"otooff", &Settings::otooff},     {"mnuhayai", &Settings::hayai},
-    {"mnuhyojun", &Settings::hyojun},  {"mnuosoi", &Settings::osoi},
-    {"wintune", &Settings::wintune},   {"turuba", &Settings::turuba},
-    {"ps3", &Settings::ps3},           {"ps2", &Settings::ps2},
-    {"mnucawaku", &Settings::cawaku},
-};
 
 Geometry twipsOf(const QRect& rect) {
     return {static_cast<float>(tw(rect.y())), static_cast<float>(tw(rect.x())),
@@ -54,7 +38,7 @@ QString folderOf(const std::string& dir) {
 }  // namespace
 
 bool MDIForm1::loadsettings(bool startUp) {
-    GameState& s = session_.state;
+    GameState& s = session_.state();
     if (s.appdir.empty()) s.appdir = findAppdir().toStdString();
     const QString appdir = folderOf(s.appdir);
     return applySettings(store_ ? readSettings(*store_, appdir) : Settings::defaults(appdir),
@@ -62,13 +46,14 @@ bool MDIForm1::loadsettings(bool startUp) {
 }
 
 bool MDIForm1::applySettings(const Settings& settings, bool startUp) {
-    GameState& s = session_.state;
+    GameState& s = session_.state();
     if (s.appdir.empty()) s.appdir = findAppdir().toStdString();
     const QString appdir = folderOf(s.appdir);
     if (startUp) toolbar_->load(appdir);
     s.savedgame = 0;
 
-    for (const CheckMark& mark : kCheckMarks) action(mark.item)->setChecked(settings.*mark.key);
+    editOptions() = optionsOf(settings);
+    showOptions();
 
     // A maximised or minimised window keeps its state; its stored frame waits for the next
     // start.
@@ -80,7 +65,7 @@ bool MDIForm1::applySettings(const Settings& settings, bool startUp) {
     child(2)->setGeometry(pixelsOf(settings.board));
     for (int p = 1; p <= kPlayers; ++p) {
         child(p + 3)->setGeometry(pixelsOf(settings.players[p - 1]));
-        session_.window(p)->setWindowTitle(settings.names[p - 1]);
+        session_.window(p).setWindowTitle(settings.names[p - 1]);
         s.sex[p - 1] = settings.male[p - 1] ? -1 : 0;
     }
     if (startUp) s.group = settings.plymdi;
@@ -90,22 +75,21 @@ bool MDIForm1::applySettings(const Settings& settings, bool startUp) {
     s.movespeed = settings.moves;
     showIdleCaption();
 
-    setFramed(settings.cawaku);
-    showToolbarStates();
+    setFramesAndReload(options().framed);
 
     // A folder that is not a card set (moved, deleted, its test file gone) falls back to the
     // cards shipped with the game.
     s.facedir = checkedCardFolder(settings.fdf, CardSet::Face, appdir).toStdString();
     s.boarddir = checkedCardFolder(settings.fdb, CardSet::Board, appdir).toStdString();
     s.backdir = checkedCardFolder(settings.fdu, CardSet::Back, appdir).toStdString();
-    session_.board->picture(0)->setImageFile(
+    session_.board().picture(0)->setImageFile(
         cardFilePath(folderOf(s.boarddir), QStringLiteral("s1.bmp")));
-    session_.human->picture(1)->setImageFile(
+    session_.human().picture(1)->setImageFile(
         cardFilePath(folderOf(s.facedir), QStringLiteral("s1.bmp")));
     for (int p : {2, 4})
-        session_.window(p)->picture(1)->setImageFile(
+        session_.window(p).picture(1)->setImageFile(
             cardFilePath(folderOf(s.backdir), QStringLiteral("uray.bmp")));
-    session_.window(3)->picture(1)->setImageFile(
+    session_.window(3).picture(1)->setImageFile(
         cardFilePath(folderOf(s.backdir), QStringLiteral("urat.bmp")));
 
     applyPace();
@@ -113,51 +97,25 @@ bool MDIForm1::applySettings(const Settings& settings, bool startUp) {
     if (savedMatchCheck) {
         if (!savedMatchCheck()) return false;
     } else {
-        action("mnutuduki")->setEnabled(false);
+        items_.mnutuduki->setEnabled(false);
         setShown(2, false);
         setShown(3, true);
     }
     if (startUp) unlockMatch();
 
     fitBoardToScreen();
-    session_.board->loadPictures();
-    if (action("wintune")->isChecked()) winallsub();
+    session_.board().loadPictures();
+    if (options().autoArrange) winallsub();
     return true;
 }
 
-void MDIForm1::showToolbarStates() {
-    const auto checked = [this](const char* item) { return action(item)->isChecked(); };
-    setShown(23, checked("ps3"));
-    setShown(24, checked("ps2"));
-    toolbar_->setVisible(checked("turuba"));
-    setShown(8, checked("ruruak"));
-    setShown(9, !checked("ruruak"));
-    setShown(10, checked("jokernai"));
-    setShown(11, checked("jokerdo"));
-    setShown(12, checked("jokersai"));
-    setShown(18, checked("otoon"));
-    setShown(19, checked("otooff"));
-    setShown(13, checked("daseruka"));
-    setShown(14, !checked("daseruka"));
-}
-
 void MDIForm1::applyPace() {
-    // The image of each checked pace is shown and its interval taken; with none checked the
-    // computer players keep the interval they have.
-    const struct {
-        const char* item;
-        int image;
-        int interval;
-    } paces[] = {{"mnuhayai", 17, speeds::kPaceFastMs},
-                 {"mnuhyojun", 16, speeds::kPaceNormalMs},
-                 {"mnuosoi", 15, speeds::kPaceSlowMs}};
-    for (const auto& pace : paces) {
-        const bool on = action(pace.item)->isChecked();
-        setShown(pace.image, on);
-        if (!on) continue;
-        pace_ = pace.interval;
-        for (ComputerForm* form : session_.computers) form->timer1().setInterval(pace_);
-    }
+    // Without a pace chosen (a hand-edited profile) the computer players keep theirs.
+    if (!options().pace) return;
+    pace_ = *options().pace == Pace::Fast     ? speeds::kPaceFastMs
+            : *options().pace == Pace::Normal ? speeds::kPaceNormalMs
+                                              : speeds::kPaceSlowMs;
+    for (ComputerForm* form : session_.computers()) form->timer1().setInterval(pace_);
 }
 
 void MDIForm1::fitBoardToScreen() {
@@ -178,14 +136,14 @@ void MDIForm1::fitBoardToScreen() {
 }
 
 Settings MDIForm1::currentSettings() const {
-    const GameState& s = session_.state;
+    const GameState& s = session_.state();
     Settings settings = Settings::defaults(folderOf(s.appdir));
-    for (const CheckMark& mark : kCheckMarks) settings.*mark.key = action(mark.item)->isChecked();
+    storeOptions(settings, options());
     settings.mainWindow = twipsOf(QRect(pos(), size()));
     settings.board = twipsOf(child(2)->geometry());
     for (int p = 1; p <= kPlayers; ++p) {
         settings.players[p - 1] = twipsOf(child(p + 3)->geometry());
-        settings.names[p - 1] = session_.window(p)->windowTitle();
+        settings.names[p - 1] = session_.window(p).windowTitle();
         settings.male[p - 1] = s.sex[p - 1] != 0;
     }
     settings.plymdi = s.group;
@@ -203,25 +161,25 @@ void MDIForm1::savesettings() {
 }
 
 void MDIForm1::cardFolderChosen(int mode, const QString& folder) {
-    GameState& s = session_.state;
+    GameState& s = session_.state();
     const std::string dir = normalisedFolder(folder).toStdString();
     if (mode == static_cast<int>(CardSet::Board)) {
         s.boarddir = dir;
-        session_.board->loadPictures();
-        session_.board->layoutCards();
+        session_.board().loadPictures();
+        session_.board().layoutCards();
     } else if (mode == static_cast<int>(CardSet::Face)) {
         s.facedir = dir;
-        session_.human->picture(1)->setImageFile(cardFilePath(folder, QStringLiteral("s1.bmp")));
+        session_.human().picture(1)->setImageFile(cardFilePath(folder, QStringLiteral("s1.bmp")));
     } else if (mode == static_cast<int>(CardSet::Back)) {
         s.backdir = dir;
         for (int p : {2, 4})
-            session_.window(p)->picture(1)->setImageFile(
+            session_.window(p).picture(1)->setImageFile(
                 cardFilePath(folder, QStringLiteral("uray.bmp")));
-        session_.window(3)->picture(1)->setImageFile(
+        session_.window(3).picture(1)->setImageFile(
             cardFilePath(folder, QStringLiteral("urat.bmp")));
     }
     // New card sizes change the windows' layouts.
-    if (action("wintune")->isChecked()) winallsub();
+    if (options().autoArrange) winallsub();
 }
 
 }  // namespace plumet

@@ -3,20 +3,20 @@
 #include <QApplication>
 #include <QThread>
 
-#include "ui/top10dialog.h"
-#include "data/top10.h"
 #include "app/appdir.h"
 #include "app/dialogcommands.h"
-#include "ui/titlewindow.h"
-#include "app/matchcourse.h"
 #include "app/mainwindow.h"
+#include "app/matchcourse.h"
+#include "data/top10.h"
 #include "data/values.h"
+#include "ui/titlewindow.h"
+#include "ui/top10dialog.h"
 
 namespace plumet {
 
 Program::Program(const QString& appdir)
     : session_(std::make_unique<Session>()), store_(std::make_unique<Store>()) {
-    session_->state.appdir = (appdir.isEmpty() ? findAppdir() : appdir).toStdString();
+    session_->state().appdir = (appdir.isEmpty() ? findAppdir() : appdir).toStdString();
 }
 
 Program::~Program() {
@@ -25,11 +25,11 @@ Program::~Program() {
 }
 
 bool Program::initialiseData() {
-    return Form3::initialiseData(session_->state, *store_, {});
+    return Form3::initialiseData(session_->state(), *store_, {});
 }
 
 Form1* Program::createTitle() {
-    return new Form1(QString::fromStdString(session_->state.appdir));
+    return new Form1(QString::fromStdString(session_->state().appdir));
 }
 
 bool Program::createMain() {
@@ -52,7 +52,7 @@ bool Program::createMain() {
 void Program::showTitle(Form1* title) {
     // However the title window closes (its timer, or the user), the main window follows.
     QObject::connect(title, &Form1::closed, main_.get(), [this] {
-        if (!session_->quitting()) main_->show();
+        if (!session_->closing()) main_->show();
     });
     title->showTitle();
 }

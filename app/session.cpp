@@ -1,17 +1,18 @@
 #include "app/session.h"
 
-#include <QCoreApplication>
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QMdiSubWindow>
 #include <QTimer>
 
+#include "app/mainwindow.h"
 #include "rules/deal.h"
+#include "rules/turn.h"
 #include "ui/boardwindow.h"
 #include "ui/computerwindow.h"
 #include "ui/handwindow.h"
-#include "rules/turn.h"
-#include "app/mainwindow.h"
+#include "ui/labeltext.h"
 #include "ui/speeds.h"
 
 namespace plumet {
@@ -23,19 +24,19 @@ class WindowView : public MoveView {
   public:
     explicit WindowView(Session& session) : s_(session) {}
     void beforeLay(int player, int card, int slot) override {
-        s_.window(player)->cardFlight(card, slot);
+        s_.window(player).cardFlight(card, slot);
     }
     void afterLay(int player, int card, int slot, LayOutcome outcome) override {
-        s_.window(player)->afterLay(card, slot, outcome);
+        s_.window(player).afterLay(card, slot, outcome);
     }
     void beforeJokerFlight(int player, int gapCard) override {
-        s_.window(player)->jokerFlight(gapCard);
+        s_.window(player).jokerFlight(gapCard);
     }
-    void passed(int player) override { s_.window(player)->passed(); }
-    void droppingOut(int player) override { s_.window(player)->droppingOut(); }
-    void droppedOut(int player) override { s_.window(player)->droppedOut(); }
-    void jokerReturned(int holder) override { s_.window(holder)->jokerReturned(); }
-    void beforeExchange(int holder) override { s_.window(holder)->beforeExchange(); }
+    void passed(int player) override { s_.window(player).passed(); }
+    void droppingOut(int player) override { s_.window(player).droppingOut(); }
+    void droppedOut(int player) override { s_.window(player).droppedOut(); }
+    void jokerReturned(int holder) override { s_.window(holder).jokerReturned(); }
+    void beforeExchange(int holder) override { s_.window(holder).beforeExchange(); }
 
   private:
     Session& s_;
@@ -43,85 +44,112 @@ class WindowView : public MoveView {
 
 }  // namespace
 
-QString signedText(int value) {
-    return (value >= 0 ? QStringLiteral(" ") : QString()) + QString::number(value);
-}
-
 Session::Session()
-    : random(static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch())),
-      sound(state, [this] { return main && main->action("otoon")->isChecked(); }),
+    : random_(static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch())),
+      sound_(
+          state_, [this] { return options_.sound; }, loops_),
       view_(std::make_unique<WindowView>(*this)) {}
 
 Session::~Session() = default;
 
-PlayerForm* Session::window(int player) const {
-    if (player == kHuman) return human;
-    return computers.at(player - 2);
+void Session::setWindows(MDIForm1* main, Form2* board, Form4* human,
+                         std::array<ComputerForm*, 3> computers) {
+    main_ = main;
+    board_ = board;
+    human_ = human;
+    computers_ = computers;
 }
 
-Rules Session::rules() const {
-    return main->rules();
+PlayerForm& Session::window(int player) {
+    if (player == kHuman) return *human_;
+    return *computers_.at(player - 2);
 }
 
 MoveView& Session::view() {
     return *view_;
 }
 
+void Session::play(const std::function<void()>& move) {
+    if (closing()) return;
+    try {
+        move();
+    } catch (const MoveInterrupted&) {
+        // The program is closing: the move stops where it is; nothing of it is kept.
+    }
+}
+
 void Session::startgame() {
-    GameState& s = state;
-    deal(s, rules(), random);
-    for (int c = 1; c <= kJoker; ++c) board->picture(c)->hide();
-    for (int p = 1; p <= kPlayers; ++p) window(p)->prepareDeal();
-    for (int form : {5, 6, 7, 4, 2}) main->child(form)->show();
-    main->setEnabled(false);
-    human->setEnabled(false);
-    main->setWindowTitle(QStringLiteral("カドリオ   －") + signedText(s.gameno) +
-                         QStringLiteral(" 回戦 － （ ") + main->groupName() +
-                         QStringLiteral(" ）"));
-    board->layoutCards();
-    for (int p = 1; p <= kPlayers; ++p) window(p)->showHand();
-    laySevens(s, view());
-    if (quitting_) return;
-    main->show();
-    main->timer1().start();
-    board->setWindowTitle(board->windowTitle() + QStringLiteral("   ") +
-                          window(s.firstplayer)->windowTitle() + QStringLiteral(" からスタート"));
-    window(s.firstplayer)->ccck();
+    play([this] {
+        GameState& s = state_;
+        deal(s, rules(), random_);
+        for (int c = 1; c <= kJoker; ++c) board_->picture(c)->hide();
+        for (int p = 1; p <= kPlayers; ++p) window(p).prepareDeal();
+        for (int form : {5, 6, 7, 4, 2}) main_->child(form)->show();
+        main_->setEnabled(false);
+        human_->setEnabled(false);
+        main_->setWindowTitle(QStringLiteral("カドリオ   －") + signedLabel(s.gameno) +
+                              QStringLiteral(" 回戦 － （ ") + main_->groupName() +
+                              QStringLiteral(" ）"));
+        board_->layoutCards();
+        for (int p = 1; p <= kPlayers; ++p) window(p).showHand();
+        laySevens(s, view());
+        main_->show();
+        main_->timer1().start();
+        board_->setWindowTitle(board_->windowTitle() + QStringLiteral("   ") +
+                               window(s.firstplayer).windowTitle() +
+                               QStringLiteral(" からスタート"));
+        window(s.firstplayer).ccck();
+    });
 }
 
 void Session::handoff(int player) {
-    if (quitting_) return;
     // nextToMove also ends the game when a dropped-out player's dump laid the last card.
-    const int next = nextToMove(state, player);
+    const int next = nextToMove(state_, player);
     if (next == 0)
-        board->syoki();
+        board_->syoki();
     else
-        window(next)->ccck();
+        window(next).ccck();
+}
+
+void Session::showResults(bool matchOver) {
+    if (results) results(matchOver);
+}
+
+void Session::setMainInput(bool enabled) {
+    main_->setEnabled(enabled);
+}
+
+void Session::activateMain() {
+    main_->activateWindow();
+}
+
+void Session::setDetectionAvailable(bool available) {
+    main_->items().daseruka->setEnabled(available);
 }
 
 void Session::clearTable() {
-    for (int form : {4, 5, 6, 7}) main->child(form)->hide();
+    for (int form : {4, 5, 6, 7}) main_->child(form)->hide();
     // The board's cards go one at a time in random order; deck lists those still shown.
     std::vector<int> shown;
     for (int r = 1; r <= 52; ++r) {
-        if (state.deck[r] != 0) shown.push_back(r);
+        if (state_.deck[r] != 0) shown.push_back(r);
     }
     while (!shown.empty()) {
-        const int i = random.below(static_cast<int>(shown.size()));
-        board->picture(shown[i])->hide();
-        state.deck[shown[i]] = 0;
+        const int i = random_.below(static_cast<int>(shown.size()));
+        board_->picture(shown[i])->hide();
+        state_.deck[shown[i]] = 0;
         shown.erase(shown.begin() + i);
     }
-    main->child(2)->hide();
-    for (ComputerForm* form : computers) form->timer1().stop();
+    main_->child(2)->hide();
+    for (ComputerForm* form : computers_) form->timer1().stop();
 }
 
-void Session::frameWait(int frame, const QElapsedTimer& clock) {
-    if (quitting_) return;
+void Session::flightFrame(const QWidget* card, double k, int frame, const QElapsedTimer& clock) {
+    if (frameHook) frameHook(card, k);
     const int interval = speeds::timing().frameMs;
     const qint64 wait = qint64(frame) * interval - clock.elapsed();
     if (interval <= 0 || wait <= 0) {
-        QCoreApplication::processEvents();
+        loops_.yield();
         return;
     }
     QEventLoop loop;
@@ -129,18 +157,15 @@ void Session::frameWait(int frame, const QElapsedTimer& clock) {
     timer.setSingleShot(true);
     timer.setTimerType(Qt::PreciseTimer);
     QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
-    QObject::connect(this, &Session::quitRequested, &loop, &QEventLoop::quit);
     timer.start(static_cast<int>(wait));
-    loop.exec();
+    loops_.run(loop);
 }
 
 void Session::requestQuit() {
-    if (quitting_) return;
-    quitting_ = true;
-    for (int p = 1; p <= kPlayers; ++p) window(p)->stopTimers();
-    if (main) main->timer1().stop();
-    sound.abort();
-    emit quitRequested();
+    if (closing()) return;
+    for (int p = 1; p <= kPlayers; ++p) window(p).stopTimers();
+    if (main_) main_->timer1().stop();
+    loops_.close();
 }
 
 }  // namespace plumet

@@ -1,19 +1,19 @@
-// The one game of the program: its state, its random generator, its sounds, and the windows
-// that show it. Every window holds a reference to it; nothing else is shared.
+// The one game of the program: its state, options, random generator and sounds, the windows
+// that show it, and the course of a game between them (the deal, the turn's hand-off, the
+// table cleared after a game). It is the GameHost of the game windows.
 #pragma once
 
-#include <QElapsedTimer>
 #include <QObject>
 #include <array>
 #include <functional>
 #include <memory>
 
+#include "data/options.h"
 #include "rules/gamestate.h"
 #include "rules/random.h"
-#include "rules/moveview.h"
+#include "ui/gamehost.h"
+#include "ui/nestedloops.h"
 #include "ui/sound.h"
-
-class QWidget;
 
 namespace plumet {
 
@@ -23,61 +23,69 @@ class Form4;
 class ComputerForm;
 class PlayerForm;
 
-class Session : public QObject {
+class Session : public QObject, public GameHost {
     Q_OBJECT
   public:
     Session();
     ~Session() override;
 
-    GameState state;
-    Random random;
-    Sound sound;
+    // The main window and the game windows it made, set once by the main window.
+    void setWindows(MDIForm1* main, Form2* board, Form4* human,
+                    std::array<ComputerForm*, 3> computers);
+    MDIForm1& main() const { return *main_; }
+    Form4& human() const { return *human_; }
+    ComputerForm& computer(int player) const { return *computers_.at(player - 2); }
+    const std::array<ComputerForm*, 3>& computers() const { return computers_; }
 
-    // The windows, set once by the main window that creates them.
-    MDIForm1* main = nullptr;
-    Form2* board = nullptr;
-    Form4* human = nullptr;
-    std::array<ComputerForm*, 3> computers{};  // Form5, Form6, Form7
-    PlayerForm* window(int player) const;
+    // What the game windows get of the program.
+    GameState& state() override { return state_; }
+    const GameState& state() const { return state_; }
+    const Options& options() const override { return options_; }
+    Random& random() override { return random_; }
+    Sound& sound() override { return sound_; }
+    MoveView& view() override;
+    NestedLoops& loops() override { return loops_; }
+    Form2& board() override { return *board_; }
+    PlayerForm& window(int player) override;
+    void play(const std::function<void()>& move) override;
+    void handoff(int player) override;
+    void showResults(bool matchOver) override;
+    void setMainInput(bool enabled) override;
+    void activateMain() override;
+    void setDetectionAvailable(bool available) override;
+    void flightFrame(const QWidget* card, double k, int frame, const QElapsedTimer& clock) override;
 
-    // The rule options as the menu check marks show them now.
-    Rules rules() const;
-    // What the windows show of a move (flights, labels, voices).
-    MoveView& view();
+    // The options as the menus and the toolbar change them.
+    Options& editableOptions() { return options_; }
 
     // The game start: deal, pictures, the sevens, and the first player's turn.
     void startgame();
-    // The turn moves on after `player`'s completed move, or the game ends.
-    void handoff(int player);
     // Hides the player windows, the board's cards in random order and the board, and stops
     // the computer players' timers (back to the table before a game).
     void clearTable();
 
-    // Flight pacing: waits for frame `frame` (1, 2, ...) of a flight started at `clock`,
-    // letting pending events through.
-    void frameWait(int frame, const QElapsedTimer& clock);
+    // The main window is closing: every flight, wait and timer stops, no move goes on.
+    void requestQuit();
+    bool closing() const { return loops_.closing(); }
 
+    // The results of the game just ended (the results window). Until one is installed the
+    // main window is enabled again so that the next game can be started from the menu.
+    std::function<void(bool matchOver)> results;
     // Called at every frame of a card flight with the board picture in flight and the
     // frame's k (1 .. movespeed), before the frame's wait: lets tests count the frames.
-    std::function<void(const QWidget* card, double k)> flightFrame;
-
-    // The main window is closing: every flight, wait and timer stops, no turn moves on.
-    void requestQuit();
-    bool quitting() const { return quitting_; }
-
-    // Shows the game's results (the results window). Until one is installed the main window
-    // is enabled again so that the next game can be started from the menu.
-    std::function<void(bool matchOver)> showResults;
-
-  signals:
-    void quitRequested();
+    std::function<void(const QWidget* card, double k)> frameHook;
 
   private:
+    GameState state_;
+    Options options_;
+    Random random_;
+    NestedLoops loops_;
+    Sound sound_;
     std::unique_ptr<MoveView> view_;
-    bool quitting_ = false;
+    MDIForm1* main_ = nullptr;
+    Form2* board_ = nullptr;
+    Form4* human_ = nullptr;
+    std::array<ComputerForm*, 3> computers_{};  // Form5, Form6, Form7
 };
-
-// Str() of a number as labels show it: a blank before a value of 0 or more.
-QString signedText(int value);
 
 }  // namespace plumet

@@ -12,15 +12,15 @@
 #include <QTest>
 #include <cstdio>
 
-#include "ui/boardwindow.h"
-#include "ui/computerwindow.h"
-#include "ui/handwindow.h"
-#include "rules/joker.h"
-#include "rules/laying.h"
-#include "rules/passing.h"
 #include "app/defaults.h"
 #include "app/mainwindow.h"
 #include "app/session.h"
+#include "rules/joker.h"
+#include "rules/laying.h"
+#include "rules/passing.h"
+#include "ui/boardwindow.h"
+#include "ui/computerwindow.h"
+#include "ui/handwindow.h"
 #include "ui/speeds.h"
 
 using namespace plumet;
@@ -38,8 +38,8 @@ bool waitForHuman(Session& s, int ms) {
     QElapsedTimer clock;
     clock.start();
     while (clock.elapsed() < ms) {
-        if (s.human->isEnabled() && s.main->isEnabled() && s.state.handcount[kHuman] > 0 &&
-            s.state.gameno > 0)
+        if (s.human().isEnabled() && s.main().isEnabled() && s.state().handcount[kHuman] > 0 &&
+            s.state().gameno > 0)
             return true;
         QTest::qWait(2);
     }
@@ -48,7 +48,7 @@ bool waitForHuman(Session& s, int ms) {
 
 // The human's move as a player would make it: the first card that fits, else the pass card.
 void humanMove(Session& s) {
-    const GameState& g = s.state;
+    const GameState& g = s.state();
     int slot = g.handcount[kHuman] + 1;
     for (int i = 1; i <= g.handcount[kHuman]; ++i) {
         const int target = clickTarget(g, i);
@@ -62,13 +62,13 @@ void humanMove(Session& s) {
         // No plain card fits: free one with the joker when it can.
         for (int i = 1; i < count; ++i) {
             if (hanteij(g, s.rules(), kHuman, i) == 0) continue;
-            CardPicture* joker = s.human->picture(count);
+            CardPicture* joker = s.human().picture(count);
             QTest::mouseClick(joker, Qt::LeftButton, {}, joker->rect().center());
             slot = i;
             break;
         }
     }
-    CardPicture* card = s.human->picture(slot);
+    CardPicture* card = s.human().picture(slot);
     QTest::mouseClick(card, Qt::LeftButton, {}, card->rect().center());
 }
 
@@ -92,14 +92,14 @@ int main(int argc, char* argv[]) {
 
     if (mode == QLatin1String("flight")) {
         speeds::timing().frameMs = 0;
-        session.random.seed(11);
-        window.action("mnugstart")->trigger();
+        session.random().seed(11);
+        window.items().mnugstart->trigger();
         speeds::timing().frameMs = speeds::kFrameMs;
-        session.state.movespeed = 64;
+        session.state().movespeed = 64;
         // Nothing else runs: no computer turn comes due in the middle of the measurement.
-        for (int p = 1; p <= kPlayers; ++p) session.window(p)->stopTimers();
-        ComputerForm* form = session.computers[0];
-        const int card = session.state.hand[2][1];
+        for (int p = 1; p <= kPlayers; ++p) session.window(p).stopTimers();
+        ComputerForm* form = session.computers()[0];
+        const int card = session.state().hand[2][1];
         double worst = 0, total = 0;
         const int runs = 10;
         for (int run = 0; run < runs; ++run) {
@@ -118,8 +118,8 @@ int main(int argc, char* argv[]) {
             total / runs, worst, ideal, (total / runs / ideal - 1) * 100);
     } else if (mode == QLatin1String("idle")) {
         speeds::timing() = {0, 0, false};
-        session.random.seed(3);
-        window.action("mnugstart")->trigger();
+        session.random().seed(3);
+        window.items().mnugstart->trigger();
         if (!waitForHuman(session, 20000)) return 1;
         const double before = cpuSeconds();
         QElapsedTimer clock;
@@ -132,13 +132,13 @@ int main(int argc, char* argv[]) {
     } else if (mode == QLatin1String("memory")) {
         speeds::timing() = {1, 0, false};
         window.setSoundOn(false);
-        session.random.seed(9);
+        session.random().seed(9);
         int ended = 0;
-        session.showResults = [&](bool) {
+        session.results = [&](bool) {
             ++ended;
             window.setEnabled(true);
         };
-        window.action("mnugstart")->trigger();
+        window.items().mnugstart->trigger();
         while (ended == 0) {
             if (waitForHuman(session, 50)) humanMove(session);
         }
@@ -147,8 +147,8 @@ int main(int argc, char* argv[]) {
         std::printf("peak memory over a whole game: %.1f MiB (max RSS)\n",
                     usage.ru_maxrss / 1024.0);
     } else {
-        session.random.seed(20);
-        window.action("mnugstart")->trigger();
+        session.random().seed(20);
+        window.items().mnugstart->trigger();
         for (int move = 0; move < 4; ++move) {
             if (!waitForHuman(session, 60000)) break;
             humanMove(session);

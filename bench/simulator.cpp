@@ -1,10 +1,10 @@
 #include "bench/simulator.h"
 
 #include "rules/deal.h"
-#include "rules/scoring.h"
 #include "rules/joker.h"
 #include "rules/laying.h"
 #include "rules/passing.h"
+#include "rules/scoring.h"
 #include "rules/turn.h"
 
 namespace plumet::sim {

@@ -5,14 +5,14 @@
 
 #include "rules/cards.h"
 #include "rules/scoring.h"
+#include "ui/gamehost.h"
+#include "ui/labeltext.h"
 #include "ui/playerwindow.h"
-#include "app/mainwindow.h"
-#include "app/session.h"
 #include "ui/twips.h"
 
 namespace plumet {
 
-Form2::Form2(Session& session, QWidget* parent) : ChildForm(parent), session_(session) {
+Form2::Form2(GameHost& host, QWidget* parent) : ChildForm(parent), host_(host) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QString::fromUtf8(kBoardCaption));
     for (int c = 0; c <= kJoker; ++c) {
@@ -31,7 +31,7 @@ QPointF Form2::cardPos(int card) const {
 }
 
 void Form2::loadPictures() {
-    const QDir dir(QString::fromStdString(session_.state.boarddir));
+    const QDir dir(QString::fromStdString(host_.state().boarddir));
     pictures_[0]->setImageFile(dir.filePath(QStringLiteral("s1.bmp")));
     for (int c = 1; c <= kJoker; ++c)
         pictures_[c]->setImageFile(dir.filePath(QString::fromStdString(cardFileName(c))));
@@ -50,17 +50,17 @@ void Form2::setFramed(bool framed) {
 
 void Form2::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    if (session_.state.gameno != 0) layoutCards();
+    if (host_.state().gameno != 0) layoutCards();
 }
 
 void Form2::syoki() {
-    GameState& s = session_.state;
-    const bool matchOver = endgame(s, session_.rules());
+    GameState& s = host_.state();
+    const bool matchOver = endgame(s, host_.rules());
     for (int p = 1; p <= kPlayers; ++p)
-        session_.window(p)->label(2)->setText(signedText(s.score[p]) + QStringLiteral(" 点"));
-    if (matchOver) session_.main->action("daseruka")->setEnabled(true);
-    session_.main->setEnabled(false);
-    if (session_.showResults) session_.showResults(matchOver);
+        host_.window(p).label(2)->setText(signedLabel(s.score[p]) + QStringLiteral(" 点"));
+    if (matchOver) host_.setDetectionAvailable(true);
+    host_.setMainInput(false);
+    host_.showResults(matchOver);
 }
 
 }  // namespace plumet

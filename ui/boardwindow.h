@@ -13,14 +13,14 @@ class QMdiSubWindow;
 
 namespace plumet {
 
-class Session;
+class GameHost;
 
 inline const char* const kBoardCaption = "－　場　－";
 
 class Form2 : public ChildForm {
     Q_OBJECT
   public:
-    explicit Form2(Session& session, QWidget* parent = nullptr);
+    explicit Form2(GameHost& host, QWidget* parent = nullptr);
 
     CardPicture* picture(int c) const { return pictures_.at(c); }  // Picture1(0..53)
 
@@ -39,7 +39,7 @@ class Form2 : public ChildForm {
     void resizeEvent(QResizeEvent* event) override;
 
   private:
-    Session& session_;
+    GameHost& host_;
     std::array<CardPicture*, 54> pictures_{};
 };
 

@@ -4,19 +4,19 @@
 #include <QEvent>
 #include <QFileInfo>
 
-#include "ui/boardwindow.h"
-#include "rules/strategy.h"
 #include "rules/joker.h"
 #include "rules/laying.h"
 #include "rules/passing.h"
-#include "app/session.h"
+#include "rules/strategy.h"
+#include "ui/boardwindow.h"
+#include "ui/sound.h"
 #include "ui/speeds.h"
 #include "ui/twips.h"
 
 namespace plumet {
 
-ComputerForm::ComputerForm(Session& session, int player, QWidget* parent)
-    : PlayerForm(session, player, kMaxHand, parent) {
+ComputerForm::ComputerForm(GameHost& host, int player, QWidget* parent)
+    : PlayerForm(host, player, kMaxHand, parent) {
     setObjectName(QStringLiteral("Form%1").arg(player + 3));
     timer1_.setObjectName(QStringLiteral("Timer1"));
     timer1_.setInterval(speeds::kPaceNormalMs);
@@ -25,7 +25,7 @@ ComputerForm::ComputerForm(Session& session, int player, QWidget* parent)
 }
 
 QString ComputerForm::backFile() const {
-    const QDir dir(QString::fromStdString(session_.state.backdir));
+    const QDir dir(QString::fromStdString(host_.state().backdir));
     if (player() == 3) return dir.filePath(QStringLiteral("urat.bmp"));
     if (player() == 4 && QFileInfo::exists(dir.filePath(QStringLiteral("uray2.bmp"))))
         return dir.filePath(QStringLiteral("uray2.bmp"));
@@ -47,14 +47,13 @@ void ComputerForm::stopTimers() {
 bool ComputerForm::eventFilter(QObject* watched, QEvent* event) {
     // Form6's hidden control: a double click on "パス" gives the human all three passes back.
     if (player() == 3 && watched == label(3) && event->type() == QEvent::MouseButtonDblClick)
-        session_.state.passleft[kHuman] = 4;
+        host_.state().passleft[kHuman] = 4;
     return PlayerForm::eventFilter(watched, event);
 }
 
 void ComputerForm::ccck() {
-    if (session_.quitting()) return;
-    if (session_.state.handcount[player()] <= 0) {
-        session_.handoff(player());
+    if (host_.state().handcount[player()] <= 0) {
+        host_.handoff(player());
         return;
     }
     setColour(kTurnColour);
@@ -65,25 +64,23 @@ void ComputerForm::ccck() {
 
 void ComputerForm::mein() {
     timer1_.stop();
-    if (session_.quitting()) return;
-    sikou();
+    host_.play([this] { sikou(); });
 }
 
 void ComputerForm::sikou() {
-    GameState& s = session_.state;
-    const Rules rules = session_.rules();
+    GameState& s = host_.state();
+    const Rules rules = host_.rules();
     const int p = player();
-    const Decision d = plumet::sikou(s, rules, p, passConstant(p), session_.random);
+    const Decision d = plumet::sikou(s, rules, p, passConstant(p), host_.random());
     switch (d.kind) {
         case Decision::Kind::Joker:
-            plumet::jokerMove(s, rules, p, s.handcount[p], d.slot, d.end, session_.view());
-            if (session_.quitting()) return;
-            session_.sound.voiceOrPause(voiceFile("babadasi"), p - 1);
+            plumet::jokerMove(s, rules, p, s.handcount[p], d.slot, d.end, host_.view());
+            host_.sound().voiceOrPause(voiceFile("babadasi"), p - 1);
             jikan();
             return;
         case Decision::Kind::Lay:
-            layCard(s, rules, p, d.slot, session_.view());
-            session_.handoff(p);
+            layCard(s, rules, p, d.slot, host_.view());
+            host_.handoff(p);
             return;
         case Decision::Kind::Pass:
             ps();
@@ -92,21 +89,20 @@ void ComputerForm::sikou() {
 }
 
 void ComputerForm::ps() {
-    plumet::ps(session_.state, player(), session_.view());
-    if (session_.quitting()) return;
+    plumet::ps(host_.state(), player(), host_.view());
     setColour(kIdleColour);
-    session_.handoff(player());
+    host_.handoff(player());
 }
 
 void ComputerForm::showHand() {
-    const int count = session_.state.handcount[player()];
+    const int count = host_.state().handcount[player()];
     for (int i = 1; i <= count; ++i) picture(i)->setImageFile(backFile());
     layoutSlots(true);
     for (int i = count; i >= 1; --i) picture(i)->show();
 }
 
 void ComputerForm::layoutSlots(bool spread) {
-    const int count = session_.state.handcount[player()];
+    const int count = host_.state().handcount[player()];
     const double w = cardWidth();
     const double h = cardHeight();
     const double length = runsDown() ? scaleHeight() : scaleWidth();
@@ -125,7 +121,7 @@ void ComputerForm::layoutSlots(bool spread) {
 }
 
 void ComputerForm::risaizu() {
-    if (session_.state.gameno == 0) return;
+    if (host_.state().gameno == 0) return;
     layoutLabels();
     layoutSlots(false);
 }
@@ -138,12 +134,12 @@ void ComputerForm::resizeEvent(QResizeEvent* event) {
 QPointF ComputerForm::flightStart(int slot) const {
     const CardPicture* card = picture(slot);
     const double left = tw(card->x());
-    const double top = tw(card->y()) - session_.window(3)->outerHeight();
+    const double top = tw(card->y()) - host_.window(3).outerHeight();
     switch (player()) {
         case 2:
-            return {left + session_.board->outerWidth(), top};
+            return {left + host_.board().outerWidth(), top};
         case 4:
-            return {left - session_.window(4)->outerWidth(), top};
+            return {left - host_.window(4).outerWidth(), top};
         default:
             return {left, top};
     }
@@ -157,33 +153,30 @@ void ComputerForm::restoreAfterFlight(CardPicture* hand, QPoint start) {
 void ComputerForm::afterLay(int card, int slot, LayOutcome outcome) {
     Q_UNUSED(card);
     Q_UNUSED(slot);
-    if (session_.quitting()) return;
-    const GameState& s = session_.state;
+    const GameState& s = host_.state();
     const int before = outcome == LayOutcome::JokerLeft ? 2 : s.handcount[player()] + 1;
     picture(before)->hide();
     picture(before)->clearImage();
-    session_.sound.playsound(QStringLiteral("dasu.wav"), SoundMode::Async, kNoVoice);
+    host_.sound().playsound(QStringLiteral("dasu.wav"), SoundMode::Async, kNoVoice);
     setColour(kIdleColour);
     layoutSlots(false);
     if (outcome == LayOutcome::JokerLeft) {
-        session_.sound.playsound(voiceFile("babamoti"), SoundMode::Sync, player() - 1);
+        host_.sound().playsound(voiceFile("babamoti"), SoundMode::Sync, player() - 1);
         picture(1)->setEnabled(false);
         showPlaceLabels();
     } else if (outcome == LayOutcome::WentOut) {
-        session_.sound.playsound(voiceFile("agari"), SoundMode::Sync, player() - 1);
+        host_.sound().playsound(voiceFile("agari"), SoundMode::Sync, player() - 1);
         showPlaceLabels();
     }
 }
 
 void ComputerForm::passed() {
-    if (session_.quitting()) return;
-    session_.sound.playsound(voiceFile("pass"), SoundMode::Sync, player() - 1);
+    host_.sound().playsound(voiceFile("pass"), SoundMode::Sync, player() - 1);
     showPassesLeft();
 }
 
 void ComputerForm::jokerReturned() {
-    if (session_.quitting()) return;
-    const int n = session_.state.handcount[player()];
+    const int n = host_.state().handcount[player()];
     if (n >= 2) {
         picture(n)->copyImage(*picture(n - 1));
         // One step beyond the card before it; beside the holder's only card the step is one

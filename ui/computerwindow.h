@@ -13,7 +13,7 @@ class ComputerForm : public PlayerForm {
     Q_OBJECT
   public:
     // player 2 (Form5, right of the board), 3 (Form6, above it) or 4 (Form7, left of it).
-    ComputerForm(Session& session, int player, QWidget* parent = nullptr);
+    ComputerForm(GameHost& host, int player, QWidget* parent = nullptr);
 
     QTimer& timer1() { return timer1_; }
 

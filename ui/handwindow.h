@@ -8,7 +8,7 @@ namespace plumet {
 class Form4 : public PlayerForm {
     Q_OBJECT
   public:
-    explicit Form4(Session& session, QWidget* parent = nullptr);
+    explicit Form4(GameHost& host, QWidget* parent = nullptr);
 
     void ccck() override;
     void risaizu() override;
@@ -42,6 +42,7 @@ class Form4 : public PlayerForm {
     void restoreAfterFlight(CardPicture* hand, QPoint start) override;
 
   private:
+    void click(int i);
     void layoutSlots(bool spread);
     void lift(int slot);
     void jokerMove(int slot);

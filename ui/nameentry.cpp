@@ -5,8 +5,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "ui/top10dialog.h"
 #include "data/top10.h"
+#include "ui/top10dialog.h"
 #include "ui/twips.h"
 
 namespace plumet {

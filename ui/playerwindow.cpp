@@ -5,16 +5,18 @@
 #include <QElapsedTimer>
 #include <QMdiSubWindow>
 
-#include "ui/boardwindow.h"
 #include "rules/joker.h"
-#include "app/session.h"
+#include "ui/boardwindow.h"
+#include "ui/labeltext.h"
+#include "ui/nestedloops.h"
+#include "ui/sound.h"
 #include "ui/speeds.h"
 #include "ui/twips.h"
 
 namespace plumet {
 
-PlayerForm::PlayerForm(Session& session, int player, int pictures, QWidget* parent)
-    : ChildForm(parent), session_(session), player_(player) {
+PlayerForm::PlayerForm(GameHost& host, int player, int pictures, QWidget* parent)
+    : ChildForm(parent), host_(host), player_(player) {
     setAutoFillBackground(true);
     setColour(kIdleColour);
     pictures_.push_back(nullptr);  // Picture1 is indexed from 1
@@ -52,12 +54,12 @@ QColor PlayerForm::colour() const {
 }
 
 void PlayerForm::prepareDeal() {
-    const GameState& s = session_.state;
+    const GameState& s = host_.state();
     for (int i = 1; i <= pictureCount(); ++i) {
         picture(i)->hide();
         picture(i)->setEnabled(true);
     }
-    labels_[2]->setText(signedText(s.score[player_]) + QStringLiteral(" 点"));
+    labels_[2]->setText(signedLabel(s.score[player_]) + QStringLiteral(" 点"));
     showPassesLeft();
     labels_[3]->setText(QStringLiteral("パス"));
     layoutLabels();
@@ -78,7 +80,7 @@ void PlayerForm::layoutLabels() {
 }
 
 void PlayerForm::showPassesLeft() {
-    labels_[4]->setText(QStringLiteral("残") + signedText(session_.state.passleft[player_] - 1) +
+    labels_[4]->setText(QStringLiteral("残") + signedLabel(host_.state().passleft[player_] - 1) +
                         QStringLiteral(" 回"));
     labels_[4]->adjustSize();
 }
@@ -86,11 +88,11 @@ void PlayerForm::showPassesLeft() {
 void PlayerForm::showPlaceLabels() {
     // Places may have moved up (a player left with the joker takes place 4): every player
     // who is out shows the place held now.
-    const GameState& s = session_.state;
+    const GameState& s = host_.state();
     for (int q = 1; q <= kPlayers; ++q) {
         if (s.outcome[q] == Outcome::Playing) continue;
-        QLabel* place = session_.window(q)->label(4);
-        place->setText(signedText(s.place[q]) + QStringLiteral(" 位"));
+        QLabel* place = host_.window(q).label(4);
+        place->setText(signedLabel(s.place[q]) + QStringLiteral(" 位"));
         place->adjustSize();
     }
     labels_[3]->setText(QString::fromUtf8(outcomeText(s.outcome[player_])));
@@ -103,7 +105,7 @@ QString PlayerForm::voiceFile(const char* stem) const {
 
 void PlayerForm::fly(CardPicture* boardCard, CardPicture* handCard, QPointF start, QPointF target,
                      double step) {
-    const int frames = session_.state.movespeed;
+    const int frames = host_.state().movespeed;
     const QPoint handStart = handCard->pos();
     boardCard->move(pxPoint(start.x(), start.y()));
     boardCard->show();
@@ -115,60 +117,52 @@ void PlayerForm::fly(CardPicture* boardCard, CardPicture* handCard, QPointF star
         const QPointF moved = (target - start) * (k / frames);
         boardCard->move(pxPoint(start.x() + moved.x(), start.y() + moved.y()));
         handCard->move(handStart + pxPoint(moved.x(), moved.y()));
-        if (session_.flightFrame) session_.flightFrame(boardCard, k);
-        session_.frameWait(++frame, clock);
-        if (session_.quitting()) return;
+        host_.flightFrame(boardCard, k, ++frame, clock);
     }
     restoreAfterFlight(handCard, handStart);
     boardCard->move(pxPoint(target.x(), target.y()));
 }
 
 void PlayerForm::cardFlight(int card, int slot) {
-    if (session_.quitting()) return;
-    const GameState& s = session_.state;
+    const GameState& s = host_.state();
     // A dropped-out player's dump flies in about ten frames.
     const double step = s.passleft[player_] == 0 ? s.movespeed / 10.0 : 1.0;
-    if (s.passleft[player_] == 0) QCoreApplication::processEvents();
-    fly(session_.board->picture(card), picture(slot), flightStart(slot),
-        session_.board->cardPos(card), step);
+    if (s.passleft[player_] == 0) host_.loops().yield();
+    fly(host_.board().picture(card), picture(slot), flightStart(slot), host_.board().cardPos(card),
+        step);
 }
 
 void PlayerForm::jokerFlight(int gapCard) {
-    if (session_.quitting()) return;
-    const int slot = session_.state.handcount[player_];
-    fly(session_.board->picture(kJoker), picture(slot), flightStart(slot),
-        session_.board->cardPos(gapCard), 1.0);
+    const int slot = host_.state().handcount[player_];
+    fly(host_.board().picture(kJoker), picture(slot), flightStart(slot),
+        host_.board().cardPos(gapCard), 1.0);
 }
 
 void PlayerForm::droppingOut() {
-    if (session_.quitting()) return;
-    session_.sound.playsound(voiceFile("hakidasi"), SoundMode::Sync, player_ - 1);
+    host_.sound().playsound(voiceFile("hakidasi"), SoundMode::Sync, player_ - 1);
 }
 
 void PlayerForm::droppedOut() {
-    if (session_.quitting()) return;
     showPlaceLabels();
 }
 
 void PlayerForm::beforeExchange() {
-    if (session_.quitting()) return;
-    session_.sound.voiceOrPause(voiceFile("babadas2"), player_ - 1);
+    host_.sound().voiceOrPause(voiceFile("babadas2"), player_ - 1);
 }
 
 void PlayerForm::jikan() {
-    if (session_.quitting()) return;
     timer2_.start();
-    session_.window(session_.state.jokerplayer)->setColour(kHolderColour);
+    host_.window(host_.state().jokerplayer).setColour(kHolderColour);
 }
 
 void PlayerForm::timer2Tick() {
     timer2_.stop();
-    if (session_.quitting()) return;
-    exchange(session_.state, session_.rules(), player_, session_.view());
-    if (session_.quitting()) return;
-    session_.board->picture(kJoker)->hide();
-    if (player_ == kHuman) setEnabled(false);
-    session_.handoff(player_);
+    host_.play([this] {
+        exchange(host_.state(), host_.rules(), player_, host_.view());
+        host_.board().picture(kJoker)->hide();
+        if (player_ == kHuman) setEnabled(false);
+        host_.handoff(player_);
+    });
 }
 
 }  // namespace plumet

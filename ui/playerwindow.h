@@ -13,12 +13,11 @@
 #include "rules/moveview.h"
 #include "ui/cardpicture.h"
 #include "ui/childwindow.h"
+#include "ui/gamehost.h"
 
 class QMdiSubWindow;
 
 namespace plumet {
-
-class Session;
 
 inline const QColor kIdleColour(0, 128, 0);
 inline const QColor kTurnColour(0, 0, 255);
@@ -27,7 +26,7 @@ inline const QColor kHolderColour(255, 0, 0);
 class PlayerForm : public ChildForm {
     Q_OBJECT
   public:
-    PlayerForm(Session& session, int player, int pictures, QWidget* parent = nullptr);
+    PlayerForm(GameHost& host, int player, int pictures, QWidget* parent = nullptr);
 
     int player() const { return player_; }
     CardPicture* picture(int i) const { return pictures_.at(i); }  // Picture1(i), i >= 1
@@ -74,7 +73,7 @@ class PlayerForm : public ChildForm {
     void timer2Tick();
     QString voiceFile(const char* stem) const;
 
-    Session& session_;
+    GameHost& host_;
 
   private:
     int player_;

@@ -7,11 +7,12 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "data/savedgame.h"
-#include "ui/scoregraph.h"
 #include "data/checkstring.h"
-#include "ui/centring.h"
+#include "data/savedgame.h"
 #include "data/store.h"
+#include "ui/centring.h"
+#include "ui/labeltext.h"
+#include "ui/scoregraph.h"
 #include "ui/twips.h"
 
 namespace plumet {
@@ -36,7 +37,7 @@ QString arrayName(const char* control, int index) {
 }  // namespace
 
 QString numberField(int value, int width) {
-    QString text = QString::fromStdString(signedText(value));
+    QString text = signedLabel(value);
     if (text.size() > width) text = text.trimmed();
     return text.rightJustified(width, u' ');
 }
@@ -108,9 +109,8 @@ Form10* Form10::open(GameState& state, Store& store, Sources sources, bool match
         window->setWindowTitle(QStringLiteral("ゲーム終了"));
         window->commands_[1]->setText(QStringLiteral("ゲーム終了"));
     } else {
-        window->setWindowTitle(QString::fromStdString(signedText(state.gameno)) +
-                               QStringLiteral(" 回戦終了"));
-        window->commands_[1]->setText(QString::fromStdString(signedText(state.gameno + 1)) +
+        window->setWindowTitle(signedLabel(state.gameno) + QStringLiteral(" 回戦終了"));
+        window->commands_[1]->setText(signedLabel(state.gameno + 1) +
                                       QStringLiteral(" 回戦に進む"));
     }
     window->Form_Load();

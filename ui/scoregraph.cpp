@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "data/checkstring.h"
+#include "ui/labeltext.h"
 
 namespace plumet {
 
@@ -18,8 +19,7 @@ int pixel(double v) {
 // The picture's Print: the number with its leading sign position, its top-left at (x, y).
 void print(QPainter& painter, double x, double y, int value) {
     const QFontMetrics metrics(painter.font());
-    painter.drawText(QPoint(pixel(x), pixel(y) + metrics.ascent()),
-                     QString::fromStdString(signedText(value)));
+    painter.drawText(QPoint(pixel(x), pixel(y) + metrics.ascent()), signedLabel(value));
 }
 
 void grid(QPainter& painter, double sw, double sh, double u) {

@@ -12,8 +12,10 @@
 #include <QTimer>
 #include <QUrl>
 #include <QtEndian>
+#include <memory>
 
 #include "rules/gamestate.h"
+#include "ui/nestedloops.h"
 #include "ui/speeds.h"
 
 namespace plumet {
@@ -60,15 +62,15 @@ QString soundFileName(const QString& dir, const QString& name, int voice, const 
     return file;
 }
 
-Sound::Sound(const GameState& state, std::function<bool()> soundOn, QObject* parent)
-    : QObject(parent), state_(state), soundOn_(std::move(soundOn)) {}
+Sound::Sound(const GameState& state, std::function<bool()> soundOn, NestedLoops& loops,
+             QObject* parent)
+    : QObject(parent), state_(state), soundOn_(std::move(soundOn)), loops_(loops) {
+    connect(&loops_, &NestedLoops::closed, this, &Sound::stopAll);
+}
 
 void Sound::playsound(const QString& name, SoundMode mode, int voice) {
-    if (aborted_ || !soundOn_()) return;
-    if (voice != kNoVoice) {
-        QCoreApplication::processEvents();
-        if (aborted_) return;
-    }
+    if (!soundOn_()) return;
+    if (voice != kNoVoice) loops_.yield();
     const QString dir = QString::fromStdString(state_.appdir);
     const QString path = QDir(dir).filePath(soundFileName(dir, name, voice, state_));
     const int length = waveLengthMs(path);
@@ -83,11 +85,13 @@ void Sound::playsound(const QString& name, SoundMode mode, int voice) {
         effect->setSource(QUrl::fromLocalFile(path));
         effect->play();
     }
+    // The effect goes however the wait ends, the program's close included.
+    const std::unique_ptr<QSoundEffect, void (*)(QSoundEffect*)> owned(effect, [](QSoundEffect* e) {
+        if (!e) return;
+        e->stop();
+        e->deleteLater();
+    });
     waitMs(length + speeds::kSoundMarginMs, effect);
-    if (effect) {
-        effect->stop();
-        effect->deleteLater();
-    }
 }
 
 void Sound::voiceOrPause(const QString& name, int voice) {
@@ -98,14 +102,12 @@ void Sound::voiceOrPause(const QString& name, int voice) {
 }
 
 void Sound::secondPause() {
-    if (aborted_ || !speeds::timing().secondPause) return;
+    if (!speeds::timing().secondPause) return;
     waitMs(1000 - QTime::currentTime().msec(), nullptr);
 }
 
-void Sound::abort() {
-    aborted_ = true;
+void Sound::stopAll() {
     for (QSoundEffect* effect : std::as_const(async_)) effect->stop();
-    emit aborting();
 }
 
 void Sound::waitMs(int ms, QSoundEffect* effect) {
@@ -115,14 +117,13 @@ void Sound::waitMs(int ms, QSoundEffect* effect) {
     limit.setSingleShot(true);
     limit.setTimerType(Qt::PreciseTimer);
     connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
-    connect(this, &Sound::aborting, &loop, &QEventLoop::quit);
     if (effect) {
         connect(effect, &QSoundEffect::playingChanged, &loop, [effect, &loop] {
             if (!effect->isPlaying() && effect->status() != QSoundEffect::Loading) loop.quit();
         });
     }
     limit.start(ms);
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    loops_.run(loop, QEventLoop::ExcludeUserInputEvents);
 }
 
 QSoundEffect* Sound::asyncEffect(const QString& path) {

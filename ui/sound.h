@@ -11,6 +11,7 @@ class QSoundEffect;
 namespace plumet {
 
 struct GameState;
+class NestedLoops;
 
 enum class SoundMode { Sync = 0, Async = 1 };
 inline constexpr int kNoVoice = 4;  // a plain effect, not a player's voice
@@ -28,7 +29,9 @@ QString soundFileName(const QString& dir, const QString& name, int voice, const 
 class Sound : public QObject {
     Q_OBJECT
   public:
-    Sound(const GameState& state, std::function<bool()> soundOn, QObject* parent = nullptr);
+    // The waits run in `loops`: a close of the program ends them (see NestedLoops).
+    Sound(const GameState& state, std::function<bool()> soundOn, NestedLoops& loops,
+          QObject* parent = nullptr);
 
     // Plays wave file `name` from the data folder if sound is on: synchronously (returns when
     // the sound has ended, or its length plus a margin has passed; user input waits) or
@@ -44,21 +47,15 @@ class Sound : public QObject {
     // Waits until the clock's seconds reading changes, without user input and without CPU.
     void secondPause();
 
-    // Ends every wait at once and makes further calls return at once (the program closes).
-    void abort();
-    bool aborted() const { return aborted_; }
-
-  signals:
-    void aborting();
-
   private:
+    void stopAll();
     void waitMs(int ms, QSoundEffect* effect);
     QSoundEffect* asyncEffect(const QString& path);
 
     const GameState& state_;
     std::function<bool()> soundOn_;
+    NestedLoops& loops_;
     QHash<QString, QSoundEffect*> async_;
-    bool aborted_ = false;
 };
 
 }  // namespace plumet

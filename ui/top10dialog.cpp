@@ -9,15 +9,16 @@
 #include <QPushButton>
 
 #include "data/checkstring.h"
-#include "ui/nameentry.h"
 #include "data/groups.h"
-#include "data/top10.h"
-#include "data/topfile.h"
-#include "ui/centring.h"
 #include "data/settings.h"
 #include "data/store.h"
-#include "ui/twips.h"
+#include "data/top10.h"
+#include "data/topfile.h"
 #include "data/values.h"
+#include "ui/centring.h"
+#include "ui/labeltext.h"
+#include "ui/nameentry.h"
+#include "ui/twips.h"
 
 namespace plumet {
 
@@ -197,8 +198,7 @@ Form3* Form3::matchEnd(GameState& state, Store& store, Hooks hooks) {
     window->commands_[1]->hide();
     window->show();
     window->form9_ = new Form9(state, store, *window);
-    window->form9_->setWindowTitle(QStringLiteral("おめでとう") +
-                                   QString::fromStdString(signedText(state.newrank)) +
+    window->form9_->setWindowTitle(QStringLiteral("おめでとう") + signedLabel(state.newrank) +
                                    QStringLiteral(" 位です"));
     window->form9_->Form_Load();
     return window;

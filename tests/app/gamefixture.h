@@ -11,13 +11,14 @@
 #include <functional>
 #include <memory>
 
-#include "ui/boardwindow.h"
-#include "rules/invariants.h"
-#include "ui/computerwindow.h"
-#include "ui/handwindow.h"
 #include "app/defaults.h"
 #include "app/mainwindow.h"
 #include "app/session.h"
+#include "common/menuitem.h"
+#include "rules/invariants.h"
+#include "ui/boardwindow.h"
+#include "ui/computerwindow.h"
+#include "ui/handwindow.h"
 #include "ui/speeds.h"
 #include "ui/toolbar.h"
 #include "ui/twips.h"
@@ -33,23 +34,23 @@ struct Game {
     explicit Game(const QString& appdir = {}) {
         speeds::timing() = {0, 0, false};
         session = std::make_unique<Session>();
-        session->state.appdir = (appdir.isEmpty() ? data.path() : appdir).toStdString();
+        session->state().appdir = (appdir.isEmpty() ? data.path() : appdir).toStdString();
         main = std::make_unique<MDIForm1>(*session);
         applyDefaults(*main, *session);
-        session->state.movespeed = 1;
-        auto fallback = session->showResults;
-        session->showResults = [this, fallback](bool over) {
+        session->state().movespeed = 1;
+        auto fallback = session->results;
+        session->results = [this, fallback](bool over) {
             ++gamesEnded;
             fallback(over);
         };
         main->show();
     }
 
-    GameState& state() { return session->state; }
-    Form4& human() { return *session->human; }
+    GameState& state() { return session->state(); }
+    Form4& human() { return session->human(); }
     bool humanToMove() const {
-        return session->human->isEnabled() && session->main->isEnabled() &&
-               session->state.handcount[kHuman] > 0;
+        return session->human().isEnabled() && session->main().isEnabled() &&
+               session->state().handcount[kHuman] > 0;
     }
 
     // Answers the next message box with OK (or Cancel) and records its title.
@@ -68,9 +69,9 @@ struct Game {
 
     // Starts a game with a seeded generator, as "新規ゲーム" does.
     void start(std::uint64_t seed) {
-        session->random.seed(seed);
+        session->random().seed(seed);
         if (state().gameno > 0) answerNextBox();
-        main->action("mnugstart")->trigger();
+        main->items().mnugstart->trigger();
     }
 
     // Runs the event loop until the human is to move or the game has ended.

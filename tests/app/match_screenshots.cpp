@@ -11,10 +11,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "data/store.h"
+#include "ui/nameentry.h"
 #include "ui/resultswindow.h"
 #include "ui/top10dialog.h"
-#include "ui/nameentry.h"
-#include "data/store.h"
 
 using namespace plumet;
 

@@ -8,17 +8,17 @@
 #include <QTest>
 #include <memory>
 
-#include "ui/resultswindow.h"
-#include "ui/handwindow.h"
-#include "rules/laying.h"
-#include "ui/top10dialog.h"
-#include "ui/nameentry.h"
 #include "app/defaults.h"
-#include "app/matchcourse.h"
 #include "app/mainwindow.h"
+#include "app/matchcourse.h"
 #include "app/session.h"
-#include "ui/speeds.h"
 #include "data/store.h"
+#include "rules/laying.h"
+#include "ui/handwindow.h"
+#include "ui/nameentry.h"
+#include "ui/resultswindow.h"
+#include "ui/speeds.h"
+#include "ui/top10dialog.h"
 
 namespace plumet::test {
 
@@ -43,10 +43,10 @@ struct Program {
     explicit Program(const QString& dataFolder) : appdir(dataFolder) {
         speeds::timing() = {0, 0, false};
         session = std::make_unique<Session>();
-        session->state.appdir = appdir.toStdString();
+        session->state().appdir = appdir.toStdString();
         main = std::make_unique<MDIForm1>(*session);
         applyDefaults(*main, *session);
-        session->state.movespeed = 1;
+        session->state().movespeed = 1;
         store = std::make_unique<Store>();
         flow = new MatchFlow(*session, *main, *store);
         flow->endProgram = [this] { ++ended; };
@@ -65,12 +65,12 @@ struct Program {
         store.reset();
     }
 
-    GameState& state() { return session->state; }
-    QAction* action(const char* name) { return main->action(name); }
+    GameState& state() { return session->state(); }
+    const MenuItems& items() const { return main->items(); }
 
     bool humanToMove() const {
-        return session->human->isEnabled() && main->isEnabled() &&
-               session->state.handcount[kHuman] > 0;
+        return session->human().isEnabled() && main->isEnabled() &&
+               session->state().handcount[kHuman] > 0;
     }
 
     // Plays the game under way as a player would until its results window shows.
@@ -90,7 +90,7 @@ struct Program {
                     break;
                 }
             }
-            CardPicture* card = session->human->picture(slot);
+            CardPicture* card = session->human().picture(slot);
             QTest::mouseClick(card, Qt::LeftButton, {}, card->rect().center());
         }
         return nullptr;

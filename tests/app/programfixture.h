@@ -9,10 +9,11 @@
 #include <QTest>
 #include <memory>
 
-#include "ui/titlewindow.h"
 #include "app/mainwindow.h"
 #include "app/program.h"
+#include "common/menuitem.h"
 #include "ui/speeds.h"
+#include "ui/titlewindow.h"
 
 namespace plumet::test {
 
@@ -57,9 +58,8 @@ struct Run {
     }
 
     MDIForm1& main() { return program->main(); }
-    GameState& state() { return program->session().state; }
-    QAction* action(const char* name) { return main().action(name); }
-    void trigger(const char* name) { action(name)->trigger(); }
+    GameState& state() { return program->session().state(); }
+    const MenuItems& items() { return main().items(); }
 };
 
 }  // namespace plumet::test

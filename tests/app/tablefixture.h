@@ -7,6 +7,7 @@
 #include <array>
 
 #include "gamefixture.h"
+#include "ui/labeltext.h"
 
 namespace plumet::test {
 
@@ -27,7 +28,7 @@ inline void setTable(Game& game, JokerMode joker, const std::array<Seat, kPlayer
     QVERIFY(game.waitForHuman(game.gamesEnded));
     Session& session = *game.session;
     GameState& s = game.state();
-    for (int p = 1; p <= kPlayers; ++p) session.window(p)->stopTimers();
+    for (int p = 1; p <= kPlayers; ++p) session.window(p).stopTimers();
 
     s.onboard.fill(1);
     s.onboard[0] = 0;
@@ -65,18 +66,18 @@ inline void setTable(Game& game, JokerMode joker, const std::array<Seat, kPlayer
     s.jokerplayer = 0;
     s.jokerslot = 0;
 
-    for (int c = 1; c <= 52; ++c) session.board->picture(c)->setVisible(s.onboard[c]);
-    session.board->picture(kJoker)->hide();
+    for (int c = 1; c <= 52; ++c) session.board().picture(c)->setVisible(s.onboard[c]);
+    session.board().picture(kJoker)->hide();
     for (int p = 1; p <= kPlayers; ++p) {
-        PlayerForm* form = session.window(p);
+        PlayerForm* form = &session.window(p);
         form->prepareDeal();
         if (s.handcount[p] > 0) form->showHand();
         if (s.outcome[p] != Outcome::Playing) {
             form->label(3)->setText(QString::fromUtf8(outcomeText(s.outcome[p])));
-            form->label(4)->setText(signedText(s.place[p]) + QStringLiteral(" 位"));
+            form->label(4)->setText(signedLabel(s.place[p]) + QStringLiteral(" 位"));
         }
     }
-    session.human->setEnabled(false);
+    session.human().setEnabled(false);
     game.main->setEnabled(false);
 }
 

@@ -66,20 +66,20 @@ double areaHeight(const MDIForm1& main) {
 // Card pictures of the given sizes (pixels) in the first hand slot of each window.
 void setCards(Game& game, QSize face, QSize back5, QSize back6, QSize back7) {
     game.human().picture(1)->resize(face);
-    game.session->window(2)->picture(1)->resize(back5);
-    game.session->window(3)->picture(1)->resize(back6);
-    game.session->window(4)->picture(1)->resize(back7);
+    game.session->window(2).picture(1)->resize(back5);
+    game.session->window(3).picture(1)->resize(back6);
+    game.session->window(4).picture(1)->resize(back7);
 }
 
 // The sizes the arrangement gives, from the card sizes.
 double sideWidth(const Game& game, int player) {
-    return std::max(tw(game.session->window(player)->picture(1)->width()) + 60, 1000.0);
+    return std::max(tw(game.session->window(player).picture(1)->width()) + 60, 1000.0);
 }
 double topClient(const Game& game) {
-    return std::max(tw(game.session->window(3)->picture(1)->height()), 900.0);
+    return std::max(tw(game.session->window(3).picture(1)->height()), 900.0);
 }
 double bottomClient(const Game& game) {
-    return std::max(1.2 * tw(game.session->human->picture(1)->height()), 900.0);
+    return std::max(1.2 * tw(game.session->human().picture(1)->height()), 900.0);
 }
 
 // Every child window somewhere off the cross, so that a pass that runs shows.
@@ -262,7 +262,7 @@ void ArrangeTest::wholeWindow() {
     QFETCH(bool, horizontal);
     QFETCH(bool, vertical);
     Game game;
-    game.main->action("wintune")->setChecked(false);
+    game.main->setAutoArrange(false);
     setOuterSize(*game.main, width, height);
     QCOMPARE_TW(outerWidth(*game.main), width);
     QCOMPARE_TW(outerHeight(*game.main), height);
@@ -286,7 +286,7 @@ void ArrangeTest::wholeWindowOnHiddenChildren() {
     // At start-up the arrangement runs before any child window is shown: the client heights
     // must still come out right once the windows appear.
     Game game;
-    game.main->action("wintune")->setChecked(false);
+    game.main->setAutoArrange(false);
     setCards(game, QSize(104, 144), kEmptyCard, QSize(104, 144), kEmptyCard);
     scatter(*game.main);
     setOuterSize(*game.main, 12000, 10500);
@@ -309,14 +309,14 @@ void ArrangeTest::aroundBoardKeepsMainWindow() {
     QFETCH(Box, board);
     QFETCH(QSize, card);
     Game game;
-    game.main->action("wintune")->setChecked(false);
+    game.main->setAutoArrange(false);
     showChildren(*game.main);
     setCards(game, card, card, card, card);
     scatter(*game.main);
     setBox(game.main->child(2), board);
     const QRect mainBefore = game.main->frameGeometry();
     StepRecorder resizes(*game.main, game.state());
-    game.main->action("winseiretu")->trigger();
+    game.main->items().winseiretu->trigger();
     QCOMPARE(game.main->frameGeometry(), mainBefore);
     QVERIFY(resizes.steps.isEmpty());
     const Box f2 = boxOf(game.main->child(2));
@@ -342,12 +342,12 @@ void ArrangeTest::aroundBoardUnderAutoArrange() {
     QFETCH(double, boardWidth);
     QFETCH(double, boardHeight);
     Game game;
-    QVERIFY(game.main->action("wintune")->isChecked());
+    QVERIFY(game.main->items().wintune->isChecked());
     showChildren(*game.main);
     scatter(*game.main);
     setBox(game.main->child(2), board);
     StepRecorder resizes(*game.main, game.state());
-    game.main->action("winseiretu")->trigger();
+    game.main->items().winseiretu->trigger();
     // The width fit comes with the counter at 1 (the nested arrangement redoes the horizontal
     // pass only), the height fit with it at 2 (the vertical pass only).
     QCOMPARE(resizes.steps, (QList<int>{1, 2}));
@@ -372,10 +372,10 @@ void ArrangeTest::aroundBoardWhenAlreadyFitting() {
     Game game;
     showChildren(*game.main);
     setBox(game.main->child(2), {1500, 1800, 3000, 1500});
-    game.main->action("winseiretu")->trigger();
+    game.main->items().winseiretu->trigger();
     const QRect fitted = game.main->frameGeometry();
     StepRecorder resizes(*game.main, game.state());
-    game.main->action("winseiretu")->trigger();
+    game.main->items().winseiretu->trigger();
     QCOMPARE(game.main->frameGeometry(), fitted);
     QVERIFY(resizes.steps.isEmpty());
     QCOMPARE(game.state().arrangestep, 0);
@@ -396,11 +396,11 @@ void ArrangeTest::userResizeArrangesBothWays() {
     QCOMPARE(game.state().arrangestep, 0);
     verifyHorizontal(game);
     verifyVertical(game);
-    QVERIFY(game.main->action("winseiretu")->isEnabled());
+    QVERIFY(game.main->items().winseiretu->isEnabled());
 
     // Without the automatic arrangement a resize leaves the children alone.
-    game.main->action("wintune")->trigger();
-    QVERIFY(!game.main->action("wintune")->isChecked());
+    game.main->items().wintune->trigger();
+    QVERIFY(!game.main->items().wintune->isChecked());
     scatter(*game.main);
     setOuterSize(*game.main, 10500, 7500);
     verifyUntouched(*game.main, true);
@@ -410,28 +410,28 @@ void ArrangeTest::userResizeArrangesBothWays() {
 
 void ArrangeTest::autoArrangeSwitchedOn() {
     Game game;
-    game.main->action("wintune")->trigger();  // off: nothing moves
+    game.main->items().wintune->trigger();  // off: nothing moves
     showChildren(*game.main);
     scatter(*game.main);
     verifyUntouched(*game.main, true);
     verifyUntouched(*game.main, false);
-    game.main->action("wintune")->trigger();  // on: arranged at once
-    QVERIFY(game.main->action("wintune")->isChecked());
+    game.main->items().wintune->trigger();  // on: arranged at once
+    QVERIFY(game.main->items().wintune->isChecked());
     verifyHorizontal(game);
     verifyVertical(game);
 }
 
 void ArrangeTest::toolbarHiddenRearranges() {
     Game game;
-    game.main->action("wintune")->setChecked(false);  // the toolbar switch arranges by itself
+    game.main->setAutoArrange(false);  // the toolbar switch arranges by itself
     showChildren(*game.main);
     const double before = areaHeight(*game.main);
-    game.main->action("turuba")->trigger();
+    game.main->items().turuba->trigger();
     QVERIFY(!game.main->toolbar()->isVisible());
     QCOMPARE_TW(areaHeight(*game.main), before + 405);
     verifyHorizontal(game);
     verifyVertical(game);
-    game.main->action("turuba")->trigger();
+    game.main->items().turuba->trigger();
     QVERIFY(game.main->toolbar()->isVisible());
     QCOMPARE_TW(areaHeight(*game.main), before);
     verifyVertical(game);
@@ -439,7 +439,7 @@ void ArrangeTest::toolbarHiddenRearranges() {
 
 void ArrangeTest::aroundBoardUnavailableWhileMaximised() {
     Game game;
-    QAction* around = game.main->action("winseiretu");
+    QAction* around = game.main->items().winseiretu;
     QVERIFY(around->isEnabled());
     game.main->showMaximized();
     QTRY_VERIFY(game.main->isMaximized());
@@ -448,7 +448,7 @@ void ArrangeTest::aroundBoardUnavailableWhileMaximised() {
     QTRY_VERIFY(!game.main->isMaximized());
     QTRY_VERIFY(around->isEnabled());
     // Also with the automatic arrangement off.
-    game.main->action("wintune")->trigger();
+    game.main->items().wintune->trigger();
     game.main->showMaximized();
     QTRY_VERIFY(!around->isEnabled());
     game.main->showNormal();

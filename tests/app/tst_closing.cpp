@@ -46,11 +46,11 @@ int runToQuit() {
 }
 
 void verifyQuiet(Game& game) {
-    QVERIFY(game.session->quitting());
+    QVERIFY(game.session->closing());
     QVERIFY(!game.main->isVisible());
     QVERIFY(!game.main->timer1().isActive());
-    for (int p = 1; p <= kPlayers; ++p) QVERIFY(!game.session->window(p)->timer2().isActive());
-    for (ComputerForm* form : game.session->computers) QVERIFY(!form->timer1().isActive());
+    for (int p = 1; p <= kPlayers; ++p) QVERIFY(!game.session->window(p).timer2().isActive());
+    for (ComputerForm* form : game.session->computers()) QVERIFY(!form->timer1().isActive());
 }
 
 }  // namespace
@@ -96,16 +96,16 @@ void ClosingTest::duringSynchronousVoice() {
     QCOMPARE(game.state().passleft[kHuman], passes - 1);
     QCOMPARE(game.state().handcount, counts);  // the voice held the turn until the close
     verifyQuiet(game);
-    for (ComputerForm* form : game.session->computers) QCOMPARE(form->colour(), kIdleColour);
+    for (ComputerForm* form : game.session->computers()) QCOMPARE(form->colour(), kIdleColour);
 }
 
 void ClosingTest::whileComputerTimerArmed() {
     Game game;
     speeds::timing().paceMs = 5000;
     game.start(4);
-    for (int spin = 0; spin < 100 && !game.session->computers[0]->timer1().isActive() &&
-                       !game.session->computers[1]->timer1().isActive() &&
-                       !game.session->computers[2]->timer1().isActive();
+    for (int spin = 0; spin < 100 && !game.session->computers()[0]->timer1().isActive() &&
+                       !game.session->computers()[1]->timer1().isActive() &&
+                       !game.session->computers()[2]->timer1().isActive();
          ++spin) {
         if (game.humanToMove()) {
             // Pass, so that a computer player's turn comes.

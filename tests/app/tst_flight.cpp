@@ -21,10 +21,10 @@ struct Flight {
 struct Recorder {
     QList<Flight> flights;
     explicit Recorder(Session& session) {
-        session.flightFrame = [this, &session](const QWidget* picture, double k) {
+        session.frameHook = [this, &session](const QWidget* picture, double k) {
             int card = 0;
             for (int c = 1; c <= kJoker && !card; ++c) {
-                if (session.board->picture(c) == picture) card = c;
+                if (session.board().picture(c) == picture) card = c;
             }
             if (flights.isEmpty() || flights.last().card != card || k <= flights.last().ks.last())
                 flights.append(Flight{card, {}});
@@ -53,9 +53,9 @@ void compareFrames(const QList<double>& actual, const QList<double>& expected) {
 }
 
 void verifyOnBoard(const Game& game, int card) {
-    const QPointF pos = game.session->board->cardPos(card);
-    QCOMPARE(game.session->board->picture(card)->pos(), pxPoint(pos.x(), pos.y()));
-    QVERIFY(game.session->board->picture(card)->isVisible());
+    const QPointF pos = game.session->board().cardPos(card);
+    QCOMPARE(game.session->board().picture(card)->pos(), pxPoint(pos.x(), pos.y()));
+    QVERIFY(game.session->board().picture(card)->isVisible());
 }
 
 // The human holds 9 and 11 of the first suit and the joker; the 8 before them is player 2's.
@@ -120,7 +120,7 @@ void FlightTest::frames() {
     s.movespeed = static_cast<std::int16_t>(movespeed);
     if (kind == Kind::Dump) s.passleft[player] = 0;
     Recorder recorder(*game.session);
-    PlayerForm* form = game.session->window(player);
+    PlayerForm* form = &game.session->window(player);
     const int card = kind == Kind::Joker ? kJoker : s.hand[player][1];
     if (kind == Kind::Joker)
         form->jokerFlight(8);
@@ -130,9 +130,9 @@ void FlightTest::frames() {
     QCOMPARE(recorder.flights[0].card, card);
     compareFrames(recorder.flights[0].ks, expectedFrames(movespeed, step, frames));
     // The card, or the joker in the place of the 8, exactly where it belongs.
-    const QPointF target = game.session->board->cardPos(kind == Kind::Joker ? 8 : card);
-    QCOMPARE(game.session->board->picture(card)->pos(), pxPoint(target.x(), target.y()));
-    QVERIFY(game.session->board->picture(card)->isVisible());
+    const QPointF target = game.session->board().cardPos(kind == Kind::Joker ? 8 : card);
+    QCOMPARE(game.session->board().picture(card)->pos(), pxPoint(target.x(), target.y()));
+    QVERIFY(game.session->board().picture(card)->isVisible());
 }
 
 void FlightTest::sevensAtTheDeal() {
@@ -228,7 +228,7 @@ void FlightTest::dumps() {
         QVERIFY(game.humanToMove());
         game.click(3);  // the pass card
     } else {
-        game.session->window(player)->ccck();
+        game.session->window(player).ccck();
     }
     QTRY_COMPARE(s.passleft[player], 0);
     QCOMPARE(s.outcome[player], Outcome::DroppedOut);

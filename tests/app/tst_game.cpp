@@ -4,11 +4,12 @@
 #include <QMdiSubWindow>
 #include <QTest>
 
-#include "rules/scoring.h"
 #include "gamefixture.h"
 #include "rules/joker.h"
 #include "rules/laying.h"
 #include "rules/passing.h"
+#include "rules/scoring.h"
+#include "ui/labeltext.h"
 
 using namespace plumet;
 using plumet::test::Game;
@@ -49,18 +50,18 @@ void GameTest::dealShowsTheTable() {
     const GameState& s = game.state();
     QCOMPARE(s.gameno, 1);
     QCOMPARE(game.main->windowTitle(), QStringLiteral("カドリオ   － 1 回戦 － （ グループ１ ）"));
-    const QString first = game.session->window(s.firstplayer)->windowTitle();
-    QCOMPARE(game.session->board->windowTitle(),
+    const QString first = game.session->window(s.firstplayer).windowTitle();
+    QCOMPARE(game.session->board().windowTitle(),
              QStringLiteral("－　場　－   ") + first + QStringLiteral(" からスタート"));
     for (int form : {2, 4, 5, 6, 7}) QVERIFY(game.main->child(form)->isVisible());
     for (int c : {7, 20, 33, 46}) {
-        CardPicture* card = game.session->board->picture(c);
+        CardPicture* card = game.session->board().picture(c);
         QVERIFY(card->isVisible());
-        const QPointF pos = game.session->board->cardPos(c);
+        const QPointF pos = game.session->board().cardPos(c);
         QCOMPARE(card->pos(), pxPoint(pos.x(), pos.y()));
     }
     for (int p = 1; p <= kPlayers; ++p) {
-        PlayerForm* form = game.session->window(p);
+        PlayerForm* form = &game.session->window(p);
         QCOMPARE(form->label(2)->text(), QStringLiteral(" 0 点"));
         QCOMPARE(form->label(3)->text(), QStringLiteral("パス"));
         QCOMPARE(form->label(4)->text(), QStringLiteral("残 3 回"));
@@ -73,7 +74,7 @@ void GameTest::dealShowsTheTable() {
     QVERIFY(game.human().picture(s.handcount[kHuman] + 1)->imageFile().endsWith("ps4.bmp"));
     QCOMPARE(s.cardsleft, 49);  // the joker is in play by default
     QVERIFY(game.main->timer1().isActive());
-    QCOMPARE(game.session->window(s.firstplayer)->colour(), kTurnColour);
+    QCOMPARE(game.session->window(s.firstplayer).colour(), kTurnColour);
 }
 
 void GameTest::playsWholeGames() {
@@ -133,7 +134,7 @@ void GameTest::playsWholeGames() {
                 QCOMPARE(s.onboard[freed], 1);
                 QCOMPARE(s.onboard[gap], 1);
                 QCOMPARE(s.selslot, 0);
-                QVERIFY(!game.session->board->picture(kJoker)->isVisible());
+                QVERIFY(!game.session->board().picture(kJoker)->isVisible());
                 ++seen.jokerMoves;
                 continue;
             }
@@ -191,10 +192,10 @@ void GameTest::playsWholeGames() {
         for (int p = 1; p <= kPlayers; ++p) {
             QVERIFY(placed[p]);
             QCOMPARE(s.handcount[p], 0);
-            PlayerForm* form = game.session->window(p);
-            QCOMPARE(form->label(2)->text(), signedText(s.score[p]) + QStringLiteral(" 点"));
+            PlayerForm* form = &game.session->window(p);
+            QCOMPARE(form->label(2)->text(), signedLabel(s.score[p]) + QStringLiteral(" 点"));
             QCOMPARE(form->label(3)->text(), QString::fromUtf8(outcomeText(s.outcome[p])));
-            QCOMPARE(form->label(4)->text(), signedText(s.place[p]) + QStringLiteral(" 位"));
+            QCOMPARE(form->label(4)->text(), signedLabel(s.place[p]) + QStringLiteral(" 位"));
         }
         QVERIFY(game.main->isEnabled());
         if (games >= 4 && seen.jokerMoves && seen.refusedPasses && seen.dropOuts && seen.wentOut &&
@@ -216,12 +217,13 @@ void GameTest::playsWholeGames() {
 
 void GameTest::menuLockDuringMatch() {
     Game game;
-    QVERIFY(game.main->action("ruruak")->isEnabled());
-    QVERIFY(!game.main->action("mnusyoki")->isEnabled());
+    QVERIFY(game.main->items().ruruak->isEnabled());
+    QVERIFY(!game.main->items().mnusyoki->isEnabled());
     game.start(3);
-    for (const char* name : {"ruruak", "jokernai", "jokerdo", "jokersai", "ps2", "ps3"})
-        QVERIFY2(!game.main->action(name)->isEnabled(), name);
-    QVERIFY(game.main->action("mnusyoki")->isEnabled());
+    const MenuItems& m = game.main->items();
+    for (QAction* item : {m.ruruak, m.jokernai, m.jokerdo, m.jokersai, m.ps2, m.ps3})
+        QVERIFY2(!item->isEnabled(), qPrintable(item->objectName()));
+    QVERIFY(game.main->items().mnusyoki->isEnabled());
     QVERIFY(game.main->image(4)->isVisibleTo(game.main.get()));
     QVERIFY(!game.main->image(5)->isVisibleTo(game.main.get()));
     // The AK, joker and pass buttons change nothing during a match.
@@ -235,11 +237,11 @@ void GameTest::menuLockDuringMatch() {
     // Back to the initial screen after the question.
     QVERIFY(game.waitForHuman(0));
     game.answerNextBox();
-    game.main->action("mnusyoki")->trigger();
+    game.main->items().mnusyoki->trigger();
     QCOMPARE(game.lastQuestion, QStringLiteral("初期画面？"));
     QCOMPARE(game.state().gameno, 0);
     for (int form : {2, 4, 5, 6, 7}) QVERIFY(!game.main->child(form)->isVisible());
-    QVERIFY(game.main->action("ruruak")->isEnabled());
+    QVERIFY(game.main->items().ruruak->isEnabled());
     QCOMPARE(game.main->windowTitle(), QStringLiteral("カドリオ   （ グループ１ ）"));
 }
 
@@ -275,7 +277,7 @@ void GameTest::hiddenPassRestore() {
     QCOMPARE(passCard(), QStringLiteral("ps2.bmp"));
     QCOMPARE(human.label(4)->text(), QStringLiteral("残 1 回"));
 
-    QLabel* label = game.session->window(player)->label(3);
+    QLabel* label = game.session->window(player).label(3);
     QCOMPARE(label->text(), QStringLiteral("パス"));
     QTest::mouseDClick(label, Qt::LeftButton, {}, label->rect().center());
     // Only the passes change: the pass card and the counter show the old number until the

@@ -19,7 +19,7 @@ void holdComputerTurns() {
 
 // Gives `player` the turn and, for a computer, lets it think at once.
 void move(Game& game, int player) {
-    PlayerForm* form = game.session->window(player);
+    PlayerForm* form = &game.session->window(player);
     form->ccck();
     if (player != kHuman) static_cast<ComputerForm*>(form)->mein();
 }
@@ -35,11 +35,11 @@ struct HolderView {
 
 void watchHolder(Game& game, int holder, int gapCard, HolderView& view) {
     Session& session = *game.session;
-    session.flightFrame = [&session, holder, gapCard, &view](const QWidget* card, double k) {
-        if (view.seen || k != 1 || card != session.board->picture(gapCard)) return;
+    session.frameHook = [&session, holder, gapCard, &view](const QWidget* card, double k) {
+        if (view.seen || k != 1 || card != session.board().picture(gapCard)) return;
         view.seen = true;
-        view.flyingSlot = session.state.jokerslot;
-        const PlayerForm* form = session.window(holder);
+        view.flyingSlot = session.state().jokerslot;
+        const PlayerForm* form = &session.window(holder);
         view.shown = shownCards(*form);
         for (int i = 1; i <= view.shown; ++i) {
             view.files.append(QFileInfo(form->picture(i)->imageFile()).fileName());
@@ -109,7 +109,7 @@ void JokerTest::jokerReturns() {
     }
     QCOMPARE(s.onboard[9], 1);
     QTRY_COMPARE(s.onboard[8], 1);  // the exchange is over
-    QVERIFY(!game.session->board->picture(kJoker)->isVisible());
+    QVERIFY(!game.session->board().picture(kJoker)->isVisible());
     QVERIFY(atExchange.seen);
 
     // While the holder lays the 8: under "再使用" its window shows the joker back in it.
@@ -125,7 +125,7 @@ void JokerTest::jokerReturns() {
     }
     // Every picture has a place of its own, running the way the hand runs (the 8's picture,
     // in flight then, is back in its place now).
-    PlayerForm* form = game.session->window(holder);
+    PlayerForm* form = &game.session->window(holder);
     atExchange.positions[atExchange.flyingSlot - 1] = form->picture(atExchange.flyingSlot)->pos();
     for (int i = 1; i < atExchange.positions.size(); ++i) {
         const QPoint step = atExchange.positions[i] - atExchange.positions[i - 1];
@@ -216,14 +216,14 @@ void JokerTest::leftWithJoker() {
     QCOMPARE(s.handcount[mover], 0);
     QCOMPARE(s.cardsleft, cards - 2);  // the K and the joker
     QCOMPARE(s.outbonus[mover], 0);
-    PlayerForm* form = game.session->window(mover);
+    PlayerForm* form = &game.session->window(mover);
     QCOMPARE(form->label(3)->text(), QStringLiteral("ばばもち"));
     for (int p = 1; p <= kPlayers; ++p) {
         QCOMPARE(s.place[p], placesAfter[p - 1]);
         if (placesAfter[p - 1] == 0) continue;
         QCOMPARE(s.finishorder[placesAfter[p - 1]], p);
-        QCOMPARE(game.session->window(p)->label(4)->text(),
-                 signedText(placesAfter[p - 1]) + QStringLiteral(" 位"));
+        QCOMPARE(game.session->window(p).label(4)->text(),
+                 signedLabel(placesAfter[p - 1]) + QStringLiteral(" 位"));
     }
     // The joker stays in view, out of play.
     QVERIFY(!form->picture(1)->isEnabled());

@@ -12,12 +12,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "common/tempstore.h"
-#include "ui/boardwindow.h"
-#include "data/savedgame.h"
-#include "matchfixture.h"
 #include "common/modalanswers.h"
+#include "common/tempstore.h"
+#include "data/savedgame.h"
 #include "data/top10.h"
+#include "matchfixture.h"
+#include "ui/boardwindow.h"
 #include "ui/toolbar.h"
 
 using namespace plumet;
@@ -31,7 +31,7 @@ QString stored(const Store& store, const char* key) {
 }
 
 bool continueEnabled(Program& p) {
-    const bool item = p.action("mnutuduki")->isEnabled();
+    const bool item = p.items().mnutuduki->isEnabled();
     const bool image = p.main->image(2)->isVisibleTo(p.main.get());
     return item && image && !p.main->image(3)->isVisibleTo(p.main.get());
 }
@@ -39,8 +39,8 @@ bool continueEnabled(Program& p) {
 // The title screen: no match, the board hidden, the rule options free again.
 bool atTitle(Program& p) {
     return p.state().gameno == 0 && !p.main->child(2)->isVisible() &&
-           !p.main->child(4)->isVisible() && !p.action("mnusyoki")->isEnabled() &&
-           p.action("mnugroup")->isEnabled() && p.action("ruruak")->isEnabled() &&
+           !p.main->child(4)->isVisible() && !p.items().mnusyoki->isEnabled() &&
+           p.items().mnugroup->isEnabled() && p.items().ruruak->isEnabled() &&
            p.main->windowTitle() == QStringLiteral("カドリオ   （ グループ１ ）");
 }
 
@@ -73,11 +73,11 @@ void TestMatch::wholeMatch() {
         QVERIFY(p.started);
         QVERIFY(!continueEnabled(p));
         QVERIFY(p.main->image(3)->isVisibleTo(p.main.get()));
-        p.action("jokernai")->trigger();
-        p.session->random.seed(11);
-        p.action("mnugstart")->trigger();
+        p.items().jokernai->trigger();
+        p.session->random().seed(11);
+        p.items().mnugstart->trigger();
         QCOMPARE(p.state().gameno, 1);
-        QVERIFY(!p.action("mnugroup")->isEnabled());
+        QVERIFY(!p.items().mnugroup->isEnabled());
 
         for (int game = 1; game <= 3; ++game) {
             Form10* results = p.playToResults();
@@ -85,10 +85,10 @@ void TestMatch::wholeMatch() {
             QVERIFY(!p.main->isEnabled());
             QCOMPARE(results->windowTitle(), QStringLiteral(" %1 回戦終了").arg(game));
             QCOMPARE(results->command(1)->text(), QStringLiteral(" %1 回戦に進む").arg(game + 1));
-            QCOMPARE(results->label(1, 1)->text(), p.session->human->windowTitle());
-            QCOMPARE(results->label(7, game - 1)->text(), p.session->human->label(4)->text() +
+            QCOMPARE(results->label(1, 1)->text(), p.session->human().windowTitle());
+            QCOMPARE(results->label(7, game - 1)->text(), p.session->human().label(4)->text() +
                                                               QStringLiteral(" / ") +
-                                                              p.session->human->label(3)->text());
+                                                              p.session->human().label(3)->text());
             QVERIFY(results->label(6, game)->text().isEmpty());
             if (game == 2) QTest::mouseClick(results->command(3), Qt::LeftButton);
             if (game < 3) {
@@ -107,8 +107,8 @@ void TestMatch::wholeMatch() {
         QCOMPARE(p.state().savedgame, 3);
         QCOMPARE(stored(*p.store, "sp"), QStringLiteral("3"));
         QCOMPARE(stored(*p.store, "gurahu"), QString::fromUtf8(kPerGameGraph));
-        for (int c = 1; c <= 52; ++c) QVERIFY(!p.session->board->picture(c)->isVisible());
-        p.action("end")->trigger();
+        for (int c = 1; c <= 52; ++c) QVERIFY(!p.session->board().picture(c)->isVisible());
+        p.items().end->trigger();
     }
 
     // The program starts again and continues the match.
@@ -116,15 +116,15 @@ void TestMatch::wholeMatch() {
     QVERIFY(p.started);
     QVERIFY(continueEnabled(p));
     QCOMPARE(p.state().gameno, 0);
-    p.action("jokernai")->trigger();
-    p.session->random.seed(12);
+    p.items().jokernai->trigger();
+    p.session->random().seed(12);
     QTest::mouseClick(p.main->image(2), Qt::LeftButton);  // the toolbar's continue button
     QCOMPARE(p.state().gameno, 4);
     QCOMPARE(p.state().score[1], afterThree[1]);
     QCOMPARE(p.state().score[4], afterThree[4]);
     QVERIFY(!continueEnabled(p));
-    QVERIFY(p.action("mnusyoki")->isEnabled());
-    QVERIFY(!p.action("mnugroup")->isEnabled());
+    QVERIFY(p.items().mnusyoki->isEnabled());
+    QVERIFY(!p.items().mnugroup->isEnabled());
     QCOMPARE(stored(*p.store, "sp"), QStringLiteral("0"));
 
     for (int game = 4; game <= 10; ++game) {
@@ -152,8 +152,8 @@ void TestMatch::wholeMatch() {
     QVERIFY(total >= 10);
     QCOMPARE(p.state().gameno, 0);
     QVERIFY(!p.main->isEnabled());
-    QVERIFY(!p.action("mnusyoki")->isEnabled());
-    QVERIFY(p.action("mnugroup")->isEnabled());
+    QVERIFY(!p.items().mnusyoki->isEnabled());
+    QVERIFY(p.items().mnugroup->isEnabled());
     Form3* table = shown<Form3>();
     Form9* entry = shown<Form9>();
     QVERIFY(table && entry);
@@ -174,7 +174,7 @@ void TestMatch::wholeMatch() {
 
     // Export through the TOP-10 view and its file dialog.
     const QString good = files.filePath(QStringLiteral("top.dat"));
-    p.action("mnutop")->trigger();
+    p.items().mnutop->trigger();
     QVERIFY(!p.main->isEnabled());
     table = shown<Form3>();
     QVERIFY(table);
@@ -200,7 +200,7 @@ void TestMatch::wholeMatch() {
     copy.close();
 
     // Another group, with the default table, takes the files.
-    p.action("mnugroup")->trigger();
+    p.items().mnugroup->trigger();
     table = shown<Form3>();
     QVERIFY(table);
     table->combo()->setCurrentIndex(2);
@@ -210,7 +210,7 @@ void TestMatch::wholeMatch() {
     QTest::mouseClick(table->command(4), Qt::LeftButton);
     QVERIFY(p.main->isEnabled());
 
-    p.action("mnutop")->trigger();
+    p.items().mnutop->trigger();
     table = shown<Form3>();
     answers.box(QMessageBox::Ok);
     answers.file(altered);
@@ -234,7 +234,7 @@ void TestMatch::wholeMatch() {
     QCOMPARE(p.ended, 0);
 
     // The imported table passes the next check.
-    p.action("mnutop")->trigger();
+    p.items().mnutop->trigger();
     QVERIFY(shown<Form3>());
     QCOMPARE(p.ended, 0);
 }
@@ -244,12 +244,12 @@ void TestMatch::wholeMatch() {
 void TestMatch::damagedTop10() {
     {
         Program p(data_.path());
-        p.action("mnutop")->trigger();  // the first opening makes the check strings
+        p.items().mnutop->trigger();  // the first opening makes the check strings
         QTest::mouseClick(shown<Form3>()->command(1), Qt::LeftButton);
         p.store->save(u"form2", u"ten3", QStringLiteral("85"));
         ModalAnswers answers;
         answers.box(QMessageBox::Ok);
-        p.action("mnutop")->trigger();
+        p.items().mnutop->trigger();
         QCOMPARE(answers.boxes.size(), 1);
         QCOMPARE(answers.boxes[0].title, QStringLiteral("データ異常"));
         QCOMPARE(answers.boxes[0].text,
@@ -261,7 +261,7 @@ void TestMatch::damagedTop10() {
         QCOMPARE(stored(*p.store, "ten3"), QStringLiteral("<none>"));
     }
     Program p(data_.path());
-    p.action("mnutop")->trigger();
+    p.items().mnutop->trigger();
     Form3* table = shown<Form3>();
     QVERIFY(table);
     QCOMPARE(p.ended, 0);
@@ -331,7 +331,7 @@ void TestMatch::damagedSavedMatch() {
     QVERIFY(continueEnabled(p));
     p.store->save(u"form2", u"p2", QStringLiteral("31"));
     answers.box(QMessageBox::Ok);
-    p.action("mnutuduki")->trigger();
+    p.items().mnutuduki->trigger();
     QCOMPARE(answers.boxes.size(), 1);
     QCOMPARE(answers.boxes[0].text, QStringLiteral("データが異常です。\n前回の続きが出来ません。"));
     QVERIFY(!continueEnabled(p));
@@ -354,17 +354,17 @@ void TestMatch::newGameDiscardsTheSavedMatch() {
     QVERIFY(continueEnabled(p));
     ModalAnswers answers;
     answers.box(QMessageBox::Cancel);
-    p.action("mnugstart")->trigger();
+    p.items().mnugstart->trigger();
     QCOMPARE(p.state().gameno, 0);
     QVERIFY(continueEnabled(p));
     answers.box(QMessageBox::Ok);
-    p.action("mnugstart")->trigger();
+    p.items().mnugstart->trigger();
     QCOMPARE(p.state().gameno, 1);
     QVERIFY(!continueEnabled(p));
     for (const char* key : {"sp", "p1", "p2", "p3", "p4"})
         QCOMPARE(stored(*p.store, key), QStringLiteral("0"));
     answers.box(QMessageBox::Cancel);
-    p.action("mnugstart")->trigger();
+    p.items().mnugstart->trigger();
     QCOMPARE(answers.boxes.size(), 3);
     QCOMPARE(answers.boxes[0].text,
              QStringLiteral("前回の保存データを破棄し\n新規ゲームを開始しますか？"));

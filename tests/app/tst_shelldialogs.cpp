@@ -10,18 +10,18 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "common/tempstore.h"
-#include "ui/boardwindow.h"
-#include "ui/computerwindow.h"
 #include "common/modalanswers.h"
-#include "ui/handwindow.h"
-#include "programfixture.h"
-#include "ui/cardchooser.h"
-#include "ui/speeddialog.h"
-#include "ui/namesdialog.h"
-#include "ui/helpwindow.h"
+#include "common/tempstore.h"
 #include "data/settings.h"
 #include "data/store.h"
+#include "programfixture.h"
+#include "ui/boardwindow.h"
+#include "ui/cardchooser.h"
+#include "ui/computerwindow.h"
+#include "ui/handwindow.h"
+#include "ui/helpwindow.h"
+#include "ui/namesdialog.h"
+#include "ui/speeddialog.h"
 #include "ui/toolbar.h"
 #include "ui/twips.h"
 
@@ -111,13 +111,13 @@ void ShellDialogsTest::namesDialog() {
     QFETCH(bool, ok);
     Run run;
     const QByteArray bytes = TempStore::fileBytes();
-    run.trigger("mnuname");
+    run.items().mnuname->trigger();
     QPointer<Form8> dialog = shownWindow<Form8>();
     QVERIFY(dialog);
     QVERIFY(!run.main().isEnabled());
     for (int i = 0; i < 4; ++i) {
         auto* text = dialog->findChild<QLineEdit*>(QStringLiteral("Text1_%1").arg(i));
-        QCOMPARE(text->text(), run.program->session().window(i + 1)->windowTitle());
+        QCOMPARE(text->text(), run.program->session().window(i + 1).windowTitle());
         text->setText(QStringLiteral("名%1").arg(i));
     }
     dialog->findChild<QRadioButton*>(QStringLiteral("Option2_2"))->setChecked(true);
@@ -128,7 +128,7 @@ void ShellDialogsTest::namesDialog() {
 
     const Store store;
     for (int p = 1; p <= kPlayers; ++p) {
-        const QString title = run.program->session().window(p)->windowTitle();
+        const QString title = run.program->session().window(p).windowTitle();
         const QString key = QStringLiteral("cap%1").arg(p + 3);
         if (ok) {
             QCOMPARE(title, QStringLiteral("名%1").arg(p - 1));
@@ -180,7 +180,7 @@ void ShellDialogsTest::cardChooser() {
 
     Run run;
     Session& session = run.program->session();
-    run.action(item.toLatin1().constData())->trigger();
+    test::menuItem(run.main(), item.toLatin1().constData())->trigger();
     QPointer<Form11> chooser = shownWindow<Form11>();
     QVERIFY(chooser);
     QCOMPARE(chooser->windowTitle(), caption);
@@ -211,23 +211,20 @@ void ShellDialogsTest::cardChooser() {
                                                                                 : &s.backdir));
     if (mode == 1) {
         // The board's pictures come from the new set, and the cards are laid out for them.
-        QCOMPARE(session.board->picture(0)->imageFile(), expected + QStringLiteral("/s1.bmp"));
-        QCOMPARE(session.board->picture(46)->imageFile(), expected + QStringLiteral("/d7.bmp"));
+        QCOMPARE(session.board().picture(0)->imageFile(), expected + QStringLiteral("/s1.bmp"));
+        QCOMPARE(session.board().picture(46)->imageFile(), expected + QStringLiteral("/d7.bmp"));
         if (ok) {
             for (int c = 1; c <= 52; ++c) {
-                const QPointF pos = session.board->cardPos(c);
-                QCOMPARE(session.board->picture(c)->pos(), pxPoint(pos.x(), pos.y()));
+                const QPointF pos = session.board().cardPos(c);
+                QCOMPARE(session.board().picture(c)->pos(), pxPoint(pos.x(), pos.y()));
             }
         }
     } else if (mode == 2) {
-        QCOMPARE(session.human->picture(1)->imageFile(), expected + QStringLiteral("/s1.bmp"));
+        QCOMPARE(session.human().picture(1)->imageFile(), expected + QStringLiteral("/s1.bmp"));
     } else {
-        QCOMPARE(session.window(2)->picture(1)->imageFile(),
-                 expected + QStringLiteral("/uray.bmp"));
-        QCOMPARE(session.window(4)->picture(1)->imageFile(),
-                 expected + QStringLiteral("/uray.bmp"));
-        QCOMPARE(session.window(3)->picture(1)->imageFile(),
-                 expected + QStringLiteral("/urat.bmp"));
+        QCOMPARE(session.window(2).picture(1)->imageFile(), expected + QStringLiteral("/uray.bmp"));
+        QCOMPARE(session.window(4).picture(1)->imageFile(), expected + QStringLiteral("/uray.bmp"));
+        QCOMPARE(session.window(3).picture(1)->imageFile(), expected + QStringLiteral("/urat.bmp"));
         // The side windows follow the card size: a 30-pixel back keeps them at 1000 twips.
         if (ok) QCOMPARE(run.main().child(5)->width(), px(1000));
     }
@@ -237,8 +234,8 @@ void ShellDialogsTest::cardChooser() {
 
 void ShellDialogsTest::help() {
     Run run;
-    QCOMPARE(run.action("mnuhelpm")->shortcut(), QKeySequence(Qt::Key_F1));
-    run.trigger("mnuhelpm");
+    QCOMPARE(run.items().mnuhelpm->shortcut(), QKeySequence(Qt::Key_F1));
+    run.items().mnuhelpm->trigger();
     QPointer<HelpWindow> window = shownWindow<HelpWindow>();
     QVERIFY(window);
     QVERIFY(window->hasDocument());
@@ -252,13 +249,13 @@ void ShellDialogsTest::help() {
     QCOMPARE(windows, 1);
     window->close();
     QTRY_VERIFY(window.isNull());
-    run.trigger("mnuhelpm");
+    run.items().mnuhelpm->trigger();
     QVERIFY(shownWindow<HelpWindow>());
 }
 
 void ShellDialogsTest::versionBox() {
     Run run;
-    run.trigger("mnuvar");
+    run.items().mnuvar->trigger();
     QPointer<Form1> box = shownWindow<Form1>();
     QVERIFY(box);
     QVERIFY(box->isVersionBox());
@@ -276,9 +273,9 @@ void ShellDialogsTest::frameDuringMatch() {
     Run run;
     Session& session = run.program->session();
     run.state().movespeed = 1;
-    session.random.seed(11);
-    run.trigger("mnugstart");
-    QTRY_VERIFY(session.human->isEnabled() && run.main().isEnabled());
+    session.random().seed(11);
+    run.items().mnugstart->trigger();
+    QTRY_VERIFY(session.human().isEnabled() && run.main().isEnabled());
     const GameState& s = run.state();
     const int held = s.handcount[kHuman];
 
@@ -288,13 +285,13 @@ void ShellDialogsTest::frameDuringMatch() {
         QPoint pos;
     };
     QList<Shown> shown;
-    for (int i = 1; i <= held + 1; ++i) shown.append({session.human->picture(i), {}, {}});
+    for (int i = 1; i <= held + 1; ++i) shown.append({session.human().picture(i), {}, {}});
     for (int p = 2; p <= kPlayers; ++p)
         for (int i = 1; i <= s.handcount[p]; ++i)
-            shown.append({session.window(p)->picture(i), {}, {}});
+            shown.append({session.window(p).picture(i), {}, {}});
     for (int c = 1; c <= 53; ++c)
-        if (session.board->picture(c)->isVisible())
-            shown.append({session.board->picture(c), {}, {}});
+        if (session.board().picture(c)->isVisible())
+            shown.append({session.board().picture(c), {}, {}});
     for (Shown& each : shown) {
         each.file = each.picture->imageFile();
         each.pos = each.picture->pos();
@@ -303,18 +300,18 @@ void ShellDialogsTest::frameDuringMatch() {
         each.picture->clearImage();  // so that only a new reading shows it again
     }
 
-    run.trigger("mnucawaku");
-    QVERIFY(!run.action("mnucawaku")->isChecked());
+    run.items().mnucawaku->trigger();
+    QVERIFY(!run.items().mnucawaku->isChecked());
     QVERIFY(!run.main().image(25)->isVisible() && run.main().image(26)->isVisible());
     for (const Shown& each : shown) {
         QCOMPARE(each.picture->imageFile(), each.file);
         QCOMPARE(each.picture->pos(), each.pos);
         QVERIFY(!each.picture->framed());
     }
-    QVERIFY(!session.board->picture(0)->framed());
-    QVERIFY(!session.human->picture(16)->framed());
+    QVERIFY(!session.board().picture(0)->framed());
+    QVERIFY(!session.human().picture(16)->framed());
     QTest::mouseClick(run.main().image(26), Qt::LeftButton);
-    QVERIFY(run.action("mnucawaku")->isChecked());
+    QVERIFY(run.items().mnucawaku->isChecked());
     for (const Shown& each : shown) QVERIFY(each.picture->framed());
 
     ModalAnswers answers;

@@ -14,20 +14,20 @@
 #include <QTest>
 #include <QTimer>
 
-#include "common/tempstore.h"
-#include "ui/boardwindow.h"
-#include "ui/computerwindow.h"
 #include "common/modalanswers.h"
-#include "ui/handwindow.h"
-#include "programfixture.h"
-#include "ui/top10dialog.h"
-#include "ui/cardchooser.h"
-#include "ui/speeddialog.h"
-#include "ui/namesdialog.h"
-#include "ui/helpwindow.h"
+#include "common/tempstore.h"
 #include "data/settings.h"
 #include "data/store.h"
+#include "programfixture.h"
+#include "ui/boardwindow.h"
+#include "ui/cardchooser.h"
+#include "ui/computerwindow.h"
+#include "ui/handwindow.h"
+#include "ui/helpwindow.h"
+#include "ui/namesdialog.h"
+#include "ui/speeddialog.h"
 #include "ui/toolbar.h"
+#include "ui/top10dialog.h"
 #include "ui/twips.h"
 
 using namespace plumet;
@@ -93,9 +93,9 @@ void StartupTest::firstRunWithEmptyStore() {
     QVERIFY(run.started);
     QCOMPARE(stored("ckkc"), QStringLiteral("1234"));
     QCOMPARE(run.main().windowTitle(), QStringLiteral("カドリオ   （ グループ１ ）"));
-    QVERIFY(!run.action("mnutuduki")->isEnabled());
+    QVERIFY(!run.items().mnutuduki->isEnabled());
     QVERIFY(imageShown(run, 3) && !imageShown(run, 2));
-    QVERIFY(!run.action("mnusyoki")->isEnabled());
+    QVERIFY(!run.items().mnusyoki->isEnabled());
     QVERIFY(imageShown(run, 5) && !imageShown(run, 4));
     QCOMPARE(run.state().savedgame, std::int16_t{0});
 
@@ -109,13 +109,13 @@ void StartupTest::firstRunWithEmptyStore() {
     QCOMPARE(run.main().size(), QSize(px(9525), px(6735)));
     QCOMPARE(run.main().pos(), QPoint(0, 0));
     QCOMPARE(run.state().sex, (std::array<std::int16_t, kPlayers>{-1, 0, -1, 0}));
-    for (ComputerForm* form : run.program->session().computers)
+    for (ComputerForm* form : run.program->session().computers())
         QCOMPARE(form->timer1().interval(), 500);
     for (int n : {9, 13, 11, 23, 25, 16, 18}) QVERIFY(imageShown(run, n));
     for (int n : {8, 14, 10, 12, 24, 26, 15, 17, 19}) QVERIFY(!imageShown(run, n));
     QVERIFY(!run.main().toolbar()->isHidden());
     for (int form : {2, 4, 5, 6, 7}) QVERIFY(run.main().child(form)->isHidden());
-    QCOMPARE(run.program->session().board->picture(53)->imageFile(),
+    QCOMPARE(run.program->session().board().picture(53)->imageFile(),
              test::buildData() + QStringLiteral("/joker.bmp"));
 }
 
@@ -155,12 +155,13 @@ void StartupTest::everySettingSurvivesRestart() {
         Run run;
         ModalAnswers answers;
         // Every option through its menu item.
-        for (const char* item : {"ruruak", "jokersai", "ps2", "daseruka", "mnuosoi", "otooff",
-                                 "turuba", "mnucawaku", "wintune"})
-            run.trigger(item);
+        const MenuItems& m = run.items();
+        for (QAction* item : {m.ruruak, m.jokersai, m.ps2, m.daseruka, m.mnuosoi, m.otooff,
+                              m.turuba, m.mnucawaku, m.wintune})
+            item->trigger();
 
         // Names and voices through the names dialog.
-        run.trigger("mnuname");
+        run.items().mnuname->trigger();
         auto* names = shownWindow<Form8>();
         QVERIFY(names);
         const QStringList newNames{QStringLiteral("はな"), QStringLiteral("じろう"), QString(),
@@ -173,7 +174,7 @@ void StartupTest::everySettingSurvivesRestart() {
                           Qt::LeftButton);
 
         // The card speed through its dialog.
-        run.trigger("mnumove");
+        run.items().mnumove->trigger();
         auto* speed = shownWindow<Form12>();
         QVERIFY(speed);
         speed->findChild<QScrollBar*>(QStringLiteral("HScroll1"))->setValue(3);
@@ -182,8 +183,8 @@ void StartupTest::everySettingSurvivesRestart() {
 
         // The three card sets through the chooser.
         for (const auto& [item, folder] :
-             {std::pair{"mnuba", board}, std::pair{"mnumy", faces}, std::pair{"mnuura", backs}}) {
-            run.trigger(item);
+             {std::pair{m.mnuba, board}, std::pair{m.mnumy, faces}, std::pair{m.mnuura, backs}}) {
+            item->trigger();
             auto* chooser = shownWindow<Form11>();
             QVERIFY(chooser);
             chooser->selectFolder(folder);
@@ -222,15 +223,15 @@ void StartupTest::everySettingSurvivesRestart() {
     QVERIFY(again.main().toolbar()->isHidden());
     for (int n : {8, 14, 12, 24, 26, 15, 19}) QVERIFY(imageShown(again, n));
     for (int n : {9, 13, 10, 11, 23, 25, 16, 17, 18}) QVERIFY(!imageShown(again, n));
-    for (ComputerForm* form : again.program->session().computers)
+    for (ComputerForm* form : again.program->session().computers())
         QCOMPARE(form->timer1().interval(), 1000);
-    QVERIFY(!again.program->session().board->picture(1)->framed());
-    QCOMPARE(again.program->session().window(2)->windowTitle(), QStringLiteral("じろう"));
+    QVERIFY(!again.program->session().board().picture(1)->framed());
+    QCOMPARE(again.program->session().window(2).windowTitle(), QStringLiteral("じろう"));
     QCOMPARE(again.state().sex, (std::array<std::int16_t, kPlayers>{0, -1, -1, 0}));
     QCOMPARE(again.state().movespeed, std::int16_t{9});
-    QCOMPARE(again.program->session().board->picture(0)->imageFile(),
+    QCOMPARE(again.program->session().board().picture(0)->imageFile(),
              board + QStringLiteral("/s1.bmp"));
-    QCOMPARE(again.program->session().window(3)->picture(1)->imageFile(),
+    QCOMPARE(again.program->session().window(3).picture(1)->imageFile(),
              backs + QStringLiteral("/urat.bmp"));
     QCOMPARE(again.main().rules().joker, JokerMode::Reused);
     QCOMPARE(again.main().rules().passes, 2);
@@ -273,7 +274,7 @@ void StartupTest::geometryKeptUnlessNormal() {
         }
         QTest::qWait(0);
         run.main().child(2)->setGeometry(5, 5, 300, 150);
-        run.trigger("ruruak");
+        run.items().ruruak->trigger();
         QVERIFY(requestClose(run));
         QCOMPARE(answers.boxes.size(), maximised ? 1 : 0);
         QVERIFY(answers.unexpected.isEmpty());
@@ -302,8 +303,8 @@ void StartupTest::closeQuestion() {
     QFETCH(bool, closes);
     Run run;
     store("ckkc", marker);
-    run.trigger("otooff");
-    run.trigger("mnuhelpm");
+    run.items().otooff->trigger();
+    run.items().mnuhelpm->trigger();
     QPointer<HelpWindow> help = shownWindow<HelpWindow>();
     QVERIFY(help);
     const QByteArray bytes = TempStore::fileBytes();
@@ -320,7 +321,7 @@ void StartupTest::closeQuestion() {
     if (!closes) {
         QVERIFY(run.main().isVisible());
         QVERIFY(help && help->isVisible());
-        QVERIFY(!run.program->session().quitting());
+        QVERIFY(!run.program->session().closing());
         QCOMPARE(TempStore::fileBytes(), bytes);
         return;
     }
@@ -363,10 +364,10 @@ void StartupTest::cardFolderFallback() {
     const std::string& dir = key == u"fdb" ? s.boarddir : key == u"fdf" ? s.facedir : s.backdir;
     QCOMPARE(QString::fromStdString(dir), kept ? folder : test::buildData());
     // The sample picture comes from the folder in use.
-    const Session& session = run.program->session();
-    const QString sample = key == u"fdb"   ? session.board->picture(0)->imageFile()
-                           : key == u"fdf" ? session.human->picture(1)->imageFile()
-                                           : session.window(3)->picture(1)->imageFile();
+    Session& session = run.program->session();
+    const QString sample = key == u"fdb"   ? session.board().picture(0)->imageFile()
+                           : key == u"fdf" ? session.human().picture(1)->imageFile()
+                                           : session.window(3).picture(1)->imageFile();
     QVERIFY2(sample.startsWith(QString::fromStdString(dir) + u'/'), qPrintable(sample));
     // The other two sets stay with the game's own cards.
     for (const std::string* other : {&s.boarddir, &s.facedir, &s.backdir})
@@ -417,7 +418,7 @@ void StartupTest::savedMatchAtStart() {
         QVERIFY(!run.main().isVisible());
         return;
     }
-    QCOMPARE(run.action("mnutuduki")->isEnabled(), continues);
+    QCOMPARE(run.items().mnutuduki->isEnabled(), continues);
     QCOMPARE(imageShown(run, 2), continues);
     QCOMPARE(imageShown(run, 3), !continues);
     QCOMPARE(run.state().gameno, std::int16_t{0});
@@ -428,38 +429,38 @@ void StartupTest::savedMatchAtStart() {
 void StartupTest::noPaceChecked() {
     for (const char* key : {"hayai", "hyojun", "osoi"}) store(key, QStringLiteral("False"));
     Run run;
-    for (const char* item : {"mnuhayai", "mnuhyojun", "mnuosoi"})
-        QVERIFY(!run.action(item)->isChecked());
+    for (QAction* item : {run.items().mnuhayai, run.items().mnuhyojun, run.items().mnuosoi})
+        QVERIFY(!item->isChecked());
     for (int n : {15, 16, 17}) QVERIFY(!imageShown(run, n));
-    for (ComputerForm* form : run.program->session().computers)
+    for (ComputerForm* form : run.program->session().computers())
         QCOMPARE(form->timer1().interval(), 500);
 }
 
 // After a group switch the menus, toolbar, pace, names and caption are the entered group's.
 void StartupTest::groupSwitchAppliesProfile() {
     Run run;
-    run.trigger("ruruak");
-    run.trigger("mnuhayai");
-    run.trigger("otooff");
-    run.trigger("mnugroup");
+    run.items().ruruak->trigger();
+    run.items().mnuhayai->trigger();
+    run.items().otooff->trigger();
+    run.items().mnugroup->trigger();
     auto* dialog = shownWindow<Form3>();
     QVERIFY(dialog);
     dialog->combo()->setCurrentIndex(2);  // a fresh group: the default profile
     QCOMPARE(run.state().group, std::int16_t{2});
     QCOMPARE(run.main().windowTitle(), QStringLiteral("カドリオ   （ グループ３ ）"));
-    QVERIFY(!run.action("ruruak")->isChecked());
-    QVERIFY(run.action("mnuhyojun")->isChecked() && !run.action("mnuhayai")->isChecked());
-    QVERIFY(run.action("otoon")->isChecked());
+    QVERIFY(!run.items().ruruak->isChecked());
+    QVERIFY(run.items().mnuhyojun->isChecked() && !run.items().mnuhayai->isChecked());
+    QVERIFY(run.items().otoon->isChecked());
     QVERIFY(imageShown(run, 9) && imageShown(run, 16) && imageShown(run, 18));
-    QCOMPARE(run.program->session().computers[0]->timer1().interval(), 500);
+    QCOMPARE(run.program->session().computers()[0]->timer1().interval(), 500);
 
     dialog->combo()->setCurrentIndex(0);  // back: the first group's profile as it was left
     QCOMPARE(run.main().windowTitle(), QStringLiteral("カドリオ   （ グループ１ ）"));
-    QVERIFY(run.action("ruruak")->isChecked());
-    QVERIFY(run.action("mnuhayai")->isChecked());
-    QVERIFY(run.action("otooff")->isChecked() && !run.action("otoon")->isChecked());
+    QVERIFY(run.items().ruruak->isChecked());
+    QVERIFY(run.items().mnuhayai->isChecked());
+    QVERIFY(run.items().otooff->isChecked() && !run.items().otoon->isChecked());
     QVERIFY(imageShown(run, 8) && imageShown(run, 17) && imageShown(run, 19));
-    QCOMPARE(run.program->session().computers[2]->timer1().interval(), 100);
+    QCOMPARE(run.program->session().computers()[2]->timer1().interval(), 100);
     QTest::mouseClick(dialog->command(4), Qt::LeftButton);
     QTRY_VERIFY(run.main().isEnabled());
 }

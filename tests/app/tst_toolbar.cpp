@@ -10,6 +10,7 @@
 
 using namespace plumet;
 using plumet::test::Game;
+using plumet::test::menuItem;
 
 namespace {
 
@@ -19,7 +20,7 @@ enum class Option { AceKing, Joker, Passes, Detection, Frame, Sound, Pace };
 // State values: on/off 1/0; joker 0 none, 1 used, 2 reused; passes 3 or 2; pace 0 fast,
 // 1 standard, 2 slow.
 int stateOf(const MDIForm1& main, Option option) {
-    const auto checked = [&main](const char* name) { return main.action(name)->isChecked(); };
+    const auto checked = [&main](const char* name) { return menuItem(main, name)->isChecked(); };
     const auto oneOf = [&](std::initializer_list<const char*> names) {
         int index = 0, found = -1, count = 0;
         for (const char* name : names) {
@@ -223,13 +224,13 @@ void ToolbarTest::optionButtons() {
     verifyOnePerPosition(main);
     if (option == Option::Pace) {
         const int interval = after == 0 ? 100 : after == 1 ? 500 : 1000;
-        for (ComputerForm* form : game.session->computers)
+        for (ComputerForm* form : game.session->computers())
             QCOMPARE(form->timer1().interval(), interval);
     }
     if (option == Option::Frame) {
         for (int p = 1; p <= kPlayers; ++p)
-            QCOMPARE(game.session->window(p)->picture(1)->framed(), after == 1);
-        QCOMPARE(game.session->board->picture(1)->framed(), after == 1);
+            QCOMPARE(game.session->window(p).picture(1)->framed(), after == 1);
+        QCOMPARE(game.session->board().picture(1)->framed(), after == 1);
     }
 }
 
@@ -261,7 +262,7 @@ void ToolbarTest::commandButtons() {
     QList<int> counts;
     for (const char* name : {"mnugstart", "mnutuduki", "mnusyoki", "mnutop", "end", "mnugroup",
                              "mnuname", "mnumove", "winall", "mnuhelpm"}) {
-        QAction* action = main.action(name);
+        QAction* action = menuItem(main, name);
         QObject::disconnect(action, &QAction::triggered, nullptr, nullptr);
         action->setEnabled(true);
         items.append(action);
@@ -330,9 +331,9 @@ void ToolbarTest::menuChoiceAlreadyInForce() {
     MDIForm1& main = *game.main;
     setState(main, option, state);
     const QList<bool> before = visibility(main);
-    main.action(item.toLatin1().constData())->trigger();
+    menuItem(main, item.toLatin1().constData())->trigger();
     QCOMPARE(stateOf(main, option), state);
-    QVERIFY(main.action(item.toLatin1().constData())->isChecked());
+    QVERIFY(menuItem(main, item.toLatin1().constData())->isChecked());
     QCOMPARE(visibility(main), before);
 }
 
@@ -395,7 +396,7 @@ void ToolbarTest::duringMatch() {
     if (QTest::currentTestFailed()) return;
     QCOMPARE(s.gameno, 1);
     QVERIFY(main.isEnabled());
-    QVERIFY(!main.action("daseruka")->isEnabled());
+    QVERIFY(!main.items().daseruka->isEnabled());
     clickImage(main, 14);
     QCOMPARE(stateOf(main, Option::Detection), 1);
     QVERIFY(shown(main, 13) && !shown(main, 14));

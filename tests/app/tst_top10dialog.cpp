@@ -11,12 +11,12 @@
 #include <QTest>
 #include <memory>
 
-#include "common/tempstore.h"
 #include "common/modalanswers.h"
-#include "ui/top10dialog.h"
-#include "ui/nameentry.h"
-#include "data/top10.h"
+#include "common/tempstore.h"
 #include "data/store.h"
+#include "data/top10.h"
+#include "ui/nameentry.h"
+#include "ui/top10dialog.h"
 
 using namespace plumet;
 

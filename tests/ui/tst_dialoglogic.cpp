@@ -6,11 +6,11 @@
 #include <QtTest>
 #include <memory>
 
-#include "ui/cardfolders.h"
-#include "ui/movespeed.h"
 #include "data/settings.h"
 #include "data/store.h"
 #include "data/storenames.h"
+#include "ui/cardfolders.h"
+#include "ui/movespeed.h"
 
 using namespace plumet;
 

@@ -15,10 +15,10 @@
 #include <QTreeView>
 #include <QtTest>
 
-#include "ui/titlewindow.h"
 #include "ui/cardchooser.h"
-#include "ui/speeddialog.h"
 #include "ui/namesdialog.h"
+#include "ui/speeddialog.h"
+#include "ui/titlewindow.h"
 #include "ui/twips.h"
 
 using namespace plumet;

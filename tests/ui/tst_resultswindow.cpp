@@ -9,9 +9,9 @@
 #include <memory>
 
 #include "common/tempstore.h"
+#include "data/store.h"
 #include "ui/resultswindow.h"
 #include "ui/scoregraph.h"
-#include "data/store.h"
 
 using namespace plumet;
 

@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "rules/gamestate.h"
+#include "ui/nestedloops.h"
 #include "ui/sound.h"
 #include "ui/speeds.h"
 
@@ -89,7 +90,9 @@ void SoundTest::synchronousEndsWithoutDevice() {
     GameState state;
     state.appdir = dir.path().toStdString();
     state.sex = {-1, -1, -1, -1};
-    Sound sound(state, [] { return true; });
+    NestedLoops loops;
+    Sound sound(
+        state, [] { return true; }, loops);
     QElapsedTimer clock;
     clock.start();
     sound.playsound("pass1.wav", SoundMode::Sync, 0);
@@ -105,7 +108,9 @@ void SoundTest::soundOffLooksNothingUp() {
     writeWave(dir.filePath("pass1.wav"), 2000);
     GameState state;
     state.appdir = dir.path().toStdString();
-    Sound sound(state, [] { return false; });
+    NestedLoops loops;
+    Sound sound(
+        state, [] { return false; }, loops);
     QElapsedTimer clock;
     clock.start();
     sound.playsound("pass1.wav", SoundMode::Sync, 0);
