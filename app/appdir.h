@@ -6,7 +6,7 @@
 namespace plumet {
 
 // <exe dir>/../share/plumet when the game is installed, else the build tree's data folder
-// (<build>/data beside <build>/shell/plumet), else the executable's own folder.
+// (<build>/data beside <build>/app/plumet), else the executable's own folder.
 QString findAppdir();
 
 }  // namespace plumet

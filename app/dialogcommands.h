@@ -1,4 +1,4 @@
-// The main window's commands that open the shell's dialogs: "名前の変更" (Form8),
+// The main window's commands that open the small dialogs: "名前の変更" (Form8),
 // "カードの移動速度" (Form12), "場のカード" / "あなたのカード" / "裏面のカード" (Form11),
 // "トピックの検索" (the help window, F1) and "ﾊﾞｰｼﾞｮﾝ情報(&A)" (Form1 as the version box).
 //

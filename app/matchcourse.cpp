@@ -21,7 +21,7 @@
 
 namespace plumet {
 
-MatchFlow::MatchFlow(Session& session, MDIForm1& main, Store& store)
+MatchCourse::MatchCourse(Session& session, MDIForm1& main, Store& store)
     : QObject(&main), session_(session), main_(main), store_(store) {
     endProgram = [this] { main_.close(); };
     endAtOnce = [] {
@@ -32,12 +32,12 @@ MatchFlow::MatchFlow(Session& session, MDIForm1& main, Store& store)
     main_.groupNameSource = [this] { return groups::name(store_, session_.state().group); };
     main_.discardSavedMatch = [this] { savedmatch::tudukidel(store_); };
     session_.results = [this](bool over) { showResults(over); };
-    connect(main_.items().mnutuduki, &QAction::triggered, this, &MatchFlow::mnutuduki);
+    connect(main_.items().mnutuduki, &QAction::triggered, this, &MatchCourse::mnutuduki);
     main_.attachDialog(main_.items().mnutop, [this] { mnutop(); });
     main_.attachDialog(main_.items().mnugroup, [this] { mnugroup(); });
 }
 
-bool MatchFlow::startUp() {
+bool MatchCourse::startUp() {
     Form3::Hooks hooks = dialogHooks();
     hooks.endProgram = [this] {
         if (endAtOnce) endAtOnce();
@@ -50,7 +50,7 @@ bool MatchFlow::startUp() {
     return checkSavedMatch();
 }
 
-bool MatchFlow::checkSavedMatch() {
+bool MatchCourse::checkSavedMatch() {
     switch (savedmatch::checkAtStart(store_, session_.state())) {
         case savedmatch::Check::Ok:
             setContinue(true);
@@ -70,19 +70,19 @@ bool MatchFlow::checkSavedMatch() {
     return true;
 }
 
-void MatchFlow::setContinue(bool enabled) {
+void MatchCourse::setContinue(bool enabled) {
     main_.items().mnutuduki->setEnabled(enabled);
     main_.image(2)->setVisible(enabled);
     main_.image(3)->setVisible(!enabled);
 }
 
-void MatchFlow::message(const QString& text) {
+void MatchCourse::message(const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("データ異常"), text, QMessageBox::Ok,
                     &main_);
     box.exec();
 }
 
-void MatchFlow::mnutuduki() {
+void MatchCourse::mnutuduki() {
     switch (savedmatch::continueMatch(store_, session_.state())) {
         case savedmatch::Check::Ok:
             break;
@@ -104,7 +104,7 @@ void MatchFlow::mnutuduki() {
     session_.startgame();
 }
 
-Form3::Hooks MatchFlow::dialogHooks() {
+Form3::Hooks MatchCourse::dialogHooks() {
     Form3::Hooks hooks;
     hooks.enableMain = [this] { main_.setEnabled(true); };
     hooks.endProgram = [this] {
@@ -131,18 +131,18 @@ Form3::Hooks MatchFlow::dialogHooks() {
     return hooks;
 }
 
-void MatchFlow::mnutop() {
+void MatchCourse::mnutop() {
     main_.setEnabled(false);
     Form3::open(session_.state(), store_, dialogHooks(), Form3::Mode::Top10);
 }
 
-void MatchFlow::mnugroup() {
+void MatchCourse::mnugroup() {
     main_.setEnabled(false);
     session_.state().prevgroup = session_.state().group;
     Form3::open(session_.state(), store_, dialogHooks(), Form3::Mode::Group);
 }
 
-void MatchFlow::showResults(bool over) {
+void MatchCourse::showResults(bool over) {
     Form10::Sources sources;
     sources.playerCaption = [this](int p) { return session_.window(p).windowTitle(); };
     sources.humanPlace = [this] {
@@ -150,18 +150,18 @@ void MatchFlow::showResults(bool over) {
                session_.human().label(3)->text();
     };
     Form10* window = Form10::open(session_.state(), store_, sources, over);
-    connect(window, &Form10::nextGame, this, &MatchFlow::nextGame);
-    connect(window, &Form10::matchOver, this, &MatchFlow::matchOver);
-    connect(window, &Form10::saved, this, &MatchFlow::savedToTitle);
+    connect(window, &Form10::nextGame, this, &MatchCourse::nextGame);
+    connect(window, &Form10::matchOver, this, &MatchCourse::matchOver);
+    connect(window, &Form10::saved, this, &MatchCourse::savedToTitle);
 }
 
-void MatchFlow::nextGame() {
+void MatchCourse::nextGame() {
     main_.setEnabled(true);
     session_.clearTable();
     session_.startgame();
 }
 
-void MatchFlow::matchOver() {
+void MatchCourse::matchOver() {
     main_.setEnabled(true);
     session_.clearTable();
     main_.timer1().stop();
@@ -172,7 +172,7 @@ void MatchFlow::matchOver() {
     Form3::matchEnd(session_.state(), store_, dialogHooks());
 }
 
-void MatchFlow::savedToTitle() {
+void MatchCourse::savedToTitle() {
     main_.setEnabled(true);
     main_.timer1().stop();
     session_.clearTable();

@@ -2,7 +2,7 @@
 // match and its continuation, the TOP-10 entry at the end of a match, and the TOP-10 and
 // group dialogs of the menus.
 //
-// MatchFlow wires itself into the main window and the session when it is made: the menu items
+// MatchCourse wires itself into the main window and the session when it is made: the menu items
 // "前回の続き" (mnutuduki), "トップ１０(&R)" (mnutop) and "グループ変更" (mnugroup), the
 // discarding of the saved match by "新規ゲーム(&N)...", the group name in the caption, and
 // the results window that the board's syoki opens.
@@ -19,10 +19,10 @@ class MDIForm1;
 class Session;
 class Store;
 
-class MatchFlow : public QObject {
+class MatchCourse : public QObject {
     Q_OBJECT
   public:
-    MatchFlow(Session& session, MDIForm1& main, Store& store);
+    MatchCourse(Session& session, MDIForm1& main, Store& store);
 
     // At start-up, after the main window was made: on the first run the check strings of the
     // TOP-10 table and the saved match, then the group in use ("plymdi") and the check of the

@@ -35,7 +35,7 @@ Form1* Program::createTitle() {
 bool Program::createMain() {
     main_ = std::make_unique<MDIForm1>(*session_);
     main_->setStore(store_.get());
-    match_ = new MatchFlow(*session_, *main_, *store_);
+    match_ = new MatchCourse(*session_, *main_, *store_);
     main_->savedMatchCheck = [this] { return match_->checkSavedMatch(); };
     // An inconsistent saved match ends the program at once, nothing written. At start-up
     // createMain's false does it; after a group switch the event loop is left.

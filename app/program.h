@@ -1,5 +1,5 @@
 // The game program: one session, the settings store, the main window with the match course
-// and the shell's dialogs wired into it, and the order in which it comes up.
+// and the small dialogs wired into it, and the order in which it comes up.
 //
 // Start-up, as main() runs it (a second running copy has been refused before):
 //   Program program;
@@ -20,7 +20,7 @@
 namespace plumet {
 
 class Form1;
-class MatchFlow;
+class MatchCourse;
 class MDIForm1;
 
 class Program {
@@ -52,13 +52,13 @@ class Program {
     Session& session() { return *session_; }
     Store& store() { return *store_; }
     MDIForm1& main() { return *main_; }
-    MatchFlow& match() { return *match_; }
+    MatchCourse& match() { return *match_; }
 
   private:
     std::unique_ptr<Session> session_;
     std::unique_ptr<Store> store_;
     std::unique_ptr<MDIForm1> main_;
-    MatchFlow* match_ = nullptr;  // owned by the main window
+    MatchCourse* match_ = nullptr;  // owned by the main window
 };
 
 }  // namespace plumet

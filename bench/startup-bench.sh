@@ -9,11 +9,11 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
-if [ ! -x "$build/shell/plumet" ]; then
+if [ ! -x "$build/app/plumet" ]; then
     [ -f "$build/build.ninja" ] || cmake -S . -B "$build" -G Ninja >/dev/null
     cmake --build "$build" --target plumet plumet_assets plumet_help >/dev/null
 fi
-program=$(realpath "$build/shell/plumet")
+program=$(realpath "$build/app/plumet")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir -m 700 "$work/config" "$work/runtime"

@@ -1,8 +1,8 @@
 #include "data/groups.h"
 
-#include "data/top10.h"
 #include "data/settings.h"
 #include "data/store.h"
+#include "data/top10.h"
 
 namespace plumet::groups {
 

@@ -3,8 +3,8 @@
 #include <QDate>
 #include <utility>
 
-#include "data/savedgame.h"
 #include "data/checkstring.h"
+#include "data/savedgame.h"
 #include "data/store.h"
 #include "data/values.h"
 

@@ -14,8 +14,8 @@
 #include <optional>
 #include <string_view>
 
-#include "rules/gamestate.h"
 #include "data/top10.h"
+#include "rules/gamestate.h"
 
 namespace plumet {
 

@@ -3,8 +3,8 @@
 #pragma once
 
 #include "rules/gamestate.h"
-#include "rules/random.h"
 #include "rules/moveview.h"
+#include "rules/random.h"
 
 namespace plumet {
 

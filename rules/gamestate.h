@@ -18,8 +18,8 @@ namespace plumet {
 // The joker option of the rules menu: "未使用", "使用", "再使用".
 enum class JokerMode : std::uint8_t { None, Once, Reused };
 
-// The rule options in force for a match. The windows read them from the menu check marks at
-// the moment a rule needs them; the menus are locked while a match is under way.
+// The rule options in force for a match, as the player chose them in the menus; the menus
+// are locked while a match is under way, so they cannot change between its games.
 struct Rules {
     bool aceKing = false;  // "ＡＫ接続": each suit row is a ring, king next to ace
     JokerMode joker = JokerMode::Once;

@@ -2,7 +2,7 @@
 //
 // Opened with the current captions of the four player windows and the `sex` array; "ＯＫ"
 // emits namesAccepted() with the new names and voices (the caller shows them on the windows
-// and stores them with storeNames() of shell/storenames.h); "キャンセル" changes nothing.
+// and stores them with storeNames() of data/storenames.h); "キャンセル" changes nothing.
 // closed() follows either way, also when the dialog is closed by its close box or Esc, so
 // the caller can enable the main window again. The dialog deletes itself when it closes.
 //

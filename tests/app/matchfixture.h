@@ -36,7 +36,7 @@ struct Program {
     std::unique_ptr<Session> session;
     std::unique_ptr<MDIForm1> main;
     std::unique_ptr<Store> store;
-    MatchFlow* flow = nullptr;
+    MatchCourse* flow = nullptr;
     int ended = 0;  // endProgram or endAtOnce calls
     bool started = false;
 
@@ -48,7 +48,7 @@ struct Program {
         applyDefaults(*main, *session);
         session->state().movespeed = 1;
         store = std::make_unique<Store>();
-        flow = new MatchFlow(*session, *main, *store);
+        flow = new MatchCourse(*session, *main, *store);
         flow->endProgram = [this] { ++ended; };
         flow->endAtOnce = [this] { ++ended; };
         started = flow->startUp();

@@ -6,29 +6,13 @@
 #include <QFile>
 #include <QWindow>
 
+#include "common/wavefile.h"
 #include "gamefixture.h"
 
 using namespace plumet;
 using plumet::test::Game;
 
 namespace {
-
-// A silent 16-bit PCM wave file of `ms` milliseconds.
-void writeWave(const QString& path, int ms) {
-    const quint32 rate = 8000;
-    const quint32 bytes = rate * 2 * ms / 1000;
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QDataStream out(&file);
-    out.setByteOrder(QDataStream::LittleEndian);
-    out.writeRawData("RIFF", 4);
-    out << quint32(36 + bytes);
-    out.writeRawData("WAVEfmt ", 8);
-    out << quint32(16) << quint16(1) << quint16(1) << rate << rate * 2 << quint16(2) << quint16(16);
-    out.writeRawData("data", 4);
-    out << bytes;
-    file.write(QByteArray(static_cast<int>(bytes), '\0'));
-}
 
 void requestClose(QWidget* window, int afterMs) {
     QTimer::singleShot(afterMs, window, [window] {
@@ -79,8 +63,8 @@ void ClosingTest::duringCardFlight() {
 
 void ClosingTest::duringSynchronousVoice() {
     QTemporaryDir data;
-    writeWave(data.filePath("pass1.wav"), 3000);
-    writeWave(data.filePath("wass1.wav"), 3000);
+    test::writeWave(data.filePath("pass1.wav"), 3000);
+    test::writeWave(data.filePath("wass1.wav"), 3000);
     Game game(data.path());
     game.start(2);
     QVERIFY(game.waitForHuman(0));

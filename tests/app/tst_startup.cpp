@@ -36,14 +36,6 @@ using plumet::test::shownWindow;
 
 namespace {
 
-QString stored(const char* key, const QString& fallback = QStringLiteral("(absent)")) {
-    return Store().get(u"form2", QString::fromLatin1(key), fallback);
-}
-
-void store(const char* key, const QString& value) {
-    Store().save(u"form2", QString::fromLatin1(key), value);
-}
-
 bool imageShown(Run& run, int n) {
     return !run.main().image(n)->isHidden();
 }
@@ -91,7 +83,7 @@ class StartupTest : public QObject {
 void StartupTest::firstRunWithEmptyStore() {
     Run run;
     QVERIFY(run.started);
-    QCOMPARE(stored("ckkc"), QStringLiteral("1234"));
+    QCOMPARE(TempStore::stored("ckkc"), QStringLiteral("1234"));
     QCOMPARE(run.main().windowTitle(), QStringLiteral("カドリオ   （ グループ１ ）"));
     QVERIFY(!run.items().mnutuduki->isEnabled());
     QVERIFY(imageShown(run, 3) && !imageShown(run, 2));
@@ -282,7 +274,7 @@ void StartupTest::geometryKeptUnlessNormal() {
     QStringList after;
     for (const QString& key : keys) after << Store().get(u"form2", key, QString());
     QCOMPARE(after, geometry);
-    QCOMPARE(stored("ruruak"), QStringLiteral("True"));
+    QCOMPARE(TempStore::stored("ruruak"), QStringLiteral("True"));
     Run third;
     QCOMPARE(third.main().pos(), QPoint(20, 10));
     QCOMPARE(third.main().size(), QSize(660, 480));
@@ -302,7 +294,7 @@ void StartupTest::closeQuestion() {
     QFETCH(int, answer);
     QFETCH(bool, closes);
     Run run;
-    store("ckkc", marker);
+    TempStore::store("ckkc", marker);
     run.items().otooff->trigger();
     run.items().mnuhelpm->trigger();
     QPointer<HelpWindow> help = shownWindow<HelpWindow>();
@@ -328,8 +320,8 @@ void StartupTest::closeQuestion() {
     // Every other window went with the main window; the settings are written.
     QTRY_VERIFY(help.isNull() || !help->isVisible());
     for (QWidget* w : QApplication::topLevelWidgets()) QVERIFY(!w->isVisible());
-    QCOMPARE(stored("otoon"), QStringLiteral("False"));
-    QCOMPARE(stored("ckkc"), marker == u"9999" ? QStringLiteral("(absent)") : marker);
+    QCOMPARE(TempStore::stored("otoon"), QStringLiteral("False"));
+    QCOMPARE(TempStore::stored("ckkc"), marker == u"9999" ? QStringLiteral("(absent)") : marker);
 }
 
 void StartupTest::cardFolderFallback_data() {
@@ -357,7 +349,7 @@ void StartupTest::cardFolderFallback() {
                               (backs ? QStringLiteral("/urat.bmp") : QStringLiteral("/d7.bmp"))));
     if (state == u"gone") folder = cards.filePath(QStringLiteral("nothing"));
     if (state == u"empty") folder.clear();
-    store(key.toLatin1().constData(), folder);
+    TempStore::store(key.toLatin1().constData(), folder);
 
     Run run;
     const GameState& s = run.state();
@@ -401,7 +393,7 @@ void StartupTest::savedMatchAtStart() {
     }
     const char* keys[] = {"sp", "p1", "p2", "p3", "p4", "tp", "right"};
     const QString values[] = {"3", "12", "30", "4", "18", tp, right};
-    for (int i = 0; i < 7; ++i) store(keys[i], values[i]);
+    for (int i = 0; i < 7; ++i) TempStore::store(keys[i], values[i]);
 
     ModalAnswers answers;
     if (!message.isEmpty()) answers.box(QMessageBox::Ok);
@@ -414,7 +406,7 @@ void StartupTest::savedMatchAtStart() {
         QCOMPARE(answers.boxes.at(0).text, message);
     }
     if (!starts) {
-        QCOMPARE(stored("tp"), QStringLiteral("0"));
+        QCOMPARE(TempStore::stored("tp"), QStringLiteral("0"));
         QVERIFY(!run.main().isVisible());
         return;
     }
@@ -427,7 +419,8 @@ void StartupTest::savedMatchAtStart() {
 // A profile with no pace checked: no pace item checked, no pace image, the computer players
 // keep the standard interval.
 void StartupTest::noPaceChecked() {
-    for (const char* key : {"hayai", "hyojun", "osoi"}) store(key, QStringLiteral("False"));
+    for (const char* key : {"hayai", "hyojun", "osoi"})
+        TempStore::store(key, QStringLiteral("False"));
     Run run;
     for (QAction* item : {run.items().mnuhayai, run.items().mnuhyojun, run.items().mnuosoi})
         QVERIFY(!item->isChecked());

@@ -18,6 +18,14 @@ class TempStore {
         QFile file(plumet::Store::filePath(application));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
+    // A key of the live profile as stored now, `fallback` when it is absent.
+    static QString stored(const char* key, const QString& fallback = QStringLiteral("(absent)")) {
+        return plumet::Store().get(u"form2", QString::fromLatin1(key), fallback);
+    }
+    // Stores a key of the live profile, as a hand edit would.
+    static void store(const char* key, const QString& value) {
+        plumet::Store().save(u"form2", QString::fromLatin1(key), value);
+    }
 
   private:
     QTemporaryDir dir_;

@@ -2,12 +2,12 @@
 // fresh groups, restored groups and damaged ones.
 #include <QTest>
 
-#include "data/savedgame.h"
+#include "common/tempstore.h"
 #include "data/groups.h"
-#include "data/top10.h"
+#include "data/savedgame.h"
 #include "data/settings.h"
 #include "data/store.h"
-#include "common/tempstore.h"
+#include "data/top10.h"
 
 using namespace plumet;
 

@@ -2,9 +2,9 @@
 // outcomes, continuing, discarding and the check digits made at the first run.
 #include <QTest>
 
+#include "common/tempstore.h"
 #include "data/savedgame.h"
 #include "data/store.h"
-#include "common/tempstore.h"
 
 using namespace plumet;
 using savedmatch::Check;

@@ -1,9 +1,9 @@
 // The live profile's settings read from and written to the real store.
 #include <QTest>
 
+#include "common/tempstore.h"
 #include "data/settings.h"
 #include "data/store.h"
-#include "common/tempstore.h"
 
 using namespace plumet;
 

@@ -7,8 +7,8 @@
 #include <QSettings>
 #include <QTest>
 
-#include "data/store.h"
 #include "common/tempstore.h"
+#include "data/store.h"
 
 using namespace plumet;
 

@@ -3,10 +3,10 @@
 #include <QRegularExpression>
 #include <QTest>
 
-#include "data/checkstring.h"
-#include "data/top10.h"
-#include "data/store.h"
 #include "common/tempstore.h"
+#include "data/checkstring.h"
+#include "data/store.h"
+#include "data/top10.h"
 
 using namespace plumet;
 

@@ -5,12 +5,12 @@
 #include <QTest>
 #include <random>
 
+#include "common/tempstore.h"
 #include "data/checkstring.h"
 #include "data/cp932.h"
+#include "data/store.h"
 #include "data/top10.h"
 #include "data/topfile.h"
-#include "data/store.h"
-#include "common/tempstore.h"
 
 using namespace plumet;
 

@@ -1,4 +1,4 @@
-// The parts of the shell's dialogs that are not windows: the card speed arithmetic, card
+// The parts of the small dialogs that are not windows: the card speed arithmetic, card
 // folder paths and their fallback, and the storing of the names dialog's result.
 #include <QDir>
 #include <QFile>

@@ -6,35 +6,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "common/wavefile.h"
 #include "rules/gamestate.h"
 #include "ui/nestedloops.h"
 #include "ui/sound.h"
 #include "ui/speeds.h"
 
 using namespace plumet;
-
-namespace {
-
-void writeWave(const QString& path, int ms) {
-    const quint32 rate = 8000;
-    const quint32 bytes = rate * 2 * ms / 1000;
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QDataStream out(&file);
-    out.setByteOrder(QDataStream::LittleEndian);
-    out.writeRawData("RIFF", 4);
-    out << quint32(36 + bytes);
-    out.writeRawData("WAVEfmt ", 8);
-    out << quint32(16) << quint16(1) << quint16(1) << rate << rate * 2 << quint16(2) << quint16(16);
-    out.writeRawData("LIST", 4);  // an extra chunk before the samples
-    out << quint32(4);
-    out.writeRawData("INFO", 4);
-    out.writeRawData("data", 4);
-    out << bytes;
-    file.write(QByteArray(static_cast<int>(bytes), '\0'));
-}
-
-}  // namespace
 
 class SoundTest : public QObject {
     Q_OBJECT
@@ -66,7 +44,7 @@ void SoundTest::fileName() {
     QFETCH(int, voice);
     QFETCH(QString, played);
     QTemporaryDir dir;
-    for (const QString& file : present) writeWave(dir.filePath(file), 10);
+    for (const QString& file : present) test::writeWave(dir.filePath(file), 10, true);
     GameState state;
     state.sex = {-1, 0, -1, 0};  // players 2 and 4 female
     QCOMPARE(soundFileName(dir.path(), name, voice, state), played);
@@ -74,7 +52,7 @@ void SoundTest::fileName() {
 
 void SoundTest::waveLength() {
     QTemporaryDir dir;
-    writeWave(dir.filePath("a.wav"), 1500);
+    test::writeWave(dir.filePath("a.wav"), 1500, true);
     QCOMPARE(waveLengthMs(dir.filePath("a.wav")), 1500);
     QCOMPARE(waveLengthMs(dir.filePath("missing.wav")), -1);
     QFile text(dir.filePath("b.wav"));
@@ -86,7 +64,7 @@ void SoundTest::waveLength() {
 
 void SoundTest::synchronousEndsWithoutDevice() {
     QTemporaryDir dir;
-    writeWave(dir.filePath("pass1.wav"), 300);
+    test::writeWave(dir.filePath("pass1.wav"), 300, true);
     GameState state;
     state.appdir = dir.path().toStdString();
     state.sex = {-1, -1, -1, -1};
@@ -105,7 +83,7 @@ void SoundTest::synchronousEndsWithoutDevice() {
 
 void SoundTest::soundOffLooksNothingUp() {
     QTemporaryDir dir;
-    writeWave(dir.filePath("pass1.wav"), 2000);
+    test::writeWave(dir.filePath("pass1.wav"), 2000, true);
     GameState state;
     state.appdir = dir.path().toStdString();
     NestedLoops loops;

@@ -1,4 +1,4 @@
-// The shell's dialogs opened from the main window of the whole program: the card speed, the
+// The small dialogs opened from the main window of the whole program: the card speed, the
 // names and voices, the card set chooser, help and the version box; and the card frame
 // switched during a match. Each dialog disables the main window while it is open.
 #include <QLineEdit>
@@ -320,4 +320,4 @@ void ShellDialogsTest::frameDuringMatch() {
 }
 
 QTEST_MAIN(ShellDialogsTest)
-#include "tst_shelldialogs.moc"
+#include "tst_dialogcommands.moc"
