@@ -7,10 +7,12 @@
 #include <QApplication>
 #include <QByteArrayList>
 #include <QDir>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -20,24 +22,49 @@
 
 namespace toolfixture {
 
-// Points XDG_CONFIG_HOME at a temporary folder before the first use of the store; `clear`
-// empties it between tests.
+// Points XDG_CONFIG_HOME (and XDG_CONFIG_DIRS, where Qt would look for system-wide
+// settings) at a temporary folder before the first use of the store; `clear` empties it
+// between tests.
 class StoreFolder {
   public:
-    StoreFolder() { qputenv("XDG_CONFIG_HOME", dir_.path().toLocal8Bit()); }
+    StoreFolder() {
+        qputenv("XDG_CONFIG_HOME", dir_.path().toLocal8Bit());
+        qputenv("XDG_CONFIG_DIRS", systemFolder().toLocal8Bit());
+    }
     QString path() const { return dir_.path(); }
     QString file(const QString& application) const {
         return dir_.filePath(QStringLiteral("plumet/") + application + QStringLiteral(".ini"));
     }
-    void clear() const { QDir(dir_.filePath(QStringLiteral("plumet"))).removeRecursively(); }
+    // Where a stray file of the given name sits beside the store's folder.
+    QString strayFile(const QString& name) const { return dir_.filePath(name); }
+    QString systemFolder() const { return dir_.filePath(QStringLiteral("system")); }
+    void clear() const {
+        QDir(dir_.filePath(QStringLiteral("plumet"))).removeRecursively();
+        QDir(systemFolder()).removeRecursively();
+        QFile::remove(strayFile(QStringLiteral("plumet.ini")));
+        QFile::remove(strayFile(QStringLiteral("plumet2.ini")));
+    }
 
   private:
     QTemporaryDir dir_;
 };
 
+// The store file of an application exactly, without QSettings' fallbacks to other files.
 inline std::unique_ptr<QSettings> openStore(const QString& application) {
-    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                       QStringLiteral("plumet"), application);
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    auto settings = std::make_unique<QSettings>(
+        config + QStringLiteral("/plumet/") + application + QStringLiteral(".ini"),
+        QSettings::IniFormat);
+    settings->setFallbacksEnabled(false);
+    return settings;
+}
+
+// An INI file written by hand, as a stray or system-wide copy of the store would be.
+inline void writeIni(const QString& path, const QByteArray& text) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(text);
 }
 
 // Every key of a section with its value as text.

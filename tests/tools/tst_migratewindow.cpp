@@ -20,6 +20,7 @@ class TestMigrateWindow : public QObject {
     void init();
 
     void showsItsTextsCentred();
+    void reportsMissingOldData_data();
     void reportsMissingOldData();
     void migratesAndAsksAboutTheOldData_data();
     void migratesAndAsksAboutTheOldData();
@@ -62,7 +63,21 @@ void TestMigrateWindow::showsItsTextsCentred() {
     QVERIFY(qAbs(window.geometry().center().y() - screen.center().y()) <= 1);
 }
 
+// Only the old application's own file holds old data: a stray "plumet.ini" beside the
+// store's folder or a system-wide copy is neither read nor touched.
+void TestMigrateWindow::reportsMissingOldData_data() {
+    QTest::addColumn<QString>("otherFile");
+    QTest::newRow("nothing stored") << QString();
+    QTest::newRow("stray plumet.ini") << store_.strayFile("plumet.ini");
+    QTest::newRow("system plumet/plumet.ini") << store_.systemFolder() + "/plumet/plumet.ini";
+    QTest::newRow("system plumet.ini") << store_.systemFolder() + "/plumet.ini";
+}
+
 void TestMigrateWindow::reportsMissingOldData() {
+    QFETCH(QString, otherFile);
+    const QByteArray text = "[form2]\ntop=1365\ndef1=32494848\n\n[mdiform1]\ntop=0\n";
+    if (!otherFile.isEmpty()) toolfixture::writeIni(otherFile, text);
+
     plume1to3::Form1 window;
     window.show();
     Answerer answerer;
@@ -74,6 +89,11 @@ void TestMigrateWindow::reportsMissingOldData() {
     QCOMPARE(answerer.shown[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     QVERIFY(window.isVisible());
     QVERIFY(!QFile::exists(store_.file("plumet2")));
+    if (!otherFile.isEmpty()) {
+        QFile read(otherFile);
+        QVERIFY(read.open(QIODevice::ReadOnly));
+        QCOMPARE(read.readAll(), text);
+    }
 }
 
 void TestMigrateWindow::migratesAndAsksAboutTheOldData_data() {

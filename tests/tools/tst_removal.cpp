@@ -66,6 +66,8 @@ class TestRemoval : public QObject {
     void buttonsReportAndClose_data();
     void buttonsReportAndClose();
     void cancelCloses();
+    void onlyTheStoreFileCounts_data();
+    void onlyTheStoreFileCounts();
 
   private:
     toolfixture::StoreFolder store_;
@@ -197,6 +199,45 @@ void TestRemoval::cancelCloses() {
     window.findChild<QPushButton*>("Command2")->click();
     QVERIFY(!window.isVisible());
     QCOMPARE(section(kApp, "form2"), merged(liveTable(), kSettings));
+}
+
+// A stray "plumet.ini" beside the store's folder or a system-wide copy of the store is not
+// the game's data: neither button finds data in it, and it stays as it was.
+void TestRemoval::onlyTheStoreFileCounts_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("noneText");
+    const QString stray = store_.strayFile("plumet.ini");
+    const QString systemApp = store_.systemFolder() + "/plumet/plumet2.ini";
+    const QString systemOrg = store_.systemFolder() + "/plumet.ini";
+    const QString all = "カドリオのデータがありませんでした。";
+    const QString top10 = "ＴＯＰ１０データがありませんでした。";
+    QTest::newRow("全削除, stray plumet.ini") << "Command1" << stray << all;
+    QTest::newRow("全削除, system plumet2.ini") << "Command1" << systemApp << all;
+    QTest::newRow("全削除, system plumet.ini") << "Command1" << systemOrg << all;
+    QTest::newRow("TOP-10, stray plumet.ini") << "Command3" << stray << top10;
+    QTest::newRow("TOP-10, system plumet2.ini") << "Command3" << systemApp << top10;
+}
+
+void TestRemoval::onlyTheStoreFileCounts() {
+    QFETCH(QString, button);
+    QFETCH(QString, file);
+    QFETCH(QString, noneText);
+    const QByteArray text = "[form2]\ndef1=32494848\nten1=100\nname1=ROKEN\ntop4=4423\nckkc=1234\n";
+    toolfixture::writeIni(file, text);
+
+    plumetdel::Form1 window;
+    window.show();
+    toolfixture::MessageBoxAnswerer answerer;
+    window.findChild<QPushButton*>(button)->click();
+
+    QCOMPARE(answerer.shown.size(), 1);
+    QCOMPARE(answerer.shown[0].title, QStringLiteral("データ無し"));
+    QCOMPARE(answerer.shown[0].text, noneText);
+    QFile read(file);
+    QVERIFY(read.open(QIODevice::ReadOnly));
+    QCOMPARE(read.readAll(), text);
+    QVERIFY(!QFile::exists(store_.file(kApp)));
 }
 
 QTEST_MAIN(TestRemoval)

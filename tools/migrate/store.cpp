@@ -2,11 +2,12 @@
 
 #include <QFile>
 
+#include "common/settingsfile.h"
+
 namespace plume1to3 {
 
 std::unique_ptr<QSettings> openApplication(const QString& application) {
-    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                       QStringLiteral("plumet"), application);
+    return toolcommon::openSettingsFile(application);
 }
 
 bool isPresent(const QSettings& store, const QString& section, const QString& key,

@@ -2,6 +2,8 @@
 
 #include <QFile>
 
+#include "common/settingsfile.h"
+
 namespace plumetdel {
 namespace {
 
@@ -28,8 +30,7 @@ void removeApplication(QSettings& store) {
 }  // namespace
 
 std::unique_ptr<QSettings> openStore() {
-    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                       QStringLiteral("plumet"), QStringLiteral("plumet2"));
+    return toolcommon::openSettingsFile(QStringLiteral("plumet2"));
 }
 
 bool deleteEverything(QSettings& store) {

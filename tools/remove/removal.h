@@ -7,7 +7,7 @@
 
 namespace plumetdel {
 
-// The game's store: $XDG_CONFIG_HOME/plumet/plumet2.ini.
+// The game's store: $XDG_CONFIG_HOME/plumet/plumet2.ini and no other file.
 std::unique_ptr<QSettings> openStore();
 
 // Deletes the whole application when its live profile holds a TOP-10 check string ("def1")
