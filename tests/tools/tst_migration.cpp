@@ -80,6 +80,7 @@ class TestMigration : public QObject {
     void oldDataWithoutGroupFiles();
     void newDataIsOverwritten();
     void damagedGroupFileSkipsOnlyItsTable();
+    void groupFileThatIsAFolderIsSkipped();
     void migratedTablePassesTheGameCheck_data();
     void migratedTablePassesTheGameCheck();
     void deletesOldDataButNotGroupFiles();
@@ -178,6 +179,18 @@ void TestMigration::damagedGroupFileSkipsOnlyItsTable() {
     QCOMPARE(section(kNew, "form3"), kMigratedProfile);
     QCOMPARE(section(kNew, "form5"), merged(kMigratedProfile, tableKeys(entries)));
     QCOMPARE(section(kNew, "formm"), kMigratedNames);
+}
+
+// A folder under a group file's name is no group file: the group is skipped like one whose
+// file is missing, silently and without writing its profile.
+void TestMigration::groupFileThatIsAFolderIsSkipped() {
+    writeOldData();
+    QVERIFY(QDir(groups_->path()).mkdir("g13.cfg"));
+    writeGroupFile(5, toolfixture::groupFileLines(toolfixture::defaultEntries()));
+
+    QCOMPARE(migrate(), QList<int>());
+
+    QCOMPARE(openStore(kNew)->childGroups(), QStringList({"form2", "form8", "formm"}));
 }
 
 void TestMigration::migratedTablePassesTheGameCheck_data() {

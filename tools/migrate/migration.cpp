@@ -63,7 +63,8 @@ void Migration::copyOptionalSections(const QString& target) {
 
 void Migration::migrateGroup(int group, const std::function<void(int)>& damaged) {
     const QString path = groupFolder_.filePath(QStringLiteral("g1%1.cfg").arg(group));
-    if (!QFileInfo::exists(path)) return;
+    // A missing group file, or a folder or other non-file under its name: no group to migrate.
+    if (!QFileInfo(path).isFile()) return;
 
     const QString section = key(QStringLiteral("form"), group + 3);
     if (isPresent(old_, kLive, QStringLiteral("top"))) {

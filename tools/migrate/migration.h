@@ -21,7 +21,8 @@ class Migration {
     // True when the old application holds data to migrate (its "form2" has "top").
     bool oldDataFound() const;
 
-    // Writes the live profile and every group that has a group file. A group file that is
+    // Writes the live profile and every group that has a group file (a folder of that name
+    // is skipped like a missing file). A group file that is
     // damaged leaves that group without its TOP-10 table: `damaged` is called with the
     // group's number as the user knows it (1..10) and the migration goes on.
     void run(const std::function<void(int group)>& damaged);
