@@ -4,6 +4,7 @@
 #pragma once
 
 #include <iconv.h>
+#include <unistd.h>
 #include <QApplication>
 #include <QByteArrayList>
 #include <QDir>
@@ -75,6 +76,49 @@ inline QMap<QString, QString> section(const QString& application, const QString&
     for (const QString& key : settings->childKeys()) pairs[key] = settings->value(key).toString();
     return pairs;
 }
+
+// Makes a folder read-only for the code run while it lives, as a store folder the player
+// may not write. Permissions do not bind root, so a test run as root meanwhile takes the
+// effective user and group "nobody" (65534); `above` and the folders between it and `folder`
+// are opened for reading and the files in `folder` made readable, so that it sees the store.
+class ReadOnlyFolder {
+  public:
+    ReadOnlyFolder(const QString& folder, const QString& above) : folder_(folder) {
+        constexpr auto readable = QFileDevice::ReadOwner | QFileDevice::ReadGroup |
+                                  QFileDevice::ReadOther | QFileDevice::ReadUser;
+        constexpr auto enterable = readable | QFileDevice::ExeOwner | QFileDevice::ExeGroup |
+                                   QFileDevice::ExeOther | QFileDevice::ExeUser;
+        for (QString path = folder; path.startsWith(above); path = QFileInfo(path).path()) {
+            QFile::setPermissions(path, enterable);
+            if (path == above) break;
+        }
+        for (const QFileInfo& file : QDir(folder).entryInfoList(QDir::Files)) {
+            QFile::setPermissions(file.filePath(), readable);
+        }
+        if (::geteuid() == 0) {
+            asNobody_ = ::setegid(kNobody) == 0 && ::seteuid(kNobody) == 0;
+        }
+    }
+    ~ReadOnlyFolder() {
+        if (asNobody_) {
+            (void)!::seteuid(0);
+            (void)!::setegid(0);
+        }
+        QFile::setPermissions(folder_, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                           QFileDevice::ExeOwner | QFileDevice::ReadUser |
+                                           QFileDevice::WriteUser | QFileDevice::ExeUser);
+    }
+    ReadOnlyFolder(const ReadOnlyFolder&) = delete;
+    ReadOnlyFolder& operator=(const ReadOnlyFolder&) = delete;
+
+    // False when a root test could not give up its rights (the folder is then writable).
+    bool inForce() const { return ::geteuid() != 0; }
+
+  private:
+    static constexpr uid_t kNobody = 65534;
+    QString folder_;
+    bool asNobody_ = false;
+};
 
 // The game's check string of a total: the character codes of its text with a leading sign
 // position, each as decimal digits.

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <optional>
 
 #include "form1.h"
 #include "toolfixture.h"
@@ -24,6 +25,8 @@ class TestMigrateWindow : public QObject {
     void reportsMissingOldData();
     void migratesAndAsksAboutTheOldData_data();
     void migratesAndAsksAboutTheOldData();
+    void failedWriteKeepsTheOldData_data();
+    void failedWriteKeepsTheOldData();
     void cancelCloses();
 
   private:
@@ -139,6 +142,50 @@ void TestMigrateWindow::migratesAndAsksAboutTheOldData() {
     QCOMPARE(fresh->value("form2/top").toString(), QStringLiteral("1365"));
     QVERIFY(!fresh->contains("form5/def1"));
     QCOMPARE(fresh->value("form8/def1").toString(), QStringLiteral("32494848"));
+}
+
+// A migration whose store file could not be written, or does not read back as written, ends
+// in one message naming the file; the old data is not offered for deletion and stays whole.
+void TestMigrateWindow::failedWriteKeepsTheOldData_data() {
+    QTest::addColumn<bool>("readOnlyFolder");
+    QTest::newRow("plumet2.ini is a folder") << false;
+    QTest::newRow("store folder read-only") << true;
+}
+
+void TestMigrateWindow::failedWriteKeepsTheOldData() {
+    QFETCH(bool, readOnlyFolder);
+    openStore("plumet")->setValue("form2/top", "1365");
+    QFile oldFile(store_.file("plumet"));
+    QVERIFY(oldFile.open(QIODevice::ReadOnly));
+    const QByteArray oldBytes = oldFile.readAll();
+    oldFile.close();
+    const QString newFile = store_.file("plumet2");
+    std::optional<toolfixture::ReadOnlyFolder> readOnly;
+    if (readOnlyFolder) {
+        readOnly.emplace(QFileInfo(newFile).path(), store_.path());
+        QVERIFY(readOnly->inForce());
+    } else {
+        QVERIFY(QDir().mkpath(newFile));
+    }
+
+    plume1to3::Form1 window;
+    window.show();
+    // Were the deletion offered, this answer would take it.
+    Answerer answerer({QMessageBox::Yes, QMessageBox::Ok});
+    button(window, "Command1")->click();
+    readOnly.reset();
+
+    QCOMPARE(answerer.shown.size(), 1);
+    QCOMPARE(answerer.shown[0].title, QStringLiteral("データ移行失敗"));
+    QCOMPARE(answerer.shown[0].text, QStringLiteral("データ移行に失敗しました。\n"
+                                                    "次のファイルに書き込めませんでした：\n%1\n"
+                                                    "V2.xx以前のデータは削除していません。")
+                                         .arg(newFile));
+    QCOMPARE(answerer.shown[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    // The window stays, so that the player can try again once the folder is writable.
+    QVERIFY(window.isVisible());
+    QVERIFY(oldFile.open(QIODevice::ReadOnly));
+    QCOMPARE(oldFile.readAll(), oldBytes);
 }
 
 void TestMigrateWindow::cancelCloses() {

@@ -1,7 +1,9 @@
 // The migration of the old application "plumet" and its group files into "plumet2".
 #include <QTest>
+#include <optional>
 
 #include "migration.h"
+#include "store.h"
 #include "toolfixture.h"
 
 using toolfixture::Entry;
@@ -84,6 +86,8 @@ class TestMigration : public QObject {
     void migratedTablePassesTheGameCheck_data();
     void migratedTablePassesTheGameCheck();
     void deletesOldDataButNotGroupFiles();
+    void saveReadsTheStoreBack_data();
+    void saveReadsTheStoreBack();
 
   private:
     QList<int> migrate();
@@ -237,6 +241,41 @@ void TestMigration::deletesOldDataButNotGroupFiles() {
     QVERIFY(openStore(kOld)->allKeys().isEmpty());
     QVERIFY(QFile::exists(groups_->filePath("g14.cfg")));
     QCOMPARE(section(kNew, "form2"), kMigratedProfile);
+}
+
+// The store is written and read back from disk; a store that could not be written fails.
+void TestMigration::saveReadsTheStoreBack_data() {
+    QTest::addColumn<QString>("blocker");
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("writable") << "" << true;
+    QTest::newRow("plumet2.ini is a folder") << "folder" << false;
+    QTest::newRow("store folder read-only") << "read-only" << false;
+}
+
+void TestMigration::saveReadsTheStoreBack() {
+    QFETCH(QString, blocker);
+    QFETCH(bool, saved);
+    writeOldData();
+    writeGroupFile(1, toolfixture::groupFileLines(toolfixture::defaultEntries()));
+    if (blocker == "folder") QVERIFY(QDir().mkpath(store_.file(kNew)));
+
+    const auto old = plume1to3::openApplication(plume1to3::kOldApplication);
+    const auto fresh = plume1to3::openApplication(plume1to3::kNewApplication);
+    plume1to3::Migration migration(*old, *fresh, QDir(groups_->path()));
+    migration.run([](int) { QFAIL("no group file is damaged"); });
+    QCOMPARE(migration.storeFile(), store_.file(kNew));
+    {
+        std::optional<toolfixture::ReadOnlyFolder> readOnly;
+        if (blocker == "read-only") {
+            readOnly.emplace(QFileInfo(store_.file(kNew)).path(), store_.path());
+            QVERIFY(readOnly->inForce());
+        }
+        QCOMPARE(migration.save(), saved);
+    }
+    if (saved) {
+        QCOMPARE(section(kNew, "form2"), kMigratedProfile);
+        QCOMPARE(section(kNew, "form4").value("def1"), QStringLiteral("32494848"));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestMigration)

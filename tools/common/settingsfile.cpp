@@ -20,6 +20,14 @@ std::unique_ptr<QSettings> openSettingsFile(const QString& application) {
     return settings;
 }
 
+bool removeSettingsFile(QSettings& settings) {
+    settings.clear();
+    settings.sync();
+    const QString file = settings.fileName();
+    QFile::remove(file);
+    return !QFileInfo::exists(file) && !QFileInfo(file).isSymLink();
+}
+
 bool fileHolds(const QString& file, const ExpectedKeys& expected) {
     QTemporaryDir folder;
     if (!folder.isValid()) return false;

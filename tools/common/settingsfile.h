@@ -19,6 +19,10 @@ QString settingsFilePath(const QString& application);
 // That file as a QSettings in INI format, without fallbacks.
 std::unique_ptr<QSettings> openSettingsFile(const QString& application);
 
+// Deletes everything of the application the settings stand for, its file included. True when
+// the file is gone afterwards.
+bool removeSettingsFile(QSettings& settings);
+
 // What a file must hold after a write: per "section/key" its value, or nothing for a key
 // that must be absent.
 using ExpectedKeys = QMap<QString, std::optional<QVariant>>;
