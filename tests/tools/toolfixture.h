@@ -39,6 +39,17 @@ class StoreFolder {
     // Where a stray file of the given name sits beside the store's folder.
     QString strayFile(const QString& name) const { return dir_.filePath(name); }
     QString systemFolder() const { return dir_.filePath(QStringLiteral("system")); }
+    // QSettings keeps the changes a sync could not write for the next object of the same file
+    // in the process. Run after each test, when the files are writable again, this writes
+    // them (in place of a folder a test put under a file's name), so that they do not
+    // surface in a later test.
+    void flushUnwrittenChanges() const {
+        for (const char* application : {"plumet", "plumet2"}) {
+            const QString path = file(QString::fromLatin1(application));
+            if (QFileInfo(path).isDir()) QDir(path).removeRecursively();
+            QSettings(path, QSettings::IniFormat).sync();
+        }
+    }
     void clear() const {
         QDir(dir_.filePath(QStringLiteral("plumet"))).removeRecursively();
         QDir(systemFolder()).removeRecursively();

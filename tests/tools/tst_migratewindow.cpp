@@ -19,6 +19,7 @@ class TestMigrateWindow : public QObject {
 
   private slots:
     void init();
+    void cleanup() { store_.flushUnwrittenChanges(); }
 
     void showsItsTextsCentred();
     void reportsMissingOldData_data();

@@ -76,6 +76,7 @@ class TestMigration : public QObject {
 
   private slots:
     void init();
+    void cleanup() { store_.flushUnwrittenChanges(); }
 
     void noOldData_data();
     void noOldData();

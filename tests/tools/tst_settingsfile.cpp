@@ -14,6 +14,7 @@ class TestSettingsFile : public QObject {
 
   private slots:
     void init() { store_.clear(); }
+    void cleanup() { store_.flushUnwrittenChanges(); }
 
     void pathOfAnApplication();
     void fileHolds_data();

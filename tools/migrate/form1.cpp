@@ -67,7 +67,7 @@ void Form1::Command1_Click() {
                 .arg(group));
     });
     if (!migration.save()) {
-        showMessage(QStringLiteral("データ移行失敗"),
+        showMessage(QMessageBox::Warning, QStringLiteral("データ移行失敗"),
                     QStringLiteral("データ移行に失敗しました。\n"
                                    "次のファイルに書き込めませんでした：\n%1\n"
                                    "V2.xx以前のデータは削除していません。")
@@ -85,7 +85,7 @@ void Form1::Command1_Click() {
             showMessage(QStringLiteral("完了"),
                         QStringLiteral("V2.xx以前のデータを削除しました。"));
         } else {
-            showMessage(QStringLiteral("削除失敗"),
+            showMessage(QMessageBox::Warning, QStringLiteral("削除失敗"),
                         QStringLiteral("V2.xx以前のデータを削除できませんでした。\n"
                                        "次のファイルが残っています：\n%1")
                             .arg(oldStore->fileName()));
@@ -95,7 +95,11 @@ void Form1::Command1_Click() {
 }
 
 void Form1::showMessage(const QString& title, const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, this);
+    showMessage(QMessageBox::NoIcon, title, text);
+}
+
+void Form1::showMessage(QMessageBox::Icon icon, const QString& title, const QString& text) {
+    QMessageBox box(icon, title, text, QMessageBox::Ok, this);
     box.exec();
 }
 
