@@ -140,6 +140,14 @@ inline QString checkString(int total) {
     return check;
 }
 
+// The check string the reader builds from a total field as it stands in a file: the digits of
+// each character's code, in order (for the game's own form of a total, its check string).
+inline QString checkStringOfField(const QString& field) {
+    QString check;
+    for (QChar ch : field) check += QString::number(ch.unicode());
+    return check;
+}
+
 // The 16-bit code of one character in CP932, as the TOP-10 files hold it.
 inline int cp932Code(QChar ch) {
     const QByteArray utf8 = QString(ch).toUtf8();

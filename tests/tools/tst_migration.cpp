@@ -2,6 +2,7 @@
 #include <QTest>
 #include <optional>
 
+#include "data/checkstring.h"
 #include "migration.h"
 #include "store.h"
 #include "toolfixture.h"
@@ -208,6 +209,11 @@ void TestMigration::migratedTablePassesTheGameCheck_data() {
                         total < 0 ? QString::number(total) : u' ' + QString::number(total)});
     }
     QTest::newRow("Japanese names, negative totals") << entries;
+    QList<Entry> forms = toolfixture::defaultEntries();
+    const QStringList totals = {"500",  "  50", "+40", " +30", "020",
+                                "  -0", " -7",  "-08", "-9",   "-10"};
+    for (int i = 0; i < 10; ++i) forms[i].total = totals[i];
+    QTest::newRow("totals with blanks, signs and leading zeros") << forms;
 }
 
 void TestMigration::migratedTablePassesTheGameCheck() {
@@ -221,8 +227,12 @@ void TestMigration::migratedTablePassesTheGameCheck() {
     for (int n = 1; n <= 10; ++n) {
         const QString ten = profile.value(QStringLiteral("ten%1").arg(n));
         QCOMPARE(ten, QString::number(entries[n - 1].total.toInt()));
-        QCOMPARE(profile.value(QStringLiteral("def%1").arg(n)),
-                 toolfixture::checkString(ten.toInt()));
+        const QString def = profile.value(QStringLiteral("def%1").arg(n));
+        QCOMPARE(def, toolfixture::checkStringOfField(entries[n - 1].total));
+        // The game's table check takes the stored check string as the stored total.
+        const auto decoded = plumet::decodeCheckString(def.toStdString());
+        QVERIFY(decoded);
+        QCOMPARE(qint64(*decoded), ten.toLongLong());
         QCOMPARE(profile.value(QStringLiteral("name%1").arg(n)), entries[n - 1].name);
         QCOMPARE(profile.value(QStringLiteral("date%1").arg(n)), entries[n - 1].date);
     }
