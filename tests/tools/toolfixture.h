@@ -99,11 +99,15 @@ class ReadOnlyFolder {
                                   QFileDevice::ReadOther | QFileDevice::ReadUser;
         constexpr auto enterable = readable | QFileDevice::ExeOwner | QFileDevice::ExeGroup |
                                    QFileDevice::ExeOther | QFileDevice::ExeUser;
-        for (QString path = folder; path.startsWith(above); path = QFileInfo(path).path()) {
-            QFile::setPermissions(path, enterable);
+        QFile::setPermissions(folder, enterable);
+        for (QString path = QFileInfo(folder).path(); path.startsWith(above);
+             path = QFileInfo(path).path()) {
+            QFile::setPermissions(path,
+                                  enterable | QFileDevice::WriteOwner | QFileDevice::WriteUser);
             if (path == above) break;
         }
         for (const QFileInfo& file : QDir(folder).entryInfoList(QDir::Files)) {
+            files_.append(file.filePath());
             QFile::setPermissions(file.filePath(), readable);
         }
         if (::geteuid() == 0) {
@@ -115,9 +119,10 @@ class ReadOnlyFolder {
             (void)!::seteuid(0);
             (void)!::setegid(0);
         }
-        QFile::setPermissions(folder_, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                           QFileDevice::ExeOwner | QFileDevice::ReadUser |
-                                           QFileDevice::WriteUser | QFileDevice::ExeUser);
+        constexpr auto writable = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                  QFileDevice::ReadUser | QFileDevice::WriteUser;
+        QFile::setPermissions(folder_, writable | QFileDevice::ExeOwner | QFileDevice::ExeUser);
+        for (const QString& file : files_) QFile::setPermissions(file, writable);
     }
     ReadOnlyFolder(const ReadOnlyFolder&) = delete;
     ReadOnlyFolder& operator=(const ReadOnlyFolder&) = delete;
@@ -128,6 +133,7 @@ class ReadOnlyFolder {
   private:
     static constexpr uid_t kNobody = 65534;
     QString folder_;
+    QStringList files_;
     bool asNobody_ = false;
 };
 

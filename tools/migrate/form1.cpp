@@ -72,6 +72,7 @@ void Form1::Command1_Click() {
                                    "次のファイルに書き込めませんでした：\n%1\n"
                                    "V2.xx以前のデータは削除していません。")
                         .arg(migration.storeFile()));
+        // The window stays, so that the player can run it again once the store is writable.
         return;
     }
 
