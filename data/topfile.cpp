@@ -4,6 +4,7 @@
 #include <QSaveFile>
 #include <QString>
 #include <charconv>
+#include <string_view>
 
 #include "data/checkstring.h"
 #include "data/cp932.h"
@@ -64,6 +65,27 @@ class PairReader {
     qsizetype pos_ = 0;
 };
 
+// The numeric value of a total field, leading blanks ignored: blanks, an optional sign and
+// decimal digits of a 16-bit value, nothing else ("50", "  50", "+5", " -7"). Every character
+// of such a text has a two-digit code, so the check string built from the field reads back
+// as this value in the table check.
+std::optional<std::int16_t> totalValue(std::string_view text) {
+    std::size_t i = text.find_first_not_of(' ');
+    if (i == std::string_view::npos) return std::nullopt;
+    bool negative = false;
+    if (text[i] == '+' || text[i] == '-') negative = text[i++] == '-';
+    if (i == text.size()) return std::nullopt;
+    std::int64_t value = 0;
+    for (; i < text.size(); ++i) {
+        if (text[i] < '0' || text[i] > '9') return std::nullopt;
+        value = value * 10 + (text[i] - '0');
+        if (value > -std::int64_t{INT16_MIN}) return std::nullopt;
+    }
+    if (negative) value = -value;
+    if (value < INT16_MIN || value > INT16_MAX) return std::nullopt;
+    return static_cast<std::int16_t>(value);
+}
+
 }  // namespace
 
 QByteArray encode(const GameState& state, std::string_view version) {
@@ -110,13 +132,9 @@ std::optional<Table> decode(QByteArrayView file) {
                 if (f == 2) table.checks[i] += std::to_string(c < 0 ? -c : c);
             }
         }
-        // The total must be a 16-bit number in the form the writer gives it, so that the
-        // table stored from it passes its next check.
-        const std::int64_t value = leadingValue(total);
-        if (value < INT16_MIN || value > INT16_MAX || total != signedText(value)) {
-            return std::nullopt;
-        }
-        table.score[i] = static_cast<std::int16_t>(value);
+        const auto value = totalValue(total);
+        if (!value) return std::nullopt;
+        table.score[i] = *value;
     }
     return table;
 }

@@ -40,8 +40,10 @@ QByteArray encode(const GameState& state, std::string_view version = kVersionTex
 
 // The table of a file, or nothing when the file is refused: a running sum that does not add
 // up, a file that ends before the thirtieth field, a line that is not two numbers, a code
-// that is no CP932 character, or a total that is not a 16-bit number written as the writer
-// writes it (the imported table would fail its next check). Never reads past `file`.
+// that is no CP932 character, or a total that is not a 16-bit number written as leading
+// blanks, an optional sign and decimal digits. The check string of an entry is built from its
+// total field as it stands in the file; for every total accepted it reads back as the total.
+// Never reads past `file`.
 std::optional<Table> decode(QByteArrayView file);
 
 // Writes the table in the state to the file, replacing it whole. False when the file cannot

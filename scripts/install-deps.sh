@@ -7,7 +7,7 @@ packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-multimedia-dev libgl-dev
     libqt6multimedia6 gstreamer1.0-plugins-base gstreamer1.0-plugins-good
-    fonts-ipafont-gothic fonts-dejavu-core
+    fonts-ipafont-gothic fonts-noto-cjk fonts-dejavu-core qt6-translations-l10n
     xvfb xauth time
 )
 

@@ -152,6 +152,49 @@ class TestTopFile : public QObject {
         }
     }
 
+    // A total field is read as its numeric value, leading blanks ignored: blanks, an optional
+    // sign and decimal digits. The imported table stores the value as "ten" and the check
+    // string built from the field's characters as "def", and passes the game's table check.
+    void totalFormsImportAndPassTheCheck_data() {
+        QTest::addColumn<QByteArray>("field");
+        QTest::addColumn<int>("total");
+        QTest::newRow("no sign position") << QByteArray("50") << 50;
+        QTest::newRow("two blanks") << QByteArray("  50") << 50;
+        QTest::newRow("plus sign") << QByteArray("+5") << 5;
+        QTest::newRow("blank and minus") << QByteArray(" -7") << -7;
+        QTest::newRow("blank and plus") << QByteArray(" +70") << 70;
+        QTest::newRow("leading zeros") << QByteArray("  007") << 7;
+        QTest::newRow("minus zero") << QByteArray("-0") << 0;
+        QTest::newRow("largest") << QByteArray("+32767") << 32767;
+        QTest::newRow("smallest") << QByteArray("-32768") << -32768;
+        QTest::newRow("the writer's own form") << QByteArray(" 60") << 60;
+    }
+    void totalFormsImportAndPassTheCheck() {
+        QFETCH(QByteArray, field);
+        QFETCH(int, total);
+        auto fields = defaultFields();
+        fields[3 * 3 + 2] = std::vector<int>(field.begin(), field.end());  // place 4
+        std::string check;
+        for (const char c : field) check += std::to_string(static_cast<unsigned char>(c));
+
+        TempStore temp;
+        Store store;
+        GameState state;
+        QCOMPARE(top10::loadTable(store, state), top10::Load::Sound);  // check strings made
+        const QString name = writeFile(temp.path(), fileOf(fields));
+        QCOMPARE(topfile::topload(name, store, state), topfile::Load::Loaded);
+
+        QCOMPARE(int(state.topscore[4]), total);
+        QCOMPARE(store.get(u"form2", u"ten4", {}), QString::number(total));
+        QCOMPARE(store.get(u"form2", u"def4", {}).toStdString(), check);
+        GameState reread;
+        const top10::CheckStrings checks = top10::readTable(store, reread);
+        QVERIFY(top10::tableSound(reread, checks));
+        QCOMPARE(top10::marker(store), top10::kMarkerMade.toString());
+        QCOMPARE(top10::loadTable(store, reread), top10::Load::Sound);
+        QCOMPARE(int(reread.topscore[4]), total);
+    }
+
     void characterOutsideTheCodePageBecomesQuestionMark() {
         GameState state = defaultTable();
         state.topname[1] = "é🂡x";
@@ -208,9 +251,22 @@ class TestTopFile : public QObject {
         auto big = fields;
         big[2] = {' ', '9', '9', '9', '9', '9'};
         QTest::newRow("total beyond 16 bits") << fileOf(big);
-        auto plain = fields;
-        plain[2] = {'1', '0', '0'};  // no sign position
-        QTest::newRow("total without its blank") << fileOf(plain);
+        const auto withTotal = [&fields](const std::vector<int>& codes) {
+            auto changed = fields;
+            changed[5] = codes;
+            return fileOf(changed);
+        };
+        QTest::newRow("empty total") << withTotal({});
+        QTest::newRow("total of blanks only") << withTotal({' ', ' '});
+        QTest::newRow("total of a sign only") << withTotal({'-'});
+        QTest::newRow("blank after the sign") << withTotal({'+', ' ', '5'});
+        QTest::newRow("two signs") << withTotal({'-', '-', '5'});
+        QTest::newRow("blank after the digits") << withTotal({' ', '5', ' '});
+        QTest::newRow("letter after the digits") << withTotal({' ', '5', 'x'});
+        QTest::newRow("tab before the digits") << withTotal({'\t', '5'});
+        QTest::newRow("full-width digit") << withTotal({' ', 0x8254 - 65536});
+        QTest::newRow("total above 16 bits") << withTotal({'+', '3', '2', '7', '6', '8'});
+        QTest::newRow("total below 16 bits") << withTotal({'-', '3', '2', '7', '6', '9'});
         auto kanji = fields;
         kanji[5] = {0x8ABF - 65536};  // the check string would not be digit pairs
         QTest::newRow("total of a kanji") << fileOf(kanji);

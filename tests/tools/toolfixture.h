@@ -4,13 +4,16 @@
 #pragma once
 
 #include <iconv.h>
+#include <unistd.h>
 #include <QApplication>
 #include <QByteArrayList>
 #include <QDir>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -20,24 +23,60 @@
 
 namespace toolfixture {
 
-// Points XDG_CONFIG_HOME at a temporary folder before the first use of the store; `clear`
-// empties it between tests.
+// Points XDG_CONFIG_HOME (and XDG_CONFIG_DIRS, where Qt would look for system-wide
+// settings) at a temporary folder before the first use of the store; `clear` empties it
+// between tests.
 class StoreFolder {
   public:
-    StoreFolder() { qputenv("XDG_CONFIG_HOME", dir_.path().toLocal8Bit()); }
+    StoreFolder() {
+        qputenv("XDG_CONFIG_HOME", dir_.path().toLocal8Bit());
+        qputenv("XDG_CONFIG_DIRS", systemFolder().toLocal8Bit());
+    }
     QString path() const { return dir_.path(); }
     QString file(const QString& application) const {
         return dir_.filePath(QStringLiteral("plumet/") + application + QStringLiteral(".ini"));
     }
-    void clear() const { QDir(dir_.filePath(QStringLiteral("plumet"))).removeRecursively(); }
+    // Where a stray file of the given name sits beside the store's folder.
+    QString strayFile(const QString& name) const { return dir_.filePath(name); }
+    QString systemFolder() const { return dir_.filePath(QStringLiteral("system")); }
+    // QSettings keeps the changes a sync could not write for the next object of the same file
+    // in the process. Run after each test, when the files are writable again, this writes
+    // them (in place of a folder a test put under a file's name), so that they do not
+    // surface in a later test.
+    void flushUnwrittenChanges() const {
+        for (const char* application : {"plumet", "plumet2"}) {
+            const QString path = file(QString::fromLatin1(application));
+            if (QFileInfo(path).isDir()) QDir(path).removeRecursively();
+            QSettings(path, QSettings::IniFormat).sync();
+        }
+    }
+    void clear() const {
+        QDir(dir_.filePath(QStringLiteral("plumet"))).removeRecursively();
+        QDir(systemFolder()).removeRecursively();
+        QFile::remove(strayFile(QStringLiteral("plumet.ini")));
+        QFile::remove(strayFile(QStringLiteral("plumet2.ini")));
+    }
 
   private:
     QTemporaryDir dir_;
 };
 
+// The store file of an application exactly, without QSettings' fallbacks to other files.
 inline std::unique_ptr<QSettings> openStore(const QString& application) {
-    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                       QStringLiteral("plumet"), application);
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    auto settings = std::make_unique<QSettings>(
+        config + QStringLiteral("/plumet/") + application + QStringLiteral(".ini"),
+        QSettings::IniFormat);
+    settings->setFallbacksEnabled(false);
+    return settings;
+}
+
+// An INI file written by hand, as a stray or system-wide copy of the store would be.
+inline void writeIni(const QString& path, const QByteArray& text) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(text);
 }
 
 // Every key of a section with its value as text.
@@ -49,12 +88,69 @@ inline QMap<QString, QString> section(const QString& application, const QString&
     return pairs;
 }
 
+// Makes a folder read-only for the code run while it lives, as a store folder the player
+// may not write. Permissions do not bind root, so a test run as root meanwhile takes the
+// effective user and group "nobody" (65534); `above` and the folders between it and `folder`
+// are opened for reading and the files in `folder` made readable, so that it sees the store.
+class ReadOnlyFolder {
+  public:
+    ReadOnlyFolder(const QString& folder, const QString& above) : folder_(folder) {
+        constexpr auto readable = QFileDevice::ReadOwner | QFileDevice::ReadGroup |
+                                  QFileDevice::ReadOther | QFileDevice::ReadUser;
+        constexpr auto enterable = readable | QFileDevice::ExeOwner | QFileDevice::ExeGroup |
+                                   QFileDevice::ExeOther | QFileDevice::ExeUser;
+        QFile::setPermissions(folder, enterable);
+        for (QString path = QFileInfo(folder).path(); path.startsWith(above);
+             path = QFileInfo(path).path()) {
+            QFile::setPermissions(path,
+                                  enterable | QFileDevice::WriteOwner | QFileDevice::WriteUser);
+            if (path == above) break;
+        }
+        for (const QFileInfo& file : QDir(folder).entryInfoList(QDir::Files)) {
+            files_.append(file.filePath());
+            QFile::setPermissions(file.filePath(), readable);
+        }
+        if (::geteuid() == 0) {
+            asNobody_ = ::setegid(kNobody) == 0 && ::seteuid(kNobody) == 0;
+        }
+    }
+    ~ReadOnlyFolder() {
+        if (asNobody_) {
+            (void)!::seteuid(0);
+            (void)!::setegid(0);
+        }
+        constexpr auto writable = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                  QFileDevice::ReadUser | QFileDevice::WriteUser;
+        QFile::setPermissions(folder_, writable | QFileDevice::ExeOwner | QFileDevice::ExeUser);
+        for (const QString& file : files_) QFile::setPermissions(file, writable);
+    }
+    ReadOnlyFolder(const ReadOnlyFolder&) = delete;
+    ReadOnlyFolder& operator=(const ReadOnlyFolder&) = delete;
+
+    // False when a root test could not give up its rights (the folder is then writable).
+    bool inForce() const { return ::geteuid() != 0; }
+
+  private:
+    static constexpr uid_t kNobody = 65534;
+    QString folder_;
+    QStringList files_;
+    bool asNobody_ = false;
+};
+
 // The game's check string of a total: the character codes of its text with a leading sign
 // position, each as decimal digits.
 inline QString checkString(int total) {
     const QString text = total < 0 ? QString::number(total) : u' ' + QString::number(total);
     QString check;
     for (QChar ch : text) check += QString::number(ch.unicode());
+    return check;
+}
+
+// The check string the reader builds from a total field as it stands in a file: the digits of
+// each character's code, in order (for the game's own form of a total, its check string).
+inline QString checkStringOfField(const QString& field) {
+    QString check;
+    for (QChar ch : field) check += QString::number(ch.unicode());
     return check;
 }
 

@@ -4,6 +4,7 @@
 #include <QTest>
 #include <functional>
 
+#include "data/checkstring.h"
 #include "groupfile.h"
 #include "toolfixture.h"
 
@@ -92,6 +93,14 @@ void TestGroupFile::readsTable_data() {
     mixed[7] = {QStringLiteral("Ann, Bo"), QStringLiteral("2000-02-29"), QStringLiteral("-5")};
     mixed[9] = {QStringLiteral("最下位"), QStringLiteral("2001-03-03"), QStringLiteral("-32768")};
     QTest::newRow("Japanese names, empty fields, extreme totals") << mixed;
+
+    // A total is its numeric value with leading blanks ignored: any number of blanks, a sign
+    // or none, decimal digits.
+    QList<Entry> forms = toolfixture::defaultEntries();
+    const QStringList totals = {"50",    "  50",   "+5",     " -7",  "-0",
+                                "00012", "+32767", "-32768", "   0", " +9"};
+    for (int i = 0; i < 10; ++i) forms[i].total = totals[i];
+    QTest::newRow("totals in every accepted form") << forms;
 }
 
 void TestGroupFile::readsTable() {
@@ -105,8 +114,13 @@ void TestGroupFile::readsTable() {
         QCOMPARE(read.name, entries[i].name);
         QCOMPARE(read.date, entries[i].date);
         QCOMPARE(read.total, entries[i].total.toInt());
-        // The game accepts a stored total only beside the check string of that total.
-        QCOMPARE(read.check, toolfixture::checkString(read.total));
+        // The check string is built from the field's characters as they stand in the file
+        // (for the game's own form of a total, that is the check string of the total) ...
+        QCOMPARE(read.check, toolfixture::checkStringOfField(entries[i].total));
+        // ... and the game's table check reads it back as the total.
+        const auto decoded = plumet::decodeCheckString(read.check.toStdString());
+        QVERIFY(decoded);
+        QCOMPARE(qint64(*decoded), qint64(read.total));
     }
 }
 
@@ -134,11 +148,28 @@ void TestGroupFile::refusesDamagedFile_data() {
 
     fieldRow("code above one byte", [](Fields& fields) { fields[0][0] = 300; });
     fieldRow("lead byte without its trail byte", [](Fields& fields) { fields[3] = {0x82}; });
-    fieldRow("total without its sign position", [](Fields& fields) { fields[2].removeFirst(); });
     fieldRow("total that is no number", [](Fields& fields) { fields[5] = {32, 'a', 'b'}; });
     fieldRow("total in full-width digits", [](Fields& fields) {
         fields[5] = {32, toolfixture::cp932Code(QChar(0xFF19))};
     });
+    const auto total = [](const QString& text) {
+        return [text](Fields& fields) {
+            fields[5].clear();
+            for (QChar ch : text) fields[5].append(toolfixture::cp932Code(ch));
+        };
+    };
+    fieldRow("empty total", total(""));
+    fieldRow("total of blanks only", total("   "));
+    fieldRow("total of a sign only", total("+"));
+    fieldRow("blank after the sign", total("- 5"));
+    fieldRow("two signs", total("+-5"));
+    fieldRow("blank after the digits", total(" 5 "));
+    fieldRow("letter after the digits", total(" 5a"));
+    fieldRow("tab before the digits", total("\t5"));
+    fieldRow("full-width blank before the digits", total("　5"));
+    fieldRow("full-width sign", total("－5"));
+    fieldRow("total above 16 bits", total("+32768"));
+    fieldRow("total below 16 bits", total("-32769"));
     fieldRow("total beyond 16 bits",
              [](Fields& fields) { fields[2] = {32, '4', '0', '0', '0', '0'}; });
 }

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <optional>
 
 #include "form1.h"
 #include "toolfixture.h"
@@ -18,11 +19,15 @@ class TestMigrateWindow : public QObject {
 
   private slots:
     void init();
+    void cleanup() { store_.flushUnwrittenChanges(); }
 
     void showsItsTextsCentred();
+    void reportsMissingOldData_data();
     void reportsMissingOldData();
     void migratesAndAsksAboutTheOldData_data();
     void migratesAndAsksAboutTheOldData();
+    void failedWriteKeepsTheOldData_data();
+    void failedWriteKeepsTheOldData();
     void cancelCloses();
 
   private:
@@ -62,7 +67,21 @@ void TestMigrateWindow::showsItsTextsCentred() {
     QVERIFY(qAbs(window.geometry().center().y() - screen.center().y()) <= 1);
 }
 
+// Only the old application's own file holds old data: a stray "plumet.ini" beside the
+// store's folder or a system-wide copy is neither read nor touched.
+void TestMigrateWindow::reportsMissingOldData_data() {
+    QTest::addColumn<QString>("otherFile");
+    QTest::newRow("nothing stored") << QString();
+    QTest::newRow("stray plumet.ini") << store_.strayFile("plumet.ini");
+    QTest::newRow("system plumet/plumet.ini") << store_.systemFolder() + "/plumet/plumet.ini";
+    QTest::newRow("system plumet.ini") << store_.systemFolder() + "/plumet.ini";
+}
+
 void TestMigrateWindow::reportsMissingOldData() {
+    QFETCH(QString, otherFile);
+    const QByteArray text = "[form2]\ntop=1365\ndef1=32494848\n\n[mdiform1]\ntop=0\n";
+    if (!otherFile.isEmpty()) toolfixture::writeIni(otherFile, text);
+
     plume1to3::Form1 window;
     window.show();
     Answerer answerer;
@@ -74,6 +93,11 @@ void TestMigrateWindow::reportsMissingOldData() {
     QCOMPARE(answerer.shown[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     QVERIFY(window.isVisible());
     QVERIFY(!QFile::exists(store_.file("plumet2")));
+    if (!otherFile.isEmpty()) {
+        QFile read(otherFile);
+        QVERIFY(read.open(QIODevice::ReadOnly));
+        QCOMPARE(read.readAll(), text);
+    }
 }
 
 void TestMigrateWindow::migratesAndAsksAboutTheOldData_data() {
@@ -119,6 +143,50 @@ void TestMigrateWindow::migratesAndAsksAboutTheOldData() {
     QCOMPARE(fresh->value("form2/top").toString(), QStringLiteral("1365"));
     QVERIFY(!fresh->contains("form5/def1"));
     QCOMPARE(fresh->value("form8/def1").toString(), QStringLiteral("32494848"));
+}
+
+// A migration whose store file could not be written, or does not read back as written, ends
+// in one message naming the file; the old data is not offered for deletion and stays whole.
+void TestMigrateWindow::failedWriteKeepsTheOldData_data() {
+    QTest::addColumn<bool>("readOnlyFolder");
+    QTest::newRow("plumet2.ini is a folder") << false;
+    QTest::newRow("store folder read-only") << true;
+}
+
+void TestMigrateWindow::failedWriteKeepsTheOldData() {
+    QFETCH(bool, readOnlyFolder);
+    openStore("plumet")->setValue("form2/top", "1365");
+    QFile oldFile(store_.file("plumet"));
+    QVERIFY(oldFile.open(QIODevice::ReadOnly));
+    const QByteArray oldBytes = oldFile.readAll();
+    oldFile.close();
+    const QString newFile = store_.file("plumet2");
+    std::optional<toolfixture::ReadOnlyFolder> readOnly;
+    if (readOnlyFolder) {
+        readOnly.emplace(QFileInfo(newFile).path(), store_.path());
+        QVERIFY(readOnly->inForce());
+    } else {
+        QVERIFY(QDir().mkpath(newFile));
+    }
+
+    plume1to3::Form1 window;
+    window.show();
+    // Were the deletion offered, this answer would take it.
+    Answerer answerer({QMessageBox::Yes, QMessageBox::Ok});
+    button(window, "Command1")->click();
+    readOnly.reset();
+
+    QCOMPARE(answerer.shown.size(), 1);
+    QCOMPARE(answerer.shown[0].title, QStringLiteral("データ移行失敗"));
+    QCOMPARE(answerer.shown[0].text, QStringLiteral("データ移行に失敗しました。\n"
+                                                    "次のファイルに書き込めませんでした：\n%1\n"
+                                                    "V2.xx以前のデータは削除していません。")
+                                         .arg(newFile));
+    QCOMPARE(answerer.shown[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    // The window stays, so that the player can try again once the folder is writable.
+    QVERIFY(window.isVisible());
+    QVERIFY(oldFile.open(QIODevice::ReadOnly));
+    QCOMPARE(oldFile.readAll(), oldBytes);
 }
 
 void TestMigrateWindow::cancelCloses() {

@@ -1,7 +1,10 @@
 // The migration of the old application "plumet" and its group files into "plumet2".
 #include <QTest>
+#include <optional>
 
+#include "data/checkstring.h"
 #include "migration.h"
+#include "store.h"
 #include "toolfixture.h"
 
 using toolfixture::Entry;
@@ -74,15 +77,19 @@ class TestMigration : public QObject {
 
   private slots:
     void init();
+    void cleanup() { store_.flushUnwrittenChanges(); }
 
     void noOldData_data();
     void noOldData();
     void oldDataWithoutGroupFiles();
     void newDataIsOverwritten();
     void damagedGroupFileSkipsOnlyItsTable();
+    void groupFileThatIsAFolderIsSkipped();
     void migratedTablePassesTheGameCheck_data();
     void migratedTablePassesTheGameCheck();
     void deletesOldDataButNotGroupFiles();
+    void saveReadsTheStoreBack_data();
+    void saveReadsTheStoreBack();
 
   private:
     QList<int> migrate();
@@ -180,6 +187,18 @@ void TestMigration::damagedGroupFileSkipsOnlyItsTable() {
     QCOMPARE(section(kNew, "formm"), kMigratedNames);
 }
 
+// A folder under a group file's name is no group file: the group is skipped like one whose
+// file is missing, silently and without writing its profile.
+void TestMigration::groupFileThatIsAFolderIsSkipped() {
+    writeOldData();
+    QVERIFY(QDir(groups_->path()).mkdir("g13.cfg"));
+    writeGroupFile(5, toolfixture::groupFileLines(toolfixture::defaultEntries()));
+
+    QCOMPARE(migrate(), QList<int>());
+
+    QCOMPARE(openStore(kNew)->childGroups(), QStringList({"form2", "form8", "formm"}));
+}
+
 void TestMigration::migratedTablePassesTheGameCheck_data() {
     QTest::addColumn<QList<Entry>>("entries");
     QTest::newRow("default table") << toolfixture::defaultEntries();
@@ -190,6 +209,11 @@ void TestMigration::migratedTablePassesTheGameCheck_data() {
                         total < 0 ? QString::number(total) : u' ' + QString::number(total)});
     }
     QTest::newRow("Japanese names, negative totals") << entries;
+    QList<Entry> forms = toolfixture::defaultEntries();
+    const QStringList totals = {"500",  "  50", "+40", " +30", "020",
+                                "  -0", " -7",  "-08", "-9",   "-10"};
+    for (int i = 0; i < 10; ++i) forms[i].total = totals[i];
+    QTest::newRow("totals with blanks, signs and leading zeros") << forms;
 }
 
 void TestMigration::migratedTablePassesTheGameCheck() {
@@ -203,8 +227,12 @@ void TestMigration::migratedTablePassesTheGameCheck() {
     for (int n = 1; n <= 10; ++n) {
         const QString ten = profile.value(QStringLiteral("ten%1").arg(n));
         QCOMPARE(ten, QString::number(entries[n - 1].total.toInt()));
-        QCOMPARE(profile.value(QStringLiteral("def%1").arg(n)),
-                 toolfixture::checkString(ten.toInt()));
+        const QString def = profile.value(QStringLiteral("def%1").arg(n));
+        QCOMPARE(def, toolfixture::checkStringOfField(entries[n - 1].total));
+        // The game's table check takes the stored check string as the stored total.
+        const auto decoded = plumet::decodeCheckString(def.toStdString());
+        QVERIFY(decoded);
+        QCOMPARE(qint64(*decoded), ten.toLongLong());
         QCOMPARE(profile.value(QStringLiteral("name%1").arg(n)), entries[n - 1].name);
         QCOMPARE(profile.value(QStringLiteral("date%1").arg(n)), entries[n - 1].date);
     }
@@ -224,6 +252,41 @@ void TestMigration::deletesOldDataButNotGroupFiles() {
     QVERIFY(openStore(kOld)->allKeys().isEmpty());
     QVERIFY(QFile::exists(groups_->filePath("g14.cfg")));
     QCOMPARE(section(kNew, "form2"), kMigratedProfile);
+}
+
+// The store is written and read back from disk; a store that could not be written fails.
+void TestMigration::saveReadsTheStoreBack_data() {
+    QTest::addColumn<QString>("blocker");
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("writable") << "" << true;
+    QTest::newRow("plumet2.ini is a folder") << "folder" << false;
+    QTest::newRow("store folder read-only") << "read-only" << false;
+}
+
+void TestMigration::saveReadsTheStoreBack() {
+    QFETCH(QString, blocker);
+    QFETCH(bool, saved);
+    writeOldData();
+    writeGroupFile(1, toolfixture::groupFileLines(toolfixture::defaultEntries()));
+    if (blocker == "folder") QVERIFY(QDir().mkpath(store_.file(kNew)));
+
+    const auto old = plume1to3::openApplication(plume1to3::kOldApplication);
+    const auto fresh = plume1to3::openApplication(plume1to3::kNewApplication);
+    plume1to3::Migration migration(*old, *fresh, QDir(groups_->path()));
+    migration.run([](int) { QFAIL("no group file is damaged"); });
+    QCOMPARE(migration.storeFile(), store_.file(kNew));
+    {
+        std::optional<toolfixture::ReadOnlyFolder> readOnly;
+        if (blocker == "read-only") {
+            readOnly.emplace(QFileInfo(store_.file(kNew)).path(), store_.path());
+            QVERIFY(readOnly->inForce());
+        }
+        QCOMPARE(migration.save(), saved);
+    }
+    if (saved) {
+        QCOMPARE(section(kNew, "form2"), kMigratedProfile);
+        QCOMPARE(section(kNew, "form4").value("def1"), QStringLiteral("32494848"));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestMigration)

@@ -56,6 +56,7 @@ class TestRemoval : public QObject {
 
   private slots:
     void init() { store_.clear(); }
+    void cleanup() { store_.flushUnwrittenChanges(); }
 
     void deleteEverything_data();
     void deleteEverything();
@@ -66,6 +67,10 @@ class TestRemoval : public QObject {
     void buttonsReportAndClose_data();
     void buttonsReportAndClose();
     void cancelCloses();
+    void failedDeletionIsReported_data();
+    void failedDeletionIsReported();
+    void onlyTheStoreFileCounts_data();
+    void onlyTheStoreFileCounts();
 
   private:
     toolfixture::StoreFolder store_;
@@ -101,7 +106,8 @@ void TestRemoval::deleteEverything() {
     QFETCH(bool, done);
     storeAll(live);
 
-    QCOMPARE(plumetdel::deleteEverything(*plumetdel::openStore()), done);
+    QCOMPARE(plumetdel::deleteEverything(*plumetdel::openStore()),
+             done ? plumetdel::Outcome::Deleted : plumetdel::Outcome::NothingStored);
 
     QCOMPARE(QFile::exists(store_.file(kApp)), !done);
     if (done) {
@@ -130,7 +136,8 @@ void TestRemoval::deleteTop10() {
     QFETCH(bool, done);
     storeAll(live);
 
-    QCOMPARE(plumetdel::deleteTop10(*plumetdel::openStore()), done);
+    QCOMPARE(plumetdel::deleteTop10(*plumetdel::openStore()),
+             done ? plumetdel::Outcome::Deleted : plumetdel::Outcome::NothingStored);
 
     QCOMPARE(section(kApp, "form2"), kSettings);
     QCOMPARE(section(kApp, "form4"), kStash);
@@ -197,6 +204,85 @@ void TestRemoval::cancelCloses() {
     window.findChild<QPushButton*>("Command2")->click();
     QVERIFY(!window.isVisible());
     QCOMPARE(section(kApp, "form2"), merged(liveTable(), kSettings));
+}
+
+// A deletion that could not be written to the store file is reported as failed, naming the
+// file, never as done; the file keeps what it held and the window stays for another try.
+void TestRemoval::failedDeletionIsReported_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("全削除") << "Command1"
+                            << "カドリオのデータを削除できませんでした。\n"
+                               "次のファイルを削除できません：\n%1";
+    QTest::newRow("TOP-10") << "Command3"
+                            << "ＴＯＰ１０データを削除できませんでした。\n"
+                               "次のファイルに書き込めません：\n%1";
+}
+
+void TestRemoval::failedDeletionIsReported() {
+    QFETCH(QString, button);
+    QFETCH(QString, text);
+    storeAll(merged(merged(liveTable(), kSettings), {{"ckkc", "1234"}}));
+    QFile file(store_.file(kApp));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+
+    plumetdel::Form1 window;
+    window.show();
+    toolfixture::MessageBoxAnswerer answerer;
+    {
+        toolfixture::ReadOnlyFolder readOnly(QFileInfo(file).path(), store_.path());
+        QVERIFY(readOnly.inForce());
+        window.findChild<QPushButton*>(button)->click();
+    }
+
+    QCOMPARE(answerer.shown.size(), 1);
+    QCOMPARE(answerer.shown[0].title, QStringLiteral("削除失敗"));
+    QCOMPARE(answerer.shown[0].text, text.arg(store_.file(kApp)));
+    QCOMPARE(answerer.shown[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QVERIFY(window.isVisible());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), before);
+}
+
+// A stray "plumet.ini" beside the store's folder or a system-wide copy of the store is not
+// the game's data: neither button finds data in it, and it stays as it was.
+void TestRemoval::onlyTheStoreFileCounts_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("noneText");
+    const QString stray = store_.strayFile("plumet.ini");
+    const QString systemApp = store_.systemFolder() + "/plumet/plumet2.ini";
+    const QString systemOrg = store_.systemFolder() + "/plumet.ini";
+    const QString all = "カドリオのデータがありませんでした。";
+    const QString top10 = "ＴＯＰ１０データがありませんでした。";
+    QTest::newRow("全削除, stray plumet.ini") << "Command1" << stray << all;
+    QTest::newRow("全削除, system plumet2.ini") << "Command1" << systemApp << all;
+    QTest::newRow("全削除, system plumet.ini") << "Command1" << systemOrg << all;
+    QTest::newRow("TOP-10, stray plumet.ini") << "Command3" << stray << top10;
+    QTest::newRow("TOP-10, system plumet2.ini") << "Command3" << systemApp << top10;
+}
+
+void TestRemoval::onlyTheStoreFileCounts() {
+    QFETCH(QString, button);
+    QFETCH(QString, file);
+    QFETCH(QString, noneText);
+    const QByteArray text = "[form2]\ndef1=32494848\nten1=100\nname1=ROKEN\ntop4=4423\nckkc=1234\n";
+    toolfixture::writeIni(file, text);
+
+    plumetdel::Form1 window;
+    window.show();
+    toolfixture::MessageBoxAnswerer answerer;
+    window.findChild<QPushButton*>(button)->click();
+
+    QCOMPARE(answerer.shown.size(), 1);
+    QCOMPARE(answerer.shown[0].title, QStringLiteral("データ無し"));
+    QCOMPARE(answerer.shown[0].text, noneText);
+    QFile read(file);
+    QVERIFY(read.open(QIODevice::ReadOnly));
+    QCOMPARE(read.readAll(), text);
+    QVERIFY(!QFile::exists(store_.file(kApp)));
 }
 
 QTEST_MAIN(TestRemoval)

@@ -66,7 +66,15 @@ void Form1::Command1_Click() {
             QStringLiteral("グループ%1のデータが異常です。\nグループ%1のデータ移行は行いません。")
                 .arg(group));
     });
-    newStore->sync();
+    if (!migration.save()) {
+        showMessage(QMessageBox::Warning, QStringLiteral("データ移行失敗"),
+                    QStringLiteral("データ移行に失敗しました。\n"
+                                   "次のファイルに書き込めませんでした：\n%1\n"
+                                   "V2.xx以前のデータは削除していません。")
+                        .arg(migration.storeFile()));
+        // The window stays, so that the player can run it again once the store is writable.
+        return;
+    }
 
     QMessageBox question(QMessageBox::Question, QStringLiteral("元データの削除？"),
                          QStringLiteral("データ移行が完了致しました。\n"
@@ -74,14 +82,25 @@ void Form1::Command1_Click() {
                          QMessageBox::Yes | QMessageBox::No, this);
     question.setDefaultButton(QMessageBox::No);
     if (question.exec() == QMessageBox::Yes) {
-        migration.deleteOldData();
-        showMessage(QStringLiteral("完了"), QStringLiteral("V2.xx以前のデータを削除しました。"));
+        if (migration.deleteOldData()) {
+            showMessage(QStringLiteral("完了"),
+                        QStringLiteral("V2.xx以前のデータを削除しました。"));
+        } else {
+            showMessage(QMessageBox::Warning, QStringLiteral("削除失敗"),
+                        QStringLiteral("V2.xx以前のデータを削除できませんでした。\n"
+                                       "次のファイルが残っています：\n%1")
+                            .arg(oldStore->fileName()));
+        }
     }
     close();
 }
 
 void Form1::showMessage(const QString& title, const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, this);
+    showMessage(QMessageBox::NoIcon, title, text);
+}
+
+void Form1::showMessage(QMessageBox::Icon icon, const QString& title, const QString& text) {
+    QMessageBox box(icon, title, text, QMessageBox::Ok, this);
     box.exec();
 }
 

@@ -1,6 +1,7 @@
 // The migration window: explains what the program does and runs the migration on "実　行".
 #pragma once
 
+#include <QMessageBox>
 #include <QWidget>
 
 class QPushButton;
@@ -16,6 +17,7 @@ class Form1 : public QWidget {
   private:
     void Command1_Click();
     void showMessage(const QString& title, const QString& text);
+    void showMessage(QMessageBox::Icon icon, const QString& title, const QString& text);
 
     QPushButton* Command1;
     QPushButton* Command2;

@@ -58,18 +58,27 @@ std::optional<QString> readField(QFile& file, qint64& runningSum, QString* check
     return decodeCp932(bytes);
 }
 
-// The value of a total text as the game writes it: one blank before a value of 0 or more, a
-// minus sign before a negative one, then the digits. Only such a text gives a check string
-// that the game's own check of the table accepts.
+// The numeric value of a total text, leading blanks ignored: blanks, an optional sign and
+// decimal digits of a 16-bit value, nothing else ("50", "  50", "+5", " -7"). Every character
+// of such a text has a two-digit code, so the check string built from the field reads back as
+// this value in the game's table check.
 std::optional<int> totalValue(const QString& text) {
-    bool ok = false;
-    const int value = text.trimmed().toInt(&ok);
-    if (!ok || value < std::numeric_limits<qint16>::min() ||
-        value > std::numeric_limits<qint16>::max()) {
+    qsizetype i = 0;
+    while (i < text.size() && text[i] == u' ') ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) negative = text[i++] == u'-';
+    if (i == text.size()) return std::nullopt;
+    int value = 0;
+    for (; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c < u'0' || c > u'9') return std::nullopt;
+        value = value * 10 + (c - u'0');
+        if (value > -std::numeric_limits<qint16>::min()) return std::nullopt;
+    }
+    if (negative) value = -value;
+    if (value < std::numeric_limits<qint16>::min() || value > std::numeric_limits<qint16>::max()) {
         return std::nullopt;
     }
-    const QString written = value < 0 ? QString::number(value) : u' ' + QString::number(value);
-    if (text != written) return std::nullopt;
     return value;
 }
 

@@ -27,8 +27,8 @@ using GroupTable = std::array<GroupEntry, 10>;
 
 // The table of the file, or nothing when the file cannot be read or is damaged: a running
 // sum that does not match, a file that ends early, a line that is not a pair of numbers, a
-// code that is no CP932 character, or a total field that is not a total as the game writes
-// it (a blank or a minus sign, then the digits of a 16-bit number).
+// code that is no CP932 character, or a total field that is not leading blanks, an optional
+// sign and the decimal digits of a 16-bit number.
 std::optional<GroupTable> readGroupFile(const QString& path);
 
 }  // namespace plume1to3

@@ -1,10 +1,12 @@
 // plume1to3: carries the data of versions 2.xx and earlier into the current layout.
 #include <QApplication>
 
+#include "common/japaneseui.h"
 #include "form1.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    toolcommon::setUpJapaneseUi(app);
     plume1to3::Form1 window;
     window.show();
     return app.exec();

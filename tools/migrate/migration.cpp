@@ -29,8 +29,8 @@ bool Migration::oldDataFound() const {
 }
 
 void Migration::run(const std::function<void(int group)>& damaged) {
-    if (isPresent(new_, kLive, QStringLiteral("def1"))) new_.remove(kLive);
-    copySection(old_, kLive, new_, kLive);
+    if (isPresent(new_, kLive, QStringLiteral("def1"))) removeSection(kLive);
+    copySection(kLive, kLive);
     copyOptionalSections(kLive);
 
     for (int i = 0; i <= 9; ++i) migrateGroup(i, damaged);
@@ -40,35 +40,35 @@ void Migration::run(const std::function<void(int group)>& damaged) {
 // window (keys followed by "mdi"), each when the old application holds it; the group names go
 // to their own section.
 void Migration::copyOptionalSections(const QString& target) {
-    if (isPresent(old_, kOldTable, QStringLiteral("ten1")))
-        copySection(old_, kOldTable, new_, target);
+    if (isPresent(old_, kOldTable, QStringLiteral("ten1"))) copySection(kOldTable, target);
 
     for (int w = 4; w <= 7; ++w) {
         const QString section = key(QStringLiteral("form"), w);
         if (isPresent(old_, section, QStringLiteral("top"))) {
-            copySection(old_, section, new_, target, QString::number(w));
+            copySection(section, target, QString::number(w));
         }
     }
 
     if (!isPresent(old_, kOldMain, QStringLiteral("top"))) return;
-    copySection(old_, kOldMain, new_, target, QStringLiteral("mdi"));
+    copySection(kOldMain, target, QStringLiteral("mdi"));
     for (int j = 0; j <= 9; ++j) {
         const QString name = key(QStringLiteral("gr"), j);
         if (!isPresent(old_, kOldMain, name, kNoGroupName)) continue;
-        new_.setValue(kGroupNames + u'/' + key(QStringLiteral("grmdi"), j),
-                      old_.value(kOldMain + u'/' + name));
-        new_.remove(target + u'/' + name + QStringLiteral("mdi"));
+        write(kGroupNames + u'/' + key(QStringLiteral("grmdi"), j),
+              old_.value(kOldMain + u'/' + name));
+        removeKey(target + u'/' + name + QStringLiteral("mdi"));
     }
 }
 
 void Migration::migrateGroup(int group, const std::function<void(int)>& damaged) {
     const QString path = groupFolder_.filePath(QStringLiteral("g1%1.cfg").arg(group));
-    if (!QFileInfo::exists(path)) return;
+    // A missing group file, or a folder or other non-file under its name: no group to migrate.
+    if (!QFileInfo(path).isFile()) return;
 
     const QString section = key(QStringLiteral("form"), group + 3);
     if (isPresent(old_, kLive, QStringLiteral("top"))) {
-        if (isPresent(new_, section, QStringLiteral("def1"))) new_.remove(section);
-        copySection(old_, kLive, new_, section);
+        if (isPresent(new_, section, QStringLiteral("def1"))) removeSection(section);
+        copySection(kLive, section);
     }
     copyOptionalSections(section);
 
@@ -79,15 +79,52 @@ void Migration::migrateGroup(int group, const std::function<void(int)>& damaged)
     }
     for (int n = 1; n <= 10; ++n) {
         const GroupEntry& entry = (*table)[n - 1];
-        new_.setValue(section + u'/' + key(QStringLiteral("name"), n), entry.name);
-        new_.setValue(section + u'/' + key(QStringLiteral("date"), n), entry.date);
-        new_.setValue(section + u'/' + key(QStringLiteral("ten"), n), QString::number(entry.total));
-        new_.setValue(section + u'/' + key(QStringLiteral("def"), n), entry.check);
+        write(section + u'/' + key(QStringLiteral("name"), n), entry.name);
+        write(section + u'/' + key(QStringLiteral("date"), n), entry.date);
+        write(section + u'/' + key(QStringLiteral("ten"), n), QString::number(entry.total));
+        write(section + u'/' + key(QStringLiteral("def"), n), entry.check);
     }
 }
 
-void Migration::deleteOldData() {
-    removeApplication(old_);
+bool Migration::save() {
+    new_.sync();
+    if (new_.status() == QSettings::AccessError) return false;
+    return toolcommon::fileHolds(new_.fileName(), written_);
+}
+
+bool Migration::deleteOldData() {
+    return removeApplication(old_);
+}
+
+// Values are copied as stored, so that the new file holds exactly what the old one did.
+void Migration::copySection(const QString& fromSection, const QString& toSection,
+                            const QString& suffix) {
+    old_.beginGroup(fromSection);
+    const QStringList keys = old_.childKeys();
+    QList<QVariant> values;
+    for (const QString& name : keys) values.append(old_.value(name));
+    old_.endGroup();
+    for (qsizetype i = 0; i < keys.size(); ++i) {
+        write(toSection + u'/' + keys[i] + suffix, values[i]);
+    }
+}
+
+void Migration::write(const QString& path, const QVariant& value) {
+    new_.setValue(path, value);
+    written_[path] = value;
+}
+
+void Migration::removeKey(const QString& path) {
+    new_.remove(path);
+    written_[path] = std::nullopt;
+}
+
+void Migration::removeSection(const QString& section) {
+    new_.beginGroup(section);
+    const QStringList keys = new_.allKeys();
+    new_.endGroup();
+    for (const QString& name : keys) written_[section + u'/' + name] = std::nullopt;
+    new_.remove(section);
 }
 
 }  // namespace plume1to3

@@ -5,11 +5,16 @@
 // in "mdiform1"; each group's TOP-10 table lived in a file "g1" & i & ".cfg". The current
 // application "plumet2" keeps the live profile in "form2", group i's stashed profile in
 // "form" & (i + 3) and the group names in "formm" under "grmdi" & j.
+//
+// The old data is the player's only copy until the new store is on disk: `save` writes the
+// store and reads it back, and only a store that reads back as written lets the old data go.
 #pragma once
 
 #include <QDir>
 #include <QSettings>
 #include <functional>
+
+#include "common/settingsfile.h"
 
 namespace plume1to3 {
 
@@ -21,21 +26,36 @@ class Migration {
     // True when the old application holds data to migrate (its "form2" has "top").
     bool oldDataFound() const;
 
-    // Writes the live profile and every group that has a group file. A group file that is
+    // Writes the live profile and every group that has a group file (a folder of that name
+    // is skipped like a missing file). A group file that is
     // damaged leaves that group without its TOP-10 table: `damaged` is called with the
     // group's number as the user knows it (1..10) and the migration goes on.
     void run(const std::function<void(int group)>& damaged);
 
-    // Deletes the whole old application. The group files stay.
-    void deleteOldData();
+    // Writes the new store to disk and reads it back. True only when the write succeeded and
+    // the file holds every key the migration wrote, with its value, and none it deleted. The
+    // old data may be deleted only then.
+    bool save();
+    // The new store's file, for the message when it could not be written.
+    QString storeFile() const { return new_.fileName(); }
+
+    // Deletes the whole old application. The group files stay. True when its file is gone.
+    bool deleteOldData();
 
   private:
+    void copySection(const QString& fromSection, const QString& toSection,
+                     const QString& suffix = QString());
     void copyOptionalSections(const QString& target);
     void migrateGroup(int group, const std::function<void(int)>& damaged);
+    // Every change to the new store goes through these, which note what the file must hold.
+    void write(const QString& path, const QVariant& value);
+    void removeKey(const QString& path);
+    void removeSection(const QString& section);
 
     QSettings& old_;
     QSettings& new_;
     QDir groupFolder_;
+    toolcommon::ExpectedKeys written_;
 };
 
 }  // namespace plume1to3

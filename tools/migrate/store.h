@@ -1,6 +1,7 @@
 // Access to the per-user settings store, as the game keeps it: one INI file per application
 // under $XDG_CONFIG_HOME/plumet/ ("plumet2.ini" for the current layout, "plumet.ini" for the
-// older one). A section is an INI group; keys and values are strings.
+// older one). A section is an INI group; keys and values are strings. Only those files are
+// read: QSettings' fallbacks to other files are off.
 #pragma once
 
 #include <QSettings>
@@ -19,12 +20,7 @@ std::unique_ptr<QSettings> openApplication(const QString& application);
 bool isPresent(const QSettings& store, const QString& section, const QString& key,
                const QString& absent = QStringLiteral("nasi"));
 
-// Copies every key of `from`/`fromSection` into `to`/`toSection`, each key name followed by
-// `suffix`. Values are copied as stored.
-void copySection(QSettings& from, const QString& fromSection, QSettings& to,
-                 const QString& toSection, const QString& suffix = QString());
-
-// Deletes the whole application: every section, and its file.
-void removeApplication(QSettings& store);
+// Deletes the whole application: every section, and its file. True when the file is gone.
+bool removeApplication(QSettings& store);
 
 }  // namespace plume1to3

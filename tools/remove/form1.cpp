@@ -54,24 +54,53 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
 }
 
 void Form1::Command1_Click() {
-    const bool done = deleteEverything(*openStore());
-    report(done, QStringLiteral("カドリオのデータを削除しました。"),
-           QStringLiteral("カドリオのデータがありませんでした。"));
+    const auto store = openStore();
+    switch (deleteEverything(*store)) {
+        case Outcome::Deleted:
+            report(QStringLiteral("完了"), QStringLiteral("カドリオのデータを削除しました。"));
+            break;
+        case Outcome::NothingStored:
+            report(QStringLiteral("データ無し"),
+                   QStringLiteral("カドリオのデータがありませんでした。"));
+            break;
+        case Outcome::Failed:
+            reportFailure(QStringLiteral("カドリオのデータを削除できませんでした。\n"
+                                         "次のファイルを削除できません：\n%1")
+                              .arg(store->fileName()));
+            break;
+    }
 }
 
 void Form1::Command3_Click() {
-    const bool done = deleteTop10(*openStore());
-    report(done, QStringLiteral("ＴＯＰ１０データを削除しました。"),
-           QStringLiteral("ＴＯＰ１０データがありませんでした。"));
+    const auto store = openStore();
+    switch (deleteTop10(*store)) {
+        case Outcome::Deleted:
+            report(QStringLiteral("完了"), QStringLiteral("ＴＯＰ１０データを削除しました。"));
+            break;
+        case Outcome::NothingStored:
+            report(QStringLiteral("データ無し"),
+                   QStringLiteral("ＴＯＰ１０データがありませんでした。"));
+            break;
+        case Outcome::Failed:
+            reportFailure(QStringLiteral("ＴＯＰ１０データを削除できませんでした。\n"
+                                         "次のファイルに書き込めません：\n%1")
+                              .arg(store->fileName()));
+            break;
+    }
 }
 
 // Tells what happened, then ends the program.
-void Form1::report(bool done, const QString& doneText, const QString& noneText) {
-    QMessageBox box(QMessageBox::NoIcon,
-                    done ? QStringLiteral("完了") : QStringLiteral("データ無し"),
-                    done ? doneText : noneText, QMessageBox::Ok, this);
+void Form1::report(const QString& title, const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, this);
     box.exec();
     close();
+}
+
+// A deletion that did not reach the store: the window stays, so that the player can try again
+// once the file can be written.
+void Form1::reportFailure(const QString& text) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("削除失敗"), text, QMessageBox::Ok, this);
+    box.exec();
 }
 
 }  // namespace plumetdel

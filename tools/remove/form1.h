@@ -17,7 +17,8 @@ class Form1 : public QWidget {
   private:
     void Command1_Click();
     void Command3_Click();
-    void report(bool done, const QString& doneText, const QString& noneText);
+    void report(const QString& title, const QString& text);
+    void reportFailure(const QString& text);
 
     QPushButton* Command1;
     QPushButton* Command2;

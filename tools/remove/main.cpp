@@ -1,10 +1,12 @@
 // plumetdel: deletes the data the game has stored.
 #include <QApplication>
 
+#include "common/japaneseui.h"
 #include "form1.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    toolcommon::setUpJapaneseUi(app);
     plumetdel::Form1 window;
     window.show();
     return app.exec();

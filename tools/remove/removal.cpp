@@ -1,6 +1,6 @@
 #include "removal.h"
 
-#include <QFile>
+#include "common/settingsfile.h"
 
 namespace plumetdel {
 namespace {
@@ -19,52 +19,48 @@ bool isPresent(const QSettings& store, const QString& name) {
     return store.value(liveKey(name), absent).toString() != absent;
 }
 
-void removeApplication(QSettings& store) {
-    store.clear();
-    store.sync();
-    QFile::remove(store.fileName());
-}
-
 }  // namespace
 
 std::unique_ptr<QSettings> openStore() {
-    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                       QStringLiteral("plumet"), QStringLiteral("plumet2"));
+    return toolcommon::openSettingsFile(QStringLiteral("plumet2"));
 }
 
-bool deleteEverything(QSettings& store) {
-    bool done = false;
-    if (isPresent(store, QStringLiteral("def1"))) {
-        removeApplication(store);
-        done = true;
+// A check string or, when there is none, a window position: either way the whole application
+// goes.
+Outcome deleteEverything(QSettings& store) {
+    if (!isPresent(store, QStringLiteral("def1")) && !isPresent(store, QStringLiteral("top4"))) {
+        return Outcome::NothingStored;
     }
-    if (isPresent(store, QStringLiteral("top4"))) {
-        removeApplication(store);
-        done = true;
-    }
-    return done;
+    return toolcommon::removeSettingsFile(store) ? Outcome::Deleted : Outcome::Failed;
 }
 
-bool deleteTop10(QSettings& store) {
+Outcome deleteTop10(QSettings& store) {
     bool done = false;
+    toolcommon::ExpectedKeys deleted;
+    const auto remove = [&](const QString& path) {
+        store.remove(path);
+        deleted[path] = std::nullopt;
+    };
     if (isPresent(store, QStringLiteral("def1"))) {
-        for (int n = 1; n <= 10; ++n) store.remove(liveKey(QStringLiteral("def"), n));
+        for (int n = 1; n <= 10; ++n) remove(liveKey(QStringLiteral("def"), n));
         done = true;
     }
     if (isPresent(store, QStringLiteral("ten1"))) {
         for (int n = 1; n <= 10; ++n) {
-            store.remove(liveKey(QStringLiteral("date"), n));
-            store.remove(liveKey(QStringLiteral("name"), n));
-            store.remove(liveKey(QStringLiteral("ten"), n));
+            remove(liveKey(QStringLiteral("date"), n));
+            remove(liveKey(QStringLiteral("name"), n));
+            remove(liveKey(QStringLiteral("ten"), n));
         }
         done = true;
     }
     if (isPresent(store, QStringLiteral("ckkc"))) {
-        store.remove(liveKey(QStringLiteral("ckkc")));
+        remove(liveKey(QStringLiteral("ckkc")));
         done = true;
     }
+    if (!done) return Outcome::NothingStored;
     store.sync();
-    return done;
+    if (store.status() == QSettings::AccessError) return Outcome::Failed;
+    return toolcommon::fileHolds(store.fileName(), deleted) ? Outcome::Deleted : Outcome::Failed;
 }
 
 }  // namespace plumetdel
