@@ -9,6 +9,7 @@ packages=(
     libqt6multimedia6 gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     fonts-ipafont-gothic fonts-dejavu-core
     xvfb xauth time
+    appstream desktop-file-utils
 )
 
 missing=()
