@@ -1,7 +1,9 @@
 #include "cards.h"
 
 #include <QPainterPath>
+#include <cmath>
 
+#include "clip.h"
 #include "kana.h"
 #include "pixelfont.h"
 #include "text.h"
@@ -13,18 +15,14 @@ const QColor kBorder(40, 40, 40);
 const QColor kBlackInk(20, 20, 20);
 const QColor kRedInk(205, 0, 0);
 
-QImage blankCard(int scale) {
-    QImage image(kCardWidth * scale, kCardHeight * scale, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    return image;
-}
+const QRectF kCard(0, 0, kCardWidth, kCardHeight);
 
-void paintBorder(QPainter& painter, const QColor& color = kBorder) {
-    painter.setPen(Qt::NoPen);
-    painter.fillRect(QRectF(0, 0, kCardWidth, 1), color);
-    painter.fillRect(QRectF(0, kCardHeight - 1, kCardWidth, 1), color);
-    painter.fillRect(QRectF(0, 0, 1, kCardHeight), color);
-    painter.fillRect(QRectF(kCardWidth - 1, 0, 1, kCardHeight), color);
+// The card's one-unit border.
+void paintBorder(QPainter& painter, const QColor& border = kBorder) {
+    painter.fillRect(QRectF(0, 0, kCardWidth, 1), border);
+    painter.fillRect(QRectF(0, kCardHeight - 1, kCardWidth, 1), border);
+    painter.fillRect(QRectF(0, 0, 1, kCardHeight), border);
+    painter.fillRect(QRectF(kCardWidth - 1, 0, 1, kCardHeight), border);
 }
 
 QString rankText(int rank) {
@@ -42,15 +40,17 @@ QString rankText(int rank) {
     }
 }
 
-// Starts painting on `image` in card units (34 x 42 whatever the scale).
-void begin(QPainter& painter, QImage& image, int scale) {
-    painter.begin(&image);
-    painter.scale(scale, scale);
-    painter.setRenderHint(QPainter::Antialiasing);
+// Colour maps for the joker: the picked-up joker is the plain one with every colour inverted.
+QColor plain(const QColor& color) {
+    return color;
 }
 
-// The jester's cap of the joker, filling `box`.
-void paintCap(QPainter& painter, const QRectF& box) {
+QColor inverted(const QColor& color) {
+    return QColor(255 - color.red(), 255 - color.green(), 255 - color.blue());
+}
+
+// The jester's cap of the joker, filling `box`; `tone` maps each colour before it is used.
+void paintCap(QPainter& painter, const QRectF& box, QColor (*tone)(const QColor&)) {
     auto at = [&](qreal x, qreal y) {
         return QPointF(box.left() + x * box.width(), box.top() + y * box.height());
     };
@@ -59,21 +59,30 @@ void paintCap(QPainter& painter, const QRectF& box) {
     const QPointF bases[][2] = {{at(0.12, 0.78), at(0.4, 0.74)},
                                 {at(0.34, 0.74), at(0.66, 0.74)},
                                 {at(0.6, 0.74), at(0.88, 0.78)}};
-    painter.setPen(QPen(kBlackInk, 0.6));
+    painter.setPen(QPen(tone(kBlackInk), 0.6));
     for (int i = 0; i < 3; ++i) {
         QPainterPath horn;
         horn.moveTo(bases[i][0]);
         horn.quadTo(at(0.5, 0.45), tips[i]);
         horn.quadTo(at(0.5, 0.55), bases[i][1]);
         horn.closeSubpath();
-        painter.setBrush(colors[i]);
+        painter.setBrush(tone(colors[i]));
         painter.drawPath(horn);
     }
-    painter.setBrush(QColor(250, 200, 0));
+    painter.setBrush(tone(QColor(250, 200, 0)));
     const qreal bell = box.width() * 0.09;
     for (const QPointF& tip : tips) painter.drawEllipse(tip, bell, bell);
     // The band of the cap.
     painter.drawRoundedRect(QRectF(at(0.1, 0.74), at(0.9, 0.92)), 1.5, 1.5);
+}
+
+// The left edge for something `width` units wide centred on the card, moved left onto the
+// nearest whole device pixel so that pixel-font text stays sharp (the SVG has one pixel a
+// unit).
+qreal centredOnPixels(const QPainter& painter, qreal width) {
+    const qreal pixels = painter.deviceTransform().m11();
+    if (pixels <= 0) return (kCardWidth - width) / 2;
+    return std::floor((kCardWidth - width) * pixels / 2) / pixels;
 }
 
 }  // namespace
@@ -82,7 +91,7 @@ void paintFace(QPainter& painter, Suit suit, int rank) {
     const bool red = suit == Suit::Hearts || suit == Suit::Diamonds;
     const QColor ink = red ? kRedInk : kBlackInk;
 
-    painter.fillRect(QRectF(0, 0, kCardWidth, kCardHeight), Qt::white);
+    painter.fillRect(kCard, Qt::white);
     paintBorder(painter);
     painter.setPen(Qt::NoPen);
     painter.setBrush(ink);
@@ -94,7 +103,7 @@ void paintFace(QPainter& painter, Suit suit, int rank) {
     if (rank >= 11) {
         // Court cards: the suit on a framed gold panel.
         const QRectF panel(14.5, 17.5, 17, 22);
-        painter.setPen(QPen(ink, 1));
+        painter.setPen(QPen(ink, 1, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
         painter.setBrush(QColor(255, 226, 130));
         painter.drawRect(panel);
         painter.setPen(Qt::NoPen);
@@ -105,46 +114,27 @@ void paintFace(QPainter& painter, Suit suit, int rank) {
     }
 }
 
-QImage faceImage(Suit suit, int rank, int scale) {
-    QImage image = blankCard(scale);
-    QPainter painter;
-    begin(painter, image, scale);
-    paintFace(painter, suit, rank);
-    painter.end();
-    return image;
-}
+void paintJoker(QPainter& painter, bool selected) {
+    // Picked up: inverted colours inside a thick orange frame.
+    QColor (*tone)(const QColor&) = selected ? inverted : plain;
+    painter.fillRect(kCard, tone(Qt::white));
+    paintBorder(painter, tone(kBorder));
 
-QImage jokerImage(bool selected, int scale) {
-    QImage image = blankCard(scale);
-    QPainter painter;
-    begin(painter, image, scale);
-    paintBorder(painter);
     const QString caption = QStringLiteral("JOKER");
-    // Pixel text is drawn in whole device pixels, outside the card-unit scaling.
-    painter.save();
-    painter.resetTransform();
-    drawPixelText(painter, (image.width() - pixelTextWidth(caption) * scale) / 2, 3 * scale,
-                  caption, scale, QColor(120, 0, 140));
-    painter.restore();
-    paintCap(painter, QRectF(3, 13, 28, 25));
-    painter.end();
+    const qreal left = centredOnPixels(painter, pixelTextWidth(caption));
+    painter.fillPath(pixelTextPath(caption).translated(left, 3), tone(QColor(120, 0, 140)));
+    paintCap(painter, QRectF(3, 13, 28, 25), tone);
 
     if (selected) {
-        // Picked up: inverted colours inside a thick orange frame.
-        image.invertPixels();
-        painter.begin(&image);
-        painter.scale(scale, scale);
         const QColor frame(255, 150, 0);
         painter.fillRect(QRectF(0, 0, kCardWidth, 3), frame);
         painter.fillRect(QRectF(0, kCardHeight - 3, kCardWidth, 3), frame);
         painter.fillRect(QRectF(0, 0, 3, kCardHeight), frame);
         painter.fillRect(QRectF(kCardWidth - 3, 0, 3, kCardHeight), frame);
-        painter.end();
     }
-    return image;
 }
 
-QImage passImage(int passleft, int scale) {
+void paintPass(QPainter& painter, int passleft) {
     // Calm colours while passes remain; the last card (no pass left: the next one drops the
     // player out) is a red warning with a striped edge.
     struct Look {
@@ -158,24 +148,19 @@ QImage passImage(int passleft, int scale) {
     };
     const Look& look = looks[qBound(1, passleft, 4) - 1];
 
-    QImage image = blankCard(scale);
-    QPainter painter;
-    begin(painter, image, scale);
-    painter.fillRect(QRectF(0, 0, kCardWidth, kCardHeight), look.paper);
+    painter.fillRect(kCard, look.paper);
     if (passleft <= 1) {
-        // Yellow and black hazard stripes around the edge.
-        painter.save();
-        QPainterPath edge;
-        edge.addRect(QRectF(0, 0, kCardWidth, kCardHeight));
-        QPainterPath inside;
-        inside.addRect(QRectF(3, 3, kCardWidth - 6, kCardHeight - 6));
-        painter.setClipPath(edge.subtracted(inside));
-        painter.fillRect(QRectF(0, 0, kCardWidth, kCardHeight), QColor(255, 215, 0));
-        painter.setPen(QPen(kBlackInk, 2.2));
+        // Yellow and black hazard stripes around the edge: diagonal bands cut to the edge.
+        QPainterPath card, inside;
+        card.addRect(kCard);
+        inside.addRect(kCard.adjusted(3, 3, -3, -3));
+        const QPainterPath edge = card.subtracted(inside);
+        painter.fillPath(edge, QColor(255, 215, 0));
+        QPainterPath stripes;
         for (int x = -kCardHeight; x < kCardWidth + kCardHeight; x += 6) {
-            painter.drawLine(QPointF(x, 0), QPointF(x + kCardHeight, kCardHeight));
+            stripes.addPath(lineBand(QLineF(x, 0, x + kCardHeight, kCardHeight), 2.2));
         }
-        painter.restore();
+        painter.fillPath(stripes.intersected(edge), kBlackInk);
     }
     paintBorder(painter);
     drawPassWord(painter, QRectF(4, 5, 26, 12), look.ink);
@@ -183,16 +168,16 @@ QImage passImage(int passleft, int scale) {
     painter.setBrush(look.ink);
     painter.drawPath(
         fittedText(QString::number(qMax(0, passleft - 1)), QRectF(5, 20, 24, 17), false));
-    painter.end();
-    return image;
 }
 
-QImage backImage(Back back, int scale) {
-    QImage image = blankCard(scale);
-    QPainter painter;
-    begin(painter, image, scale);
+void paintBack(QPainter& painter, Back back) {
+    painter.fillRect(kCard, Qt::white);
     paintBorder(painter);
     const QRectF inner(3, 3, kCardWidth - 6, kCardHeight - 6);
+    // The light rim drawn last along the pattern's edge, one unit wide. The rings are cut at
+    // its centre line, so that their cut ends lie under it; the lattice is cut exactly at the
+    // inner edge and the check's lines end there square.
+    const QRectF rim = inner.adjusted(0.5, 0.5, -0.5, -0.5);
 
     QColor ground, line;
     switch (back) {
@@ -207,17 +192,21 @@ QImage backImage(Back back, int scale) {
             break;
     }
     painter.fillRect(inner, ground);
-    painter.save();
-    painter.setClipRect(inner);
-    painter.setPen(QPen(line, 0.9));
+    painter.setPen(QPen(line, 0.9, Qt::SolidLine, Qt::FlatCap));
     painter.setBrush(Qt::NoBrush);
     switch (back) {
-        case Back::Side:  // a lattice of diamonds
+        case Back::Side: {  // a lattice of diamonds: thin bands cut to the inner rectangle
+            QPainterPath lattice;
             for (int x = -40; x < 80; x += 6) {
-                painter.drawLine(QPointF(x, 0), QPointF(x + 42, 42 * 1.4));
-                painter.drawLine(QPointF(x + 42, 0), QPointF(x, 42 * 1.4));
+                lattice.addPath(lineBand(QLineF(x, 0, x + 42, 42 * 1.4), 0.9));
+                lattice.addPath(lineBand(QLineF(x + 42, 0, x, 42 * 1.4), 0.9));
             }
+            lattice.setFillRule(Qt::WindingFill);
+            QPainterPath area;
+            area.addRect(inner);
+            painter.fillPath(lattice.intersected(area), line);
             break;
+        }
         case Back::Top:  // a check of squares with a dot in each
             for (qreal x = inner.left() + 1; x < inner.right(); x += 5) {
                 painter.drawLine(QPointF(x, inner.top()), QPointF(x, inner.bottom()));
@@ -237,18 +226,42 @@ QImage backImage(Back back, int scale) {
             for (int row = 0; row < 9; ++row) {
                 for (int col = -1; col < 7; ++col) {
                     const qreal x = inner.left() + col * 6 + (row % 2) * 3 + 1.5;
-                    painter.drawEllipse(QPointF(x, inner.top() + row * 4.5 + 1.5), 2.2, 2.2);
+                    const QPointF center(x, inner.top() + row * 4.5 + 1.5);
+                    const QPainterPath ring = clipCircle(center, 2.2, rim);
+                    if (!ring.isEmpty()) painter.drawPath(ring);
                 }
             }
             break;
     }
-    painter.restore();
     // A light inner rim keeps the pattern off the card's edge.
-    painter.setPen(QPen(line, 1));
+    painter.setPen(QPen(line, 1, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(inner.adjusted(0.5, 0.5, -0.5, -0.5));
-    painter.end();
-    return image;
+    painter.drawRect(rim);
+}
+
+QList<CardPicture> cardPictures() {
+    QList<CardPicture> pictures;
+    const struct {
+        Suit suit;
+        char letter;
+    } suits[] = {
+        {Suit::Spades, 's'}, {Suit::Hearts, 'h'}, {Suit::Clubs, 'c'}, {Suit::Diamonds, 'd'}};
+    for (const auto& [suit, letter] : suits) {
+        for (int rank = 1; rank <= 13; ++rank) {
+            pictures.append({QStringLiteral("%1%2").arg(QChar(letter)).arg(rank),
+                             [suit, rank](QPainter& p) { paintFace(p, suit, rank); }});
+        }
+    }
+    pictures.append({QStringLiteral("joker"), [](QPainter& p) { paintJoker(p, false); }});
+    pictures.append({QStringLiteral("joker1"), [](QPainter& p) { paintJoker(p, true); }});
+    for (int passleft = 1; passleft <= 4; ++passleft) {
+        pictures.append({QStringLiteral("ps%1").arg(passleft),
+                         [passleft](QPainter& p) { paintPass(p, passleft); }});
+    }
+    pictures.append({QStringLiteral("uray"), [](QPainter& p) { paintBack(p, Back::Side); }});
+    pictures.append({QStringLiteral("urat"), [](QPainter& p) { paintBack(p, Back::Top); }});
+    pictures.append({QStringLiteral("uray2"), [](QPainter& p) { paintBack(p, Back::Left); }});
+    return pictures;
 }
 
 }  // namespace cardgen

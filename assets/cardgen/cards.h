@@ -1,10 +1,13 @@
 // The card pictures: faces, jokers, pass cards and backs. Every picture is designed on a
-// 34 x 42 pixel card and drawn `scale` times larger, so each set holds pictures of one size.
+// 34 x 42 unit card and painted in those units, as pure vectors: the same painting makes the
+// bitmap sets (one or two pixels a unit) and the SVG set.
 #pragma once
 
-#include <QImage>
+#include <QList>
 #include <QPainter>
+#include <QString>
 
+#include "picture.h"
 #include "suits.h"
 
 namespace cardgen {
@@ -12,18 +15,26 @@ namespace cardgen {
 constexpr int kCardWidth = 34;
 constexpr int kCardHeight = 42;
 
-// The three card backs: "uray.bmp" (side windows), "urat.bmp" (top window), "uray2.bmp"
-// (player 4's window).
+// The three card backs: "uray" (side windows), "urat" (top window), "uray2" (player 4's
+// window).
 enum class Back { Side, Top, Left };
 
-// Paints a face on a painter whose coordinates span one 34 x 42 card (the icon reuses it).
+// Each paints one card on a painter whose coordinates span one 34 x 42 card.
 void paintFace(QPainter& painter, Suit suit, int rank);
-
-QImage faceImage(Suit suit, int rank, int scale);
 // The joker; `selected` is the picture of a joker the player has picked up to lay.
-QImage jokerImage(bool selected, int scale);
+void paintJoker(QPainter& painter, bool selected);
 // The pass card showing `passleft` - 1 passes still allowed (passleft 1..4).
-QImage passImage(int passleft, int scale);
-QImage backImage(Back back, int scale);
+void paintPass(QPainter& painter, int passleft);
+void paintBack(QPainter& painter, Back back);
+
+// One picture of the card set: the base name of its files ("s1", "joker", "uray", ...).
+struct CardPicture {
+    QString name;
+    Painting paint;
+};
+
+// The 61 pictures of a card set: s1..s13, h1.., c1.., d1..d13, joker, joker1, ps1..ps4,
+// uray, urat, uray2.
+QList<CardPicture> cardPictures();
 
 }  // namespace cardgen

@@ -2,10 +2,23 @@
 #pragma once
 
 #include <QImage>
+#include <QPainter>
 
 namespace cardgen {
 
-// A square icon `size` pixels wide with a transparent surround.
+// The icon is designed on a square this many units wide.
+constexpr int kIconDesign = 256;
+
+// Icons this many pixels wide and smaller show the simpler design.
+constexpr int kSmallIcon = 32;
+
+// Each paints the icon on a painter whose coordinates span the 256-unit design square; the
+// surround stays untouched (transparent on a transparent image). The full design fans all
+// four sevens; the small one shows two, larger.
+void paintIcon(QPainter& painter);
+void paintSmallIcon(QPainter& painter);
+
+// A square icon `size` pixels wide with a transparent surround, in the design for its size.
 QImage appIcon(int size);
 
 }  // namespace cardgen

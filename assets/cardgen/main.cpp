@@ -1,22 +1,31 @@
-// plumet_cardgen: draws the game's own picture files into a data folder.
+// plumet_cardgen: draws the game's own picture files into a data folder and the desktop icon
+// theme files into an icon folder.
 //
-//   plumet_cardgen DATADIR
+//   plumet_cardgen DATADIR ICONDIR
 //
-// writes DATADIR/{s,h,c,d}1..13.bmp, joker.bmp, joker1.bmp, ps1..ps4.bmp, uray.bmp,
-// urat.bmp, uray2.bmp (the default card set), the same names twice as large under
-// DATADIR/large/, the toolbar buttons DATADIR/toolbar/image1..29.bmp, and the application
-// icon DATADIR/plumet.png (256 x 256) and DATADIR/plumet-64.png. Runs under any Qt platform
-// plugin; the build runs it with the offscreen one.
+// writes the default card set into DATADIR twice, from one drawing of each card:
+//   - bitmaps {s,h,c,d}1..13.bmp, joker.bmp, joker1.bmp (the selected joker), ps1..ps4.bmp
+//     (the pass cards), uray.bmp, urat.bmp, uray2.bmp (the backs), 34 x 42 pixels;
+//   - the same pictures as vectors under the same base names, s1.svg .. uray2.svg
+//     (viewBox 0 0 34 42; paths only, no text, no embedded bitmaps);
+// the bitmaps again twice as large (68 x 84) under DATADIR/large/, the toolbar buttons
+// DATADIR/toolbar/image1..29.bmp, and the application icon DATADIR/plumet.png (256 x 256,
+// the game's window icon) and DATADIR/plumet-64.png. Into ICONDIR it writes the icon for the
+// desktop: hicolor/<N>x<N>/apps/plumet.png for N = 16, 22, 24, 32, 48, 64, 128, 256, 512 and
+// hicolor/scalable/apps/plumet.svg. Runs under any Qt platform plugin; the build runs it with
+// the offscreen one.
 #include <QDir>
 #include <QFontInfo>
 #include <QGuiApplication>
 #include <QImage>
+#include <QSaveFile>
 #include <QString>
 #include <cstdio>
 
 #include "bmp4.h"
 #include "cards.h"
 #include "icon.h"
+#include "picture.h"
 #include "text.h"
 #include "toolbar.h"
 
@@ -26,56 +35,66 @@ using namespace cardgen;
 
 int failures = 0;
 
+void complain(const QString& path) {
+    std::fprintf(stderr, "plumet_cardgen: cannot write %s\n", qPrintable(path));
+    ++failures;
+}
+
 void save(const QImage& image, const QString& path, const char* format) {
-    if (!image.save(path, format)) {
-        std::fprintf(stderr, "plumet_cardgen: cannot write %s\n", qPrintable(path));
-        ++failures;
+    if (!image.save(path, format)) complain(path);
+}
+
+void saveText(const QByteArray& text, const QString& path) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
+        complain(path);
     }
 }
 
-void writeCardSet(const QString& folder, int scale) {
-    const struct {
-        Suit suit;
-        char letter;
-    } suits[] = {
-        {Suit::Spades, 's'}, {Suit::Hearts, 'h'}, {Suit::Clubs, 'c'}, {Suit::Diamonds, 'd'}};
-    for (const auto& [suit, letter] : suits) {
-        for (int rank = 1; rank <= 13; ++rank) {
-            save(faceImage(suit, rank, scale),
-                 QStringLiteral("%1/%2%3.bmp").arg(folder).arg(QChar(letter)).arg(rank), "BMP");
+// Every card of the set as a bitmap `scale` pixels a unit, and with `vectors` as SVG too.
+void writeCardSet(const QString& folder, int scale, bool vectors) {
+    const QSize card(kCardWidth, kCardHeight);
+    for (const CardPicture& picture : cardPictures()) {
+        const QString base = folder + QLatin1Char('/') + picture.name;
+        save(rasterize(picture.paint, card, card * scale), base + QStringLiteral(".bmp"), "BMP");
+        if (vectors) {
+            saveText(svgDocument(picture.paint, card, QStringLiteral("カドリオ ") + picture.name),
+                     base + QStringLiteral(".svg"));
         }
     }
-    save(jokerImage(false, scale), folder + QStringLiteral("/joker.bmp"), "BMP");
-    save(jokerImage(true, scale), folder + QStringLiteral("/joker1.bmp"), "BMP");
-    for (int passleft = 1; passleft <= 4; ++passleft) {
-        save(passImage(passleft, scale), QStringLiteral("%1/ps%2.bmp").arg(folder).arg(passleft),
-             "BMP");
-    }
-    save(backImage(Back::Side, scale), folder + QStringLiteral("/uray.bmp"), "BMP");
-    save(backImage(Back::Top, scale), folder + QStringLiteral("/urat.bmp"), "BMP");
-    save(backImage(Back::Left, scale), folder + QStringLiteral("/uray2.bmp"), "BMP");
 }
 
 void writeToolbar(const QString& folder) {
     for (int n = 1; n <= kToolbarImages; ++n) {
         const QString path = QStringLiteral("%1/image%2.bmp").arg(folder).arg(n);
-        if (!saveBmp4(toolbarImage(toolbarButton(n)), path)) {
-            std::fprintf(stderr, "plumet_cardgen: cannot write %s\n", qPrintable(path));
-            ++failures;
-        }
+        if (!saveBmp4(toolbarImage(toolbarButton(n)), path)) complain(path);
     }
+}
+
+// The icon theme's sizes, each in its own folder, and the scalable drawing.
+void writeIconTheme(const QString& folder) {
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256, 512}) {
+        const QString apps = QStringLiteral("%1/hicolor/%2x%2/apps").arg(folder).arg(size);
+        if (!QDir().mkpath(apps)) complain(apps);
+        save(appIcon(size), apps + QStringLiteral("/plumet.png"), "PNG");
+    }
+    const QString scalable = folder + QStringLiteral("/hicolor/scalable/apps");
+    if (!QDir().mkpath(scalable)) complain(scalable);
+    saveText(svgDocument(paintIcon, QSize(kIconDesign, kIconDesign), QStringLiteral("カドリオ")),
+             scalable + QStringLiteral("/plumet.svg"));
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: plumet_cardgen DATADIR\n");
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: plumet_cardgen DATADIR ICONDIR\n");
         return 2;
     }
     const QString data = QString::fromLocal8Bit(argv[1]);
-    for (const QString& folder : {data, data + "/large", data + "/toolbar"}) {
+    const QString icons = QString::fromLocal8Bit(argv[2]);
+    for (const QString& folder : {data, data + "/large", data + "/toolbar", icons}) {
         if (!QDir().mkpath(folder)) {
             std::fprintf(stderr, "plumet_cardgen: cannot create %s\n", qPrintable(folder));
             return 1;
@@ -87,10 +106,11 @@ int main(int argc, char* argv[]) {
                      qPrintable(font.family()));
     }
 
-    writeCardSet(data, 1);
-    writeCardSet(data + "/large", 2);
+    writeCardSet(data, 1, true);
+    writeCardSet(data + "/large", 2, false);
     writeToolbar(data + "/toolbar");
     save(appIcon(256), data + "/plumet.png", "PNG");
     save(appIcon(64), data + "/plumet-64.png", "PNG");
+    writeIconTheme(icons);
     return failures == 0 ? 0 : 1;
 }

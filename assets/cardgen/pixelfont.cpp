@@ -1,5 +1,6 @@
 #include "pixelfont.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -73,6 +74,30 @@ void drawPixelText(QPainter& painter, int x, int y, const QString& text, int sca
         }
         x += (int(glyph.rows[0].size()) + 1) * scale;
     }
+}
+
+QPainterPath pixelTextPath(const QString& text) {
+    QPainterPath path;
+    path.setFillRule(Qt::WindingFill);
+    int x = 0;
+    for (QChar ch : text) {
+        const Glyph& glyph = glyphFor(ch);
+        for (int row = 0; row < kPixelFontHeight; ++row) {
+            // Each run of ink in a row is one rectangle; simplified() joins them.
+            const std::string_view bits = glyph.rows[row];
+            for (size_t col = 0; col < bits.size();) {
+                if (bits[col] != '#') {
+                    ++col;
+                    continue;
+                }
+                const size_t end = std::min(bits.find('.', col), bits.size());
+                path.addRect(x + int(col), row, int(end - col), 1);
+                col = end;
+            }
+        }
+        x += int(glyph.rows[0].size()) + 1;
+    }
+    return path.simplified();
 }
 
 }  // namespace cardgen

@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QPainter>
+#include <QPainterPath>
 #include <QString>
 
 namespace cardgen {
@@ -17,5 +18,9 @@ int pixelTextWidth(const QString& text);
 // square. Characters the font lacks are drawn as blanks.
 void drawPixelText(QPainter& painter, int x, int y, const QString& text, int scale,
                    const QColor& color);
+
+// The same text as one outline, each font pixel a unit square, the top-left corner at (0, 0):
+// for pictures that are drawn as vectors too.
+QPainterPath pixelTextPath(const QString& text);
 
 }  // namespace cardgen

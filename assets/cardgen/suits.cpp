@@ -1,29 +1,57 @@
 #include "suits.h"
 
+#include <QPolygonF>
 #include <QTransform>
+#include <initializer_list>
 
 namespace cardgen {
 namespace {
 
-// Every symbol is drawn in a unit square (0,0)-(1,1), y downward.
+// Every symbol is drawn in a unit square (0,0)-(1,1), y downward, as overlapping simple
+// shapes that are joined by the non-zero fill rule rather than by path arithmetic: the
+// arithmetic would turn the curves into coarse polygons, which show when a card is drawn
+// large.
+
+// Twice the signed area of the polygon that approximates `shape`.
+qreal signedArea(const QPainterPath& shape) {
+    const QPolygonF polygon = shape.toFillPolygon();
+    qreal area = 0;
+    for (qsizetype i = 0; i < polygon.size(); ++i) {
+        const QPointF& a = polygon[i];
+        const QPointF& b = polygon[(i + 1) % polygon.size()];
+        area += a.x() * b.y() - b.x() * a.y();
+    }
+    return area;
+}
+
+// The shapes as one path covering all of them: each is turned to run the same way round,
+// so that under the non-zero rule overlaps stay filled.
+QPainterPath joined(std::initializer_list<QPainterPath> shapes) {
+    QPainterPath path;
+    path.setFillRule(Qt::WindingFill);
+    for (const QPainterPath& shape : shapes) {
+        path.addPath(signedArea(shape) < 0 ? shape.toReversed() : shape);
+    }
+    return path;
+}
+
+QPainterPath circle(qreal x, qreal y, qreal rx, qreal ry) {
+    QPainterPath path;
+    path.addEllipse(QPointF(x, y), rx, ry);
+    return path;
+}
 
 QPainterPath heart() {
-    QPainterPath lobes;
-    lobes.addEllipse(QPointF(0.27, 0.29), 0.26, 0.26);
-    lobes.addEllipse(QPointF(0.73, 0.29), 0.26, 0.26);
     QPainterPath point;
     point.moveTo(0.035, 0.38);
     point.quadTo(0.2, 0.72, 0.5, 1.0);
     point.quadTo(0.8, 0.72, 0.965, 0.38);
     point.lineTo(0.5, 0.25);
     point.closeSubpath();
-    return lobes.united(point);
+    return joined({circle(0.27, 0.29, 0.26, 0.26), circle(0.73, 0.29, 0.26, 0.26), point});
 }
 
 QPainterPath spade() {
-    QPainterPath body;
-    body.addEllipse(QPointF(0.27, 0.56), 0.24, 0.22);
-    body.addEllipse(QPointF(0.73, 0.56), 0.24, 0.22);
     QPainterPath point;
     point.moveTo(0.04, 0.5);
     point.quadTo(0.22, 0.25, 0.5, 0.0);
@@ -36,15 +64,10 @@ QPainterPath spade() {
     stem.lineTo(0.7, 1.0);
     stem.quadTo(0.52, 0.9, 0.5, 0.6);
     stem.closeSubpath();
-    return body.united(point).united(stem);
+    return joined({circle(0.27, 0.56, 0.24, 0.22), circle(0.73, 0.56, 0.24, 0.22), point, stem});
 }
 
 QPainterPath club() {
-    QPainterPath leaves;
-    leaves.addEllipse(QPointF(0.5, 0.24), 0.23, 0.23);
-    leaves.addEllipse(QPointF(0.24, 0.6), 0.23, 0.23);
-    leaves.addEllipse(QPointF(0.76, 0.6), 0.23, 0.23);
-    leaves.addEllipse(QPointF(0.5, 0.5), 0.12, 0.12);
     QPainterPath stem;
     stem.moveTo(0.46, 0.5);
     stem.lineTo(0.54, 0.5);
@@ -52,7 +75,8 @@ QPainterPath club() {
     stem.lineTo(0.28, 1.0);
     stem.quadTo(0.46, 0.9, 0.46, 0.5);
     stem.closeSubpath();
-    return leaves.united(stem);
+    return joined({circle(0.5, 0.24, 0.23, 0.23), circle(0.24, 0.6, 0.23, 0.23),
+                   circle(0.76, 0.6, 0.23, 0.23), circle(0.5, 0.5, 0.12, 0.12), stem});
 }
 
 QPainterPath diamond() {

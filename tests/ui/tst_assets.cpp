@@ -11,6 +11,7 @@
 namespace {
 
 const QString kData = QStringLiteral(PLUMET_DATA_DIR);
+const QString kIcons = QStringLiteral(PLUMET_ICON_DIR);
 
 // The names of one card set: 52 faces, both jokers, the pass cards and the backs.
 QStringList cardSetNames() {
@@ -225,6 +226,24 @@ class TestAssets : public QObject {
         QCOMPARE(image.size(), QSize(side, side));
         QVERIFY(image.hasAlphaChannel());
         QCOMPARE(qAlpha(image.pixel(0, 0)), 0);  // transparent corner
+        QCOMPARE(qAlpha(image.pixel(side / 2, side / 2)), 255);
+    }
+
+    void iconTheme_data() {
+        QTest::addColumn<int>("side");
+        for (int side : {16, 22, 24, 32, 48, 64, 128, 256, 512}) QTest::addRow("%d", side) << side;
+    }
+
+    // The desktop's icon theme gets the icon at each usual size, drawn at that size.
+    void iconTheme() {
+        QFETCH(int, side);
+        const QString path =
+            QStringLiteral("%1/hicolor/%2x%2/apps/plumet.png").arg(kIcons).arg(side);
+        const QImage image(path);
+        QVERIFY2(!image.isNull(), qPrintable(path));
+        QCOMPARE(image.size(), QSize(side, side));
+        QVERIFY(image.hasAlphaChannel());
+        QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
         QCOMPARE(qAlpha(image.pixel(side / 2, side / 2)), 255);
     }
 
