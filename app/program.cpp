@@ -1,6 +1,7 @@
 #include "app/program.h"
 
 #include <QApplication>
+#include <QPointer>
 #include <QThread>
 
 #include "app/appdir.h"
@@ -22,6 +23,20 @@ Program::Program(const QString& appdir)
 Program::~Program() {
     // The match course and the windows go before the session and the store they use.
     main_.reset();
+}
+
+bool Program::start(const std::function<void(QWidget*, QWidget*)>& beforeTitle) {
+    if (!initialiseData()) return false;
+    // Making the main window may show a message about the saved match, whose event loop runs
+    // the title window's timer: the title window is held by a QPointer across it.
+    const QPointer<Form1> title = createTitle();
+    if (!createMain()) {
+        delete title.data();
+        return false;
+    }
+    if (beforeTitle && title) beforeTitle(title, main_.get());
+    showTitle(title);
+    return true;
 }
 
 bool Program::initialiseData() {
@@ -50,6 +65,10 @@ bool Program::createMain() {
 }
 
 void Program::showTitle(Form1* title) {
+    if (!title) {
+        main_->show();
+        return;
+    }
     // However the title window closes (its timer, or the user), the main window follows.
     QObject::connect(title, &Form1::closed, main_.get(), [this] {
         if (!session_->closing()) main_->show();

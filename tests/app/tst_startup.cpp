@@ -76,6 +76,8 @@ class StartupTest : public QObject {
     void cardFolderFallback();
     void savedMatchAtStart_data();
     void savedMatchAtStart();
+    void messageAnsweredLate_data();
+    void messageAnsweredLate();
     void noPaceChecked();
     void groupSwitchAppliesProfile();
 };
@@ -414,6 +416,71 @@ void StartupTest::savedMatchAtStart() {
     QCOMPARE(imageShown(run, 2), continues);
     QCOMPARE(imageShown(run, 3), !continues);
     QCOMPARE(run.state().gameno, std::int16_t{0});
+}
+
+void StartupTest::messageAnsweredLate_data() {
+    QTest::addColumn<QString>("tp");
+    QTest::addColumn<QString>("right");
+    QTest::addColumn<bool>("starts");
+    QTest::newRow("wrong check digits") << "12"
+                                        << "325458" << true;
+    QTest::newRow("inconsistent") << "59"
+                                  << "325457" << false;
+}
+
+// The saved-match message of start-up left open until the title window's time has passed, on
+// the start-up path main() runs: start-up then goes on in its order (the title window, then
+// the main window) or, for an inconsistent match, ends cleanly with nothing shown.
+void StartupTest::messageAnsweredLate() {
+    QFETCH(QString, tp);
+    QFETCH(QString, right);
+    QFETCH(bool, starts);
+    { Run first; }
+    const char* keys[] = {"sp", "p1", "p2", "p3", "p4", "tp", "right"};
+    const QString values[] = {"3", "12", "30", "4", "18", tp, right};
+    for (int i = 0; i < 7; ++i) TempStore::store(keys[i], values[i]);
+
+    speeds::timing() = {0, 0, false, 40};
+    // The title's time has passed once no title window is left whose timer still runs.
+    const auto titleTimePassed = [] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            auto* title = qobject_cast<Form1*>(w);
+            if (title && title->findChild<QTimer*>(QStringLiteral("Timer2"))->isActive())
+                return false;
+        }
+        return true;
+    };
+    ModalAnswers answers;
+    answers.box(QMessageBox::Ok, titleTimePassed);
+
+    auto program = std::make_unique<Program>(test::buildData());
+    QPointer<Form1> title;
+    bool titleShownAlone = false;  // when the title window closed: it showed, the main not yet
+    const bool started = program->start([&](QWidget* window, QWidget* main) {
+        title = qobject_cast<Form1*>(window);
+        QVERIFY(title);
+        connect(title, &Form1::closed, main, [&title, &titleShownAlone, main] {
+            titleShownAlone = title->isVisible() && !main->isVisible();
+        });
+    });
+    QCOMPARE(started, starts);
+    QVERIFY(answers.done());
+    QVERIFY(answers.unexpected.isEmpty());
+    QCOMPARE(answers.boxes.size(), 1);
+    if (starts) {
+        QTRY_VERIFY(program->main().isVisible());
+        QTRY_VERIFY(title.isNull());
+        QVERIFY(titleShownAlone);
+        QVERIFY(!program->main().items().mnutuduki->isEnabled());
+        QCOMPARE(TempStore::stored("sp"), QStringLiteral("3"));
+    } else {
+        QCOMPARE(TempStore::stored("tp"), QStringLiteral("0"));
+        for (QWidget* w : QApplication::topLevelWidgets()) QVERIFY(!w->isVisible());
+    }
+    for (QWidget* w : QApplication::topLevelWidgets()) w->hide();
+    program.reset();
+    QTest::qWait(0);
+    for (QWidget* w : QApplication::topLevelWidgets()) QVERIFY(!qobject_cast<Form1*>(w));
 }
 
 // A profile with no pace checked: no pace item checked, no pace image, the computer players
