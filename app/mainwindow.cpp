@@ -6,6 +6,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPointer>
 #include <QVBoxLayout>
 
 #include "app/session.h"
@@ -15,6 +16,7 @@
 #include "ui/computerwindow.h"
 #include "ui/handwindow.h"
 #include "ui/speeds.h"
+#include "ui/storemessages.h"
 #include "ui/toolbar.h"
 #include "ui/twips.h"
 
@@ -399,6 +401,7 @@ void MDIForm1::resultsFallback(bool matchOver) {
 
 bool MDIForm1::MDIForm_QueryUnload() {
     if (!store_) return true;
+    const Store::Watch watch(*store_);
     if (top10::marker(*store_) == top10::kMarkerDamaged) {
         // The TOP-10 dialog found the data damaged and is ending the program: no question,
         // and the marker goes so that the next start initialises the data afresh.
@@ -408,6 +411,7 @@ bool MDIForm1::MDIForm_QueryUnload() {
         return false;
     }
     savesettings();
+    if (!watch.ok()) showUnsavedMessage(this, *store_);
     return true;
 }
 
@@ -424,11 +428,15 @@ void MDIForm1::closeEvent(QCloseEvent* event) {
 
 void MDIForm1::unloadOthers() {
     // Every other window of the program goes with the main window: dialogs, the results
-    // window (which refuses an ordinary close while it waits for its buttons), help.
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window == this || !window->isVisible()) continue;
+    // window (which refuses an ordinary close while it waits for its buttons), help. A
+    // window's close may show a message (a name entry that cannot be stored) whose event loop
+    // can delete windows closed meanwhile: the list holds them by QPointer.
+    QList<QPointer<QWidget>> windows;
+    for (QWidget* window : QApplication::topLevelWidgets()) windows.append(window);
+    for (const QPointer<QWidget>& window : std::as_const(windows)) {
+        if (!window || window == this || !window->isVisible()) continue;
         window->close();
-        if (window->isVisible()) window->hide();
+        if (window && window->isVisible()) window->hide();
     }
 }
 

@@ -78,7 +78,8 @@ class MDIForm1 : public QMainWindow {
     // The same steps over a given profile.
     bool applySettings(const Settings& settings, bool startUp);
     // savesettings: writes options, card folders and speed, and the window geometry when
-    // the main window is in its normal state.
+    // the main window is in its normal state. Nothing is written over a store that could not
+    // be read. Whether the writes reached the disk is the caller's to check (Store::Watch).
     void savesettings();
     // The profile as menus, windows and variables hold it now.
     Settings currentSettings() const;
@@ -95,7 +96,8 @@ class MDIForm1 : public QMainWindow {
     QString groupName() const;
     std::function<QString()> groupNameSource;
     // The close request: "終了？" unless minimised or the TOP-10 data was found damaged,
-    // then savesettings. False keeps the program running.
+    // then savesettings (a store that cannot be written is reported once). False keeps the
+    // program running.
     bool MDIForm_QueryUnload();
     // Discards the stored saved match (the board's `tudukidel`), once the store exists.
     std::function<void()> discardSavedMatch;

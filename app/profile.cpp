@@ -155,7 +155,8 @@ Settings MDIForm1::currentSettings() const {
 }
 
 void MDIForm1::savesettings() {
-    if (!store_) return;
+    // A store that could not be read is left as it is: the settings in use are its defaults.
+    if (!store_ || !store_->readable()) return;
     const bool normal = !isMinimized() && !isMaximized() && !isFullScreen();
     writeSettings(*store_, currentSettings(), normal);
 }

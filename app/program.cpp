@@ -10,6 +10,7 @@
 #include "app/matchcourse.h"
 #include "data/top10.h"
 #include "data/values.h"
+#include "ui/storemessages.h"
 #include "ui/titlewindow.h"
 #include "ui/top10dialog.h"
 
@@ -26,6 +27,9 @@ Program::~Program() {
 }
 
 bool Program::start(const std::function<void(QWidget*, QWidget*)>& beforeTitle) {
+    // A store file that cannot be read: said once; the game runs on the defaults and leaves
+    // the file alone (every write to it fails and is not reported again at start).
+    if (!store_->readable()) showUnreadableMessage(nullptr, *store_);
     if (!initialiseData()) return false;
     // Making the main window may show a message about the saved match, whose event loop runs
     // the title window's timer: the title window is held by a QPointer across it.
@@ -40,7 +44,10 @@ bool Program::start(const std::function<void(QWidget*, QWidget*)>& beforeTitle) 
 }
 
 bool Program::initialiseData() {
-    return Form3::initialiseData(session_->state(), *store_, {});
+    const Store::Watch watch(*store_);
+    const bool ok = Form3::initialiseData(session_->state(), *store_, {});
+    if (!watch.ok() && store_->readable()) showUnsavedMessage(nullptr, *store_);
+    return ok;
 }
 
 Form1* Program::createTitle() {

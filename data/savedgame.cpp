@@ -104,7 +104,8 @@ Check continueMatch(Store& store, GameState& state) {
     return Check::Ok;
 }
 
-void saveMatch(Store& store, GameState& state, const QString& graphCaption) {
+bool saveMatch(Store& store, GameState& state, const QString& graphCaption) {
+    const Store::Watch watch(store);
     Header header;
     header.gameno = state.gameno;
     header.score = state.score;
@@ -124,8 +125,10 @@ void saveMatch(Store& store, GameState& state, const QString& graphCaption) {
                        QString::fromStdString(state.gameplaces[g]));
         }
     }
+    if (!watch.ok()) return false;
     state.savedgame = state.gameno;
     state.gameno = 0;
+    return true;
 }
 
 void tudukidel(Store& store) {

@@ -57,8 +57,9 @@ Check checkAtStart(Store& store, GameState& state);
 Check continueMatch(Store& store, GameState& state);
 
 // "保存後タイトルへ": stores the match after game gameno in one write, with the graph caption
-// of the results window; savedgame = gameno, gameno = 0.
-void saveMatch(Store& store, GameState& state, const QString& graphCaption);
+// of the results window; savedgame = gameno, gameno = 0. False when the write did not reach
+// the disk: nothing is stored and the state is unchanged.
+bool saveMatch(Store& store, GameState& state, const QString& graphCaption);
 
 // Discards the saved match: "0" into "sp" and "p1".."p4"; the other keys stay.
 void tudukidel(Store& store);

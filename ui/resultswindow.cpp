@@ -13,6 +13,7 @@
 #include "ui/centring.h"
 #include "ui/labeltext.h"
 #include "ui/scoregraph.h"
+#include "ui/storemessages.h"
 #include "ui/twips.h"
 
 namespace plumet {
@@ -226,7 +227,12 @@ void Form10::command1Click() {
 }
 
 void Form10::command2Click() {
-    savedmatch::saveMatch(store_, state_, label8_->text());
+    if (!savedmatch::saveMatch(store_, state_, label8_->text())) {
+        // Nothing was saved: the window stays, so the player can go on with the next game
+        // (or try again); the continue command does not pretend a stored match.
+        showUnsavedMessage(this, store_);
+        return;
+    }
     closing_ = true;
     close();
     emit saved();

@@ -61,7 +61,8 @@ class Form10 : public QWidget {
     void nextGame();
     // Command1 after game 10: gameno is 0 again; the TOP-10 entry is to run.
     void matchOver();
-    // Command2: the match is stored and gameno is 0; the title screen is to be restored.
+    // Command2: the match is stored and gameno is 0; the title screen is to be restored. When
+    // the store cannot be written the player is told and the window stays as it was.
     void saved();
 
   protected:
