@@ -161,6 +161,7 @@ void MatchCourse::showResults(bool over) {
                session_.human().label(3)->text();
     };
     Form10* window = Form10::open(session_.state(), store_, sources, over);
+    if (!window) return;
     connect(window, &Form10::nextGame, this, &MatchCourse::nextGame);
     connect(window, &Form10::matchOver, this, &MatchCourse::matchOver);
     connect(window, &Form10::saved, this, &MatchCourse::savedToTitle);

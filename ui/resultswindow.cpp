@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 
 #include "data/checkstring.h"
@@ -104,7 +105,8 @@ Form10::Form10(GameState& state, Store& store, Sources sources, QWidget* parent)
 }
 
 Form10* Form10::open(GameState& state, Store& store, Sources sources, bool matchOver) {
-    auto* window = new Form10(state, store, std::move(sources));
+    // The load lets pending events run: the window is held by a QPointer across it.
+    const QPointer<Form10> window = new Form10(state, store, std::move(sources));
     if (matchOver) {
         window->commands_[2]->hide();
         window->setWindowTitle(QStringLiteral("ゲーム終了"));
@@ -164,8 +166,11 @@ void Form10::Form_Load() {
 
     QApplication::beep();
     show();
+    // The window paints before its graph is drawn. It takes no input meanwhile and only its
+    // buttons close it, so it is still there afterwards; the QPointer says so all the same.
+    const QPointer<Form10> self(this);
     QCoreApplication::processEvents();
-    command3Click();
+    if (self) command3Click();
 }
 
 void Form10::fillScores() {

@@ -40,7 +40,8 @@ class Form10 : public QWidget {
     Form10(GameState& state, Store& store, Sources sources, QWidget* parent = nullptr);
 
     // The window after game gameno: captions set as the game end sets them, then loaded and
-    // shown. The window deletes itself when one of its buttons closes it.
+    // shown. The window deletes itself when one of its buttons closes it; nullptr when it
+    // was gone before its load ended.
     static Form10* open(GameState& state, Store& store, Sources sources, bool matchOver);
 
     // Builds and shows the window and draws the graph (the window's load).
