@@ -353,11 +353,16 @@ void MDIForm1::mnugstart() {
 }
 
 void MDIForm1::mnusyoki() {
+    if (session_.state().gameno > 0 &&
+        !ask(QStringLiteral("初期画面？"),
+             QStringLiteral("現在のゲームを破棄し\n初期画面に戻りますか？")))
+        return;
+    abandonMatch();
+}
+
+void MDIForm1::abandonMatch() {
     GameState& s = session_.state();
     if (s.gameno > 0) {
-        if (!ask(QStringLiteral("初期画面？"),
-                 QStringLiteral("現在のゲームを破棄し\n初期画面に戻りますか？")))
-            return;
         timer1_.stop();
         s.gameno = 0;
         s.savedgame = 0;
@@ -367,6 +372,7 @@ void MDIForm1::mnusyoki() {
     items_.mnusyoki->setEnabled(false);
     unlockMatch();
     showIdleCaption();
+    setEnabled(true);
 }
 
 void MDIForm1::lockMatch() {

@@ -56,6 +56,9 @@ class MDIForm1 : public QMainWindow {
     // The match commands.
     void mnugstart();
     void mnusyoki();
+    // The match under way is given up and the initial screen comes back, as "初期画面に戻る"
+    // does after its question; the main window takes input again.
+    void abandonMatch();
     // The match lock: rule options and card sets frozen while a match is under way.
     void lockMatch();
     void unlockMatch();
