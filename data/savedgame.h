@@ -44,7 +44,8 @@ enum class Check {
     BadCheckDigits  // test 2 failed: savedgame = gameno = 0, continue disabled. Show
                     // "データが異常です。" CR "前回の続きが出来ません。" titled "データ異常".
                     // A match that could not be played on (game number above 9, starter
-                    // below 1) is refused the same way even when its digits agree
+                    // below 1, a total the games left could carry past 16 bits) is refused
+                    // the same way even when its digits agree
 };
 
 // The check at start-up (run by loadsettings): savedgame = "sp"; with a saved match, gameno,
