@@ -20,6 +20,7 @@ class Session;
 class Store;
 class Toolbar;
 class ToolImage;
+struct Geometry;
 struct Settings;
 
 class MDIForm1 : public QMainWindow {
@@ -130,6 +131,9 @@ class MDIForm1 : public QMainWindow {
     void setFramesAndReload(bool on);
     void applyPace();
     void fitBoardToScreen();
+    // Where the main window's stored frame is brought back to: the available area of its
+    // screen, less the window's own frame.
+    QRect screenAreaFor(const Geometry& stored) const;
     void unloadOthers();
 
     Session& session_;

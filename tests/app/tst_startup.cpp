@@ -4,15 +4,19 @@
 // sets, the saved match found at start-up, and the profile of a group switched to.
 #include <QComboBox>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <map>
 
 #include "common/modalanswers.h"
 #include "common/tempstore.h"
@@ -78,6 +82,8 @@ class StartupTest : public QObject {
     void savedMatchAtStart();
     void messageAnsweredLate_data();
     void messageAnsweredLate();
+    void handEditedGeometry_data();
+    void handEditedGeometry();
     void noPaceChecked();
     void groupSwitchAppliesProfile();
 };
@@ -481,6 +487,76 @@ void StartupTest::messageAnsweredLate() {
     program.reset();
     QTest::qWait(0);
     for (QWidget* w : QApplication::topLevelWidgets()) QVERIFY(!qobject_cast<Form1*>(w));
+}
+
+void StartupTest::handEditedGeometry_data() {
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("main window far above") << "topmdi"
+                                           << "-99999999";
+    QTest::newRow("main window far right") << "leftmdi"
+                                           << "99999999";
+    QTest::newRow("main window wider than any screen") << "widthmdi"
+                                                       << "1e30";
+    QTest::newRow("main window width not a number") << "widthmdi"
+                                                    << "wide";
+    QTest::newRow("main window height zero") << "heightmdi"
+                                             << "0";
+    QTest::newRow("board width not a number") << "width"
+                                              << "?";
+    QTest::newRow("board far down") << "top"
+                                    << "3e38";
+    QTest::newRow("player 1 height zero") << "height4"
+                                          << "0";
+    QTest::newRow("player 2 off the client area") << "left5"
+                                                  << "999999";
+    QTest::newRow("player 3 above the client area") << "top6"
+                                                    << "-500";
+    QTest::newRow("player 4 width negative") << "width7"
+                                             << "-1020";
+}
+
+// Window geometry edited by hand: the main window comes back on the screen and every child
+// window inside the client area, each at a usable size, and that is what is written back.
+void StartupTest::handEditedGeometry() {
+    QFETCH(QString, key);
+    QFETCH(QString, text);
+    TempStore::store("wintune", QStringLiteral("False"));  // the windows keep their places
+    TempStore::store(key.toLatin1().constData(), text);
+
+    const auto verifyUsable = [](Run& run) {
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        const QRect main(run.main().pos(), run.main().size());
+        QVERIFY2(screen.contains(main), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                       .arg(main.x())
+                                                       .arg(main.y())
+                                                       .arg(main.width())
+                                                       .arg(main.height())));
+        QVERIFY(main.width() >= 480 && main.height() >= 360);
+        const QRect client(QPoint(0, 0), run.main().mdiArea()->contentsRect().size());
+        const std::map<int, QSize> smallest{
+            {2, {200, 100}}, {4, {200, 60}}, {5, {68, 200}}, {6, {200, 60}}, {7, {68, 200}}};
+        for (const auto& [form, size] : smallest) {
+            const QRect frame = run.main().child(form)->geometry();
+            QVERIFY2(client.contains(frame), qPrintable(QString::number(form)));
+            QVERIFY(frame.width() >= size.width() && frame.height() >= size.height());
+        }
+    };
+    QRect main;
+    std::map<int, QRect> children;
+    {
+        Run run;
+        verifyUsable(run);
+        main = QRect(run.main().pos(), run.main().size());
+        for (int form : {2, 4, 5, 6, 7}) children[form] = run.main().child(form)->geometry();
+        ModalAnswers answers;
+        answers.box(QMessageBox::Ok);
+        QVERIFY(requestClose(run));
+    }
+    Run again;
+    verifyUsable(again);
+    QCOMPARE(QRect(again.main().pos(), again.main().size()), main);
+    for (int form : {2, 4, 5, 6, 7}) QCOMPARE(again.main().child(form)->geometry(), children[form]);
 }
 
 // A profile with no pace checked: no pace item checked, no pace image, the computer players
