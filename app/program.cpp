@@ -1,6 +1,8 @@
 #include "app/program.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QMessageBox>
 #include <QPointer>
 #include <QThread>
 
@@ -10,6 +12,7 @@
 #include "app/matchcourse.h"
 #include "data/top10.h"
 #include "data/values.h"
+#include "ui/cardfolders.h"
 #include "ui/storemessages.h"
 #include "ui/titlewindow.h"
 #include "ui/top10dialog.h"
@@ -17,8 +20,24 @@
 namespace plumet {
 
 Program::Program(const QString& appdir)
-    : session_(std::make_unique<Session>()), store_(std::make_unique<Store>()) {
+    : searched_(appdir.isEmpty() ? appdirCandidates() : QStringList{appdir}),
+      session_(std::make_unique<Session>()),
+      store_(std::make_unique<Store>()) {
     session_->state().appdir = (appdir.isEmpty() ? findAppdir() : appdir).toStdString();
+}
+
+void Program::checkDataFolder() const {
+    // Without the data folder the cards are empty, and the sounds, the toolbar pictures and
+    // the help are missing too: the player learns why, and the game runs on.
+    if (hasReadableCards(QString::fromStdString(session_->state().appdir))) return;
+    QStringList folders;
+    for (const QString& folder : searched_) folders.append(QDir::toNativeSeparators(folder));
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("データがありません"),
+                    QStringLiteral("カードの画像が見つかりません。\n探したフォルダ：\n") +
+                        folders.join(u'\n') +
+                        QStringLiteral("\n\nカードは白い札で表示されます。"
+                                       "効果音やヘルプも使えません。"));
+    box.exec();
 }
 
 Program::~Program() {
@@ -27,6 +46,7 @@ Program::~Program() {
 }
 
 bool Program::start(const std::function<void(QWidget*, QWidget*)>& beforeTitle) {
+    checkDataFolder();
     // A store file that cannot be read: said once; the game runs on the defaults and leaves
     // the file alone (every write to it fails and is not reported again at start).
     if (!store_->readable()) showUnreadableMessage(nullptr, *store_);

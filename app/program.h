@@ -2,7 +2,8 @@
 // and the small dialogs wired into it, and the order in which it comes up.
 //
 // Start-up, as main() runs it through start() (a second running copy has been refused
-// before):
+// before); a data folder without card pictures and a store file that cannot be read are said
+// first, once each, and the game runs on:
 //   initialiseData()    first run: TOP-10 check strings made
 //   createTitle()       the title window; its timer runs from here
 //   createMain()        hidden, loadsettings with "plymdi", the saved match checked
@@ -12,6 +13,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <memory>
 
@@ -63,6 +65,10 @@ class Program {
     MatchCourse& match() { return *match_; }
 
   private:
+    // Said once at start when the data folder gives no card picture.
+    void checkDataFolder() const;
+
+    QStringList searched_;  // where the data folder was looked for
     std::unique_ptr<Session> session_;
     std::unique_ptr<Store> store_;
     std::unique_ptr<MDIForm1> main_;

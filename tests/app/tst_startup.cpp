@@ -18,6 +18,8 @@
 #include <QTimer>
 #include <map>
 
+#include "app/appdir.h"
+#include "app/appdir.h"
 #include "common/modalanswers.h"
 #include "common/tempstore.h"
 #include "data/settings.h"
@@ -84,6 +86,8 @@ class StartupTest : public QObject {
     void messageAnsweredLate();
     void handEditedGeometry_data();
     void handEditedGeometry();
+    void missingDataFolder_data();
+    void missingDataFolder();
     void noPaceChecked();
     void groupSwitchAppliesProfile();
 };
@@ -557,6 +561,48 @@ void StartupTest::handEditedGeometry() {
     verifyUsable(again);
     QCOMPARE(QRect(again.main().pos(), again.main().size()), main);
     for (int form : {2, 4, 5, 6, 7}) QCOMPARE(again.main().child(form)->geometry(), children[form]);
+}
+
+void StartupTest::missingDataFolder_data() {
+    QTest::addColumn<QString>("state");
+    QTest::newRow("no folder") << "none";
+    QTest::newRow("empty folder") << "empty";
+    QTest::newRow("every card bitmap unreadable") << "damaged";
+    QTest::newRow("found from the program's place") << "searched";
+}
+
+// A data folder that gives no card picture: one message at start naming the folder looked
+// at (every folder, when it was searched for), and the game runs on.
+void StartupTest::missingDataFolder() {
+    QFETCH(QString, state);
+    QTemporaryDir dir;
+    QString folder = dir.filePath(QStringLiteral("data"));
+    if (state != u"none") QVERIFY(QDir().mkpath(folder));
+    if (state == u"damaged") {
+        for (int card = 1; card <= kJoker; ++card) {
+            QFile file(folder + u'/' + QString::fromStdString(cardFileName(card)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("BM not a bitmap");
+        }
+    }
+    const QStringList named = state == u"searched" ? appdirCandidates() : QStringList{folder};
+    if (state == u"searched") folder.clear();
+
+    speeds::timing() = {0, 0, false, 0};
+    ModalAnswers answers;
+    answers.box(QMessageBox::Ok);
+    auto program = std::make_unique<Program>(folder);
+    QVERIFY(program->start());
+    QTRY_VERIFY(program->main().isVisible());
+    QVERIFY(answers.done());
+    QVERIFY(answers.unexpected.isEmpty());
+    QCOMPARE(answers.boxes.size(), 1);
+    QCOMPARE(answers.boxes[0].title, QStringLiteral("データがありません"));
+    for (const QString& path : named)
+        QVERIFY2(answers.boxes[0].text.contains(path), qPrintable(answers.boxes[0].text));
+    for (QWidget* w : QApplication::topLevelWidgets()) w->hide();
+    program.reset();
+    QTest::qWait(0);
 }
 
 // A profile with no pace checked: no pace item checked, no pace image, the computer players
