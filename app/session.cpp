@@ -95,8 +95,9 @@ void Session::abandonAfterFault(const QString& what) {
     for (int p = 1; p <= kPlayers; ++p) window(p).stopTimers();
     for (ComputerForm* form : computers_) form->timer1().stop();
     QMessageBox box(QMessageBox::Warning, QStringLiteral("ゲームの中断"),
-                    QStringLiteral("ゲームの進行に矛盾が見つかったため、このゲームを中止して"
-                                   "初期画面に戻ります。\n保存されているデータは変わりません。"),
+                    QStringLiteral("ゲームの進行に矛盾が見つかったため、\n"
+                                   "このゲームを中止して初期画面に戻ります。\n"
+                                   "保存されているデータは変わりません。"),
                     QMessageBox::Ok, main_);
     box.setDetailedText(what);
     box.exec();
