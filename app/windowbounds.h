@@ -11,8 +11,9 @@
 
 namespace plumet {
 
-// The smallest frames, in twips, that still show a window's title and a row of cards.
-inline constexpr double kMinMainWidth = 7200, kMinMainHeight = 5400;
+// The smallest frames, in twips, that still show a window's title and a row of cards, and
+// for the main window the whole toolbar (its last button ends at 8510).
+inline constexpr double kMinMainWidth = 8640, kMinMainHeight = 5400;
 inline constexpr double kMinBoardWidth = 3000, kMinBoardHeight = 1500;
 inline constexpr double kMinRowWidth = 3000, kMinRowHeight = 900;     // players 1 and 3
 inline constexpr double kMinSideWidth = 1020, kMinSideHeight = 3000;  // players 2 and 4
