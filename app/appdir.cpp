@@ -6,13 +6,21 @@
 
 namespace plumet {
 
-QString findAppdir() {
+QStringList appdirCandidates() {
     const QDir exe(QCoreApplication::applicationDirPath());
-    for (const char* candidate : {"../share/plumet", "../data"}) {
-        const QString path = exe.absoluteFilePath(QString::fromLatin1(candidate));
-        if (QFileInfo(path).isDir()) return QDir::cleanPath(path);
+    QStringList folders;
+    for (const char* candidate : {"../share/plumet", "../data"})
+        folders.append(QDir::cleanPath(exe.absoluteFilePath(QString::fromLatin1(candidate))));
+    folders.append(exe.absolutePath());
+    return folders;
+}
+
+QString findAppdir() {
+    const QStringList folders = appdirCandidates();
+    for (const QString& folder : folders) {
+        if (QFileInfo(folder).isDir()) return folder;
     }
-    return exe.absolutePath();
+    return folders.constLast();
 }
 
 }  // namespace plumet

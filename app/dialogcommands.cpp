@@ -6,6 +6,7 @@
 
 #include "app/mainwindow.h"
 #include "app/session.h"
+#include "data/store.h"
 #include "data/storenames.h"
 #include "ui/boardwindow.h"
 #include "ui/cardchooser.h"
@@ -14,6 +15,7 @@
 #include "ui/helpwindow.h"
 #include "ui/namesdialog.h"
 #include "ui/speeddialog.h"
+#include "ui/storemessages.h"
 #include "ui/titlewindow.h"
 
 namespace plumet {
@@ -36,14 +38,18 @@ void mnuname(MDIForm1& main, Session& session, Store& store) {
     }
     auto* dialog = new Form8(captions, sex);
     openOver(main, dialog);
-    QObject::connect(dialog, &Form8::namesAccepted, &main,
-                     [&session, &store](const PlayerNameArray& names, const PlayerSexArray& sexes) {
-                         for (int p = 1; p <= kPlayers; ++p) {
-                             session.state().sex[p - 1] = sexes[p - 1];
-                             session.window(p).setWindowTitle(names[p - 1]);
-                         }
-                         storeNames(store, names, sexes);
-                     });
+    QObject::connect(
+        dialog, &Form8::namesAccepted, &main,
+        [&main, &session, &store](const PlayerNameArray& names, const PlayerSexArray& sexes) {
+            for (int p = 1; p <= kPlayers; ++p) {
+                session.state().sex[p - 1] = sexes[p - 1];
+                session.window(p).setWindowTitle(names[p - 1]);
+            }
+            // The names are in use; the player is told when they are not kept.
+            const Store::Watch watch(store);
+            storeNames(store, names, sexes);
+            if (!watch.ok()) showUnsavedMessage(&main, store);
+        });
     dialog->open();
 }
 

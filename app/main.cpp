@@ -4,11 +4,9 @@
 #include <QApplication>
 #include <QIcon>
 
-#include "app/mainwindow.h"
 #include "app/program.h"
 #include "app/singleinstance.h"
 #include "app/startupprobe.h"
-#include "ui/titlewindow.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -25,13 +23,6 @@ int main(int argc, char* argv[]) {
     plumet::Program program;
     QApplication::setWindowIcon(QIcon(QString::fromStdString(program.session().state().appdir) +
                                       QStringLiteral("/plumet.png")));
-    if (!program.initialiseData()) return 1;
-    plumet::Form1* title = program.createTitle();
-    if (!program.createMain()) {
-        delete title;
-        return 1;
-    }
-    installStartupProbe(title, &program.main());
-    program.showTitle(title);
+    if (!program.start(plumet::installStartupProbe)) return 1;
     return QApplication::exec();
 }

@@ -6,6 +6,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPointer>
 #include <QVBoxLayout>
 
 #include "app/session.h"
@@ -15,6 +16,7 @@
 #include "ui/computerwindow.h"
 #include "ui/handwindow.h"
 #include "ui/speeds.h"
+#include "ui/storemessages.h"
 #include "ui/toolbar.h"
 #include "ui/twips.h"
 
@@ -351,11 +353,16 @@ void MDIForm1::mnugstart() {
 }
 
 void MDIForm1::mnusyoki() {
+    if (session_.state().gameno > 0 &&
+        !ask(QStringLiteral("初期画面？"),
+             QStringLiteral("現在のゲームを破棄し\n初期画面に戻りますか？")))
+        return;
+    abandonMatch();
+}
+
+void MDIForm1::abandonMatch() {
     GameState& s = session_.state();
     if (s.gameno > 0) {
-        if (!ask(QStringLiteral("初期画面？"),
-                 QStringLiteral("現在のゲームを破棄し\n初期画面に戻りますか？")))
-            return;
         timer1_.stop();
         s.gameno = 0;
         s.savedgame = 0;
@@ -365,6 +372,7 @@ void MDIForm1::mnusyoki() {
     items_.mnusyoki->setEnabled(false);
     unlockMatch();
     showIdleCaption();
+    setEnabled(true);
 }
 
 void MDIForm1::lockMatch() {
@@ -399,6 +407,7 @@ void MDIForm1::resultsFallback(bool matchOver) {
 
 bool MDIForm1::MDIForm_QueryUnload() {
     if (!store_) return true;
+    const Store::Watch watch(*store_);
     if (top10::marker(*store_) == top10::kMarkerDamaged) {
         // The TOP-10 dialog found the data damaged and is ending the program: no question,
         // and the marker goes so that the next start initialises the data afresh.
@@ -408,6 +417,7 @@ bool MDIForm1::MDIForm_QueryUnload() {
         return false;
     }
     savesettings();
+    if (!watch.ok()) showUnsavedMessage(this, *store_);
     return true;
 }
 
@@ -424,11 +434,15 @@ void MDIForm1::closeEvent(QCloseEvent* event) {
 
 void MDIForm1::unloadOthers() {
     // Every other window of the program goes with the main window: dialogs, the results
-    // window (which refuses an ordinary close while it waits for its buttons), help.
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window == this || !window->isVisible()) continue;
+    // window (which refuses an ordinary close while it waits for its buttons), help. A
+    // window's close may show a message (a name entry that cannot be stored) whose event loop
+    // can delete windows closed meanwhile: the list holds them by QPointer.
+    QList<QPointer<QWidget>> windows;
+    for (QWidget* window : QApplication::topLevelWidgets()) windows.append(window);
+    for (const QPointer<QWidget>& window : std::as_const(windows)) {
+        if (!window || window == this || !window->isVisible()) continue;
         window->close();
-        if (window->isVisible()) window->hide();
+        if (window && window->isVisible()) window->hide();
     }
 }
 

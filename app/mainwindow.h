@@ -20,6 +20,7 @@ class Session;
 class Store;
 class Toolbar;
 class ToolImage;
+struct Geometry;
 struct Settings;
 
 class MDIForm1 : public QMainWindow {
@@ -56,6 +57,9 @@ class MDIForm1 : public QMainWindow {
     // The match commands.
     void mnugstart();
     void mnusyoki();
+    // The match under way is given up and the initial screen comes back, as "初期画面に戻る"
+    // does after its question; the main window takes input again.
+    void abandonMatch();
     // The match lock: rule options and card sets frozen while a match is under way.
     void lockMatch();
     void unlockMatch();
@@ -78,7 +82,8 @@ class MDIForm1 : public QMainWindow {
     // The same steps over a given profile.
     bool applySettings(const Settings& settings, bool startUp);
     // savesettings: writes options, card folders and speed, and the window geometry when
-    // the main window is in its normal state.
+    // the main window is in its normal state. Nothing is written over a store that could not
+    // be read. Whether the writes reached the disk is the caller's to check (Store::Watch).
     void savesettings();
     // The profile as menus, windows and variables hold it now.
     Settings currentSettings() const;
@@ -95,7 +100,8 @@ class MDIForm1 : public QMainWindow {
     QString groupName() const;
     std::function<QString()> groupNameSource;
     // The close request: "終了？" unless minimised or the TOP-10 data was found damaged,
-    // then savesettings. False keeps the program running.
+    // then savesettings (a store that cannot be written is reported once). False keeps the
+    // program running.
     bool MDIForm_QueryUnload();
     // Discards the stored saved match (the board's `tudukidel`), once the store exists.
     std::function<void()> discardSavedMatch;
@@ -125,6 +131,9 @@ class MDIForm1 : public QMainWindow {
     void setFramesAndReload(bool on);
     void applyPace();
     void fitBoardToScreen();
+    // Where the main window's stored frame is brought back to: the available area of its
+    // screen, less the window's own frame.
+    QRect screenAreaFor(const Geometry& stored) const;
     void unloadOthers();
 
     Session& session_;

@@ -17,6 +17,7 @@
 #include "ui/handwindow.h"
 #include "ui/labeltext.h"
 #include "ui/resultswindow.h"
+#include "ui/storemessages.h"
 #include "ui/toolbar.h"
 
 namespace plumet {
@@ -30,7 +31,13 @@ MatchCourse::MatchCourse(Session& session, MDIForm1& main, Store& store)
     };
 
     main_.groupNameSource = [this] { return groups::name(store_, session_.state().group); };
-    main_.discardSavedMatch = [this] { savedmatch::tudukidel(store_); };
+    main_.discardSavedMatch = [this] {
+        // A saved match that could not be discarded stays in the store: the player is told,
+        // and the new match starts all the same.
+        const Store::Watch watch(store_);
+        savedmatch::tudukidel(store_);
+        if (!watch.ok()) showUnsavedMessage(&main_, store_);
+    };
     session_.results = [this](bool over) { showResults(over); };
     connect(main_.items().mnutuduki, &QAction::triggered, this, &MatchCourse::mnutuduki);
     main_.attachDialog(main_.items().mnutop, [this] { mnutop(); });
@@ -83,6 +90,7 @@ void MatchCourse::message(const QString& text) {
 }
 
 void MatchCourse::mnutuduki() {
+    const Store::Watch watch(store_);
     switch (savedmatch::continueMatch(store_, session_.state())) {
         case savedmatch::Check::Ok:
             break;
@@ -98,6 +106,9 @@ void MatchCourse::mnutuduki() {
             if (endAtOnce) endAtOnce();
             return;
     }
+    // The match is played on even when its stored copy could not be discarded; the player
+    // is told that it is still stored.
+    if (!watch.ok()) showUnsavedMessage(&main_, store_);
     main_.timer1().stop();
     main_.lockMatch();
     setContinue(false);
@@ -150,6 +161,7 @@ void MatchCourse::showResults(bool over) {
                session_.human().label(3)->text();
     };
     Form10* window = Form10::open(session_.state(), store_, sources, over);
+    if (!window) return;
     connect(window, &Form10::nextGame, this, &MatchCourse::nextGame);
     connect(window, &Form10::matchOver, this, &MatchCourse::matchOver);
     connect(window, &Form10::saved, this, &MatchCourse::savedToTitle);

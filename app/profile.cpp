@@ -1,12 +1,15 @@
 // The main window's side of the settings: loadsettings applies the live profile to menus,
 // toolbar, windows and variables, savesettings writes it back.
 #include <QAction>
+#include <QGuiApplication>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScreen>
 
 #include "app/appdir.h"
 #include "app/mainwindow.h"
 #include "app/session.h"
+#include "app/windowbounds.h"
 #include "data/options.h"
 #include "data/settings.h"
 #include "data/store.h"
@@ -25,10 +28,6 @@ namespace {
 Geometry twipsOf(const QRect& rect) {
     return {static_cast<float>(tw(rect.y())), static_cast<float>(tw(rect.x())),
             static_cast<float>(tw(rect.width())), static_cast<float>(tw(rect.height()))};
-}
-
-QRect pixelsOf(const Geometry& g) {
-    return pxRect(g.left, g.top, g.width, g.height);
 }
 
 QString folderOf(const std::string& dir) {
@@ -56,15 +55,19 @@ bool MDIForm1::applySettings(const Settings& settings, bool startUp) {
     showOptions();
 
     // A maximised or minimised window keeps its state; its stored frame waits for the next
-    // start.
+    // start. Stored frames come back on the screen, and the child windows inside the client
+    // area, each at a usable size.
     if (!isMaximized() && !isMinimized() && !isFullScreen()) {
-        const QRect frame = pixelsOf(settings.mainWindow);
+        const QRect frame =
+            fitInto(settings.mainWindow, screenAreaFor(settings.mainWindow), minimumFrame(1));
         move(frame.topLeft());
         resize(frame.size());
     }
-    child(2)->setGeometry(pixelsOf(settings.board));
+    settleLayout();
+    const QRect client(QPoint(0, 0), mdi_->contentsRect().size());
+    child(2)->setGeometry(fitInto(settings.board, client, minimumFrame(2)));
     for (int p = 1; p <= kPlayers; ++p) {
-        child(p + 3)->setGeometry(pixelsOf(settings.players[p - 1]));
+        child(p + 3)->setGeometry(fitInto(settings.players[p - 1], client, minimumFrame(p + 3)));
         session_.window(p).setWindowTitle(settings.names[p - 1]);
         s.sex[p - 1] = settings.male[p - 1] ? -1 : 0;
     }
@@ -107,6 +110,17 @@ bool MDIForm1::applySettings(const Settings& settings, bool startUp) {
     session_.board().loadPictures();
     if (options().autoArrange) winallsub();
     return true;
+}
+
+QRect MDIForm1::screenAreaFor(const Geometry& stored) const {
+    // The screen the stored frame starts on, else the primary one; the window's frame
+    // (title bar, borders, once it has been shown) has to fit as well.
+    const QRect wanted = pixelRect(stored);
+    const QScreen* shown = QGuiApplication::screenAt(wanted.topLeft());
+    if (!shown) shown = QGuiApplication::primaryScreen();
+    if (!shown) return {};
+    const QSize frame = frameGeometry().size() - size();
+    return shown->availableGeometry().adjusted(0, 0, -frame.width(), -frame.height());
 }
 
 void MDIForm1::applyPace() {
@@ -155,7 +169,8 @@ Settings MDIForm1::currentSettings() const {
 }
 
 void MDIForm1::savesettings() {
-    if (!store_) return;
+    // A store that could not be read is left as it is: the settings in use are its defaults.
+    if (!store_ || !store_->readable()) return;
     const bool normal = !isMinimized() && !isMaximized() && !isFullScreen();
     writeSettings(*store_, currentSettings(), normal);
 }

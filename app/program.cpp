@@ -1,6 +1,9 @@
 #include "app/program.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QMessageBox>
+#include <QPointer>
 #include <QThread>
 
 #include "app/appdir.h"
@@ -9,14 +12,32 @@
 #include "app/matchcourse.h"
 #include "data/top10.h"
 #include "data/values.h"
+#include "ui/cardfolders.h"
+#include "ui/storemessages.h"
 #include "ui/titlewindow.h"
 #include "ui/top10dialog.h"
 
 namespace plumet {
 
 Program::Program(const QString& appdir)
-    : session_(std::make_unique<Session>()), store_(std::make_unique<Store>()) {
+    : searched_(appdir.isEmpty() ? appdirCandidates() : QStringList{appdir}),
+      session_(std::make_unique<Session>()),
+      store_(std::make_unique<Store>()) {
     session_->state().appdir = (appdir.isEmpty() ? findAppdir() : appdir).toStdString();
+}
+
+void Program::checkDataFolder() const {
+    // Without the data folder the cards are empty, and the sounds, the toolbar pictures and
+    // the help are missing too: the player learns why, and the game runs on.
+    if (hasReadableCards(QString::fromStdString(session_->state().appdir))) return;
+    QStringList folders;
+    for (const QString& folder : searched_) folders.append(QDir::toNativeSeparators(folder));
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("データがありません"),
+                    QStringLiteral("カードの画像が見つかりません。\n探したフォルダ：\n") +
+                        folders.join(u'\n') +
+                        QStringLiteral("\n\nカードは白い札で表示されます。"
+                                       "効果音やヘルプも使えません。"));
+    box.exec();
 }
 
 Program::~Program() {
@@ -24,8 +45,29 @@ Program::~Program() {
     main_.reset();
 }
 
+bool Program::start(const std::function<void(QWidget*, QWidget*)>& beforeTitle) {
+    checkDataFolder();
+    // A store file that cannot be read: said once; the game runs on the defaults and leaves
+    // the file alone (every write to it fails and is not reported again at start).
+    if (!store_->readable()) showUnreadableMessage(nullptr, *store_);
+    if (!initialiseData()) return false;
+    // Making the main window may show a message about the saved match, whose event loop runs
+    // the title window's timer: the title window is held by a QPointer across it.
+    const QPointer<Form1> title = createTitle();
+    if (!createMain()) {
+        delete title.data();
+        return false;
+    }
+    if (beforeTitle && title) beforeTitle(title, main_.get());
+    showTitle(title);
+    return true;
+}
+
 bool Program::initialiseData() {
-    return Form3::initialiseData(session_->state(), *store_, {});
+    const Store::Watch watch(*store_);
+    const bool ok = Form3::initialiseData(session_->state(), *store_, {});
+    if (!watch.ok() && store_->readable()) showUnsavedMessage(nullptr, *store_);
+    return ok;
 }
 
 Form1* Program::createTitle() {
@@ -50,6 +92,10 @@ bool Program::createMain() {
 }
 
 void Program::showTitle(Form1* title) {
+    if (!title) {
+        main_->show();
+        return;
+    }
     // However the title window closes (its timer, or the user), the main window follows.
     QObject::connect(title, &Form1::closed, main_.get(), [this] {
         if (!session_->closing()) main_->show();

@@ -1,21 +1,26 @@
 // The game program: one session, the settings store, the main window with the match course
 // and the small dialogs wired into it, and the order in which it comes up.
 //
-// Start-up, as main() runs it (a second running copy has been refused before):
-//   Program program;
-//   if (!program.initialiseData()) return 1;      // first run: TOP-10 check strings made
-//   Form1* title = program.createTitle();         // its timer runs from here
-//   if (!program.createMain()) return 1;          // hidden, loadsettings with "plymdi"
-//   program.showTitle(title);                     // the main window shows when it closes
+// Start-up, as main() runs it through start() (a second running copy has been refused
+// before); a data folder without card pictures and a store file that cannot be read are said
+// first, once each, and the game runs on:
+//   initialiseData()    first run: TOP-10 check strings made
+//   createTitle()       the title window; its timer runs from here
+//   createMain()        hidden, loadsettings with "plymdi", the saved match checked
+//   showTitle(title)    the main window shows when the title window closes
 // Shutdown is the main window's close request (MDIForm1::MDIForm_QueryUnload).
 #pragma once
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
+#include <functional>
 #include <memory>
 
 #include "app/session.h"
 #include "data/store.h"
+
+class QWidget;
 
 namespace plumet {
 
@@ -27,6 +32,11 @@ class Program {
   public:
     // appdir: the game's data folder; by default found from the program's location.
     explicit Program(const QString& appdir = {});
+
+    // The whole start-up in its order. `beforeTitle` (the start-up probe) sees the two
+    // windows just before the title window shows. False when the program ends at once (a
+    // damaged saved match): nothing is shown and the event loop is not to run.
+    bool start(const std::function<void(QWidget* title, QWidget* main)>& beforeTitle = {});
     ~Program();
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
@@ -46,7 +56,7 @@ class Program {
     bool createMain();
 
     // Shows the title window centred; when its time is up it closes and the main window
-    // shows.
+    // shows. Without a title window the main window shows at once.
     void showTitle(Form1* title);
 
     Session& session() { return *session_; }
@@ -55,6 +65,10 @@ class Program {
     MatchCourse& match() { return *match_; }
 
   private:
+    // Said once at start when the data folder gives no card picture.
+    void checkDataFolder() const;
+
+    QStringList searched_;  // where the data folder was looked for
     std::unique_ptr<Session> session_;
     std::unique_ptr<Store> store_;
     std::unique_ptr<MDIForm1> main_;

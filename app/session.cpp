@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QMdiSubWindow>
+#include <QMessageBox>
 #include <QTimer>
 
 #include "app/mainwindow.h"
@@ -71,11 +72,37 @@ MoveView& Session::view() {
 
 void Session::play(const std::function<void()>& move) {
     if (closing()) return;
+    ++moveDepth_;
     try {
         move();
     } catch (const MoveInterrupted&) {
         // The program is closing: the move stops where it is; nothing of it is kept.
+    } catch (const RuleFault& fault) {
+        // A rule found the game in a state the rules never produce: the game cannot go on.
+        if (!fault_) fault_ = QString::fromUtf8(fault.what());
     }
+    --moveDepth_;
+    // A move run from inside another's event loop leaves the game to the outermost one.
+    if (moveDepth_ == 0 && fault_ && !closing()) {
+        const QString what = *fault_;
+        fault_.reset();
+        abandonAfterFault(what);
+    }
+}
+
+void Session::abandonAfterFault(const QString& what) {
+    // Nothing moves on while the player reads the message.
+    for (int p = 1; p <= kPlayers; ++p) window(p).stopTimers();
+    for (ComputerForm* form : computers_) form->timer1().stop();
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("ゲームの中断"),
+                    QStringLiteral("ゲームの進行に矛盾が見つかったため、\n"
+                                   "このゲームを中止して初期画面に戻ります。\n"
+                                   "保存されているデータは変わりません。"),
+                    QMessageBox::Ok, main_);
+    box.setDetailedText(what);
+    box.exec();
+    clearTable();
+    main_->abandonMatch();
 }
 
 void Session::startgame() {

@@ -4,9 +4,11 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "data/options.h"
 #include "rules/gamestate.h"
@@ -47,6 +49,9 @@ class Session : public QObject, public GameHost {
     NestedLoops& loops() override { return loops_; }
     Form2& board() override { return *board_; }
     PlayerForm& window(int player) override;
+    // Every move runs here: a move the program's close interrupts stops where it is; a move
+    // in which a rule throws RuleFault ends the game: a message, then back to the initial
+    // screen as "初期画面に戻る" goes without its question. Nothing is written to the store.
     void play(const std::function<void()>& move) override;
     void handoff(int player) override;
     void showResults(bool matchOver) override;
@@ -76,6 +81,8 @@ class Session : public QObject, public GameHost {
     std::function<void(const QWidget* card, double k)> frameHook;
 
   private:
+    void abandonAfterFault(const QString& what);
+
     GameState state_;
     Options options_;
     Random random_;
@@ -86,6 +93,8 @@ class Session : public QObject, public GameHost {
     Form2* board_ = nullptr;
     Form4* human_ = nullptr;
     std::array<ComputerForm*, 3> computers_{};  // Form5, Form6, Form7
+    int moveDepth_ = 0;             // moves under way (one runs inside another's event loop)
+    std::optional<QString> fault_;  // what a rule found wrong in the moves under way
 };
 
 }  // namespace plumet

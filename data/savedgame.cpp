@@ -3,6 +3,7 @@
 #include "data/checkstring.h"
 #include "data/store.h"
 #include "data/values.h"
+#include "rules/scoring.h"
 
 namespace plumet::savedmatch {
 
@@ -19,12 +20,22 @@ std::int16_t readInt(const Store& store, QStringView key, const QString& fallbac
     return values::toInt16(store.get(kSection, key, fallback));
 }
 
+// Totals that the games left can carry past the 16 bits a total is kept in cannot come from
+// play: a game adds at most kMaxGamePoints to a total.
+bool totalsFit(const Header& header) {
+    const int most = INT16_MAX - (kGamesPerMatch - header.gameno) * kMaxGamePoints;
+    for (int p = 1; p <= kPlayers; ++p) {
+        if (header.score[p] > most) return false;
+    }
+    return true;
+}
+
 // Test 2, and the bounds a match needs to be played on.
 bool checkDigitsHold(const Store& store, const Header& header) {
     const auto decoded =
         decodeCheckString(store.get(kSection, u"right", QStringLiteral("49")).toStdString());
     return decoded && *decoded == checkSum(header) && header.gameno <= kLastSavableGame &&
-           header.starter >= 1;
+           header.starter >= 1 && totalsFit(header);
 }
 
 void intoState(const Header& header, GameState& state) {
@@ -104,7 +115,8 @@ Check continueMatch(Store& store, GameState& state) {
     return Check::Ok;
 }
 
-void saveMatch(Store& store, GameState& state, const QString& graphCaption) {
+bool saveMatch(Store& store, GameState& state, const QString& graphCaption) {
+    const Store::Watch watch(store);
     Header header;
     header.gameno = state.gameno;
     header.score = state.score;
@@ -124,8 +136,10 @@ void saveMatch(Store& store, GameState& state, const QString& graphCaption) {
                        QString::fromStdString(state.gameplaces[g]));
         }
     }
+    if (!watch.ok()) return false;
     state.savedgame = state.gameno;
     state.gameno = 0;
+    return true;
 }
 
 void tudukidel(Store& store) {

@@ -44,7 +44,8 @@ enum class Check {
     BadCheckDigits  // test 2 failed: savedgame = gameno = 0, continue disabled. Show
                     // "データが異常です。" CR "前回の続きが出来ません。" titled "データ異常".
                     // A match that could not be played on (game number above 9, starter
-                    // below 1) is refused the same way even when its digits agree
+                    // below 1, a total the games left could carry past 16 bits) is refused
+                    // the same way even when its digits agree
 };
 
 // The check at start-up (run by loadsettings): savedgame = "sp"; with a saved match, gameno,
@@ -57,8 +58,9 @@ Check checkAtStart(Store& store, GameState& state);
 Check continueMatch(Store& store, GameState& state);
 
 // "保存後タイトルへ": stores the match after game gameno in one write, with the graph caption
-// of the results window; savedgame = gameno, gameno = 0.
-void saveMatch(Store& store, GameState& state, const QString& graphCaption);
+// of the results window; savedgame = gameno, gameno = 0. False when the write did not reach
+// the disk: nothing is stored and the state is unchanged.
+bool saveMatch(Store& store, GameState& state, const QString& graphCaption);
 
 // Discards the saved match: "0" into "sp" and "p1".."p4"; the other keys stay.
 void tudukidel(Store& store);

@@ -122,7 +122,9 @@ Settings readSettings(const Store& store, const QString& appdir) {
     settings.fdf = store.get(kSection, u"fdf", appdir);
     settings.fdu = store.get(kSection, u"fdu", appdir);
     settings.fdb = store.get(kSection, u"fdb", appdir);
-    const auto moves = values::toInt16(store.get(kSection, u"moves", QStringLiteral("64")));
+    // A speed that is no number reads as the default: 0 would be clamped to the fastest.
+    const auto moves =
+        values::toInt16(store.get(kSection, u"moves", QStringLiteral("64")), settings.moves);
     settings.moves = std::clamp<std::int16_t>(moves, 1, kSlowestMoves);
     return settings;
 }

@@ -7,6 +7,10 @@
 #include <QStandardPaths>
 #include <QStringList>
 #include <QVariant>
+#include <optional>
+#include <utility>
+
+#include <sys/stat.h>
 
 namespace plumet {
 
@@ -34,11 +38,26 @@ std::optional<QString> textOf(const QVariant& value) {
     return std::nullopt;
 }
 
+// Which file a path names now: a write replaces the file by a new one (a temporary file
+// renamed over it), so a changed identity is the proof that a write reached the disk.
+std::optional<std::pair<quint64, quint64>> fileIdentity(const QString& file) {
+    struct stat info {};
+    if (::stat(QFile::encodeName(file).constData(), &info) != 0) return std::nullopt;
+    return std::pair<quint64, quint64>(info.st_dev, info.st_ino);
+}
+
 }  // namespace
 
-Store::Store(QStringView application)
-    : application_(application.toString()),
-      settings_(std::make_unique<QSettings>(filePath(application), QSettings::IniFormat)) {
+Store::Store(QStringView application) : application_(application.toString()) {
+    open();
+    // A file that is there but cannot be opened: QSettings reports it at once.
+    readable_ = !(QFileInfo::exists(filePath(application_)) &&
+                  settings_->status() == QSettings::AccessError);
+}
+
+void Store::open() {
+    settings_.reset();
+    settings_ = std::make_unique<QSettings>(filePath(application_), QSettings::IniFormat);
     settings_->setFallbacksEnabled(false);
     settings_->setAtomicSyncRequired(true);
 }
@@ -61,16 +80,24 @@ bool Store::contains(QStringView section, QStringView key) const {
 }
 
 void Store::save(QStringView section, QStringView key, const QString& value) {
-    settings_->setValue(path(section, key), value);
+    const QString where = path(section, key);
+    touch(where);
+    settings_->setValue(where, value);
     changed();
 }
 
 void Store::remove(QStringView section, QStringView key) {
-    settings_->remove(path(section, key));
+    const QString where = path(section, key);
+    touch(where);
+    settings_->remove(where);
     changed();
 }
 
 void Store::removeSection(QStringView section) {
+    settings_->beginGroup(section.toString());
+    const QStringList keys = settings_->allKeys();
+    settings_->endGroup();
+    for (const QString& key : keys) touch(section.toString() + u'/' + key);
     settings_->remove(section.toString());
     changed();
 }
@@ -92,12 +119,40 @@ KeyValues Store::list(QStringView section) const {
     return pairs;
 }
 
-bool Store::ok() const {
-    return settings_->status() != QSettings::AccessError;
+void Store::touch(const QString& where) {
+    // QSettings keeps the first error it met; a store that failed before starts each new
+    // write with a fresh one, so that the write's own outcome is seen.
+    if (before_.isEmpty() && readable_ && settings_->status() == QSettings::AccessError) open();
+    if (!before_.contains(where)) before_.insert(where, settings_->value(where));
 }
 
 void Store::changed() {
-    if (batchDepth_ == 0) settings_->sync();
+    if (batchDepth_ == 0) write();
+}
+
+void Store::write() {
+    bool written = false;
+    if (readable_) {
+        const QString file = filePath(application_);
+        const auto before = fileIdentity(file);
+        settings_->sync();
+        // QSettings keeps only its first error: a file that did not parse cleanly hides a
+        // failed write behind its format error, so the file itself is asked too.
+        const auto after = fileIdentity(file);
+        written = settings_->status() != QSettings::AccessError &&
+                  (before_.isEmpty() || (after && after != before));
+    }
+    if (!written && !before_.isEmpty()) {
+        // The file is as it was: so is the store.
+        ++failedWrites_;
+        for (auto it = before_.cbegin(); it != before_.cend(); ++it) {
+            if (it.value().isValid())
+                settings_->setValue(it.key(), it.value());
+            else
+                settings_->remove(it.key());
+        }
+    }
+    before_.clear();
 }
 
 Store::Batch::Batch(Store& store) : store_(store) {
@@ -105,7 +160,7 @@ Store::Batch::Batch(Store& store) : store_(store) {
 }
 
 Store::Batch::~Batch() {
-    if (--store_.batchDepth_ == 0) store_.settings_->sync();
+    if (--store_.batchDepth_ == 0) store_.write();
 }
 
 }  // namespace plumet

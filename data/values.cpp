@@ -90,6 +90,10 @@ std::int16_t toInt16(QStringView text) {
     return static_cast<std::int16_t>(leadingInteger(text, INT16_MIN, INT16_MAX));
 }
 
+std::int16_t toInt16(QStringView text, std::int16_t fallback) {
+    return leadingNumber(text, false).empty() ? fallback : toInt16(text);
+}
+
 float toLength(QStringView text) {
     const std::string number = leadingNumber(text, true);
     if (number.empty()) return 0.0f;

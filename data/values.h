@@ -23,6 +23,9 @@ bool toBool(QStringView text, bool fallback);
 std::int64_t leadingInteger(QStringView text, std::int64_t min, std::int64_t max);
 // A 16-bit integer key: leadingInteger clamped to the 16-bit range.
 std::int16_t toInt16(QStringView text);
+// The same, but `fallback` when the text begins with no number: for a key whose 0 is not a
+// stand-in for "no value".
+std::int16_t toInt16(QStringView text, std::int16_t fallback);
 // A length in twips: the decimal number the text begins with (fraction and exponent
 // allowed), 0 when there is none or when it does not fit a single-precision number.
 float toLength(QStringView text);

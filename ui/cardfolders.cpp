@@ -2,6 +2,9 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QImageReader>
+
+#include "rules/cards.h"
 
 namespace plumet {
 
@@ -24,6 +27,16 @@ bool isCardSetFolder(const QString& folder, CardSet set) {
     // An empty folder name names no folder (it would otherwise read as the root).
     if (folder.isEmpty()) return false;
     return QFileInfo(cardFilePath(folder, cardSetTestFile(set))).isFile();
+}
+
+bool hasReadableCards(const QString& folder) {
+    if (folder.isEmpty()) return false;
+    for (int card = 1; card <= kJoker; ++card) {
+        // Only a picture read whole tells: a damaged file can begin like a bitmap.
+        QImageReader reader(cardFilePath(folder, QString::fromStdString(cardFileName(card))));
+        if (!reader.read().isNull()) return true;
+    }
+    return false;
 }
 
 QString checkedCardFolder(const QString& folder, CardSet set, const QString& appdir) {

@@ -26,4 +26,9 @@ bool isCardSetFolder(const QString& folder, CardSet set);
 // shipped with the game.
 QString checkedCardFolder(const QString& folder, CardSet set, const QString& appdir);
 
+// True when at least one card face of `folder` (s1.bmp .. d13.bmp, joker.bmp) is a picture
+// that can be read: false for a missing folder, an empty one, or one whose bitmaps are all
+// damaged, where every card would show as an empty card.
+bool hasReadableCards(const QString& folder);
+
 }  // namespace plumet

@@ -5,7 +5,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "data/store.h"
 #include "data/top10.h"
+#include "ui/storemessages.h"
 #include "ui/top10dialog.h"
 #include "ui/twips.h"
 
@@ -63,22 +65,35 @@ void Form9::text1Change(const QString& text) {
     command1_->setEnabled(true);
 }
 
-void Form9::registerName() {
-    if (registered_) return;
-    registered_ = true;
+bool Form9::registerName() {
+    if (registered_) return true;
+    const Store::Watch watch(store_);
     top10::registerName(store_, state_);
+    if (!watch.ok()) {
+        refused_ = true;
+        showUnsavedMessage(this, store_);
+        return false;
+    }
+    finish();
+    return true;
+}
+
+void Form9::finish() {
+    registered_ = true;
     colourRow(palette().color(QPalette::ButtonText));
     table_.form9_ = nullptr;
     table_.done();
 }
 
 void Form9::command1Click() {
-    registerName();
-    close();
+    // A name that could not be stored keeps the window open for another try.
+    if (registerName()) close();
 }
 
 void Form9::closeEvent(QCloseEvent* event) {
-    registerName();
+    // Closing registers as "登録" does; after a refused registration (the player has been
+    // told) it gives up, and the table keeps what the store holds.
+    if (!registered_ && (refused_ || !registerName())) finish();
     event->accept();
 }
 

@@ -2,7 +2,8 @@
 // below the table window, whose row of the new entry shows in red and follows the typing.
 // "登録" stores the table (an empty name too), clears the match totals, gives the main window
 // back and closes both windows. Closing the window by its close box registers the same way,
-// so the main window is never left disabled.
+// so the main window is never left disabled. A name the store cannot take is reported once
+// and the window stays for another try; closing it then gives up.
 #pragma once
 
 #include <QWidget>
@@ -37,7 +38,9 @@ class Form9 : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    void registerName();
+    // True when the table was stored (or had been before).
+    bool registerName();
+    void finish();
     void colourRow(const QColor& colour);
 
     GameState& state_;
@@ -47,6 +50,7 @@ class Form9 : public QWidget {
     QLineEdit* text1_ = nullptr;
     QPushButton* command1_ = nullptr;
     bool registered_ = false;
+    bool refused_ = false;  // a registration failed and the player was told
 };
 
 }  // namespace plumet

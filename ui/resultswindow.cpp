@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 
 #include "data/checkstring.h"
@@ -13,6 +14,7 @@
 #include "ui/centring.h"
 #include "ui/labeltext.h"
 #include "ui/scoregraph.h"
+#include "ui/storemessages.h"
 #include "ui/twips.h"
 
 namespace plumet {
@@ -103,7 +105,8 @@ Form10::Form10(GameState& state, Store& store, Sources sources, QWidget* parent)
 }
 
 Form10* Form10::open(GameState& state, Store& store, Sources sources, bool matchOver) {
-    auto* window = new Form10(state, store, std::move(sources));
+    // The load lets pending events run: the window is held by a QPointer across it.
+    const QPointer<Form10> window = new Form10(state, store, std::move(sources));
     if (matchOver) {
         window->commands_[2]->hide();
         window->setWindowTitle(QStringLiteral("ゲーム終了"));
@@ -163,8 +166,11 @@ void Form10::Form_Load() {
 
     QApplication::beep();
     show();
+    // The window paints before its graph is drawn. It takes no input meanwhile and only its
+    // buttons close it, so it is still there afterwards; the QPointer says so all the same.
+    const QPointer<Form10> self(this);
     QCoreApplication::processEvents();
-    command3Click();
+    if (self) command3Click();
 }
 
 void Form10::fillScores() {
@@ -226,7 +232,12 @@ void Form10::command1Click() {
 }
 
 void Form10::command2Click() {
-    savedmatch::saveMatch(store_, state_, label8_->text());
+    if (!savedmatch::saveMatch(store_, state_, label8_->text())) {
+        // Nothing was saved: the window stays, so the player can go on with the next game
+        // (or try again); the continue command does not pretend a stored match.
+        showUnsavedMessage(this, store_);
+        return;
+    }
     closing_ = true;
     close();
     emit saved();

@@ -40,7 +40,8 @@ class Form10 : public QWidget {
     Form10(GameState& state, Store& store, Sources sources, QWidget* parent = nullptr);
 
     // The window after game gameno: captions set as the game end sets them, then loaded and
-    // shown. The window deletes itself when one of its buttons closes it.
+    // shown. The window deletes itself when one of its buttons closes it; nullptr when it
+    // was gone before its load ended.
     static Form10* open(GameState& state, Store& store, Sources sources, bool matchOver);
 
     // Builds and shows the window and draws the graph (the window's load).
@@ -61,7 +62,8 @@ class Form10 : public QWidget {
     void nextGame();
     // Command1 after game 10: gameno is 0 again; the TOP-10 entry is to run.
     void matchOver();
-    // Command2: the match is stored and gameno is 0; the title screen is to be restored.
+    // Command2: the match is stored and gameno is 0; the title screen is to be restored. When
+    // the store cannot be written the player is told and the window stays as it was.
     void saved();
 
   protected:

@@ -133,6 +133,7 @@ void Form1::showTitle() {
     command1_->hide();
     centreOnScreen(this);
     show();
+    if (timeUp_) QTimer::singleShot(0, this, &QWidget::close);
 }
 
 void Form1::showVersionBox() {
@@ -150,6 +151,10 @@ void Form1::timer2Tick() {
     timer2_->stop();
     if (versionBox_) return;
     emit titleTimeUp();
+    if (!isVisible()) {
+        timeUp_ = true;
+        return;
+    }
     close();
 }
 

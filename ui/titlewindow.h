@@ -2,8 +2,11 @@
 //
 // As a title screen it has no caption and no OK button; its Timer2 runs from creation and,
 // 3330 ms later, fires once: the window emits titleTimeUp() and closes, and the start-up
-// shows the main window. As the version box (menu "ﾊﾞｰｼﾞｮﾝ情報(&A)") it carries the caption
-// "カドリオのﾊﾞｰｼﾞｮﾝ情報" and the OK button, and its timer is stopped.
+// shows the main window. When the time is up before the window was shown (start-up held up
+// by a message the player left open), the window stays until it is shown and then closes at
+// once, so the start-up still goes title window, then main window. As the version box (menu
+// "ﾊﾞｰｼﾞｮﾝ情報(&A)") it carries the caption "カドリオのﾊﾞｰｼﾞｮﾝ情報" and the OK button, and its
+// timer is stopped.
 //
 // The window deletes itself when it closes (Qt::WA_DeleteOnClose); closed() is emitted
 // whichever way it closes (OK, the close box, Esc), so the opener can re-enable its window.
@@ -54,6 +57,7 @@ class Form1 : public QWidget {
     QPushButton* command1_ = nullptr;
     QTimer* timer2_ = nullptr;
     bool versionBox_ = false;
+    bool timeUp_ = false;  // Timer2 fired before the title screen was shown
 };
 
 }  // namespace plumet

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 
 #include "data/checkstring.h"
@@ -18,6 +19,7 @@
 #include "ui/centring.h"
 #include "ui/labeltext.h"
 #include "ui/nameentry.h"
+#include "ui/storemessages.h"
 #include "ui/twips.h"
 
 namespace plumet {
@@ -181,7 +183,10 @@ Form3* Form3::open(GameState& state, Store& store, Hooks hooks, Mode mode) {
 
 Form3* Form3::matchEnd(GameState& state, Store& store, Hooks hooks) {
     const std::int16_t total = state.score[1];
+    const Store::Watch watch(store);
     const bool entered = top10::enterTotal(store, state, total, top10::todayText());
+    // The load reads the table back from the store: a new entry that could not be stored is
+    // not in it.
     auto* window = new Form3(state, store, std::move(hooks));
     if (!window->Form_Load()) {
         window->deleteLater();
@@ -189,6 +194,14 @@ Form3* Form3::matchEnd(GameState& state, Store& store, Hooks hooks) {
     }
     window->commands_[2]->hide();
     window->commands_[3]->hide();
+    if (!watch.ok()) {
+        // The table as it is stored, with its "ＯＫ", and the player told why the total is
+        // not in it.
+        const QPointer<Form3> shown = window;
+        window->show();
+        showUnsavedMessage(window, store);
+        return shown;
+    }
     if (!entered) {
         window->setWindowTitle(QStringLiteral("あかんかったねぇ ") + QString::number(total) +
                                QStringLiteral("点"));
@@ -254,8 +267,14 @@ void Form3::command3Click() {
     if (ask.exec() != QMessageBox::Ok) return;
     const QString file = chooseFile(FileDialog::Open);
     if (file.isEmpty()) return;
+    const Store::Watch watch(store_);
     switch (topfile::topload(file, store_, state_)) {
         case topfile::Load::Loaded:
+            if (!watch.ok()) {
+                // The table stays as it is stored.
+                top10::readTable(store_, state_);
+                showUnsavedMessage(this, store_);
+            }
             fillRows();
             break;
         case topfile::Load::Refused:
@@ -269,8 +288,22 @@ void Form3::command3Click() {
 
 void Form3::combo1Click(int index) {
     if (filling_ || index < 0 || index == state_.group) return;
+    // The group being left keeps its settings and the entered group takes over only when
+    // both writes reach the disk; otherwise the group in use stays.
+    const Store::Watch watch(store_);
+    const int left = state_.group;
     if (hooks_.saveSettings) hooks_.saveSettings();
-    switch (groups::switchGroup(store_, state_, index)) {
+    const groups::Switch result =
+        watch.ok() ? groups::switchGroup(store_, state_, index) : groups::Switch::Unchanged;
+    if (!watch.ok()) {
+        state_.group = static_cast<std::int16_t>(left);
+        top10::readTable(store_, state_);
+        fillNames();
+        fillRows();
+        showUnsavedMessage(this, store_);
+        return;
+    }
+    switch (result) {
         case groups::Switch::Unchanged:
             return;
         case groups::Switch::Fresh:
@@ -292,7 +325,12 @@ void Form3::combo1Click(int index) {
 
 void Form3::command4Click() {
     const int index = combo1_->currentIndex();
+    const Store::Watch watch(store_);
     writeGroup(store_, index);
+    if (!watch.ok()) {
+        showUnsavedMessage(this, store_);  // the dialog stays for another try
+        return;
+    }
     state_.group = static_cast<std::int16_t>(index);
     done();
 }
@@ -325,7 +363,12 @@ void Form3::command6Click() {
     const QString name = text1_->text();
     if (name.isEmpty()) return;
     const int index = combo1_->currentIndex();
+    const Store::Watch watch(store_);
     groups::rename(store_, index, name);
+    if (!watch.ok()) {
+        showUnsavedMessage(this, store_);  // the new name stays in the box for another try
+        return;
+    }
     filling_ = true;
     combo1_->setItemText(index, name);
     filling_ = false;

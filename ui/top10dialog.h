@@ -8,6 +8,11 @@
 // Loading the window reads the live TOP-10 table and checks it; a damaged table has been
 // reset in the store and the program must end. The window is not modal: the opener disables
 // the main window, and the hook enableMain gives it back when the dialog is done with.
+//
+// Its message boxes and file dialogs are application-modal and wait in a nested event loop.
+// Nothing closes the dialog while one is open (its own buttons are blocked, and so is the
+// main window's close), so a handler goes on with the dialog after them; no other window
+// is held across them.
 #pragma once
 
 #include <QString>

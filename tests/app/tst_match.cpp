@@ -18,6 +18,7 @@
 #include "data/top10.h"
 #include "matchfixture.h"
 #include "ui/boardwindow.h"
+#include "ui/computerwindow.h"
 #include "ui/toolbar.h"
 
 using namespace plumet;
@@ -61,6 +62,7 @@ class TestMatch : public QObject {
     void damagedSavedMatch();
     void newGameDiscardsTheSavedMatch();
     void firstRun();
+    void ruleFaultEndsTheGame();
 };
 
 void TestMatch::wholeMatch() {
@@ -394,6 +396,63 @@ void TestMatch::firstRun() {
     QCOMPARE(answers.boxes[0].text,
              QStringLiteral("データが異常です。\nデータ初期化後終了致します。"));
     QCOMPARE(stored(*p.store, "tp"), QStringLiteral("0"));
+}
+
+// A rule that finds the game in a state the rules never produce (here the hand-off after the
+// human's last card finds cards left but nobody holding any): a message, the game ends and
+// the initial screen comes back as "初期画面に戻る" leaves it, and the store is untouched.
+void TestMatch::ruleFaultEndsTheGame() {
+    Program p(data_.path());
+    p.session->random().seed(5);
+    p.items().mnugstart->trigger();
+    GameState& s = p.state();
+    int slot = 0;
+    for (int spin = 0; spin < 100000 && slot == 0; ++spin) {
+        if (!p.humanToMove()) {
+            QTest::qWait(1);
+            continue;
+        }
+        for (int i = 1; i <= s.handcount[kHuman] && slot == 0; ++i) {
+            const int target = clickTarget(s, i);
+            if (target >= 1 && target <= 8) slot = i;
+        }
+        if (slot == 0) {  // nothing fits: pass and wait for the next turn
+            CardPicture* pass = p.session->human().picture(s.handcount[kHuman] + 1);
+            QTest::mouseClick(pass, Qt::LeftButton, {}, pass->rect().center());
+        }
+    }
+    QVERIFY(slot > 0);
+    const QByteArray bytes = TempStore::fileBytes();
+
+    const std::int16_t card = s.hand[kHuman][slot];
+    s.hand[kHuman] = {};
+    s.hand[kHuman][1] = card;
+    s.handcount[kHuman] = 1;
+    for (int q = 2; q <= kPlayers; ++q) {
+        s.hand[q] = {};
+        s.handcount[q] = 0;
+    }
+    ModalAnswers answers;
+    answers.box(QMessageBox::Ok);
+    CardPicture* picture = p.session->human().picture(1);
+    QTest::mouseClick(picture, Qt::LeftButton, {}, picture->rect().center());
+
+    QVERIFY(answers.done());
+    QCOMPARE(answers.boxes.size(), 1);
+    QCOMPARE(answers.boxes[0].title, QStringLiteral("ゲームの中断"));
+    QVERIFY(atTitle(p));
+    QVERIFY(p.main->isEnabled());
+    QVERIFY(p.items().mnugstart->isEnabled());
+    QVERIFY(!p.main->timer1().isActive());
+    for (ComputerForm* form : p.session->computers()) QVERIFY(!form->timer1().isActive());
+    for (int c = 1; c <= kJoker; ++c) QVERIFY(!p.session->board().picture(c)->isVisible());
+    QCOMPARE(TempStore::fileBytes(), bytes);
+
+    // The next game starts as usual.
+    p.items().mnugstart->trigger();
+    QCOMPARE(s.gameno, std::int16_t{1});
+    QVERIFY(p.main->child(2)->isVisible());
+    QVERIFY(answers.unexpected.isEmpty());
 }
 
 QTEST_MAIN(TestMatch)

@@ -4,16 +4,21 @@
 // sets, the saved match found at start-up, and the profile of a group switched to.
 #include <QComboBox>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <map>
 
+#include "app/appdir.h"
 #include "common/modalanswers.h"
 #include "common/tempstore.h"
 #include "data/settings.h"
@@ -76,6 +81,12 @@ class StartupTest : public QObject {
     void cardFolderFallback();
     void savedMatchAtStart_data();
     void savedMatchAtStart();
+    void messageAnsweredLate_data();
+    void messageAnsweredLate();
+    void handEditedGeometry_data();
+    void handEditedGeometry();
+    void missingDataFolder_data();
+    void missingDataFolder();
     void noPaceChecked();
     void groupSwitchAppliesProfile();
 };
@@ -414,6 +425,183 @@ void StartupTest::savedMatchAtStart() {
     QCOMPARE(imageShown(run, 2), continues);
     QCOMPARE(imageShown(run, 3), !continues);
     QCOMPARE(run.state().gameno, std::int16_t{0});
+}
+
+void StartupTest::messageAnsweredLate_data() {
+    QTest::addColumn<QString>("tp");
+    QTest::addColumn<QString>("right");
+    QTest::addColumn<bool>("starts");
+    QTest::newRow("wrong check digits") << "12"
+                                        << "325458" << true;
+    QTest::newRow("inconsistent") << "59"
+                                  << "325457" << false;
+}
+
+// The saved-match message of start-up left open until the title window's time has passed, on
+// the start-up path main() runs: start-up then goes on in its order (the title window, then
+// the main window) or, for an inconsistent match, ends cleanly with nothing shown.
+void StartupTest::messageAnsweredLate() {
+    QFETCH(QString, tp);
+    QFETCH(QString, right);
+    QFETCH(bool, starts);
+    { Run first; }
+    const char* keys[] = {"sp", "p1", "p2", "p3", "p4", "tp", "right"};
+    const QString values[] = {"3", "12", "30", "4", "18", tp, right};
+    for (int i = 0; i < 7; ++i) TempStore::store(keys[i], values[i]);
+
+    speeds::timing() = {0, 0, false, 40};
+    // The title's time has passed once no title window is left whose timer still runs.
+    const auto titleTimePassed = [] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            auto* title = qobject_cast<Form1*>(w);
+            if (title && title->findChild<QTimer*>(QStringLiteral("Timer2"))->isActive())
+                return false;
+        }
+        return true;
+    };
+    ModalAnswers answers;
+    answers.box(QMessageBox::Ok, titleTimePassed);
+
+    auto program = std::make_unique<Program>(test::buildData());
+    QPointer<Form1> title;
+    bool titleShownAlone = false;  // when the title window closed: it showed, the main not yet
+    const bool started = program->start([&](QWidget* window, QWidget* main) {
+        title = qobject_cast<Form1*>(window);
+        QVERIFY(title);
+        connect(title, &Form1::closed, main, [&title, &titleShownAlone, main] {
+            titleShownAlone = title->isVisible() && !main->isVisible();
+        });
+    });
+    QCOMPARE(started, starts);
+    QVERIFY(answers.done());
+    QVERIFY(answers.unexpected.isEmpty());
+    QCOMPARE(answers.boxes.size(), 1);
+    if (starts) {
+        QTRY_VERIFY(program->main().isVisible());
+        QTRY_VERIFY(title.isNull());
+        QVERIFY(titleShownAlone);
+        QVERIFY(!program->main().items().mnutuduki->isEnabled());
+        QCOMPARE(TempStore::stored("sp"), QStringLiteral("3"));
+    } else {
+        QCOMPARE(TempStore::stored("tp"), QStringLiteral("0"));
+        for (QWidget* w : QApplication::topLevelWidgets()) QVERIFY(!w->isVisible());
+    }
+    for (QWidget* w : QApplication::topLevelWidgets()) w->hide();
+    program.reset();
+    QTest::qWait(0);
+    for (QWidget* w : QApplication::topLevelWidgets()) QVERIFY(!qobject_cast<Form1*>(w));
+}
+
+void StartupTest::handEditedGeometry_data() {
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("main window far above") << "topmdi"
+                                           << "-99999999";
+    QTest::newRow("main window far right") << "leftmdi"
+                                           << "99999999";
+    QTest::newRow("main window wider than any screen") << "widthmdi"
+                                                       << "1e30";
+    QTest::newRow("main window width not a number") << "widthmdi"
+                                                    << "wide";
+    QTest::newRow("main window height zero") << "heightmdi"
+                                             << "0";
+    QTest::newRow("board width not a number") << "width"
+                                              << "?";
+    QTest::newRow("board far down") << "top"
+                                    << "3e38";
+    QTest::newRow("player 1 height zero") << "height4"
+                                          << "0";
+    QTest::newRow("player 2 off the client area") << "left5"
+                                                  << "999999";
+    QTest::newRow("player 3 above the client area") << "top6"
+                                                    << "-500";
+    QTest::newRow("player 4 width negative") << "width7"
+                                             << "-1020";
+}
+
+// Window geometry edited by hand: the main window comes back on the screen and every child
+// window inside the client area, each at a usable size, and that is what is written back.
+void StartupTest::handEditedGeometry() {
+    QFETCH(QString, key);
+    QFETCH(QString, text);
+    TempStore::store("wintune", QStringLiteral("False"));  // the windows keep their places
+    TempStore::store(key.toLatin1().constData(), text);
+
+    const auto verifyUsable = [](Run& run) {
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        const QRect main(run.main().pos(), run.main().size());
+        QVERIFY2(screen.contains(main), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                       .arg(main.x())
+                                                       .arg(main.y())
+                                                       .arg(main.width())
+                                                       .arg(main.height())));
+        QVERIFY(main.width() >= 576 && main.height() >= 360);  // the whole toolbar shows
+        const QRect client(QPoint(0, 0), run.main().mdiArea()->contentsRect().size());
+        const std::map<int, QSize> smallest{
+            {2, {200, 100}}, {4, {200, 60}}, {5, {68, 200}}, {6, {200, 60}}, {7, {68, 200}}};
+        for (const auto& [form, size] : smallest) {
+            const QRect frame = run.main().child(form)->geometry();
+            QVERIFY2(client.contains(frame), qPrintable(QString::number(form)));
+            QVERIFY(frame.width() >= size.width() && frame.height() >= size.height());
+        }
+    };
+    QRect main;
+    std::map<int, QRect> children;
+    {
+        Run run;
+        verifyUsable(run);
+        main = QRect(run.main().pos(), run.main().size());
+        for (int form : {2, 4, 5, 6, 7}) children[form] = run.main().child(form)->geometry();
+        ModalAnswers answers;
+        answers.box(QMessageBox::Ok);
+        QVERIFY(requestClose(run));
+    }
+    Run again;
+    verifyUsable(again);
+    QCOMPARE(QRect(again.main().pos(), again.main().size()), main);
+    for (int form : {2, 4, 5, 6, 7}) QCOMPARE(again.main().child(form)->geometry(), children[form]);
+}
+
+void StartupTest::missingDataFolder_data() {
+    QTest::addColumn<QString>("state");
+    QTest::newRow("no folder") << "none";
+    QTest::newRow("empty folder") << "empty";
+    QTest::newRow("every card bitmap unreadable") << "damaged";
+    QTest::newRow("found from the program's place") << "searched";
+}
+
+// A data folder that gives no card picture: one message at start naming the folder looked
+// at (every folder, when it was searched for), and the game runs on.
+void StartupTest::missingDataFolder() {
+    QFETCH(QString, state);
+    QTemporaryDir dir;
+    QString folder = dir.filePath(QStringLiteral("data"));
+    if (state != u"none") QVERIFY(QDir().mkpath(folder));
+    if (state == u"damaged") {
+        for (int card = 1; card <= kJoker; ++card) {
+            QFile file(folder + u'/' + QString::fromStdString(cardFileName(card)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("BM not a bitmap");
+        }
+    }
+    const QStringList named = state == u"searched" ? appdirCandidates() : QStringList{folder};
+    if (state == u"searched") folder.clear();
+
+    speeds::timing() = {0, 0, false, 0};
+    ModalAnswers answers;
+    answers.box(QMessageBox::Ok);
+    auto program = std::make_unique<Program>(folder);
+    QVERIFY(program->start());
+    QTRY_VERIFY(program->main().isVisible());
+    QVERIFY(answers.done());
+    QVERIFY(answers.unexpected.isEmpty());
+    QCOMPARE(answers.boxes.size(), 1);
+    QCOMPARE(answers.boxes[0].title, QStringLiteral("データがありません"));
+    for (const QString& path : named)
+        QVERIFY2(answers.boxes[0].text.contains(path), qPrintable(answers.boxes[0].text));
+    for (QWidget* w : QApplication::topLevelWidgets()) w->hide();
+    program.reset();
+    QTest::qWait(0);
 }
 
 // A profile with no pace checked: no pace item checked, no pace image, the computer players

@@ -26,8 +26,10 @@ class ModalAnswers : public QObject {
         timer_.start();
     }
 
-    // The next message box is answered with `button`.
-    void box(QMessageBox::StandardButton button) {
+    // The next message box is answered with `button`; with `when`, only once `when()` holds
+    // (the box stays open meanwhile, as a player who answers late leaves it).
+    void box(QMessageBox::StandardButton button, std::function<bool()> when = {}) {
+        whens_.push_back(std::move(when));
         answers_.push_back([this, button](QWidget* w) {
             auto* box = qobject_cast<QMessageBox*>(w);
             if (!box) return false;
@@ -38,6 +40,7 @@ class ModalAnswers : public QObject {
     }
     // The next file dialog picks `file` (empty: it is cancelled).
     void file(const QString& file) {
+        whens_.push_back({});
         answers_.push_back([this, file](QWidget* w) {
             auto* dialog = qobject_cast<QFileDialog*>(w);
             if (!dialog) return false;
@@ -62,6 +65,7 @@ class ModalAnswers : public QObject {
     void poll() {
         QWidget* modal = QApplication::activeModalWidget();
         if (!modal || modal == last_) return;
+        if (!whens_.empty() && whens_.front() && !whens_.front()()) return;
         if (answers_.empty() || !answers_.front()(modal)) {
             unexpected.append(modal->metaObject()->className() + QStringLiteral(": ") +
                               modal->windowTitle());
@@ -77,6 +81,7 @@ class ModalAnswers : public QObject {
             }
         } else {
             answers_.pop_front();
+            whens_.pop_front();
         }
         last_ = modal;
     }
@@ -84,4 +89,5 @@ class ModalAnswers : public QObject {
     QTimer timer_;
     QPointer<QWidget> last_;
     std::deque<std::function<bool(QWidget*)>> answers_;
+    std::deque<std::function<bool()>> whens_;  // beside answers_: when each may be given
 };

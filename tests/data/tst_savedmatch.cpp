@@ -5,6 +5,7 @@
 #include "common/tempstore.h"
 #include "data/savedgame.h"
 #include "data/store.h"
+#include "rules/scoring.h"
 
 using namespace plumet;
 using savedmatch::Check;
@@ -172,6 +173,37 @@ class TestSavedMatch : public QObject {
         QCOMPARE(savedmatch::checkAtStart(store, state), Check::BadCheckDigits);
         QCOMPARE(savedmatch::continueMatch(store, state), Check::BadCheckDigits);
         QCOMPARE(state.gameno, std::int16_t{0});
+    }
+
+    // Totals whose digits agree but that the games left could carry past 16 bits cannot come
+    // from play: refused like bad check digits. A total at the bound is played on.
+    void totalsThatCouldOverflowAreRefused_data() {
+        QTest::addColumn<int>("gameno");
+        QTest::addColumn<int>("total");  // of every player
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("32767 after game 3") << 3 << 32767 << true;
+        QTest::newRow("after game 9, at the bound") << 9 << 32767 - kMaxGamePoints << false;
+        QTest::newRow("after game 9, above") << 9 << 32767 - kMaxGamePoints + 1 << true;
+        QTest::newRow("after game 1, at the bound") << 1 << 32767 - 9 * kMaxGamePoints << false;
+        QTest::newRow("after game 1, above") << 1 << 32767 - 9 * kMaxGamePoints + 1 << true;
+    }
+    void totalsThatCouldOverflowAreRefused() {
+        QFETCH(int, gameno);
+        QFETCH(int, total);
+        QFETCH(bool, refused);
+        TempStore temp;
+        Store store;
+        GameState saved;
+        saved.gameno = static_cast<std::int16_t>(gameno);
+        saved.score = {0, static_cast<std::int16_t>(total), static_cast<std::int16_t>(total),
+                       static_cast<std::int16_t>(total), static_cast<std::int16_t>(total)};
+        saved.starter = 1;
+        QVERIFY(savedmatch::saveMatch(store, saved, {}));
+        const Check expected = refused ? Check::BadCheckDigits : Check::Ok;
+        GameState state;
+        QCOMPARE(savedmatch::checkAtStart(store, state), expected);
+        QCOMPARE(savedmatch::continueMatch(store, state), expected);
+        QCOMPARE(state.gameno, std::int16_t(refused ? 0 : gameno));
     }
 
     // After an inconsistent "tp" was reset, the next start passes test 1 and the check

@@ -151,7 +151,8 @@ class TestSettings : public QObject {
     }
 
     // Hand-edited values: a boolean that is none reads as its default, a number as the
-    // number its text begins with or 0, the speed and the group within their ranges.
+    // number its text begins with or 0, the speed and the group within their ranges; a speed
+    // without a number reads as its default (0 would be the fastest).
     void handEditedValues_data() {
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("text");
@@ -195,7 +196,10 @@ class TestSettings : public QObject {
                                     << "moves" << 1.0;
         QTest::newRow("speed garbage") << "moves"
                                        << "fast"
-                                       << "moves" << 1.0;
+                                       << "moves" << 64.0;
+        QTest::newRow("speed empty") << "moves"
+                                     << ""
+                                     << "moves" << 64.0;
         QTest::newRow("group") << "plymdi"
                                << "7"
                                << "plymdi" << 7.0;

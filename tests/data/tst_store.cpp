@@ -7,6 +7,7 @@
 #include <QSettings>
 #include <QTest>
 
+#include "common/readonlyfolder.h"
 #include "common/tempstore.h"
 #include "data/store.h"
 
@@ -171,6 +172,73 @@ class TestStore : public QObject {
         store.save(u"form2", u"moves", QStringLiteral("64"));
         QVERIFY(!store.ok());
         QCOMPARE(store.get(u"form2", u"ckkc", QStringLiteral("1968")), QStringLiteral("1968"));
+    }
+
+    // A folder the player may not write: every write of a batch fails as one, the file stays
+    // byte for byte, the store reads what the file holds; once the folder is writable again
+    // the next write goes through. Also for a hand-edited file whose format error QSettings
+    // reports first.
+    void failedWriteIsTakenBack_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::newRow("clean file") << QByteArray("[form2]\nten1=100\nname1=a\n");
+        QTest::newRow("format error") << QByteArray("[form2]\nten1=100\nname1=a\nno equals\n");
+    }
+    void failedWriteIsTakenBack() {
+        QFETCH(QByteArray, text);
+        TempStore temp;
+        const QString folder = temp.path() + "/plumet";
+        QDir().mkpath(folder);
+        QFile file(Store::filePath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(text);
+        file.close();
+        {
+            ReadOnlyFolder readOnly(folder, temp.path());
+            QVERIFY(readOnly.inForce());
+            Store store;
+            QVERIFY(store.readable());
+            const Store::Watch watch(store);
+            {
+                Store::Batch batch(store);
+                store.save(u"form2", u"ten1", QStringLiteral("120"));
+                store.remove(u"form2", u"name1");
+                store.save(u"form2", u"def1", QStringLiteral("32495048"));
+            }
+            QVERIFY(!watch.ok());
+            QVERIFY(!store.ok());
+            QCOMPARE(store.get(u"form2", u"ten1", {}), QStringLiteral("100"));
+            QCOMPARE(store.get(u"form2", u"name1", {}), QStringLiteral("a"));
+            QVERIFY(!store.contains(u"form2", u"def1"));
+            const Store::Watch single(store);
+            store.removeSection(u"form2");
+            QVERIFY(!single.ok());
+            QCOMPARE(store.get(u"form2", u"ten1", {}), QStringLiteral("100"));
+            QCOMPARE(TempStore::fileBytes(), text);
+        }
+        Store store;
+        const Store::Watch watch(store);
+        store.save(u"form2", u"moves", QStringLiteral("64"));
+        QVERIFY(watch.ok());
+        QVERIFY(TempStore::fileBytes().contains("moves=64"));
+        QVERIFY(TempStore::fileBytes().contains("ten1=100"));
+        QVERIFY(!TempStore::fileBytes().contains("def1"));
+    }
+
+    // A folder in the file's place cannot be read: the store gives the defaults and never
+    // writes, the folder stays as it is.
+    void unreadableFileIsLeftAlone() {
+        TempStore temp;
+        QVERIFY(QDir().mkpath(Store::filePath()));
+        Store store;
+        QVERIFY(!store.readable());
+        QCOMPARE(store.get(u"form2", u"ckkc", QStringLiteral("1968")), QStringLiteral("1968"));
+        const Store::Watch watch(store);
+        store.save(u"form2", u"ckkc", QStringLiteral("1234"));
+        QVERIFY(!watch.ok());
+        QCOMPARE(store.get(u"form2", u"ckkc", QStringLiteral("1968")), QStringLiteral("1968"));
+        QVERIFY(QFileInfo(Store::filePath()).isDir());
+        QVERIFY(QDir(Store::filePath()).isEmpty());
+        QVERIFY(Store().readable() == false);
     }
 
     // A writer killed at random moments leaves a file that parses and holds one whole

@@ -1,0 +1,231 @@
+// The whole program over a settings store it cannot use, as a player meets it: a folder the
+// player may not write (what the game saves fails; one message names the file, the action
+// does not pretend, the file stays byte for byte) and a file that cannot be read (the game
+// starts on the defaults, says so once, and leaves the file alone at exit).
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <optional>
+
+#include "common/modalanswers.h"
+#include "common/readonlyfolder.h"
+#include "common/tempstore.h"
+#include "data/store.h"
+#include "programfixture.h"
+#include "rules/laying.h"
+#include "ui/handwindow.h"
+#include "ui/nameentry.h"
+#include "ui/namesdialog.h"
+#include "ui/resultswindow.h"
+#include "ui/toolbar.h"
+#include "ui/top10dialog.h"
+
+using namespace plumet;
+using plumet::test::Run;
+using plumet::test::shownWindow;
+
+namespace {
+
+// Plays the game under way as a player would (the first card that fits, else a pass) until
+// its results window shows.
+Form10* playToResults(Run& run) {
+    GameState& s = run.state();
+    Form4& human = run.program->session().human();
+    for (int spin = 0; spin < 100000; ++spin) {
+        if (Form10* results = shownWindow<Form10>()) return results;
+        if (!human.isEnabled() || !run.main().isEnabled() || s.handcount[kHuman] == 0) {
+            QTest::qWait(1);
+            continue;
+        }
+        int slot = s.handcount[kHuman] + 1;  // the pass card
+        for (int i = 1; i <= s.handcount[kHuman]; ++i) {
+            const int target = clickTarget(s, i);
+            if (target >= 1 && target <= 8) {
+                slot = i;
+                break;
+            }
+        }
+        CardPicture* card = human.picture(slot);
+        QTest::mouseClick(card, Qt::LeftButton, {}, card->rect().center());
+    }
+    return nullptr;
+}
+
+// A new match, silent (the voices would wait their length).
+void startMatch(Run& run) {
+    run.items().otooff->trigger();
+    run.program->session().random().seed(3);
+    run.items().mnugstart->trigger();
+    run.state().movespeed = 1;
+}
+
+bool isUnsavedMessage(const ModalAnswers::Box& box) {
+    return box.title == QStringLiteral("保存できません") &&
+           box.text.contains(QStringLiteral("設定ファイルに書き込めませんでした。")) &&
+           box.text.contains(Store::filePath());
+}
+
+}  // namespace
+
+class StoreFailureTest : public QObject {
+    Q_OBJECT
+  private:
+    std::unique_ptr<TempStore> dir_;
+
+  private slots:
+    void init() { dir_ = std::make_unique<TempStore>(); }
+    void cleanup() { dir_.reset(); }
+
+    void unwritableStore_data();
+    void unwritableStore();
+    void unreadableStore();
+};
+
+void StoreFailureTest::unwritableStore_data() {
+    QTest::addColumn<QString>("action");
+    for (const char* action : {"settings at exit", "names", "group switch", "saved match",
+                               "TOP-10 entry", "name registration"})
+        QTest::newRow(action) << action;
+}
+
+// What a player saves into a folder they may not write: one message naming the file per
+// action, the action reports its failure, and nothing stored changes.
+void StoreFailureTest::unwritableStore() {
+    QFETCH(QString, action);
+    {
+        Run first;  // the data initialised
+    }
+    // The folder becomes read-only before the program starts, or (for the name of a new
+    // TOP-10 entry) just before the name is registered.
+    std::optional<ReadOnlyFolder> readOnly;
+    QByteArray bytes;
+    const auto lock = [this, &readOnly, &bytes] {
+        bytes = TempStore::fileBytes();
+        QVERIFY(!bytes.isEmpty());
+        readOnly.emplace(dir_->path() + QStringLiteral("/plumet"), dir_->path());
+        QVERIFY(readOnly->inForce());
+    };
+    if (action != u"name registration") lock();
+    Run run;
+    QVERIFY(run.started);
+    ModalAnswers answers;
+    int questions = 0;  // boxes of the game's own before the message
+
+    if (action == u"settings at exit") {
+        run.items().ruruak->trigger();
+        answers.box(QMessageBox::Ok);  // "終了？"
+        answers.box(QMessageBox::Ok);
+        questions = 1;
+        QVERIFY(run.main().close());
+    } else if (action == u"names") {
+        run.items().mnuname->trigger();
+        auto* names = shownWindow<Form8>();
+        QVERIFY(names);
+        names->findChild<QLineEdit*>(QStringLiteral("Text1_0"))->setText(QStringLiteral("はな"));
+        answers.box(QMessageBox::Ok);
+        QTest::mouseClick(names->findChild<QPushButton*>(QStringLiteral("Command1")),
+                          Qt::LeftButton);
+        QCOMPARE(run.program->session().human().windowTitle(), QStringLiteral("はな"));
+    } else if (action == u"group switch") {
+        run.items().mnugroup->trigger();
+        auto* dialog = shownWindow<Form3>();
+        QVERIFY(dialog);
+        answers.box(QMessageBox::Ok);
+        dialog->combo()->setCurrentIndex(2);
+        // The group in use stays, with its table and its name in the caption.
+        QCOMPARE(run.state().group, std::int16_t{0});
+        QCOMPARE(dialog->combo()->currentIndex(), 0);
+        QCOMPARE(run.main().windowTitle(), QStringLiteral("カドリオ   （ グループ１ ）"));
+        QCOMPARE(dialog->nameLabel(0)->text(), QStringLiteral("ＲＯＫＥＮ"));
+    } else if (action == u"saved match") {
+        startMatch(run);
+        Form10* results = playToResults(run);
+        QVERIFY(results);
+        answers.box(QMessageBox::Ok);
+        QTest::mouseClick(results->command(2), Qt::LeftButton);
+        // Not stored: the results window stays, the match with it, and nothing offers to
+        // continue a match that is not there.
+        QCOMPARE(shownWindow<Form10>(), results);
+        QCOMPARE(run.state().gameno, std::int16_t{1});
+        QCOMPARE(run.state().savedgame, std::int16_t{0});
+        QVERIFY(!run.items().mnutuduki->isEnabled());
+        QTest::mouseClick(results->command(1), Qt::LeftButton);  // the next game goes on
+        QTRY_COMPARE(run.state().gameno, std::int16_t{2});
+        QVERIFY(!run.items().mnutuduki->isEnabled());
+    } else if (action == u"TOP-10 entry") {
+        startMatch(run);
+        run.state().gameno = 10;
+        run.state().score[kHuman] = 500;
+        Form10* results = playToResults(run);
+        QVERIFY(results);
+        answers.box(QMessageBox::Ok);
+        QTest::mouseClick(results->command(1), Qt::LeftButton);
+        // The table as stored, without the entry and without a name to enter.
+        auto* table = shownWindow<Form3>();
+        QVERIFY(table);
+        QVERIFY(!shownWindow<Form9>());
+        QCOMPARE(table->rowLabel(0)->text(), QStringLiteral("1997-04-01  100  "));
+        QTest::mouseClick(table->command(1), Qt::LeftButton);
+        QTRY_VERIFY(run.main().isEnabled());
+    } else if (action == u"name registration") {
+        startMatch(run);
+        run.state().gameno = 10;
+        run.state().score[kHuman] = 500;
+        Form10* results = playToResults(run);
+        QVERIFY(results);
+        QTest::mouseClick(results->command(1), Qt::LeftButton);
+        auto* entry = shownWindow<Form9>();
+        QVERIFY(entry);
+        lock();
+        entry->text()->setText(QStringLiteral("やまだ"));
+        answers.box(QMessageBox::Ok);
+        QTest::mouseClick(entry->command(), Qt::LeftButton);
+        // The window stays for another try; closing it gives up and gives the main window
+        // back, with no second message.
+        QVERIFY(entry->isVisible());
+        QVERIFY(!run.main().isEnabled());
+        QVERIFY(entry->close());
+        QTRY_VERIFY(!shownWindow<Form3>() && !shownWindow<Form9>());
+        QVERIFY(run.main().isEnabled());
+    }
+
+    QVERIFY(answers.done());
+    QVERIFY2(answers.unexpected.isEmpty(), qPrintable(answers.unexpected.join(u'\n')));
+    QCOMPARE(answers.boxes.size(), questions + 1);
+    QVERIFY2(isUnsavedMessage(answers.boxes.last()), qPrintable(answers.boxes.last().text));
+    QCOMPARE(TempStore::fileBytes(), bytes);
+}
+
+// A folder in the file's place: the game starts on the defaults and says so once, naming
+// the file; it writes nothing at exit and says nothing more.
+void StoreFailureTest::unreadableStore() {
+    QVERIFY(QDir().mkpath(Store::filePath()));
+    speeds::timing() = {0, 0, false, 0};
+    ModalAnswers answers;
+    answers.box(QMessageBox::Ok);
+    Program program(test::buildData());
+    QVERIFY(program.start());
+    QTRY_VERIFY(program.main().isVisible());
+    QCOMPARE(answers.boxes.size(), 1);
+    QCOMPARE(answers.boxes[0].title, QStringLiteral("設定を読み込めません"));
+    QVERIFY(answers.boxes[0].text.contains(Store::filePath()));
+    QCOMPARE(program.main().windowTitle(), QStringLiteral("カドリオ   （ グループ１ ）"));
+    QVERIFY(!program.main().items().mnutuduki->isEnabled());
+    QVERIFY(program.main().items().mnuhyojun->isChecked());
+
+    program.main().items().ruruak->trigger();
+    answers.box(QMessageBox::Ok);  // "終了？"
+    QVERIFY(program.main().close());
+    QVERIFY(answers.done());
+    QCOMPARE(answers.boxes.size(), 2);
+    QCOMPARE(answers.boxes[1].title, QStringLiteral("終了？"));
+    QVERIFY(answers.unexpected.isEmpty());
+    QVERIFY(QFileInfo(Store::filePath()).isDir());
+    QVERIFY(QDir(Store::filePath()).isEmpty());
+}
+
+QTEST_MAIN(StoreFailureTest)
+#include "tst_storefailure.moc"
