@@ -12,6 +12,7 @@
 #include "ui/computerwindow.h"
 #include "ui/handwindow.h"
 #include "ui/helpwindow.h"
+#include "ui/inputblock.h"
 #include "ui/namesdialog.h"
 #include "ui/speeddialog.h"
 #include "ui/titlewindow.h"
@@ -20,11 +21,11 @@ namespace plumet {
 
 namespace {
 
-// Disables the main window while `dialog` is open; its closed() gives the window back.
+// The main window takes no input while `dialog` is open; its closed() gives it back.
 template <class Dialog>
 void openOver(MDIForm1& main, Dialog* dialog) {
-    main.setEnabled(false);
-    QObject::connect(dialog, &Dialog::closed, &main, [&main] { main.setEnabled(true); });
+    setAcceptsInput(&main, false);
+    QObject::connect(dialog, &Dialog::closed, &main, [&main] { setAcceptsInput(&main, true); });
 }
 
 void mnuname(MDIForm1& main, Session& session, Store& store) {

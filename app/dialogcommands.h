@@ -2,8 +2,8 @@
 // "カードの移動速度" (Form12), "場のカード" / "あなたのカード" / "裏面のカード" (Form11),
 // "トピックの検索" (the help window, F1) and "ﾊﾞｰｼﾞｮﾝ情報(&A)" (Form1 as the version box).
 //
-// Each dialog opens without a modal loop: the main window is disabled while it is open and
-// enabled again when it closes, however it closes. The help window leaves the main window
+// Each dialog opens without a modal loop: the main window takes no input while it is open and
+// takes it again when it closes, however it closes. The help window leaves the main window
 // usable and is opened once; the command raises it when it is already open.
 #pragma once
 

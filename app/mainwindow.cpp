@@ -14,6 +14,7 @@
 #include "ui/boardwindow.h"
 #include "ui/computerwindow.h"
 #include "ui/handwindow.h"
+#include "ui/inputblock.h"
 #include "ui/speeds.h"
 #include "ui/toolbar.h"
 #include "ui/twips.h"
@@ -389,7 +390,7 @@ void MDIForm1::unlockMatch() {
 
 void MDIForm1::resultsFallback(bool matchOver) {
     // No results window: the menu is open again for the next game.
-    setEnabled(true);
+    setAcceptsInput(this, true);
     if (!matchOver) return;
     timer1_.stop();
     session_.state().gameno = 0;

@@ -21,6 +21,7 @@
 #include "ui/boardwindow.h"
 #include "ui/computerwindow.h"
 #include "ui/handwindow.h"
+#include "ui/inputblock.h"
 #include "ui/speeds.h"
 
 using namespace plumet;
@@ -38,8 +39,8 @@ bool waitForHuman(Session& s, int ms) {
     QElapsedTimer clock;
     clock.start();
     while (clock.elapsed() < ms) {
-        if (s.human().isEnabled() && s.main().isEnabled() && s.state().handcount[kHuman] > 0 &&
-            s.state().gameno > 0)
+        if (acceptsInput(&s.human()) && acceptsInput(&s.main()) &&
+            s.state().handcount[kHuman] > 0 && s.state().gameno > 0)
             return true;
         QTest::qWait(2);
     }
@@ -136,7 +137,7 @@ int main(int argc, char* argv[]) {
         int ended = 0;
         session.results = [&](bool) {
             ++ended;
-            window.setEnabled(true);
+            setAcceptsInput(&window, true);
         };
         window.items().mnugstart->trigger();
         while (ended == 0) {

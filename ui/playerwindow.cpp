@@ -7,6 +7,7 @@
 
 #include "rules/joker.h"
 #include "ui/boardwindow.h"
+#include "ui/inputblock.h"
 #include "ui/labeltext.h"
 #include "ui/nestedloops.h"
 #include "ui/sound.h"
@@ -57,7 +58,7 @@ void PlayerForm::prepareDeal() {
     const GameState& s = host_.state();
     for (int i = 1; i <= pictureCount(); ++i) {
         picture(i)->hide();
-        picture(i)->setEnabled(true);
+        setAcceptsInput(picture(i), true);
     }
     labels_[2]->setText(signedLabel(s.score[player_]) + QStringLiteral(" 点"));
     showPassesLeft();
@@ -160,7 +161,7 @@ void PlayerForm::timer2Tick() {
     host_.play([this] {
         exchange(host_.state(), host_.rules(), player_, host_.view());
         host_.board().picture(kJoker)->hide();
-        if (player_ == kHuman) setEnabled(false);
+        if (player_ == kHuman) setAcceptsInput(this, false);
         host_.handoff(player_);
     });
 }

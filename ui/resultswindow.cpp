@@ -11,6 +11,7 @@
 #include "data/savedgame.h"
 #include "data/store.h"
 #include "ui/centring.h"
+#include "ui/inputblock.h"
 #include "ui/labeltext.h"
 #include "ui/scoregraph.h"
 #include "ui/twips.h"
@@ -145,7 +146,7 @@ QPushButton* Form10::command(int n) const {
 }
 
 void Form10::Form_Load() {
-    setEnabled(false);
+    setAcceptsInput(this, false);
     // The graph last shown, flipped here because drawing it flips it back.
     const QString shown = savedmatch::graphCaption(store_);
     label8_->setText(shown != QString::fromUtf8(kPerGameGraph)
@@ -199,7 +200,7 @@ void Form10::fillRecord() {
 }
 
 void Form10::command3Click() {
-    setEnabled(false);
+    setAcceptsInput(this, false);
     const int games = std::clamp<int>(state_.gameno, 0, 10);
     if (label8_->text() == QString::fromUtf8(kPerGameGraph)) {
         picture1_->draw(GraphKind::Cumulative, state_.gamehist, games);
@@ -210,7 +211,7 @@ void Form10::command3Click() {
         commands_[3]->setText(QStringLiteral("累計グラフへ"));
         label8_->setText(QString::fromUtf8(kPerGameGraph));
     }
-    setEnabled(true);
+    setAcceptsInput(this, true);
 }
 
 void Form10::command1Click() {

@@ -6,8 +6,9 @@
 //   table with the new entry, its name entered in Form9 below it.
 //
 // Loading the window reads the live TOP-10 table and checks it; a damaged table has been
-// reset in the store and the program must end. The window is not modal: the opener disables
-// the main window, and the hook enableMain gives it back when the dialog is done with.
+// reset in the store and the program must end. The window is not modal: the opener keeps
+// input from the main window, and the hook enableMain gives it back when the dialog is done
+// with.
 #pragma once
 
 #include <QString>

@@ -7,6 +7,7 @@
 #include <array>
 
 #include "gamefixture.h"
+#include "ui/inputblock.h"
 #include "ui/labeltext.h"
 
 namespace plumet::test {
@@ -77,8 +78,8 @@ inline void setTable(Game& game, JokerMode joker, const std::array<Seat, kPlayer
             form->label(4)->setText(signedLabel(s.place[p]) + QStringLiteral(" 位"));
         }
     }
-    session.human().setEnabled(false);
-    game.main->setEnabled(false);
+    setAcceptsInput(&session.human(), false);
+    setAcceptsInput(game.main.get(), false);
 }
 
 // The cards of a hand as its window shows them: how many pictures are visible.

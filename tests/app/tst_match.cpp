@@ -82,7 +82,7 @@ void TestMatch::wholeMatch() {
         for (int game = 1; game <= 3; ++game) {
             Form10* results = p.playToResults();
             QVERIFY2(results, "the game stalled");
-            QVERIFY(!p.main->isEnabled());
+            QVERIFY(!acceptsInput(p.main.get()));
             QCOMPARE(results->windowTitle(), QStringLiteral(" %1 回戦終了").arg(game));
             QCOMPARE(results->command(1)->text(), QStringLiteral(" %1 回戦に進む").arg(game + 1));
             QCOMPARE(results->label(1, 1)->text(), p.session->human().windowTitle());
@@ -101,7 +101,7 @@ void TestMatch::wholeMatch() {
         placesOfThree = p.state().gameplaces;
         QTest::mouseClick(shown<Form10>()->command(2), Qt::LeftButton);
         QTRY_VERIFY(!shown<Form10>());
-        QVERIFY(p.main->isEnabled());
+        QVERIFY(acceptsInput(p.main.get()));
         QVERIFY(atTitle(p));
         QVERIFY(continueEnabled(p));
         QCOMPARE(p.state().savedgame, 3);
@@ -151,7 +151,7 @@ void TestMatch::wholeMatch() {
     const int total = p.state().score[1];
     QVERIFY(total >= 10);
     QCOMPARE(p.state().gameno, 0);
-    QVERIFY(!p.main->isEnabled());
+    QVERIFY(!acceptsInput(p.main.get()));
     QVERIFY(!p.items().mnusyoki->isEnabled());
     QVERIFY(p.items().mnugroup->isEnabled());
     Form3* table = shown<Form3>();
@@ -166,7 +166,7 @@ void TestMatch::wholeMatch() {
     QCOMPARE(table->nameLabel(rank - 1)->text(), QStringLiteral("やまだ"));
     QTest::mouseClick(entry->command(), Qt::LeftButton);
     QTRY_VERIFY(!shown<Form3>() && !shown<Form9>());
-    QVERIFY(p.main->isEnabled());
+    QVERIFY(acceptsInput(p.main.get()));
     QCOMPARE(p.state().score[1], 0);
     QCOMPARE(p.store->get(u"form2", QStringLiteral("name%1").arg(rank), {}),
              QStringLiteral("やまだ"));
@@ -175,7 +175,7 @@ void TestMatch::wholeMatch() {
     // Export through the TOP-10 view and its file dialog.
     const QString good = files.filePath(QStringLiteral("top.dat"));
     p.items().mnutop->trigger();
-    QVERIFY(!p.main->isEnabled());
+    QVERIFY(!acceptsInput(p.main.get()));
     table = shown<Form3>();
     QVERIFY(table);
     QCOMPARE(table->nameLabel(rank - 1)->text(), QStringLiteral("やまだ"));
@@ -183,7 +183,7 @@ void TestMatch::wholeMatch() {
     QTest::mouseClick(table->command(2), Qt::LeftButton);
     QVERIFY(QFile::exists(good));
     QTest::mouseClick(table->command(1), Qt::LeftButton);
-    QVERIFY(p.main->isEnabled());
+    QVERIFY(acceptsInput(p.main.get()));
 
     // A copy altered by hand: the first character of the first name changed.
     QFile file(good);
@@ -208,7 +208,7 @@ void TestMatch::wholeMatch() {
     QCOMPARE(p.main->windowTitle(), QStringLiteral("カドリオ   （ グループ３ ）"));
     QCOMPARE(table->nameLabel(rank - 1)->text(), QStringLiteral("ＲＯＫＥＮ"));
     QTest::mouseClick(table->command(4), Qt::LeftButton);
-    QVERIFY(p.main->isEnabled());
+    QVERIFY(acceptsInput(p.main.get()));
 
     p.items().mnutop->trigger();
     table = shown<Form3>();

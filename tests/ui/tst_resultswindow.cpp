@@ -10,6 +10,7 @@
 
 #include "common/tempstore.h"
 #include "data/store.h"
+#include "ui/inputblock.h"
 #include "ui/resultswindow.h"
 #include "ui/scoregraph.h"
 
@@ -92,7 +93,7 @@ class TestResults : public QObject {
         GameState state = match(1, {0, 18, 10, 4, 0}, {0, 18, 10, 4, 1234});
         QPointer<Form10> window = Form10::open(state, *store_, sources(), false);
         QVERIFY(window->isVisible());
-        QVERIFY(window->isEnabled());
+        QVERIFY(acceptsInput(window));
         QCOMPARE(window->windowTitle(), QStringLiteral(" 1 回戦終了"));
         QCOMPARE(window->command(1)->text(), QStringLiteral(" 2 回戦に進む"));
         QVERIFY(window->command(2)->isVisibleTo(window));
