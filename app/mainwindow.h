@@ -59,6 +59,7 @@ class MDIForm1 : public QMainWindow {
     // The match lock: rule options and card sets frozen while a match is under way.
     void lockMatch();
     void unlockMatch();
+    bool matchLocked() const { return matchLocked_; }
 
     // Window arrangement: over the whole client area, and around the board.
     void winallsub();
@@ -136,6 +137,7 @@ class MDIForm1 : public QMainWindow {
     QSet<QAction*> pending_;  // commands whose dialogs are not wired yet
     QHash<int, QMdiSubWindow*> children_;
     int pace_ = 500;
+    bool matchLocked_ = false;
 };
 
 }  // namespace plumet
