@@ -74,8 +74,8 @@ inline void setTable(Game& game, JokerMode joker, const std::array<Seat, kPlayer
         form->prepareDeal();
         if (s.handcount[p] > 0) form->showHand();
         if (s.outcome[p] != Outcome::Playing) {
-            form->label(3)->setText(QString::fromUtf8(outcomeText(s.outcome[p])));
-            form->label(4)->setText(signedLabel(s.place[p]) + QStringLiteral(" 位"));
+            form->setLabelText(3, QString::fromUtf8(outcomeText(s.outcome[p])));
+            form->setLabelText(4, signedLabel(s.place[p]) + QStringLiteral(" 位"));
         }
     }
     setAcceptsInput(&session.human(), false);

@@ -1,13 +1,17 @@
 // The game's look in play, as a player sees it, with the game's own cards and window sizes:
 // the windows look the same whether the human or a computer player is to move (input is
-// blocked, nothing is greyed), and blocked windows take no click, key or menu shortcut.
+// blocked, nothing is greyed), blocked windows take no click, key or menu shortcut, and the
+// status lines of the player windows fit their text and the windows at their default sizes.
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScopeGuard>
 #include <QTest>
 
+#include "app/japaneseui.h"
 #include "common/modalanswers.h"
 #include "gamefixture.h"
+#include "rules/laying.h"
 
 using namespace plumet;
 using plumet::test::Game;
@@ -45,11 +49,22 @@ QList<QImage> handCards(Game& game) {
 class TestLook : public QObject {
     Q_OBJECT
 
+    QFont platformFont_;
+
   private slots:
+    void initTestCase() {
+        platformFont_ = QApplication::font();
+        setUpJapaneseUi(*qApp);
+    }
     void cleanup() { speeds::timing() = {0, 0, false}; }
 
     void computerTurnLooksAsHumanTurn();
     void blockedWindowsTakeNoInput();
+    void statusLinesFit_data();
+    void statusLinesFit();
+
+  private:
+    void statusLinesFitIn();
 };
 
 // The board, the hand's cards and the toolbar draw the same pixels during a computer player's
@@ -111,6 +126,69 @@ void TestLook::blockedWindowsTakeNoInput() {
     QVERIFY(game.human().colour() != kTurnColour);
     QVERIFY(game.main->isVisible());
     QCOMPARE(board->pos(), place);
+}
+
+void TestLook::statusLinesFit_data() {
+    QTest::addColumn<QString>("font");  // the UI font the windows are made in
+    QTest::newRow("the game's Japanese UI font") << QString();
+    QTest::newRow("the platform's font") << QStringLiteral("platform");
+    QTest::newRow("Noto Sans CJK JP") << QStringLiteral("Noto Sans CJK JP");
+}
+
+// Every status line lies inside its window at the default window sizes and is as wide as its
+// text, also once the game's end has written the new totals. Whatever the UI font, the lines
+// are drawn in a size that fits.
+void TestLook::statusLinesFit() {
+    QFETCH(QString, font);
+    const QFont game = QApplication::font();
+    if (font == QLatin1String("platform")) {
+        QApplication::setFont(platformFont_);
+    } else if (!font.isEmpty()) {
+        QFont other = game;
+        other.setFamilies({font});
+        QApplication::setFont(other);
+    }
+    const auto restore = qScopeGuard([game] { QApplication::setFont(game); });
+    statusLinesFitIn();
+}
+
+void TestLook::statusLinesFitIn() {
+    ShippedGame game;
+    game.start(6);
+    // The hand and the top window at the height the arrangement gives them at the least.
+    for (int form : {4, 6}) QCOMPARE(game.session->window(form - 3).height(), px(900));
+    const auto verifyFit = [&game](const char* when) {
+        for (int p = 1; p <= kPlayers; ++p) {
+            const PlayerForm& form = game.session->window(p);
+            for (int k = 1; k <= 4; ++k) {
+                const QLabel* label = form.label(k);
+                const QString where = QStringLiteral("%1, %2 Label%3 \"%4\"")
+                                          .arg(QLatin1String(when), form.objectName())
+                                          .arg(k)
+                                          .arg(label->text());
+                QVERIFY2(form.rect().contains(label->geometry()), qPrintable(where));
+                QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(where));
+            }
+        }
+    };
+    verifyFit("dealt");
+    // The game played to its end: the totals change from " 0 点".
+    GameState& s = game.state();
+    while (game.gamesEnded == 0) {
+        QVERIFY(game.waitForHuman(0));
+        if (game.gamesEnded) break;
+        int slot = s.handcount[kHuman] + 1;
+        for (int i = 1; i <= s.handcount[kHuman]; ++i) {
+            const int target = clickTarget(s, i);
+            if (target >= 1 && target <= 8) {
+                slot = i;
+                break;
+            }
+        }
+        game.click(slot);
+    }
+    QVERIFY(s.score[1] + s.score[2] + s.score[3] + s.score[4] > 0);
+    verifyFit("scored");
 }
 
 QTEST_MAIN(TestLook)
