@@ -134,13 +134,13 @@ Form3::Hooks MatchCourse::dialogHooks() {
 
 void MatchCourse::mnutop() {
     setAcceptsInput(&main_, false);
-    Form3::open(session_.state(), store_, dialogHooks(), Form3::Mode::Top10);
+    Form3::open(session_.state(), store_, dialogHooks(), Form3::Mode::Top10, &main_);
 }
 
 void MatchCourse::mnugroup() {
     setAcceptsInput(&main_, false);
     session_.state().prevgroup = session_.state().group;
-    Form3::open(session_.state(), store_, dialogHooks(), Form3::Mode::Group);
+    Form3::open(session_.state(), store_, dialogHooks(), Form3::Mode::Group, &main_);
 }
 
 void MatchCourse::showResults(bool over) {
@@ -150,7 +150,7 @@ void MatchCourse::showResults(bool over) {
         return session_.human().label(4)->text() + QStringLiteral(" / ") +
                session_.human().label(3)->text();
     };
-    Form10* window = Form10::open(session_.state(), store_, sources, over);
+    Form10* window = Form10::open(session_.state(), store_, sources, over, &main_);
     connect(window, &Form10::nextGame, this, &MatchCourse::nextGame);
     connect(window, &Form10::matchOver, this, &MatchCourse::matchOver);
     connect(window, &Form10::saved, this, &MatchCourse::savedToTitle);
@@ -170,7 +170,7 @@ void MatchCourse::matchOver() {
     main_.unlockMatch();
     // The TOP-10 entry; the main window waits until its dialog is closed.
     setAcceptsInput(&main_, false);
-    Form3::matchEnd(session_.state(), store_, dialogHooks());
+    Form3::matchEnd(session_.state(), store_, dialogHooks(), &main_);
 }
 
 void MatchCourse::savedToTitle() {

@@ -103,8 +103,9 @@ Form10::Form10(GameState& state, Store& store, Sources sources, QWidget* parent)
     }
 }
 
-Form10* Form10::open(GameState& state, Store& store, Sources sources, bool matchOver) {
-    auto* window = new Form10(state, store, std::move(sources));
+Form10* Form10::open(GameState& state, Store& store, Sources sources, bool matchOver,
+                     QWidget* parent) {
+    auto* window = new Form10(state, store, std::move(sources), parent);
     if (matchOver) {
         window->commands_[2]->hide();
         window->setWindowTitle(QStringLiteral("ゲーム終了"));

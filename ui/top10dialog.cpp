@@ -45,8 +45,8 @@ QString damagedMatchText() {
     return QStringLiteral("データが異常です。\nデータ初期化後終了致します。");
 }
 
-Form3::Form3(GameState& state, Store& store, Hooks hooks)
-    : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+Form3::Form3(GameState& state, Store& store, Hooks hooks, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       state_(state),
       store_(store),
       hooks_(std::move(hooks)) {
@@ -168,8 +168,8 @@ void Form3::setMode(Mode mode) {
     }
 }
 
-Form3* Form3::open(GameState& state, Store& store, Hooks hooks, Mode mode) {
-    auto* window = new Form3(state, store, std::move(hooks));
+Form3* Form3::open(GameState& state, Store& store, Hooks hooks, Mode mode, QWidget* parent) {
+    auto* window = new Form3(state, store, std::move(hooks), parent);
     if (!window->Form_Load()) {
         window->deleteLater();
         return nullptr;
@@ -179,10 +179,10 @@ Form3* Form3::open(GameState& state, Store& store, Hooks hooks, Mode mode) {
     return window;
 }
 
-Form3* Form3::matchEnd(GameState& state, Store& store, Hooks hooks) {
+Form3* Form3::matchEnd(GameState& state, Store& store, Hooks hooks, QWidget* parent) {
     const std::int16_t total = state.score[1];
     const bool entered = top10::enterTotal(store, state, total, top10::todayText());
-    auto* window = new Form3(state, store, std::move(hooks));
+    auto* window = new Form3(state, store, std::move(hooks), parent);
     if (!window->Form_Load()) {
         window->deleteLater();
         return nullptr;

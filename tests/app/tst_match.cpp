@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -42,6 +43,18 @@ bool atTitle(Program& p) {
            !p.main->child(4)->isVisible() && !p.items().mnusyoki->isEnabled() &&
            p.items().mnugroup->isEnabled() && p.items().ruruak->isEnabled() &&
            p.main->windowTitle() == QStringLiteral("カドリオ   （ グループ１ ）");
+}
+
+// A window of its own whose parent is the main window: it stays with the game's window.
+bool withTheGame(Program& p, const QWidget* window) {
+    return window->isWindow() && window->parentWidget() == p.main.get();
+}
+
+// In the middle of the screen, to the width of the frame (not known before the first show).
+bool centred(const QWidget* window) {
+    const QPoint offset = window->frameGeometry().center() - window->screen()->geometry().center();
+    const QPoint frame = window->geometry().topLeft() - window->frameGeometry().topLeft();
+    return std::abs(offset.x()) <= frame.x() + 1 && std::abs(offset.y()) <= frame.y() + 1;
 }
 
 }  // namespace
@@ -83,6 +96,9 @@ void TestMatch::wholeMatch() {
             Form10* results = p.playToResults();
             QVERIFY2(results, "the game stalled");
             QVERIFY(!acceptsInput(p.main.get()));
+            // A window of its own, with the game's window, in the middle of the screen.
+            QVERIFY(withTheGame(p, results));
+            QVERIFY(centred(results));
             QCOMPARE(results->windowTitle(), QStringLiteral(" %1 回戦終了").arg(game));
             QCOMPARE(results->command(1)->text(), QStringLiteral(" %1 回戦に進む").arg(game + 1));
             QCOMPARE(results->label(1, 1)->text(), p.session->human().windowTitle());
@@ -157,6 +173,8 @@ void TestMatch::wholeMatch() {
     Form3* table = shown<Form3>();
     Form9* entry = shown<Form9>();
     QVERIFY(table && entry);
+    QVERIFY(withTheGame(p, table) && withTheGame(p, entry));
+    QVERIFY(centred(table));
     const int rank = p.state().newrank;
     QCOMPARE(entry->windowTitle(), QStringLiteral("おめでとう %1 位です").arg(rank));
     QCOMPARE(table->nameLabel(rank - 1)->palette().color(QPalette::WindowText), QColor(255, 0, 0));
@@ -178,6 +196,7 @@ void TestMatch::wholeMatch() {
     QVERIFY(!acceptsInput(p.main.get()));
     table = shown<Form3>();
     QVERIFY(table);
+    QVERIFY(withTheGame(p, table));
     QCOMPARE(table->nameLabel(rank - 1)->text(), QStringLiteral("やまだ"));
     answers.file(good);
     QTest::mouseClick(table->command(2), Qt::LeftButton);
@@ -203,6 +222,7 @@ void TestMatch::wholeMatch() {
     p.items().mnugroup->trigger();
     table = shown<Form3>();
     QVERIFY(table);
+    QVERIFY(withTheGame(p, table));
     table->combo()->setCurrentIndex(2);
     QCOMPARE(p.state().group, 2);
     QCOMPARE(p.main->windowTitle(), QStringLiteral("カドリオ   （ グループ３ ）"));
