@@ -13,6 +13,7 @@
 #include "ui/computerwindow.h"
 #include "ui/handwindow.h"
 #include "ui/helpwindow.h"
+#include "ui/inputblock.h"
 #include "ui/namesdialog.h"
 #include "ui/speeddialog.h"
 #include "ui/storemessages.h"
@@ -22,11 +23,11 @@ namespace plumet {
 
 namespace {
 
-// Disables the main window while `dialog` is open; its closed() gives the window back.
+// The main window takes no input while `dialog` is open; its closed() gives it back.
 template <class Dialog>
 void openOver(MDIForm1& main, Dialog* dialog) {
-    main.setEnabled(false);
-    QObject::connect(dialog, &Dialog::closed, &main, [&main] { main.setEnabled(true); });
+    setAcceptsInput(&main, false);
+    QObject::connect(dialog, &Dialog::closed, &main, [&main] { setAcceptsInput(&main, true); });
 }
 
 void mnuname(MDIForm1& main, Session& session, Store& store) {
@@ -62,9 +63,19 @@ void mnumove(MDIForm1& main, Session& session) {
     dialog->open();
 }
 
-// The chooser mode is kept in `cardsleft` while the chooser is open (0 afterwards).
-void mnucard(MDIForm1& main, Session& session, int mode) {
+void mnuvar(MDIForm1& main, Session& session) {
+    auto* box = new Form1(QString::fromStdString(session.state().appdir));
+    openOver(main, box);
+    box->showVersionBox();
+}
+
+}  // namespace
+
+// The chooser mode is kept in `cardsleft` while the chooser is open (0 afterwards), so the
+// chooser cannot open during a match, whose `cardsleft` counts the cards still to be laid.
+bool openCardChooser(MDIForm1& main, Session& session, int mode) {
     GameState& s = session.state();
+    if (main.matchLocked() || s.gameno != 0 || mode < 1 || mode > 3) return false;
     s.cardsleft = static_cast<std::int16_t>(mode);
     const std::string& folder = mode == 1 ? s.boarddir : mode == 2 ? s.facedir : s.backdir;
     auto* dialog = new Form11(mode, QString::fromStdString(folder));
@@ -74,23 +85,17 @@ void mnucard(MDIForm1& main, Session& session, int mode) {
         [&main](int chosen, const QString& path) { main.cardFolderChosen(chosen, path); });
     QObject::connect(dialog, &Form11::closed, &main, [&s] { s.cardsleft = 0; });
     dialog->open();
+    return true;
 }
-
-void mnuvar(MDIForm1& main, Session& session) {
-    auto* box = new Form1(QString::fromStdString(session.state().appdir));
-    openOver(main, box);
-    box->showVersionBox();
-}
-
-}  // namespace
 
 void attachShellDialogs(MDIForm1& main, Session& session, Store& store) {
     main.attachDialog(main.items().mnuname,
                       [&main, &session, &store] { mnuname(main, session, store); });
     main.attachDialog(main.items().mnumove, [&main, &session] { mnumove(main, session); });
-    main.attachDialog(main.items().mnuba, [&main, &session] { mnucard(main, session, 1); });
-    main.attachDialog(main.items().mnumy, [&main, &session] { mnucard(main, session, 2); });
-    main.attachDialog(main.items().mnuura, [&main, &session] { mnucard(main, session, 3); });
+    main.attachDialog(main.items().mnuba, [&main, &session] { openCardChooser(main, session, 1); });
+    main.attachDialog(main.items().mnumy, [&main, &session] { openCardChooser(main, session, 2); });
+    main.attachDialog(main.items().mnuura,
+                      [&main, &session] { openCardChooser(main, session, 3); });
     main.attachDialog(main.items().mnuvar, [&main, &session] { mnuvar(main, session); });
     auto help = std::make_shared<QPointer<HelpWindow>>();
     main.attachDialog(main.items().mnuhelpm, [&session, help] {

@@ -2,8 +2,8 @@
 // "カードの移動速度" (Form12), "場のカード" / "あなたのカード" / "裏面のカード" (Form11),
 // "トピックの検索" (the help window, F1) and "ﾊﾞｰｼﾞｮﾝ情報(&A)" (Form1 as the version box).
 //
-// Each dialog opens without a modal loop: the main window is disabled while it is open and
-// enabled again when it closes, however it closes. The help window leaves the main window
+// Each dialog opens without a modal loop: the main window takes no input while it is open and
+// takes it again when it closes, however it closes. The help window leaves the main window
 // usable and is opened once; the command raises it when it is already open.
 #pragma once
 
@@ -14,5 +14,9 @@ class Session;
 class Store;
 
 void attachShellDialogs(MDIForm1& main, Session& session, Store& store);
+
+// "場のカード" (mode 1), "あなたのカード" (2), "裏面のカード" (3): opens the card set chooser.
+// Refused (false, nothing opens) while a match is under way: the card sets are locked then.
+bool openCardChooser(MDIForm1& main, Session& session, int mode);
 
 }  // namespace plumet

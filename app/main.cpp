@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QIcon>
 
+#include "app/japaneseui.h"
 #include "app/program.h"
 #include "app/singleinstance.h"
 #include "app/startupprobe.h"
@@ -12,6 +13,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("plumet2"));
     QApplication::setDesktopFileName(QStringLiteral("plumet"));
+    // Before any window: every caption and message is drawn in the Japanese UI font.
+    plumet::setUpJapaneseUi(app);
 
     plumet::SingleInstance instance;
     if (!instance.acquire()) {

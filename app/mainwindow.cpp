@@ -15,6 +15,7 @@
 #include "ui/boardwindow.h"
 #include "ui/computerwindow.h"
 #include "ui/handwindow.h"
+#include "ui/inputblock.h"
 #include "ui/speeds.h"
 #include "ui/storemessages.h"
 #include "ui/toolbar.h"
@@ -24,9 +25,12 @@ namespace plumet {
 
 namespace {
 
-// The items the match lock covers, but the card sets' submenu.
-std::array<QAction*, 8> lockedItems(const MenuItems& m) {
-    return {m.mnugroup, m.ruruak, m.jokernai, m.jokerdo, m.jokersai, m.daseruka, m.ps2, m.ps3};
+// The items the match lock covers: the group change, the rule options, detection, and the
+// card sets, whose submenu is locked together with its three items.
+std::array<QAction*, 12> lockedItems(const MenuItems& m) {
+    QAction* const card = m.mnucard->menuAction();
+    return {m.mnugroup, m.ruruak, m.jokernai, m.jokerdo, m.jokersai, m.daseruka,
+            m.ps2,      m.ps3,    card,       m.mnuba,   m.mnumy,    m.mnuura};
 }
 
 }  // namespace
@@ -137,14 +141,21 @@ void MDIForm1::connectMenus() {
 
 void MDIForm1::attachDialog(QAction* item, std::function<void()> open) {
     pending_.remove(item);
-    item->setEnabled(true);
+    const auto locked = lockedItems(items_);
+    const bool underLock = std::find(locked.begin(), locked.end(), item) != locked.end();
+    setAvailable(item, !(matchLocked_ && underLock));
     if (item == items_.mnuba || item == items_.mnumy || item == items_.mnuura)
-        items_.mnucard->menuAction()->setEnabled(session_.state().gameno == 0);
+        setAvailable(items_.mnucard->menuAction(), !matchLocked_);
     connect(item, &QAction::triggered, this, std::move(open));
 }
 
 void MDIForm1::setAvailable(QAction* item, bool enabled) {
-    item->setEnabled(enabled && !pending_.contains(item));
+    // The card sets' submenu is available once one of its choosers is wired.
+    const bool wired = item == items_.mnucard->menuAction()
+                           ? !(pending_.contains(items_.mnuba) && pending_.contains(items_.mnumy) &&
+                               pending_.contains(items_.mnuura))
+                           : !pending_.contains(item);
+    item->setEnabled(enabled && wired);
 }
 
 void MDIForm1::buildToolbar() {
@@ -372,12 +383,12 @@ void MDIForm1::abandonMatch() {
     items_.mnusyoki->setEnabled(false);
     unlockMatch();
     showIdleCaption();
-    setEnabled(true);
+    setAcceptsInput(this, true);
 }
 
 void MDIForm1::lockMatch() {
+    matchLocked_ = true;
     for (QAction* item : lockedItems(items_)) item->setEnabled(false);
-    items_.mnucard->menuAction()->setEnabled(false);
     items_.mnusyoki->setEnabled(true);
     setShown(4, true);
     setShown(29, true);
@@ -386,8 +397,8 @@ void MDIForm1::lockMatch() {
 }
 
 void MDIForm1::unlockMatch() {
+    matchLocked_ = false;
     for (QAction* item : lockedItems(items_)) setAvailable(item, true);
-    items_.mnucard->menuAction()->setEnabled(!pending_.contains(items_.mnuba));
     items_.mnusyoki->setEnabled(false);
     setShown(4, false);
     setShown(29, false);
@@ -397,7 +408,7 @@ void MDIForm1::unlockMatch() {
 
 void MDIForm1::resultsFallback(bool matchOver) {
     // No results window: the menu is open again for the next game.
-    setEnabled(true);
+    setAcceptsInput(this, true);
     if (!matchOver) return;
     timer1_.stop();
     session_.state().gameno = 0;

@@ -63,6 +63,7 @@ class MDIForm1 : public QMainWindow {
     // The match lock: rule options and card sets frozen while a match is under way.
     void lockMatch();
     void unlockMatch();
+    bool matchLocked() const { return matchLocked_; }
 
     // Window arrangement: over the whole client area, and around the board.
     void winallsub();
@@ -145,6 +146,7 @@ class MDIForm1 : public QMainWindow {
     QSet<QAction*> pending_;  // commands whose dialogs are not wired yet
     QHash<int, QMdiSubWindow*> children_;
     int pace_ = 500;
+    bool matchLocked_ = false;
 };
 
 }  // namespace plumet

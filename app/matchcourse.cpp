@@ -15,6 +15,7 @@
 #include "data/top10.h"
 #include "data/values.h"
 #include "ui/handwindow.h"
+#include "ui/inputblock.h"
 #include "ui/labeltext.h"
 #include "ui/resultswindow.h"
 #include "ui/storemessages.h"
@@ -117,7 +118,7 @@ void MatchCourse::mnutuduki() {
 
 Form3::Hooks MatchCourse::dialogHooks() {
     Form3::Hooks hooks;
-    hooks.enableMain = [this] { main_.setEnabled(true); };
+    hooks.enableMain = [this] { setAcceptsInput(&main_, true); };
     hooks.endProgram = [this] {
         if (endProgram) endProgram();
     };
@@ -143,14 +144,14 @@ Form3::Hooks MatchCourse::dialogHooks() {
 }
 
 void MatchCourse::mnutop() {
-    main_.setEnabled(false);
-    Form3::open(session_.state(), store_, dialogHooks(), Form3::Mode::Top10);
+    setAcceptsInput(&main_, false);
+    Form3::open(session_.state(), store_, dialogHooks(), Form3::Mode::Top10, &main_);
 }
 
 void MatchCourse::mnugroup() {
-    main_.setEnabled(false);
+    setAcceptsInput(&main_, false);
     session_.state().prevgroup = session_.state().group;
-    Form3::open(session_.state(), store_, dialogHooks(), Form3::Mode::Group);
+    Form3::open(session_.state(), store_, dialogHooks(), Form3::Mode::Group, &main_);
 }
 
 void MatchCourse::showResults(bool over) {
@@ -160,7 +161,7 @@ void MatchCourse::showResults(bool over) {
         return session_.human().label(4)->text() + QStringLiteral(" / ") +
                session_.human().label(3)->text();
     };
-    Form10* window = Form10::open(session_.state(), store_, sources, over);
+    Form10* window = Form10::open(session_.state(), store_, sources, over, &main_);
     if (!window) return;
     connect(window, &Form10::nextGame, this, &MatchCourse::nextGame);
     connect(window, &Form10::matchOver, this, &MatchCourse::matchOver);
@@ -168,24 +169,24 @@ void MatchCourse::showResults(bool over) {
 }
 
 void MatchCourse::nextGame() {
-    main_.setEnabled(true);
+    setAcceptsInput(&main_, true);
     session_.clearTable();
     session_.startgame();
 }
 
 void MatchCourse::matchOver() {
-    main_.setEnabled(true);
+    setAcceptsInput(&main_, true);
     session_.clearTable();
     main_.timer1().stop();
     main_.showIdleCaption();
     main_.unlockMatch();
     // The TOP-10 entry; the main window waits until its dialog is closed.
-    main_.setEnabled(false);
-    Form3::matchEnd(session_.state(), store_, dialogHooks());
+    setAcceptsInput(&main_, false);
+    Form3::matchEnd(session_.state(), store_, dialogHooks(), &main_);
 }
 
 void MatchCourse::savedToTitle() {
-    main_.setEnabled(true);
+    setAcceptsInput(&main_, true);
     main_.timer1().stop();
     session_.clearTable();
     main_.mnusyoki();  // no match under way any more: no question

@@ -13,6 +13,7 @@
 #include "ui/boardwindow.h"
 #include "ui/computerwindow.h"
 #include "ui/handwindow.h"
+#include "ui/inputblock.h"
 #include "ui/labeltext.h"
 #include "ui/speeds.h"
 
@@ -112,8 +113,8 @@ void Session::startgame() {
         for (int c = 1; c <= kJoker; ++c) board_->picture(c)->hide();
         for (int p = 1; p <= kPlayers; ++p) window(p).prepareDeal();
         for (int form : {5, 6, 7, 4, 2}) main_->child(form)->show();
-        main_->setEnabled(false);
-        human_->setEnabled(false);
+        setAcceptsInput(main_, false);
+        setAcceptsInput(human_, false);
         main_->setWindowTitle(QStringLiteral("カドリオ   －") + signedLabel(s.gameno) +
                               QStringLiteral(" 回戦 － （ ") + main_->groupName() +
                               QStringLiteral(" ）"));
@@ -143,7 +144,7 @@ void Session::showResults(bool matchOver) {
 }
 
 void Session::setMainInput(bool enabled) {
-    main_->setEnabled(enabled);
+    setAcceptsInput(main_, enabled);
 }
 
 void Session::activateMain() {

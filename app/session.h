@@ -74,7 +74,7 @@ class Session : public QObject, public GameHost {
     bool closing() const { return loops_.closing(); }
 
     // The results of the game just ended (the results window). Until one is installed the
-    // main window is enabled again so that the next game can be started from the menu.
+    // main window takes input again so that the next game can be started from the menu.
     std::function<void(bool matchOver)> results;
     // Called at every frame of a card flight with the board picture in flight and the
     // frame's k (1 .. movespeed), before the frame's wait: lets tests count the frames.

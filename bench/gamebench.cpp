@@ -3,16 +3,22 @@
 //   plumetgamebench flight   a card flight at speed 64: its length against 64 frame intervals
 //   plumetgamebench idle     CPU time used while the game waits for the human, over 5 s
 //   plumetgamebench memory   peak memory (max RSS) over a whole game, the human played too
-//   plumetgamebench shot [--maximized]   a game in progress, left waiting for the human
+//   plumetgamebench shot [--maximized] [FILE.png]
+//                            a game in progress, left in a computer player's turn (its thinking
+//                            never ends), in the game's Japanese look; prints "ready" when
+//                            posed. With FILE.png it saves what the screen shows of the main
+//                            window there and ends.
 #include <sys/resource.h>
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QPixmap>
 #include <QScreen>
 #include <QTest>
 #include <cstdio>
 
 #include "app/defaults.h"
+#include "app/japaneseui.h"
 #include "app/mainwindow.h"
 #include "app/session.h"
 #include "rules/joker.h"
@@ -21,6 +27,7 @@
 #include "ui/boardwindow.h"
 #include "ui/computerwindow.h"
 #include "ui/handwindow.h"
+#include "ui/inputblock.h"
 #include "ui/speeds.h"
 
 using namespace plumet;
@@ -38,8 +45,8 @@ bool waitForHuman(Session& s, int ms) {
     QElapsedTimer clock;
     clock.start();
     while (clock.elapsed() < ms) {
-        if (s.human().isEnabled() && s.main().isEnabled() && s.state().handcount[kHuman] > 0 &&
-            s.state().gameno > 0)
+        if (acceptsInput(&s.human()) && acceptsInput(&s.main()) &&
+            s.state().handcount[kHuman] > 0 && s.state().gameno > 0)
             return true;
         QTest::qWait(2);
     }
@@ -77,10 +84,17 @@ void humanMove(Session& s) {
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     const QString mode = argc > 1 ? QString::fromLatin1(argv[1]) : QStringLiteral("flight");
+    const QStringList options = QApplication::arguments().mid(2);
+    const bool maximized = options.contains(QStringLiteral("--maximized"));
+    QString file;
+    for (const QString& option : options) {
+        if (!option.startsWith(u'-')) file = option;
+    }
+    if (mode == QLatin1String("shot")) setUpJapaneseUi(app);
     Session session;
     MDIForm1 window(session);
     applyDefaults(window, session);
-    if (mode == QLatin1String("shot") && argc > 2) {
+    if (mode == QLatin1String("shot") && maximized) {
         // Without a window manager (xvfb) maximising is only a state: give the window the
         // screen's size as a window manager would.
         window.setGeometry(window.screen()->availableGeometry());
@@ -136,7 +150,7 @@ int main(int argc, char* argv[]) {
         int ended = 0;
         session.results = [&](bool) {
             ++ended;
-            window.setEnabled(true);
+            setAcceptsInput(&window, true);
         };
         window.items().mnugstart->trigger();
         while (ended == 0) {
@@ -153,9 +167,29 @@ int main(int argc, char* argv[]) {
             if (!waitForHuman(session, 60000)) break;
             humanMove(session);
         }
-        waitForHuman(session, 60000);
+        // The human's fifth move; then the next computer player thinks for ever.
+        if (!waitForHuman(session, 60000)) return 1;
+        speeds::timing().paceMs = 24 * 3600 * 1000;
+        humanMove(session);
+        const auto thinking = [&session] {
+            for (ComputerForm* form : session.computers()) {
+                if (form->timer1().isActive()) return true;
+            }
+            return false;
+        };
+        QElapsedTimer clock;
+        clock.start();
+        while (!thinking() && clock.elapsed() < 60000) QTest::qWait(2);
+        if (!thinking()) return 1;
+        QTest::qWait(300);
         std::puts("ready");
         std::fflush(stdout);
+        if (!file.isEmpty()) {
+            const QRect frame = window.frameGeometry();
+            const QPixmap shot =
+                window.screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
+            return shot.save(file) ? 0 : 1;
+        }
         return QApplication::exec();
     }
     return 0;

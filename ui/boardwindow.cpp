@@ -57,7 +57,7 @@ void Form2::syoki() {
     GameState& s = host_.state();
     const bool matchOver = endgame(s, host_.rules());
     for (int p = 1; p <= kPlayers; ++p)
-        host_.window(p).label(2)->setText(signedLabel(s.score[p]) + QStringLiteral(" 点"));
+        host_.window(p).setLabelText(2, signedLabel(s.score[p]) + QStringLiteral(" 点"));
     if (matchOver) host_.setDetectionAvailable(true);
     host_.setMainInput(false);
     host_.showResults(matchOver);

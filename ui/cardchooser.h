@@ -8,8 +8,8 @@
 // changes nothing; closed() follows either way (also after the close box or Esc). The
 // dialog deletes itself when it closes.
 //
-// Create it without a parent window: the opener disables itself while the dialog is open, and
-// a disabled window disables its child windows as well.
+// The opener keeps input from the main window while the dialog is open (ui/inputblock.h); the
+// dialog, a window of its own, takes input all the same, with or without a parent.
 #pragma once
 
 #include <QDialog>

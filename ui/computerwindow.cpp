@@ -9,6 +9,7 @@
 #include "rules/passing.h"
 #include "rules/strategy.h"
 #include "ui/boardwindow.h"
+#include "ui/inputblock.h"
 #include "ui/sound.h"
 #include "ui/speeds.h"
 #include "ui/twips.h"
@@ -162,7 +163,7 @@ void ComputerForm::afterLay(int card, int slot, LayOutcome outcome) {
     layoutSlots(false);
     if (outcome == LayOutcome::JokerLeft) {
         host_.sound().playsound(voiceFile("babamoti"), SoundMode::Sync, player() - 1);
-        picture(1)->setEnabled(false);
+        setAcceptsInput(picture(1), false);
         showPlaceLabels();
     } else if (outcome == LayOutcome::WentOut) {
         host_.sound().playsound(voiceFile("agari"), SoundMode::Sync, player() - 1);

@@ -7,6 +7,7 @@
 #include "rules/laying.h"
 #include "rules/passing.h"
 #include "ui/boardwindow.h"
+#include "ui/inputblock.h"
 #include "ui/sound.h"
 #include "ui/twips.h"
 
@@ -37,7 +38,7 @@ double Form4::baseTop() const {
 }
 
 void Form4::setInput(bool enabled) {
-    setEnabled(enabled);
+    setAcceptsInput(this, enabled);
     host_.setMainInput(enabled);
 }
 
@@ -56,7 +57,7 @@ void Form4::ccck() {
 void Form4::showHand() {
     const GameState& s = host_.state();
     const int count = s.handcount[kHuman];
-    for (int i = 1; i <= count + 1; ++i) picture(i)->setEnabled(true);
+    for (int i = 1; i <= count + 1; ++i) setAcceptsInput(picture(i), true);
     for (int i = 1; i <= count; ++i)
         picture(i)->setImageFile(faceFile(QString::fromStdString(cardFileName(s.hand[kHuman][i]))));
     picture(count + 1)->setImageFile(passCardFile());
@@ -141,7 +142,7 @@ void Form4::click(int i) {
     if (i > s.handcount[kHuman] + 1) return;
     setInput(false);
     if (i == s.handcount[kHuman] + 1) {
-        picture(i)->setEnabled(false);
+        setAcceptsInput(picture(i), false);
         host_.setDetectionAvailable(false);
         ps();
         return;
@@ -194,7 +195,7 @@ void Form4::ps() {
     GameState& s = host_.state();
     if (lastPassRefused(s, host_.rules())) {
         setInput(true);
-        picture(s.handcount[kHuman] + 1)->setEnabled(true);
+        setAcceptsInput(picture(s.handcount[kHuman] + 1), true);
         return;
     }
     if (s.selslot > 0) picture(s.selslot)->setImageFile(faceFile(QStringLiteral("joker.bmp")));
@@ -202,7 +203,7 @@ void Form4::ps() {
     setInput(false);
     setColour(kIdleColour);
     host_.handoff(kHuman);
-    picture(s.handcount[kHuman] + 1)->setEnabled(true);
+    setAcceptsInput(picture(s.handcount[kHuman] + 1), true);
 }
 
 void Form4::passed() {
@@ -241,8 +242,8 @@ void Form4::afterLay(int card, int slot, LayOutcome outcome) {
     layoutSlots(false);
     if (outcome == LayOutcome::JokerLeft) {
         host_.sound().playsound(voiceFile("babamoti"), SoundMode::Sync, kHuman - 1);
-        picture(1)->setEnabled(false);
-        picture(2)->setEnabled(false);
+        setAcceptsInput(picture(1), false);
+        setAcceptsInput(picture(2), false);
         showPlaceLabels();
     } else if (outcome == LayOutcome::WentOut) {
         picture(1)->hide();

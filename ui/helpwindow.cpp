@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -20,6 +21,9 @@ HelpWindow::HelpWindow(const QString& appdir, QWidget* parent) : QWidget(parent,
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("カドリオ ヘルプ"));
     resize(px(10500), px(10500));
+    // Esc closes the window, as it closes a dialog.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
 
     home_ = new QPushButton(QStringLiteral("目次"), this);
     home_->setObjectName(QStringLiteral("homeButton"));

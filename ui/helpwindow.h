@@ -1,6 +1,6 @@
 // The help window: shows the game's help document <appdir>/help/plumet.html (menu
 // "トピックの検索", F1, the toolbar's HELP button). Without the document it says where it
-// looked. The window deletes itself when it closes.
+// looked. Esc closes it; the window deletes itself when it closes.
 #pragma once
 
 #include <QWidget>

@@ -14,7 +14,7 @@
 namespace plumet {
 
 Form9::Form9(GameState& state, Store& store, Form3& table)
-    : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+    : QWidget(table.parentWidget(), Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       state_(state),
       store_(store),
       table_(table) {
@@ -34,6 +34,10 @@ Form9::Form9(GameState& state, Store& store, Form3& table)
     command1_->setDefault(true);
 
     connect(text1_, &QLineEdit::textChanged, this, &Form9::text1Change);
+    // Enter takes the name as the default button "登録" would in a dialog.
+    connect(text1_, &QLineEdit::returnPressed, this, [this] {
+        if (command1_->isEnabled()) command1Click();
+    });
     connect(command1_, &QPushButton::clicked, this, &Form9::command1Click);
 }
 

@@ -1,9 +1,11 @@
 // Form9: the name entry of a new TOP-10 entry, "名前を入力してください". It sits directly
 // below the table window, whose row of the new entry shows in red and follows the typing.
-// "登録" stores the table (an empty name too), clears the match totals, gives the main window
-// back and closes both windows. Closing the window by its close box registers the same way,
-// so the main window is never left disabled. A name the store cannot take is reported once
-// and the window stays for another try; closing it then gives up.
+// "登録" (also Enter, once the name was touched) stores the table (an empty name too), clears
+// the match totals, gives the main window back and closes both windows. Closing the window by
+// its close box registers the same way, so the main window is never left without input. A
+// name the store cannot take is reported once and the window stays for another try; closing
+// it then gives up. Its parent is the table's (the main window): a window of its own that
+// stays with the game.
 #pragma once
 
 #include <QWidget>

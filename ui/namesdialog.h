@@ -4,10 +4,10 @@
 // emits namesAccepted() with the new names and voices (the caller shows them on the windows
 // and stores them with storeNames() of data/storenames.h); "キャンセル" changes nothing.
 // closed() follows either way, also when the dialog is closed by its close box or Esc, so
-// the caller can enable the main window again. The dialog deletes itself when it closes.
+// the caller can give the main window its input back. The dialog deletes itself when it closes.
 //
-// Create it without a parent window: the opener disables itself while the dialog is open, and
-// a disabled window disables its child windows as well.
+// The opener keeps input from the main window while the dialog is open (ui/inputblock.h); the
+// dialog, a window of its own, takes input all the same, with or without a parent.
 #pragma once
 
 #include <QDialog>

@@ -3,10 +3,12 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFontMetrics>
 #include <QMdiSubWindow>
 
 #include "rules/joker.h"
 #include "ui/boardwindow.h"
+#include "ui/inputblock.h"
 #include "ui/labeltext.h"
 #include "ui/nestedloops.h"
 #include "ui/sound.h"
@@ -27,20 +29,46 @@ PlayerForm::PlayerForm(GameHost& host, int player, int pictures, QWidget* parent
         pictures_.push_back(card);
     }
     labels_.push_back(nullptr);
+    const QFont font = statusFont(QWidget::font());
     for (int k = 1; k <= 4; ++k) {
         auto* label = new QLabel(this);
         label->setObjectName(QStringLiteral("Label%1").arg(k));
         label->setStyleSheet(QStringLiteral("color: white;"));
+        label->setFont(font);
         labels_.push_back(label);
     }
-    labels_[1]->setText(QStringLiteral("得点"));
-    labels_[3]->setText(QStringLiteral("パス"));
-    for (QLabel* label : labels_) {
-        if (label) label->adjustSize();
-    }
+    setLabelText(1, QStringLiteral("得点"));
+    setLabelText(2, QString());
+    setLabelText(3, QStringLiteral("パス"));
+    setLabelText(4, QString());
     timer2_.setObjectName(QStringLiteral("Timer2"));
     timer2_.setInterval(speeds::kExchangeMs);
     connect(&timer2_, &QTimer::timeout, this, &PlayerForm::timer2Tick);
+}
+
+QFont PlayerForm::statusFont(const QFont& base) {
+    // The four status lines stack at 100 + k x H twips (H the height of a line) and must fit
+    // the 900-twip client height that the arrangement gives the hand and the top window at
+    // least: a line may be 200 twips high. The largest pixel size whose line fits.
+    const int line = static_cast<int>(kStatusLineTwips / kTwipsPerPixel);
+    // Every text the lines show, measured as a label measures its text.
+    const QString texts =
+        QStringLiteral("得点 -0123456789 点 パス 残 回 位 あがり！ はきだし ばばもち");
+    QFont font = base;
+    for (int pixels = kStatusMaxPixels; pixels > kStatusMinPixels; --pixels) {
+        font.setPixelSize(pixels);
+        const QFontMetrics metrics(font);
+        const QRect box = metrics.boundingRect(QRect(0, 0, 4000, 4000), Qt::AlignLeft, texts);
+        if (std::max(metrics.height(), box.height()) <= line) return font;
+    }
+    font.setPixelSize(kStatusMinPixels);
+    return font;
+}
+
+void PlayerForm::setLabelText(int k, const QString& text) {
+    QLabel* label = labels_.at(k);
+    label->setText(text);
+    label->adjustSize();
 }
 
 void PlayerForm::setColour(const QColor& colour) {
@@ -57,11 +85,11 @@ void PlayerForm::prepareDeal() {
     const GameState& s = host_.state();
     for (int i = 1; i <= pictureCount(); ++i) {
         picture(i)->hide();
-        picture(i)->setEnabled(true);
+        setAcceptsInput(picture(i), true);
     }
-    labels_[2]->setText(signedLabel(s.score[player_]) + QStringLiteral(" 点"));
+    setLabelText(2, signedLabel(s.score[player_]) + QStringLiteral(" 点"));
     showPassesLeft();
-    labels_[3]->setText(QStringLiteral("パス"));
+    setLabelText(3, QStringLiteral("パス"));
     layoutLabels();
     setColour(kIdleColour);
     stopTimers();
@@ -80,9 +108,8 @@ void PlayerForm::layoutLabels() {
 }
 
 void PlayerForm::showPassesLeft() {
-    labels_[4]->setText(QStringLiteral("残") + signedLabel(host_.state().passleft[player_] - 1) +
+    setLabelText(4, QStringLiteral("残") + signedLabel(host_.state().passleft[player_] - 1) +
                         QStringLiteral(" 回"));
-    labels_[4]->adjustSize();
 }
 
 void PlayerForm::showPlaceLabels() {
@@ -91,12 +118,9 @@ void PlayerForm::showPlaceLabels() {
     const GameState& s = host_.state();
     for (int q = 1; q <= kPlayers; ++q) {
         if (s.outcome[q] == Outcome::Playing) continue;
-        QLabel* place = host_.window(q).label(4);
-        place->setText(signedLabel(s.place[q]) + QStringLiteral(" 位"));
-        place->adjustSize();
+        host_.window(q).setLabelText(4, signedLabel(s.place[q]) + QStringLiteral(" 位"));
     }
-    labels_[3]->setText(QString::fromUtf8(outcomeText(s.outcome[player_])));
-    labels_[3]->adjustSize();
+    setLabelText(3, QString::fromUtf8(outcomeText(s.outcome[player_])));
 }
 
 QString PlayerForm::voiceFile(const char* stem) const {
@@ -160,7 +184,7 @@ void PlayerForm::timer2Tick() {
     host_.play([this] {
         exchange(host_.state(), host_.rules(), player_, host_.view());
         host_.board().picture(kJoker)->hide();
-        if (player_ == kHuman) setEnabled(false);
+        if (player_ == kHuman) setAcceptsInput(this, false);
         host_.handoff(player_);
     });
 }

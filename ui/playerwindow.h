@@ -32,6 +32,14 @@ class PlayerForm : public ChildForm {
     CardPicture* picture(int i) const { return pictures_.at(i); }  // Picture1(i), i >= 1
     int pictureCount() const { return static_cast<int>(pictures_.size()) - 1; }
     QLabel* label(int k) const { return labels_.at(k); }  // Label1..Label4
+    // Sets Label k's text and sizes the label to it.
+    void setLabelText(int k, const QString& text);
+    // The status lines' font: `base` at the largest pixel size (up to kStatusMaxPixels) whose
+    // four lines fit the smallest client height the arrangement gives a player window.
+    static QFont statusFont(const QFont& base);
+    static constexpr double kStatusLineTwips = 200;
+    static constexpr int kStatusMaxPixels = 12;
+    static constexpr int kStatusMinPixels = 8;
     QTimer& timer2() { return timer2_; }
 
     void setColour(const QColor& colour);

@@ -12,6 +12,7 @@
 #include "data/savedgame.h"
 #include "data/store.h"
 #include "ui/centring.h"
+#include "ui/inputblock.h"
 #include "ui/labeltext.h"
 #include "ui/scoregraph.h"
 #include "ui/storemessages.h"
@@ -104,9 +105,10 @@ Form10::Form10(GameState& state, Store& store, Sources sources, QWidget* parent)
     }
 }
 
-Form10* Form10::open(GameState& state, Store& store, Sources sources, bool matchOver) {
+Form10* Form10::open(GameState& state, Store& store, Sources sources, bool matchOver,
+                     QWidget* parent) {
     // The load lets pending events run: the window is held by a QPointer across it.
-    const QPointer<Form10> window = new Form10(state, store, std::move(sources));
+    const QPointer<Form10> window = new Form10(state, store, std::move(sources), parent);
     if (matchOver) {
         window->commands_[2]->hide();
         window->setWindowTitle(QStringLiteral("ゲーム終了"));
@@ -148,7 +150,7 @@ QPushButton* Form10::command(int n) const {
 }
 
 void Form10::Form_Load() {
-    setEnabled(false);
+    setAcceptsInput(this, false);
     // The graph last shown, flipped here because drawing it flips it back.
     const QString shown = savedmatch::graphCaption(store_);
     label8_->setText(shown != QString::fromUtf8(kPerGameGraph)
@@ -205,7 +207,7 @@ void Form10::fillRecord() {
 }
 
 void Form10::command3Click() {
-    setEnabled(false);
+    setAcceptsInput(this, false);
     const int games = std::clamp<int>(state_.gameno, 0, 10);
     if (label8_->text() == QString::fromUtf8(kPerGameGraph)) {
         picture1_->draw(GraphKind::Cumulative, state_.gamehist, games);
@@ -216,7 +218,7 @@ void Form10::command3Click() {
         commands_[3]->setText(QStringLiteral("累計グラフへ"));
         label8_->setText(QString::fromUtf8(kPerGameGraph));
     }
-    setEnabled(true);
+    setAcceptsInput(this, true);
 }
 
 void Form10::command1Click() {

@@ -41,8 +41,10 @@ class Form10 : public QWidget {
 
     // The window after game gameno: captions set as the game end sets them, then loaded and
     // shown. The window deletes itself when one of its buttons closes it; nullptr when it
-    // was gone before its load ended.
-    static Form10* open(GameState& state, Store& store, Sources sources, bool matchOver);
+    // was gone before its load ended. `parent` is the main window: the results stay a window
+    // of their own, but with the game's window.
+    static Form10* open(GameState& state, Store& store, Sources sources, bool matchOver,
+                        QWidget* parent = nullptr);
 
     // Builds and shows the window and draws the graph (the window's load).
     void Form_Load();

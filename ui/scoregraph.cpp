@@ -1,5 +1,6 @@
 #include "ui/scoregraph.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPixmap>
 #include <algorithm>
@@ -14,12 +15,6 @@ namespace {
 
 int pixel(double v) {
     return static_cast<int>(std::lround(v));
-}
-
-// The picture's Print: the number with its leading sign position, its top-left at (x, y).
-void print(QPainter& painter, double x, double y, int value) {
-    const QFontMetrics metrics(painter.font());
-    painter.drawText(QPoint(pixel(x), pixel(y) + metrics.ascent()), signedLabel(value));
 }
 
 void grid(QPainter& painter, double sw, double sh, double u) {
@@ -49,11 +44,6 @@ void cumulative(QPainter& painter, double sh, double u, const GameHistory& histo
         painter.drawEllipse(point, 2, 2);
         previous = point;
     }
-    c = 0;
-    for (int g = 1; g <= games; ++g) {
-        c += history[g];
-        print(painter, g * u - 12, sh - c * sh / 1100 - 18, c);
-    }
 }
 
 void perGame(QPainter& painter, double sh, double u, const GameHistory& history, int games) {
@@ -65,12 +55,84 @@ void perGame(QPainter& painter, double sh, double u, const GameHistory& history,
                         QPoint(pixel(g * u + 7), std::max(top, bottom)));
         painter.fillRect(bar, ScoreGraph::kInk);
     }
-    painter.setPen(ScoreGraph::kInk);
-    for (int g = 1; g <= games; ++g)
-        print(painter, g * u - 9, sh - history[g] * sh / 110 - 16, history[g]);
+}
+
+// Where the picture's Print puts the number of game g: the top left of its text (leading
+// sign position included), in the picture's pixels.
+struct PrintAt {
+    int game;
+    int value;
+    QPointF topLeft;
+};
+
+std::vector<PrintAt> printPositions(double sh, double u, GraphKind kind, const GameHistory& history,
+                                    int games) {
+    std::vector<PrintAt> at;
+    int c = 0;
+    for (int g = 1; g <= games; ++g) {
+        if (kind == GraphKind::Cumulative) {
+            c += history[g];
+            at.push_back({g, c, {g * u - 12, sh - c * sh / 1100 - 18}});
+        } else {
+            at.push_back({g, history[g], {g * u - 9, sh - history[g] * sh / 110 - 16}});
+        }
+    }
+    return at;
+}
+
+GraphNumber placed(const PrintAt& at, const QFont& font) {
+    const QFontMetrics metrics(font);
+    const QString text = signedLabel(at.value);
+    const QString shown = text.trimmed();
+    const int x = pixel(at.topLeft.x());
+    const int y = pixel(at.topLeft.y());
+    const int blank = metrics.horizontalAdvance(text.left(text.size() - shown.size()));
+    const QRect box(x + blank, y, metrics.horizontalAdvance(shown), metrics.height());
+    return {at.game, text, QPoint(x, y + metrics.ascent()), box, font};
+}
+
+// A pixel of background between neighbours, so that they read as two numbers.
+bool crowded(const QRect& a, const QRect& b) {
+    return a.adjusted(0, 0, 1, 0).intersects(b);
+}
+
+bool anyCrowded(const std::vector<GraphNumber>& numbers) {
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
+        for (std::size_t j = i + 1; j < numbers.size(); ++j) {
+            if (crowded(numbers[i].box, numbers[j].box) || crowded(numbers[j].box, numbers[i].box))
+                return true;
+        }
+    }
+    return false;
 }
 
 }  // namespace
+
+std::vector<GraphNumber> ScoreGraph::numbers(QSize size, GraphKind kind, const GameHistory& history,
+                                             int games, const QFont& base) {
+    const double sh = size.height();
+    const double u = size.width() / 11.0;
+    const std::vector<PrintAt> at = printPositions(sh, u, kind, history, std::clamp(games, 0, 10));
+    QFont font = base;
+    std::vector<GraphNumber> all;
+    for (int points = kNumberPoints; points >= kSmallestPoints; --points) {
+        font.setPointSize(points);
+        all.clear();
+        for (const PrintAt& each : at) all.push_back(placed(each, font));
+        if (!anyCrowded(all)) return all;
+    }
+    // Even the smallest size is crowded: the last game's number first, then every earlier one
+    // that has room beside those already kept.
+    std::vector<GraphNumber> kept;
+    for (auto each = all.rbegin(); each != all.rend(); ++each) {
+        const bool room = std::none_of(kept.begin(), kept.end(), [&](const GraphNumber& other) {
+            return crowded(each->box, other.box) || crowded(other.box, each->box);
+        });
+        if (room) kept.push_back(*each);
+    }
+    std::reverse(kept.begin(), kept.end());
+    return kept;
+}
 
 ScoreGraph::ScoreGraph(QWidget* parent) : QLabel(parent) {
     setObjectName(QStringLiteral("Picture1"));
@@ -101,13 +163,15 @@ void ScoreGraph::paint(QPainter& painter, QSize size, GraphKind kind, const Game
     games = std::clamp(games, 0, 10);
     painter.fillRect(QRect(QPoint(0, 0), QPoint(pixel(sw), pixel(sh))), kBackground);
     grid(painter, sw, sh, u);
-    QFont font = painter.font();
-    font.setPointSize(9);
-    painter.setFont(font);
     if (kind == GraphKind::Cumulative)
         cumulative(painter, sh, u, history, games);
     else
         perGame(painter, sh, u, history, games);
+    painter.setPen(kInk);
+    for (const GraphNumber& number : numbers(size, kind, history, games, painter.font())) {
+        painter.setFont(number.font);
+        painter.drawText(number.baseline, number.text);
+    }
 }
 
 }  // namespace plumet

@@ -9,10 +9,10 @@
 // timer is stopped.
 //
 // The window deletes itself when it closes (Qt::WA_DeleteOnClose); closed() is emitted
-// whichever way it closes (OK, the close box, Esc), so the opener can re-enable its window.
+// whichever way it closes (OK, the close box, Esc), so the opener can take input again.
 //
-// Create it without a parent window: the opener disables itself while the dialog is open, and
-// a disabled window disables its child windows as well.
+// The opener keeps input from the main window while the dialog is open (ui/inputblock.h); the
+// dialog, a window of its own, takes input all the same, with or without a parent.
 #pragma once
 
 #include <QWidget>

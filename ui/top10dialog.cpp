@@ -47,8 +47,8 @@ QString damagedMatchText() {
     return QStringLiteral("データが異常です。\nデータ初期化後終了致します。");
 }
 
-Form3::Form3(GameState& state, Store& store, Hooks hooks)
-    : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+Form3::Form3(GameState& state, Store& store, Hooks hooks, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       state_(state),
       store_(store),
       hooks_(std::move(hooks)) {
@@ -170,8 +170,8 @@ void Form3::setMode(Mode mode) {
     }
 }
 
-Form3* Form3::open(GameState& state, Store& store, Hooks hooks, Mode mode) {
-    auto* window = new Form3(state, store, std::move(hooks));
+Form3* Form3::open(GameState& state, Store& store, Hooks hooks, Mode mode, QWidget* parent) {
+    auto* window = new Form3(state, store, std::move(hooks), parent);
     if (!window->Form_Load()) {
         window->deleteLater();
         return nullptr;
@@ -181,13 +181,13 @@ Form3* Form3::open(GameState& state, Store& store, Hooks hooks, Mode mode) {
     return window;
 }
 
-Form3* Form3::matchEnd(GameState& state, Store& store, Hooks hooks) {
+Form3* Form3::matchEnd(GameState& state, Store& store, Hooks hooks, QWidget* parent) {
     const std::int16_t total = state.score[1];
     const Store::Watch watch(store);
     const bool entered = top10::enterTotal(store, state, total, top10::todayText());
     // The load reads the table back from the store: a new entry that could not be stored is
     // not in it.
-    auto* window = new Form3(state, store, std::move(hooks));
+    auto* window = new Form3(state, store, std::move(hooks), parent);
     if (!window->Form_Load()) {
         window->deleteLater();
         return nullptr;

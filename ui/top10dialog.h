@@ -6,8 +6,9 @@
 //   table with the new entry, its name entered in Form9 below it.
 //
 // Loading the window reads the live TOP-10 table and checks it; a damaged table has been
-// reset in the store and the program must end. The window is not modal: the opener disables
-// the main window, and the hook enableMain gives it back when the dialog is done with.
+// reset in the store and the program must end. The window is not modal: the opener keeps
+// input from the main window, and the hook enableMain gives it back when the dialog is done
+// with.
 //
 // Its message boxes and file dialogs are application-modal and wait in a nested event loop.
 // Nothing closes the dialog while one is open (its own buttons are blocked, and so is the
@@ -55,11 +56,14 @@ class Form3 : public QWidget {
     static constexpr int kHeight = 3585;        // twips
     static constexpr int kRenameHeight = 4410;  // while a group name is being entered
 
-    Form3(GameState& state, Store& store, Hooks hooks);
+    // `parent`: the main window, when the dialog is opened from it. The dialog stays a window
+    // of its own (centred on the screen), but with the game's window.
+    Form3(GameState& state, Store& store, Hooks hooks, QWidget* parent = nullptr);
 
     // Loads (reads and checks the table) and shows the dialog in one of its uses. nullptr
     // when the table was damaged: the message has been shown and endProgram called.
-    static Form3* open(GameState& state, Store& store, Hooks hooks, Mode mode);
+    static Form3* open(GameState& state, Store& store, Hooks hooks, Mode mode,
+                       QWidget* parent = nullptr);
 
     // The load: the table read from the live profile and checked (made on the first run),
     // the group names, the rows. False when the data was damaged (message shown, endProgram
@@ -74,7 +78,7 @@ class Form3 : public QWidget {
 
     // The TOP-10 entry at the end of a match with the human's total: the table alone when
     // the total did not enter, otherwise the table with the new row in red and Form9 below.
-    static Form3* matchEnd(GameState& state, Store& store, Hooks hooks);
+    static Form3* matchEnd(GameState& state, Store& store, Hooks hooks, QWidget* parent = nullptr);
 
     // Shows the table in memory in the ten rows.
     void fillRows();

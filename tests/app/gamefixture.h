@@ -19,6 +19,7 @@
 #include "ui/boardwindow.h"
 #include "ui/computerwindow.h"
 #include "ui/handwindow.h"
+#include "ui/inputblock.h"
 #include "ui/speeds.h"
 #include "ui/toolbar.h"
 #include "ui/twips.h"
@@ -49,7 +50,7 @@ struct Game {
     GameState& state() { return session->state(); }
     Form4& human() { return session->human(); }
     bool humanToMove() const {
-        return session->human().isEnabled() && session->main().isEnabled() &&
+        return acceptsInput(&session->human()) && acceptsInput(&session->main()) &&
                session->state().handcount[kHuman] > 0;
     }
 
@@ -86,6 +87,19 @@ struct Game {
     void click(int slot) {
         CardPicture* card = human().picture(slot);
         QTest::mouseClick(card, Qt::LeftButton, {}, card->rect().center());
+    }
+
+    // Plays on until the human is to move, then lets a computer player think for ever: the
+    // human passes and the next computer player's turn stays armed. False when no such turn
+    // came.
+    bool toComputerTurn() {
+        if (!waitForHuman(gamesEnded) || !humanToMove()) return false;
+        speeds::timing().paceMs = 600000;
+        click(state().handcount[kHuman] + 1);  // the pass card
+        for (ComputerForm* form : session->computers()) {
+            if (form->timer1().isActive()) return true;
+        }
+        return false;
     }
 };
 

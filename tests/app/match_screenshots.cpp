@@ -1,16 +1,23 @@
-// Pictures of the match windows for the documentation: the results window with each of its
-// graphs after a sample match, and the TOP-10 table with a new entry being named. Run under
-// a display (xvfb-run) with the folder to write into:
-//   xvfb-run -a build/tests/ui/match_screenshots docs
+// Pictures of the match windows for the documentation, in the game's Japanese look: the
+// results window with each of its graphs after a sample match, the TOP-10 table with a new
+// entry being named, and the main window's question "終了？" with its Japanese buttons. Run
+// under a display (xvfb-run) with the folder to write into:
+//   xvfb-run -a build/tests/app/match_screenshots docs
 #include <QApplication>
 #include <QDir>
 #include <QInputMethodEvent>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
+#include "app/defaults.h"
+#include "app/japaneseui.h"
+#include "app/mainwindow.h"
+#include "app/session.h"
 #include "data/store.h"
 #include "ui/nameentry.h"
 #include "ui/resultswindow.h"
@@ -26,12 +33,31 @@ void save(QWidget* window, const QString& file) {
     window->grab().save(file);
 }
 
+// A dialog as a desktop shows it: its client area under a title strip with its caption
+// (Xvfb runs no window manager that would draw one).
+QPixmap withTitle(QWidget* window) {
+    const QPixmap client = window->grab();
+    const int strip = window->fontMetrics().height() + 8;
+    QPixmap framed(client.width() + 2, client.height() + strip + 1);
+    framed.fill(QColor(0, 0, 128));
+    QPainter painter(&framed);
+    painter.setPen(Qt::white);
+    QFont font = window->font();
+    font.setBold(true);
+    painter.setFont(font);
+    painter.drawText(QRect(6, 0, client.width() - 6, strip), Qt::AlignVCenter,
+                     window->windowTitle());
+    painter.drawPixmap(1, strip, client);
+    return framed;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
     QApplication app(argc, argv);
+    setUpJapaneseUi(app);
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
     Store store;
 
@@ -82,5 +108,25 @@ int main(int argc, char* argv[]) {
     painter.drawPixmap(0, top.height(), entry);
     painter.end();
     both.save(out.filePath(QStringLiteral("top10-new-entry.png")));
+    table->nameEntry()->command()->click();
+
+    // The main window's close request asks "終了？" with Qt's Japanese buttons; Cancel.
+    Session session;
+    MDIForm1 main(session);
+    applyDefaults(main, session);
+    main.setStore(&store);
+    main.show();
+    QTest::qWait(200);
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&answer, &out] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) return;
+        answer.stop();
+        QTest::qWait(200);
+        withTitle(box).save(out.filePath(QStringLiteral("question-japanese.png")));
+        box->button(QMessageBox::Cancel)->click();
+    });
+    answer.start(10);
+    main.close();
     return 0;
 }

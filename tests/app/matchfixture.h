@@ -15,6 +15,7 @@
 #include "data/store.h"
 #include "rules/laying.h"
 #include "ui/handwindow.h"
+#include "ui/inputblock.h"
 #include "ui/nameentry.h"
 #include "ui/resultswindow.h"
 #include "ui/speeds.h"
@@ -69,7 +70,7 @@ struct Program {
     const MenuItems& items() const { return main->items(); }
 
     bool humanToMove() const {
-        return session->human().isEnabled() && main->isEnabled() &&
+        return acceptsInput(&session->human()) && acceptsInput(main.get()) &&
                session->state().handcount[kHuman] > 0;
     }
 

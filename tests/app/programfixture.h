@@ -12,6 +12,7 @@
 #include "app/mainwindow.h"
 #include "app/program.h"
 #include "common/menuitem.h"
+#include "ui/inputblock.h"
 #include "ui/speeds.h"
 #include "ui/titlewindow.h"
 

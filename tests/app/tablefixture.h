@@ -7,6 +7,7 @@
 #include <array>
 
 #include "gamefixture.h"
+#include "ui/inputblock.h"
 #include "ui/labeltext.h"
 
 namespace plumet::test {
@@ -73,12 +74,12 @@ inline void setTable(Game& game, JokerMode joker, const std::array<Seat, kPlayer
         form->prepareDeal();
         if (s.handcount[p] > 0) form->showHand();
         if (s.outcome[p] != Outcome::Playing) {
-            form->label(3)->setText(QString::fromUtf8(outcomeText(s.outcome[p])));
-            form->label(4)->setText(signedLabel(s.place[p]) + QStringLiteral(" 位"));
+            form->setLabelText(3, QString::fromUtf8(outcomeText(s.outcome[p])));
+            form->setLabelText(4, signedLabel(s.place[p]) + QStringLiteral(" 位"));
         }
     }
-    session.human().setEnabled(false);
-    game.main->setEnabled(false);
+    setAcceptsInput(&session.human(), false);
+    setAcceptsInput(game.main.get(), false);
 }
 
 // The cards of a hand as its window shows them: how many pictures are visible.

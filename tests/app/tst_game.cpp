@@ -2,13 +2,17 @@
 // computer windows' turns, and the end state against the rules.
 #include <QFileInfo>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QTest>
 
+#include "app/dialogcommands.h"
+#include "data/store.h"
 #include "gamefixture.h"
 #include "rules/joker.h"
 #include "rules/laying.h"
 #include "rules/passing.h"
 #include "rules/scoring.h"
+#include "ui/cardchooser.h"
 #include "ui/labeltext.h"
 
 using namespace plumet;
@@ -40,6 +44,8 @@ class GameTest : public QObject {
     void dealShowsTheTable();
     void playsWholeGames();
     void menuLockDuringMatch();
+    void matchLockHolds_data();
+    void matchLockHolds();
     void hiddenPassRestore_data();
     void hiddenPassRestore();
 };
@@ -147,7 +153,7 @@ void GameTest::playsWholeGames() {
                 if (refused) {
                     QCOMPARE(s.passleft[kHuman], 1);
                     QVERIFY(game.humanToMove());
-                    QVERIFY(game.human().picture(count + 1)->isEnabled());
+                    QVERIFY(acceptsInput(game.human().picture(count + 1)));
                     ++seen.refusedPasses;
                 } else if (before.passleft[kHuman] == 1) {
                     QCOMPARE(s.passleft[kHuman], 0);
@@ -197,7 +203,7 @@ void GameTest::playsWholeGames() {
             QCOMPARE(form->label(3)->text(), QString::fromUtf8(outcomeText(s.outcome[p])));
             QCOMPARE(form->label(4)->text(), signedLabel(s.place[p]) + QStringLiteral(" 位"));
         }
-        QVERIFY(game.main->isEnabled());
+        QVERIFY(acceptsInput(game.main.get()));
         if (games >= 4 && seen.jokerMoves && seen.refusedPasses && seen.dropOuts && seen.wentOut &&
             seen.invalidClicks)
             break;
@@ -243,6 +249,44 @@ void GameTest::menuLockDuringMatch() {
     for (int form : {2, 4, 5, 6, 7}) QVERIFY(!game.main->child(form)->isVisible());
     QVERIFY(game.main->items().ruruak->isEnabled());
     QCOMPARE(game.main->windowTitle(), QStringLiteral("カドリオ   （ グループ１ ）"));
+}
+
+void GameTest::matchLockHolds_data() {
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<bool>("humanTurn");     // enabled while the human is to move
+    QTest::addColumn<bool>("computerTurn");  // enabled while a computer player is to move
+    for (const char* locked : {"mnugroup", "mnucard", "mnuba", "mnumy", "mnuura", "ruruak",
+                               "jokernai", "jokerdo", "jokersai", "ps2", "ps3"})
+        QTest::newRow(locked) << QString::fromLatin1(locked) << false << false;
+    // Detection is locked too, but the human's turn makes it available for that turn.
+    QTest::newRow("daseruka") << QStringLiteral("daseruka") << true << false;
+    QTest::newRow("mnusyoki") << QStringLiteral("mnusyoki") << true << true;
+}
+
+// The lock of a match holds through every turn: giving the main window its input back at the
+// human's turn unlocks nothing, and the card set chooser cannot be opened at all.
+void GameTest::matchLockHolds() {
+    QFETCH(QString, item);
+    QFETCH(bool, humanTurn);
+    QFETCH(bool, computerTurn);
+    Game game;
+    Store store;
+    attachShellDialogs(*game.main, *game.session, store);
+    game.main->attachDialog(game.main->items().mnugroup, [] {});  // the match course's dialog
+    const auto action = [&game, &item] {
+        if (item == QLatin1String("mnucard")) return game.main->items().mnucard->menuAction();
+        return test::menuItem(*game.main, item.toLatin1().constData());
+    };
+    QVERIFY(action()->isEnabled() != (item == QLatin1String("mnusyoki")));
+    game.start(3);
+    QVERIFY(game.waitForHuman(0) && game.humanToMove());
+    QCOMPARE(action()->isEnabled(), humanTurn);
+    QVERIFY(game.toComputerTurn());
+    QCOMPARE(action()->isEnabled(), computerTurn);
+    for (int mode = 1; mode <= 3; ++mode)
+        QVERIFY(!openCardChooser(*game.main, *game.session, mode));
+    for (QWidget* window : QApplication::topLevelWidgets())
+        QVERIFY(!qobject_cast<Form11*>(window) || !window->isVisible());
 }
 
 void GameTest::hiddenPassRestore_data() {

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -43,6 +44,18 @@ bool atTitle(Program& p) {
            !p.main->child(4)->isVisible() && !p.items().mnusyoki->isEnabled() &&
            p.items().mnugroup->isEnabled() && p.items().ruruak->isEnabled() &&
            p.main->windowTitle() == QStringLiteral("カドリオ   （ グループ１ ）");
+}
+
+// A window of its own whose parent is the main window: it stays with the game's window.
+bool withTheGame(Program& p, const QWidget* window) {
+    return window->isWindow() && window->parentWidget() == p.main.get();
+}
+
+// In the middle of the screen, to the width of the frame (not known before the first show).
+bool centred(const QWidget* window) {
+    const QPoint offset = window->frameGeometry().center() - window->screen()->geometry().center();
+    const QPoint frame = window->geometry().topLeft() - window->frameGeometry().topLeft();
+    return std::abs(offset.x()) <= frame.x() + 1 && std::abs(offset.y()) <= frame.y() + 1;
 }
 
 }  // namespace
@@ -84,7 +97,10 @@ void TestMatch::wholeMatch() {
         for (int game = 1; game <= 3; ++game) {
             Form10* results = p.playToResults();
             QVERIFY2(results, "the game stalled");
-            QVERIFY(!p.main->isEnabled());
+            QVERIFY(!acceptsInput(p.main.get()));
+            // A window of its own, with the game's window, in the middle of the screen.
+            QVERIFY(withTheGame(p, results));
+            QVERIFY(centred(results));
             QCOMPARE(results->windowTitle(), QStringLiteral(" %1 回戦終了").arg(game));
             QCOMPARE(results->command(1)->text(), QStringLiteral(" %1 回戦に進む").arg(game + 1));
             QCOMPARE(results->label(1, 1)->text(), p.session->human().windowTitle());
@@ -103,7 +119,7 @@ void TestMatch::wholeMatch() {
         placesOfThree = p.state().gameplaces;
         QTest::mouseClick(shown<Form10>()->command(2), Qt::LeftButton);
         QTRY_VERIFY(!shown<Form10>());
-        QVERIFY(p.main->isEnabled());
+        QVERIFY(acceptsInput(p.main.get()));
         QVERIFY(atTitle(p));
         QVERIFY(continueEnabled(p));
         QCOMPARE(p.state().savedgame, 3);
@@ -153,12 +169,14 @@ void TestMatch::wholeMatch() {
     const int total = p.state().score[1];
     QVERIFY(total >= 10);
     QCOMPARE(p.state().gameno, 0);
-    QVERIFY(!p.main->isEnabled());
+    QVERIFY(!acceptsInput(p.main.get()));
     QVERIFY(!p.items().mnusyoki->isEnabled());
     QVERIFY(p.items().mnugroup->isEnabled());
     Form3* table = shown<Form3>();
     Form9* entry = shown<Form9>();
     QVERIFY(table && entry);
+    QVERIFY(withTheGame(p, table) && withTheGame(p, entry));
+    QVERIFY(centred(table));
     const int rank = p.state().newrank;
     QCOMPARE(entry->windowTitle(), QStringLiteral("おめでとう %1 位です").arg(rank));
     QCOMPARE(table->nameLabel(rank - 1)->palette().color(QPalette::WindowText), QColor(255, 0, 0));
@@ -168,7 +186,7 @@ void TestMatch::wholeMatch() {
     QCOMPARE(table->nameLabel(rank - 1)->text(), QStringLiteral("やまだ"));
     QTest::mouseClick(entry->command(), Qt::LeftButton);
     QTRY_VERIFY(!shown<Form3>() && !shown<Form9>());
-    QVERIFY(p.main->isEnabled());
+    QVERIFY(acceptsInput(p.main.get()));
     QCOMPARE(p.state().score[1], 0);
     QCOMPARE(p.store->get(u"form2", QStringLiteral("name%1").arg(rank), {}),
              QStringLiteral("やまだ"));
@@ -177,15 +195,16 @@ void TestMatch::wholeMatch() {
     // Export through the TOP-10 view and its file dialog.
     const QString good = files.filePath(QStringLiteral("top.dat"));
     p.items().mnutop->trigger();
-    QVERIFY(!p.main->isEnabled());
+    QVERIFY(!acceptsInput(p.main.get()));
     table = shown<Form3>();
     QVERIFY(table);
+    QVERIFY(withTheGame(p, table));
     QCOMPARE(table->nameLabel(rank - 1)->text(), QStringLiteral("やまだ"));
     answers.file(good);
     QTest::mouseClick(table->command(2), Qt::LeftButton);
     QVERIFY(QFile::exists(good));
     QTest::mouseClick(table->command(1), Qt::LeftButton);
-    QVERIFY(p.main->isEnabled());
+    QVERIFY(acceptsInput(p.main.get()));
 
     // A copy altered by hand: the first character of the first name changed.
     QFile file(good);
@@ -205,12 +224,13 @@ void TestMatch::wholeMatch() {
     p.items().mnugroup->trigger();
     table = shown<Form3>();
     QVERIFY(table);
+    QVERIFY(withTheGame(p, table));
     table->combo()->setCurrentIndex(2);
     QCOMPARE(p.state().group, 2);
     QCOMPARE(p.main->windowTitle(), QStringLiteral("カドリオ   （ グループ３ ）"));
     QCOMPARE(table->nameLabel(rank - 1)->text(), QStringLiteral("ＲＯＫＥＮ"));
     QTest::mouseClick(table->command(4), Qt::LeftButton);
-    QVERIFY(p.main->isEnabled());
+    QVERIFY(acceptsInput(p.main.get()));
 
     p.items().mnutop->trigger();
     table = shown<Form3>();
@@ -441,7 +461,7 @@ void TestMatch::ruleFaultEndsTheGame() {
     QCOMPARE(answers.boxes.size(), 1);
     QCOMPARE(answers.boxes[0].title, QStringLiteral("ゲームの中断"));
     QVERIFY(atTitle(p));
-    QVERIFY(p.main->isEnabled());
+    QVERIFY(acceptsInput(p.main.get()));
     QVERIFY(p.items().mnugstart->isEnabled());
     QVERIFY(!p.main->timer1().isActive());
     for (ComputerForm* form : p.session->computers()) QVERIFY(!form->timer1().isActive());

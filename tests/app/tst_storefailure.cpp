@@ -17,6 +17,7 @@
 #include "programfixture.h"
 #include "rules/laying.h"
 #include "ui/handwindow.h"
+#include "ui/inputblock.h"
 #include "ui/nameentry.h"
 #include "ui/namesdialog.h"
 #include "ui/resultswindow.h"
@@ -36,7 +37,7 @@ Form10* playToResults(Run& run) {
     Form4& human = run.program->session().human();
     for (int spin = 0; spin < 100000; ++spin) {
         if (Form10* results = shownWindow<Form10>()) return results;
-        if (!human.isEnabled() || !run.main().isEnabled() || s.handcount[kHuman] == 0) {
+        if (!acceptsInput(&human) || !acceptsInput(&run.main()) || s.handcount[kHuman] == 0) {
             QTest::qWait(1);
             continue;
         }
@@ -169,7 +170,7 @@ void StoreFailureTest::unwritableStore() {
         QVERIFY(!shownWindow<Form9>());
         QCOMPARE(table->rowLabel(0)->text(), QStringLiteral("1997-04-01  100  "));
         QTest::mouseClick(table->command(1), Qt::LeftButton);
-        QTRY_VERIFY(run.main().isEnabled());
+        QTRY_VERIFY(acceptsInput(&run.main()));
     } else if (action == u"name registration") {
         startMatch(run);
         run.state().gameno = 10;
@@ -186,10 +187,10 @@ void StoreFailureTest::unwritableStore() {
         // The window stays for another try; closing it gives up and gives the main window
         // back, with no second message.
         QVERIFY(entry->isVisible());
-        QVERIFY(!run.main().isEnabled());
+        QVERIFY(!acceptsInput(&run.main()));
         QVERIFY(entry->close());
         QTRY_VERIFY(!shownWindow<Form3>() && !shownWindow<Form9>());
-        QVERIFY(run.main().isEnabled());
+        QVERIFY(acceptsInput(&run.main()));
     }
 
     QVERIFY(answers.done());

@@ -343,7 +343,7 @@ void ToolbarTest::duringMatch() {
     setState(main, Option::Detection, 0);
     game.start(11);
     QVERIFY(game.waitForHuman(0));
-    QVERIFY(main.isEnabled());
+    QVERIFY(acceptsInput(&main));
     verifyOnePerPosition(main);
     QVERIFY(shown(main, 4) && shown(main, 29));
 
@@ -395,7 +395,7 @@ void ToolbarTest::duringMatch() {
     playToEnd(game);
     if (QTest::currentTestFailed()) return;
     QCOMPARE(s.gameno, 1);
-    QVERIFY(main.isEnabled());
+    QVERIFY(acceptsInput(&main));
     QVERIFY(!main.items().daseruka->isEnabled());
     clickImage(main, 14);
     QCOMPARE(stateOf(main, Option::Detection), 1);

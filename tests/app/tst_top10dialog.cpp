@@ -271,6 +271,21 @@ class TestTop10Dialog : public QObject {
         QCOMPARE(ended_, 0);
     }
 
+    // Enter takes the name like "登録", once the name was touched (the button is enabled).
+    void enterRegisters() {
+        state_.score[1] = 95;
+        QPointer<Form3> window = Form3::matchEnd(state_, *store_, hooks());
+        QPointer<Form9> entry = window->nameEntry();
+        QTest::keyClick(entry->text(), Qt::Key_Return);
+        QCOMPARE(enabled_, 0);
+        QVERIFY(entry->isVisible());
+        QTest::keyClicks(entry->text(), QStringLiteral("ab"));
+        QTest::keyClick(entry->text(), Qt::Key_Return);
+        QCOMPARE(enabled_, 1);
+        QCOMPARE(stored(QStringLiteral("name2")), QStringLiteral("ab"));
+        QTRY_VERIFY(window.isNull() && entry.isNull());
+    }
+
     // Closing the name entry by its close box registers the entry like "登録".
     void closingTheNameEntry() {
         state_.score[1] = 95;

@@ -1,5 +1,6 @@
 // The help window and the help document the game ships.
 #include <QFile>
+#include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
@@ -29,6 +30,16 @@ class TestDialogsHelp : public QObject {
         QVERIFY(text.contains(QStringLiteral("カドリオ")));
         QVERIFY(!text.contains(QStringLiteral("見つかりません")));
         delete window;
+    }
+
+    // Esc closes the window, wherever the focus is in it.
+    void escapeCloses() {
+        QPointer<HelpWindow> window = new HelpWindow(QStringLiteral(PLUMET_BUILD_DATA_DIR));
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        window->browser()->setFocus();
+        QTest::keyClick(window->browser(), Qt::Key_Escape);
+        QTRY_VERIFY(window.isNull());
     }
 
     void documentCoversTheRules_data() {

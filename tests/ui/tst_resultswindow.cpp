@@ -1,5 +1,6 @@
 // The results window after a game: the score columns, the record of the match, the graphs
 // and the graph switch with its remembered choice, and what each button leaves behind.
+#include <QApplication>
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
@@ -10,6 +11,7 @@
 
 #include "common/tempstore.h"
 #include "data/store.h"
+#include "ui/inputblock.h"
 #include "ui/resultswindow.h"
 #include "ui/scoregraph.h"
 
@@ -92,7 +94,7 @@ class TestResults : public QObject {
         GameState state = match(1, {0, 18, 10, 4, 0}, {0, 18, 10, 4, 1234});
         QPointer<Form10> window = Form10::open(state, *store_, sources(), false);
         QVERIFY(window->isVisible());
-        QVERIFY(window->isEnabled());
+        QVERIFY(acceptsInput(window));
         QCOMPARE(window->windowTitle(), QStringLiteral(" 1 回戦終了"));
         QCOMPARE(window->command(1)->text(), QStringLiteral(" 2 回戦に進む"));
         QVERIFY(window->command(2)->isVisibleTo(window));
@@ -270,6 +272,52 @@ class TestResults : public QObject {
         history[3] = 900;
         const QImage high = graph({242, 220}, GraphKind::Cumulative, history, 3);
         QVERIFY(blue(high, 44, 157));
+    }
+
+    // Ten games at the window's own graph size: no two printed numbers overlap, whatever the
+    // points, and the last game's number is always there.
+    void numbersKeepApart_data() {
+        QTest::addColumn<QList<int>>("points");
+        QTest::newRow("a match") << QList<int>{28, 12, 4, 35, 18, 10, 40, 22, 19, 31};
+        QTest::newRow("even") << QList<int>{20, 20, 20, 20, 20, 20, 20, 20, 20, 20};
+        QTest::newRow("high") << QList<int>{95, 99, 90, 97, 99, 92, 98, 96, 99, 99};
+        QTest::newRow("none") << QList<int>{0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+        QTest::newRow("up and down") << QList<int>{60, 0, 55, 2, 70, 1, 66, 0, 58, 3};
+    }
+    void numbersKeepApart() {
+        QFETCH(QList<int>, points);
+        GameHistory history{};
+        for (int g = 1; g <= 10; ++g) history[g] = static_cast<std::int16_t>(points[g - 1]);
+        GameState state;
+        const Form10 window(state, *store_, sources());
+        const QSize size = window.picture()->contentsRect().size();
+        for (GraphKind kind : {GraphKind::Cumulative, GraphKind::PerGame}) {
+            const std::vector<GraphNumber> numbers =
+                ScoreGraph::numbers(size, kind, history, 10, QApplication::font());
+            QVERIFY(!numbers.empty());
+            QCOMPARE(numbers.back().game, 10);
+            for (std::size_t i = 0; i < numbers.size(); ++i) {
+                QVERIFY(numbers[i].font.pointSize() <= ScoreGraph::kNumberPoints);
+                for (std::size_t j = i + 1; j < numbers.size(); ++j) {
+                    QVERIFY2(
+                        !numbers[i].box.intersects(numbers[j].box),
+                        qPrintable(numbers[i].text + QStringLiteral(" over ") + numbers[j].text));
+                }
+            }
+        }
+    }
+
+    // Where there is room the numbers are printed whole at 9 points: the first games.
+    void numbersWithRoom() {
+        GameHistory history{};
+        history[1] = 28;
+        history[2] = 12;
+        const std::vector<GraphNumber> numbers = ScoreGraph::numbers(
+            {248, 143}, GraphKind::Cumulative, history, 2, QApplication::font());
+        QCOMPARE(numbers.size(), std::size_t(2));
+        QCOMPARE(numbers[0].text, QStringLiteral(" 28"));
+        QCOMPARE(numbers[1].text, QStringLiteral(" 40"));
+        QCOMPARE(numbers[1].font.pointSize(), ScoreGraph::kNumberPoints);
     }
 };
 
