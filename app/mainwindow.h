@@ -16,6 +16,7 @@ class QMdiSubWindow;
 
 namespace plumet {
 
+class PlayerForm;
 class Session;
 class Store;
 class Toolbar;
@@ -46,6 +47,7 @@ class MDIForm1 : public QMainWindow {
     void setPace(Pace pace);
     void setSoundOn(bool on);
     void setFramed(bool on);
+    void setFitCards(bool on);
     void setToolbarShown(bool on);
     void setAutoArrange(bool on);
     // Interval of the computer players' Timer1 for the pace now checked.
@@ -64,6 +66,18 @@ class MDIForm1 : public QMainWindow {
     void winallsub();
     void winseisub();
     void MDIForm_Resize();
+
+    // Cards fitted to the windows ("カードを窓に合わせる"): the table's card height, the one
+    // every game window draws its cards at when it has the room (0: the option is off and
+    // every picture shows at its own size). Derived from the client area alone, see
+    // crossCardHeight in arrangement.cpp.
+    int tableCardHeight() const { return tableCardHeight_; }
+    // Derives the table's card height from the client area now and fits every game window's
+    // cards to it.
+    void fitCards();
+    // The size (frame included) at which `form`'s reference picture takes part in the
+    // arrangement: the table's card size when cards are fitted, else the picture's own.
+    QSize arrangedCardSize(const PlayerForm& form) const;
 
     // The settings store the window reads its profile from and writes it back to. Without
     // one (tests of the windows alone) nothing is stored and the window closes unasked.
@@ -115,6 +129,9 @@ class MDIForm1 : public QMainWindow {
 
   private:
     void settleLayout();
+    int crossCardHeight();
+    void setTableCardHeight(int height);
+    void refitCards();
     void connectMenus();
     void buildToolbar();
     Options& editOptions();
@@ -136,6 +153,7 @@ class MDIForm1 : public QMainWindow {
     QSet<QAction*> pending_;  // commands whose dialogs are not wired yet
     QHash<int, QMdiSubWindow*> children_;
     int pace_ = 500;
+    int tableCardHeight_ = 0;
 };
 
 }  // namespace plumet
