@@ -93,12 +93,16 @@ QSize MDIForm1::arrangedCardSize(const PlayerForm& form) const {
 // The table's card height for the client area: the largest height at which the cross that
 // "ｳｨﾝﾄﾞ全体に整列" builds over the client area for cards of that height leaves every window
 // room for them by its own layout rules (the board's four rows and thirteen columns apart, the
-// hands inside their windows). It depends on the client area and the card pictures' proportions
-// only, never on where the windows stand; so the arrangement sizes the windows from it, the
-// windows fit their cards to their new sizes and arrive at the same height: one pass, no
-// back and forth between window sizes and card sizes. The side windows are as wide as their
-// card and 60 twips, which with a sub-window's frame may be a little less than the card: they
-// draw their backs that much narrower, and only their height limits the table's card.
+// hands inside their windows). The arrangement sizes the windows for cards of this height, and
+// every window then fits its cards to the size it was given. Window sizes come from card sizes
+// and fitted card sizes from window sizes; this rule reaches its fixed point in one pass because
+// the table's height depends on the client area and the pictures' proportions only, never on
+// where the windows stand or what they draw, and the windows fit their cards without feeding
+// back into the arrangement. The windows come out holding cards of this height (the board
+// sometimes a pixel more: the cross for one pixel less leaves it a little larger). The side
+// windows are as wide as their card and 60 twips, which with a sub-window's frame may be a
+// little less than the card: they draw their backs that much narrower, and only their height
+// limits the table's card.
 int MDIForm1::crossCardHeight() {
     settleLayout();
     const double w = clientWidth();
@@ -131,14 +135,11 @@ int MDIForm1::crossCardHeight() {
     });
 }
 
-void MDIForm1::setTableCardHeight(int height) {
-    tableCardHeight_ = height;
-    session_.board().setTableCardHeight(height);
-    for (int p = 1; p <= kPlayers; ++p) session_.window(p).setTableCardHeight(height);
-}
-
 void MDIForm1::fitCards() {
-    setTableCardHeight(options().fitCards ? crossCardHeight() : 0);
+    const bool on = options().fitCards;
+    tableCardHeight_ = on ? crossCardHeight() : 0;
+    session_.board().setCardsFitted(on);
+    for (int p = 1; p <= kPlayers; ++p) session_.window(p).setCardsFitted(on);
 }
 
 void MDIForm1::winallsub() {
@@ -185,7 +186,7 @@ void MDIForm1::winseisub() {
             inner.rwidth() += std::max(0, px(4000) - child(2)->width());
             inner.rheight() += std::max(0, px(2500) - child(2)->height());
         }
-        setTableCardHeight(session_.board().heldCardHeight(inner));
+        tableCardHeight_ = session_.board().heldCardHeight(inner);
     }
     l.sideWidths();
     if (tune && l.f2.width() < 4000) l.f2.setWidth(4000);

@@ -67,13 +67,13 @@ class MDIForm1 : public QMainWindow {
     void winseisub();
     void MDIForm_Resize();
 
-    // Cards fitted to the windows ("カードを窓に合わせる"): the table's card height, the one
-    // every game window draws its cards at when it has the room (0: the option is off and
-    // every picture shows at its own size). Derived from the client area alone, see
-    // crossCardHeight in arrangement.cpp.
+    // Cards fitted to the windows ("カードを窓に合わせる"): the table's card height, the one the
+    // arrangement sizes the windows for, each window then drawing its cards at the largest
+    // height it holds (0: the option is off, every picture shows at its own size). Derived
+    // from the client area alone, see crossCardHeight in arrangement.cpp.
     int tableCardHeight() const { return tableCardHeight_; }
-    // Derives the table's card height from the client area now and fits every game window's
-    // cards to it.
+    // Derives the table's card height from the client area now and has every game window fit
+    // its cards (or show them at their own size, with the option off).
     void fitCards();
     // The size (frame included) at which `form`'s reference picture takes part in the
     // arrangement: the table's card size when cards are fitted, else the picture's own.
@@ -130,7 +130,6 @@ class MDIForm1 : public QMainWindow {
   private:
     void settleLayout();
     int crossCardHeight();
-    void setTableCardHeight(int height);
     void refitCards();
     void connectMenus();
     void buildToolbar();

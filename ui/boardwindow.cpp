@@ -59,13 +59,13 @@ int Form2::heldCardHeight(QSize inner) const {
     return largestFittingHeight(*pictures_[0], [inner](QSize card) { return holds(inner, card); });
 }
 
-void Form2::setTableCardHeight(int height) {
-    table_ = height;
+void Form2::setCardsFitted(bool fitted) {
+    fitted_ = fitted;
     if (fitCards() && host_.state().gameno != 0) layoutCards();
 }
 
 bool Form2::fitCards() {
-    const int height = table_ > 0 ? std::min(table_, heldCardHeight(size())) : 0;
+    const int height = fitted_ ? heldCardHeight(size()) : 0;
     if (pictures_[0]->drawnHeight() == height) return false;
     for (CardPicture* card : pictures_) card->setDrawnHeight(height);
     return true;

@@ -37,10 +37,11 @@ class Form2 : public ChildForm {
     static bool holds(QSize inner, QSize card);
     // The largest card height the board holds when it is `inner` pixels inside.
     int heldCardHeight(QSize inner) const;
-    // Cards fitted to the board, at most `height` pixels high; 0 shows every picture at its own
-    // size (the classic board). The cards are fitted again whenever the board is resized.
-    void setTableCardHeight(int height);
-    int tableCardHeight() const { return table_; }
+    // Cards fitted to the board: drawn at the largest height the board holds, fitted again
+    // whenever the board is resized; off shows every picture at its own size (the classic
+    // board).
+    void setCardsFitted(bool fitted);
+    bool cardsFitted() const { return fitted_; }
 
     // The game has ended: it is scored and the results are shown.
     void syoki();
@@ -53,7 +54,7 @@ class Form2 : public ChildForm {
     bool fitCards();
 
     GameHost& host_;
-    int table_ = 0;
+    bool fitted_ = false;
     std::array<CardPicture*, 54> pictures_{};
 };
 

@@ -73,13 +73,13 @@ int PlayerForm::heldCardHeight(QSize inner) const {
                                 [this, inner](QSize card) { return holds(inner, card); });
 }
 
-void PlayerForm::setTableCardHeight(int height) {
-    table_ = height;
+void PlayerForm::setCardsFitted(bool fitted) {
+    fitted_ = fitted;
     if (fitCards() && host_.state().gameno != 0) cardsResized();
 }
 
 bool PlayerForm::fitCards() {
-    const int height = table_ > 0 ? std::min(table_, heldCardHeight(size())) : 0;
+    const int height = fitted_ ? heldCardHeight(size()) : 0;
     if (pictures_[1]->drawnHeight() == height) return false;
     for (std::size_t i = 1; i < pictures_.size(); ++i) pictures_[i]->setDrawnHeight(height);
     return true;

@@ -65,10 +65,11 @@ class PlayerForm : public ChildForm {
     virtual bool holds(QSize inner, QSize card) const = 0;
     // The largest card height the window holds when it is `inner` pixels inside.
     int heldCardHeight(QSize inner) const;
-    // Cards fitted to the window, at most `height` pixels high; 0 shows every picture at its
-    // own size (the classic window). The cards are fitted again whenever the window is resized.
-    void setTableCardHeight(int height);
-    int tableCardHeight() const { return table_; }
+    // Cards fitted to the window: drawn at the largest height the window holds, fitted again
+    // whenever the window is resized; off shows every picture at its own size (the classic
+    // window).
+    void setCardsFitted(bool fitted);
+    bool cardsFitted() const { return fitted_; }
 
   protected:
     // Gives every picture the height fitted to the window now; true when it changed.
@@ -92,7 +93,7 @@ class PlayerForm : public ChildForm {
 
   private:
     int player_;
-    int table_ = 0;
+    bool fitted_ = false;
     std::vector<CardPicture*> pictures_;
     std::vector<QLabel*> labels_;
     QTimer timer2_;
