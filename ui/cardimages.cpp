@@ -61,9 +61,10 @@ void CardImages::clear() {
     pixmaps_.clear();
 }
 
-const CardImages::Source& CardImages::source(const QString& file) {
-    const QString stamp = file.isEmpty() ? QString() : stampOf(file);
+const CardImages::Source& CardImages::source(const QString& file, bool recheck) {
     const auto found = sources_.constFind(file);
+    if (found != sources_.constEnd() && !recheck) return *found;
+    const QString stamp = file.isEmpty() ? QString() : stampOf(file);
     if (found != sources_.constEnd() && found->stamp == stamp) return *found;
     Source source;
     source.stamp = stamp;
@@ -87,11 +88,11 @@ const CardImages::Source& CardImages::source(const QString& file) {
 }
 
 QSize CardImages::naturalSize(const QString& file) {
-    return source(file).natural;
+    return source(file, true).natural;
 }
 
 bool CardImages::readable(const QString& file) {
-    const Source& read = source(file);
+    const Source& read = source(file, true);
     return !read.bitmap.isNull() || read.vector;
 }
 
@@ -120,7 +121,7 @@ QImage CardImages::render(const Source& source, QSize pixels) const {
 
 QPixmap CardImages::pixmap(const QString& file, QSize pixels, qreal ratio) {
     pixels = pixels.expandedTo(QSize(1, 1));
-    const Source& read = source(file);
+    const Source& read = source(file, false);
     const QString key = keyOf(file, read.generation, pixels, ratio);
     if (const QPixmap* held = pixmaps_.object(key)) return *held;
     auto* made = new QPixmap(QPixmap::fromImage(render(read, pixels)));

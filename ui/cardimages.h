@@ -29,7 +29,7 @@ class CardImages {
     CardImages& operator=(const CardImages&) = delete;
 
     // The picture's own size in pixels: the bitmap's; the vector's when only that can be read;
-    // the empty card's when neither.
+    // the empty card's when neither. The file is read again when it changed on disk.
     QSize naturalSize(const QString& file);
     // Whether `file` or its vector form can be read (otherwise it shows as the empty card).
     bool readable(const QString& file);
@@ -43,8 +43,8 @@ class CardImages {
     void clear();
 
   private:
-    // A file as read, with what it was read from: a file changed on disk since is read again
-    // and its pictures are made anew.
+    // A file as read, with what it was read from: a file changed on disk is read again (and its
+    // pictures made anew) the next time a card picture is given it.
     struct Source {
         QImage bitmap;
         std::shared_ptr<QSvgRenderer> vector;
@@ -52,7 +52,8 @@ class CardImages {
         QString stamp;  // size and modification times of the bitmap and the vector files
         int generation = 0;
     };
-    const Source& source(const QString& file);
+    // The file as read; read again first when `recheck` and it changed on disk since.
+    const Source& source(const QString& file, bool recheck);
     QImage render(const Source& source, QSize pixels) const;
 
     QHash<QString, Source> sources_;
