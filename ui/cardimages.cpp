@@ -1,5 +1,6 @@
 #include "ui/cardimages.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -47,6 +48,12 @@ QString vectorFileOf(const QString& file) {
 
 CardImages& CardImages::shared() {
     static CardImages images;
+    // The pictures go with the application, not after it.
+    static const bool cleared = [] {
+        qAddPostRoutine([] { CardImages::shared().clear(); });
+        return true;
+    }();
+    Q_UNUSED(cleared);
     return images;
 }
 
