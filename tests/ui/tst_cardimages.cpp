@@ -1,9 +1,11 @@
 // Card pictures drawn at a size from the card image cache: a card's vector form beside its
 // bitmap is rendered at exactly the pixel size asked for, a bitmap set is scaled smoothly and
 // shown as it is at its own size, an unreadable file gives the empty card, each file is rendered
-// once per size, and a card picture is sharp at device pixel ratio 2 (this test runs with
-// QT_SCALE_FACTOR=2).
+// once per size, and a card picture, the toolbar and the title window's cards are sharp at
+// device pixel ratio 2 (this test runs with QT_SCALE_FACTOR=2).
 #include <QApplication>
+#include <QDir>
+#include <QLabel>
 #include <QPainter>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
@@ -11,6 +13,8 @@
 
 #include "ui/cardimages.h"
 #include "ui/cardpicture.h"
+#include "ui/titlewindow.h"
+#include "ui/toolbar.h"
 
 using namespace plumet;
 
@@ -87,6 +91,8 @@ class CardImagesTest : public QObject {
     void rendersOncePerSize();
     void pictureSizes();
     void pictureSharpAtRatioTwo();
+    void toolbarAtRatioTwo();
+    void titleCardsAtRatioTwo();
 };
 
 void CardImagesTest::vectorFormAtEveryPixelSize_data() {
@@ -253,6 +259,45 @@ void CardImagesTest::pictureSharpAtRatioTwo() {
         // Every device pixel drawn from the vector: not the logical picture blown up.
         QCOMPARE(shown.size(), logical * 2);
         QCOMPARE(rgb(shown), rgb(renderedSvg(svg, logical * 2)));
+    }
+}
+
+void CardImagesTest::toolbarAtRatioTwo() {
+    // A button bitmap is scaled smoothly to the device pixels; a button without one draws its
+    // label at the device pixels.
+    CardSet set;
+    QDir().mkpath(set.dir.filePath(QStringLiteral("toolbar")));
+    QImage button(32, 20, QImage::Format_RGB32);
+    button.fill(Qt::white);
+    QPainter painter(&button);
+    painter.fillRect(0, 0, 16, 10, Qt::black);
+    painter.end();
+    QVERIFY(button.save(set.dir.filePath(QStringLiteral("toolbar/image1.bmp")), "BMP"));
+    Toolbar bar;
+    bar.load(set.dir.path());
+    for (int n : {1, 2}) {
+        const QPixmap shown = bar.image(n)->pixmap();
+        QCOMPARE(shown.devicePixelRatio(), 2.0);
+        QCOMPARE(shown.size(), QSize(64, 40));
+    }
+    QVERIFY(mixedPixels(bar.image(1)->pixmap().toImage(), qRgb(255, 255, 255), qRgb(0, 0, 0)) > 0);
+}
+
+void CardImagesTest::titleCardsAtRatioTwo() {
+    CardSet set;
+    for (const char* name : {"s7", "h7", "c7", "d7"}) {
+        set.bitmap(QString::fromLatin1(name), QSize(34, 42), Qt::red, Qt::blue);
+        set.vector(QString::fromLatin1(name));
+    }
+    Form1 title(set.dir.path());
+    for (int i = 1; i <= 4; ++i) {
+        const auto* card = title.findChild<QLabel*>(QStringLiteral("Picture%1").arg(i));
+        QVERIFY(card);
+        // Made at twice the pixels of the label it fills (to the rounding of a turned card).
+        const QPixmap shown = card->pixmap();
+        QCOMPARE(shown.devicePixelRatio(), 2.0);
+        QVERIFY(qAbs(card->width() * 2 - shown.width()) <= 1);
+        QVERIFY(qAbs(card->height() * 2 - shown.height()) <= 1);
     }
 }
 
