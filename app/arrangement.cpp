@@ -1,5 +1,6 @@
 // The window arrangement: the board in the middle, player 3 above it, the human below it,
-// player 4 on the left and player 2 on the right.
+// player 4 on the left and player 2 on the right; and the table's card size when the cards
+// are fitted to the windows.
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <algorithm>
@@ -7,6 +8,7 @@
 #include "app/mainwindow.h"
 #include "app/session.h"
 #include "ui/boardwindow.h"
+#include "ui/cardfit.h"
 #include "ui/computerwindow.h"
 #include "ui/handwindow.h"
 #include "ui/twips.h"
@@ -37,39 +39,118 @@ struct Frame {
     void setClientHeight(double v) const { setHeight(height() + v - clientHeight()); }
 };
 
-double pictureWidth(PlayerForm& form) {
-    return tw(form.picture(1)->width());
+// The size rules of the cross, in twips, from the card sizes (frame included, pixels).
+double sideWidth(QSize card) {
+    return std::max(tw(card.width()) + 60, 1000.0);
 }
-double pictureHeight(PlayerForm& form) {
-    return tw(form.picture(1)->height());
+double topClientHeight(QSize card) {
+    return std::max(tw(card.height()), 900.0);
+}
+double bottomClientHeight(QSize card) {
+    return std::max(1.2 * tw(card.height()), 900.0);
 }
 
 struct Layout {
     Frame f2, f4, f5, f6, f7;
     Session& s;
+    const MDIForm1& main;
 
+    QSize card(int player) const { return main.arrangedCardSize(s.window(player)); }
     void sideWidths() const {
-        f5.setWidth(std::max(pictureWidth(s.window(2)) + 60, 1000.0));
-        f7.setWidth(std::max(pictureWidth(s.window(4)) + 60, 1000.0));
+        f5.setWidth(sideWidth(card(2)));
+        f7.setWidth(sideWidth(card(4)));
     }
     void topAndBottomHeights() const {
-        f6.setClientHeight(std::max(pictureHeight(s.window(3)), 900.0));
-        f4.setClientHeight(std::max(1.2 * pictureHeight(s.window(1)), 900.0));
+        f6.setClientHeight(topClientHeight(card(3)));
+        f4.setClientHeight(bottomClientHeight(card(1)));
     }
 };
 
 Layout layoutOf(MDIForm1& main, Session& s) {
-    return {{main.child(2)}, {main.child(4)}, {main.child(5)}, {main.child(6)}, {main.child(7)}, s};
+    return {{main.child(2)},
+            {main.child(4)},
+            {main.child(5)},
+            {main.child(6)},
+            {main.child(7)},
+            s,
+            main};
+}
+
+int horizontal(const QMargins& m) {
+    return m.left() + m.right();
+}
+int vertical(const QMargins& m) {
+    return m.top() + m.bottom();
 }
 
 }  // namespace
 
+QSize MDIForm1::arrangedCardSize(const PlayerForm& form) const {
+    const CardPicture* reference = form.picture(1);
+    return tableCardHeight_ > 0 ? reference->sizeAt(tableCardHeight_) : reference->size();
+}
+
+// The table's card height for the client area: the largest height at which the cross that
+// "ｳｨﾝﾄﾞ全体に整列" builds over the client area for cards of that height leaves every window
+// room for them by its own layout rules (the board's four rows and thirteen columns apart, the
+// hands inside their windows). The arrangement sizes the windows for cards of this height, and
+// every window then fits its cards to the size it was given. Window sizes come from card sizes
+// and fitted card sizes from window sizes; this rule reaches its fixed point in one pass because
+// the table's height depends on the client area and the pictures' proportions only, never on
+// where the windows stand or what they draw, and the windows fit their cards without feeding
+// back into the arrangement. The windows come out holding cards of this height (the board
+// sometimes a pixel more: the cross for one pixel less leaves it a little larger). The side
+// windows are as wide as their card and 60 twips, which with a sub-window's frame may be a
+// little less than the card: they draw their backs that much narrower, and only their height
+// limits the table's card.
+int MDIForm1::crossCardHeight() {
+    settleLayout();
+    const double w = clientWidth();
+    const double h = clientHeight();
+    Form2& board = session_.board();
+    PlayerForm& human = session_.window(1);
+    PlayerForm& right = session_.window(2);
+    PlayerForm& top = session_.window(3);
+    PlayerForm& left = session_.window(4);
+    const QMargins m2 = child(2)->contentsMargins(), m4 = child(4)->contentsMargins(),
+                   m5 = child(5)->contentsMargins(), m6 = child(6)->contentsMargins(),
+                   m7 = child(7)->contentsMargins();
+    return largestFittingHeight([&](int height) {
+        const QSize c2 = board.picture(0)->sizeAt(height);
+        const QSize c4 = human.picture(1)->sizeAt(height);
+        const QSize c5 = right.picture(1)->sizeAt(height);
+        const QSize c6 = top.picture(1)->sizeAt(height);
+        const QSize c7 = left.picture(1)->sizeAt(height);
+        // The windows' outer sizes in pixels, rounded as the arrangement rounds them.
+        const int middle = px(w - tw(px(sideWidth(c5))) - tw(px(sideWidth(c7))));
+        const int topInner = px(topClientHeight(c6));
+        const int bottomInner = px(bottomClientHeight(c4));
+        const int boardOuter = px(h - tw(topInner + vertical(m6)) - tw(bottomInner + vertical(m4)));
+        const int sideOuter = px(h);
+        return Form2::holds({middle - horizontal(m2), boardOuter - vertical(m2)}, c2) &&
+               human.holds({middle - horizontal(m4), bottomInner}, c4) &&
+               top.holds({middle - horizontal(m6), topInner}, c6) &&
+               right.holds({c5.width(), sideOuter - vertical(m5)}, c5) &&
+               left.holds({c7.width(), sideOuter - vertical(m7)}, c7);
+    });
+}
+
+void MDIForm1::fitCards() {
+    const bool on = options().fitCards;
+    tableCardHeight_ = on ? crossCardHeight() : 0;
+    session_.board().setCardsFitted(on);
+    for (int p = 1; p <= kPlayers; ++p) session_.window(p).setCardsFitted(on);
+}
+
 void MDIForm1::winallsub() {
     settleLayout();
+    std::int16_t& step = session_.state().arrangestep;
+    // A full run sizes the cards for the client area first. The one-way runs nested in
+    // "場を中心に整列" keep the card size that command has chosen.
+    if (step != 2 && step != 3) fitCards();
     const Layout l = layoutOf(*this, session_);
     const double w = clientWidth();
     const double h = clientHeight();
-    std::int16_t& step = session_.state().arrangestep;
     if (tw(frameGeometry().width()) > 6000 && step != 3) {
         l.sideWidths();
         l.f7.setLeft(0);
@@ -97,6 +178,16 @@ void MDIForm1::winseisub() {
     settleLayout();
     const Layout l = layoutOf(*this, session_);
     const bool tune = options().autoArrange;
+    if (options().fitCards) {
+        // The board stays: the cards take the largest size it holds (at the size it is about to
+        // be given), and the windows around it are sized from that.
+        QSize inner = session_.board().size();
+        if (tune) {
+            inner.rwidth() += std::max(0, px(4000) - child(2)->width());
+            inner.rheight() += std::max(0, px(2500) - child(2)->height());
+        }
+        tableCardHeight_ = session_.board().heldCardHeight(inner);
+    }
     l.sideWidths();
     if (tune && l.f2.width() < 4000) l.f2.setWidth(4000);
     for (const Frame& f : {l.f6, l.f4}) {

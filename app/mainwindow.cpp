@@ -121,6 +121,7 @@ void MDIForm1::connectMenus() {
     connect(m.ps2, &QAction::triggered, this, [this] { setPasses(2); });
     connect(m.daseruka, &QAction::triggered, this, &MDIForm1::setDetection);
     connect(m.mnucawaku, &QAction::triggered, this, &MDIForm1::setFramed);
+    connect(m.mnuawase, &QAction::triggered, this, &MDIForm1::setFitCards);
     connect(m.mnuhayai, &QAction::triggered, this, [this] { setPace(Pace::Fast); });
     connect(m.mnuhyojun, &QAction::triggered, this, [this] { setPace(Pace::Normal); });
     connect(m.mnuosoi, &QAction::triggered, this, [this] { setPace(Pace::Slow); });
@@ -233,6 +234,7 @@ void MDIForm1::showOptions() {
     m.mnucawaku->setChecked(o.framed);
     setShown(25, o.framed);
     setShown(26, !o.framed);
+    m.mnuawase->setChecked(o.fitCards);
     m.otoon->setChecked(o.sound);
     m.otooff->setChecked(!o.sound);
     setShown(18, o.sound);
@@ -286,6 +288,22 @@ void MDIForm1::setFramed(bool on) {
     editOptions().framed = on;
     showOptions();
     setFramesAndReload(on);
+}
+
+void MDIForm1::setFitCards(bool on) {
+    // Not part of the match lock: the cards are fitted again at once, also during a match.
+    editOptions().fitCards = on;
+    showOptions();
+    refitCards();
+}
+
+void MDIForm1::refitCards() {
+    // The arrangement sizes the windows from the card size, so under "勝手に整列" the cards
+    // are fitted by arranging the windows for them.
+    if (options().autoArrange)
+        winallsub();
+    else
+        fitCards();
 }
 
 void MDIForm1::setFramesAndReload(bool on) {
@@ -467,6 +485,8 @@ void MDIForm1::MDIForm_Resize() {
     if (options().autoArrange) {
         ++session_.state().arrangestep;
         winallsub();
+    } else {
+        fitCards();
     }
     items_.winseiretu->setEnabled(!isMaximized());
 }

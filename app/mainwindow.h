@@ -16,6 +16,7 @@ class QMdiSubWindow;
 
 namespace plumet {
 
+class PlayerForm;
 class Session;
 class Store;
 class Toolbar;
@@ -47,6 +48,7 @@ class MDIForm1 : public QMainWindow {
     void setPace(Pace pace);
     void setSoundOn(bool on);
     void setFramed(bool on);
+    void setFitCards(bool on);
     void setToolbarShown(bool on);
     void setAutoArrange(bool on);
     // Interval of the computer players' Timer1 for the pace now checked.
@@ -69,6 +71,18 @@ class MDIForm1 : public QMainWindow {
     void winallsub();
     void winseisub();
     void MDIForm_Resize();
+
+    // Cards fitted to the windows ("カードを窓に合わせる"): the table's card height, the one the
+    // arrangement sizes the windows for, each window then drawing its cards at the largest
+    // height it holds (0: the option is off, every picture shows at its own size). Derived
+    // from the client area alone, see crossCardHeight in arrangement.cpp.
+    int tableCardHeight() const { return tableCardHeight_; }
+    // Derives the table's card height from the client area now and has every game window fit
+    // its cards (or show them at their own size, with the option off).
+    void fitCards();
+    // The size (frame included) at which `form`'s reference picture takes part in the
+    // arrangement: the table's card size when cards are fitted, else the picture's own.
+    QSize arrangedCardSize(const PlayerForm& form) const;
 
     // The settings store the window reads its profile from and writes it back to. Without
     // one (tests of the windows alone) nothing is stored and the window closes unasked.
@@ -122,6 +136,8 @@ class MDIForm1 : public QMainWindow {
 
   private:
     void settleLayout();
+    int crossCardHeight();
+    void refitCards();
     void connectMenus();
     void buildToolbar();
     Options& editOptions();
@@ -147,6 +163,7 @@ class MDIForm1 : public QMainWindow {
     QHash<int, QMdiSubWindow*> children_;
     int pace_ = 500;
     bool matchLocked_ = false;
+    int tableCardHeight_ = 0;
 };
 
 }  // namespace plumet

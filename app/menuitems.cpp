@@ -59,6 +59,7 @@ MenuItems buildMenus(QMainWindow& window) {
     m.mnumy = addItem(m.mnucard, "mnumy", "あなたのカード");
     m.mnuura = addItem(m.mnucard, "mnuura", "裏面のカード");
     m.mnucawaku = addItem(m.mnuoption, "mnucawaku", "カードの枠表示", true);
+    m.mnuawase = addItem(m.mnuoption, "mnuawase", "カードを窓に合わせる", true);
     m.mnusinko = addMenu(window, m.mnuoption, "mnusinko", "進行速度");
     m.mnuhayai = addItem(m.mnusinko, "mnuhayai", "速い", true);
     m.mnuhyojun = addItem(m.mnusinko, "mnuhyojun", "標準", true);

@@ -35,6 +35,7 @@ struct MenuItems {
     QAction* mnumy = nullptr;      // "あなたのカード"
     QAction* mnuura = nullptr;     // "裏面のカード"
     QAction* mnucawaku = nullptr;  // "カードの枠表示"
+    QAction* mnuawase = nullptr;   // "カードを窓に合わせる"
     QMenu* mnusinko = nullptr;     // "進行速度"
     QAction* mnuhayai = nullptr;   // "速い"
     QAction* mnuhyojun = nullptr;  // "標準"

@@ -108,7 +108,7 @@ bool MDIForm1::applySettings(const Settings& settings, bool startUp) {
 
     fitBoardToScreen();
     session_.board().loadPictures();
-    if (options().autoArrange) winallsub();
+    refitCards();
     return true;
 }
 
@@ -178,7 +178,8 @@ void MDIForm1::savesettings() {
 void MDIForm1::cardFolderChosen(int mode, const QString& folder) {
     GameState& s = session_.state();
     const std::string dir = normalisedFolder(folder).toStdString();
-    if (mode == static_cast<int>(CardSet::Board)) {
+    const bool board = mode == static_cast<int>(CardSet::Board);
+    if (board) {
         s.boarddir = dir;
         session_.board().loadPictures();
         session_.board().layoutCards();
@@ -193,8 +194,10 @@ void MDIForm1::cardFolderChosen(int mode, const QString& folder) {
         session_.window(3).picture(1)->setImageFile(
             cardFilePath(folder, QStringLiteral("urat.bmp")));
     }
-    // New card sizes change the windows' layouts.
-    if (options().autoArrange) winallsub();
+    // New card sizes change the windows' layouts. Fitted cards take the new set's proportions,
+    // which may change the board's size as well: its cards are laid out for it again.
+    refitCards();
+    if (board && options().fitCards) session_.board().layoutCards();
 }
 
 }  // namespace plumet

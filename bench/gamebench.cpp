@@ -1,6 +1,10 @@
 // Benchmarks of the game's windows, and a game posed for screenshots.
 //
-//   plumetgamebench flight   a card flight at speed 64: its length against 64 frame intervals
+//   plumetgamebench flight [--maximized]   a card flight at speed 64: its length against 64
+//                            frame intervals (maximised: at the largest card size the screen
+//                            gives), and the card pictures rendered during the flights
+//   plumetgamebench render   every card picture of the game's own set rendered for new sizes
+//                            (the sizes of a maximised window, at device pixel ratio 1 and 2)
 //   plumetgamebench idle     CPU time used while the game waits for the human, over 5 s
 //   plumetgamebench memory   peak memory (max RSS) over a whole game, the human played too
 //   plumetgamebench shot [--maximized] [FILE.png]
@@ -21,10 +25,13 @@
 #include "app/japaneseui.h"
 #include "app/mainwindow.h"
 #include "app/session.h"
+#include "rules/cards.h"
 #include "rules/joker.h"
 #include "rules/laying.h"
 #include "rules/passing.h"
 #include "ui/boardwindow.h"
+#include "ui/cardfolders.h"
+#include "ui/cardimages.h"
 #include "ui/computerwindow.h"
 #include "ui/handwindow.h"
 #include "ui/inputblock.h"
@@ -94,7 +101,7 @@ int main(int argc, char* argv[]) {
     Session session;
     MDIForm1 window(session);
     applyDefaults(window, session);
-    if (mode == QLatin1String("shot") && maximized) {
+    if (maximized) {
         // Without a window manager (xvfb) maximising is only a state: give the window the
         // screen's size as a window manager would.
         window.setGeometry(window.screen()->availableGeometry());
@@ -114,6 +121,11 @@ int main(int argc, char* argv[]) {
         for (int p = 1; p <= kPlayers; ++p) session.window(p).stopTimers();
         ComputerForm* form = session.computers()[0];
         const int card = session.state().hand[2][1];
+        QTest::qWait(50);  // the pictures made for the window's size
+        const CardPicture* flying = session.board().picture(card);
+        std::printf("board card %d x %d px, device pixel ratio %.1f\n", flying->width(),
+                    flying->height(), flying->devicePixelRatioF());
+        const int rendersBefore = CardImages::shared().renders();
         double worst = 0, total = 0;
         const int runs = 10;
         for (int run = 0; run < runs; ++run) {
@@ -130,6 +142,43 @@ int main(int argc, char* argv[]) {
             "flight at speed 64: mean %.1f ms, worst %.1f ms, 64 frame intervals = %.0f ms "
             "(mean %+.1f %%)\n",
             total / runs, worst, ideal, (total / runs / ideal - 1) * 100);
+        std::printf("card pictures rendered during the %d flights: %d\n", runs,
+                    CardImages::shared().renders() - rendersBefore);
+    } else if (mode == QLatin1String("render")) {
+        // Every picture of the set the game shows, read once; then made for new sizes, as a
+        // resize of the window makes them.
+        const QString folder = QString::fromStdString(session.state().boarddir);
+        QStringList files;
+        for (int c = 1; c <= kJoker; ++c)
+            files << cardFilePath(folder, QString::fromStdString(cardFileName(c)));
+        for (const char* name : {"joker1.bmp", "ps1.bmp", "ps2.bmp", "ps3.bmp", "ps4.bmp",
+                                 "uray.bmp", "urat.bmp", "uray2.bmp"})
+            files << cardFilePath(folder, QString::fromLatin1(name));
+        CardImages& images = CardImages::shared();
+        for (const QString& file : files) images.naturalSize(file);
+        const QSize own = images.naturalSize(files.first());
+        // The card heights of a window filling 1920 x 1080 and the sizes a resize passes.
+        for (const double ratio : {1.0, 2.0}) {
+            double worst = 0, total = 0;
+            int runs = 0;
+            for (int height = 140; height <= 159; ++height) {
+                const QSize pixels(qRound(height * ratio * own.width() / own.height()),
+                                   qRound(height * ratio));
+                QElapsedTimer clock;
+                clock.start();
+                for (const QString& file : files) images.pixmap(file, pixels, ratio);
+                const double ms = clock.nsecsElapsed() / 1e6;
+                worst = std::max(worst, ms);
+                total += ms;
+                ++runs;
+            }
+            std::printf(
+                "%lld card pictures at a new size, device pixel ratio %.0f (%d sizes, %d x %d "
+                "px the largest): mean %.1f ms, worst %.1f ms\n",
+                static_cast<long long>(files.size()), ratio, runs,
+                qRound(159 * ratio * own.width() / own.height()), qRound(159 * ratio), total / runs,
+                worst);
+        }
     } else if (mode == QLatin1String("idle")) {
         speeds::timing() = {0, 0, false};
         session.random().seed(3);

@@ -11,6 +11,7 @@ Options optionsOf(const Settings& s) {
     o.passes = s.ps2 ? 2 : 3;
     o.detection = s.daseruka;
     o.framed = s.cawaku;
+    o.fitCards = s.awase;
     o.sound = s.otoon;
     // A hand-edited profile may check several paces: the slowest of them holds.
     o.pace = s.osoi     ? std::optional(Pace::Slow)
@@ -31,6 +32,7 @@ void storeOptions(Settings& s, const Options& o) {
     s.ps2 = o.passes == 2;
     s.daseruka = o.detection;
     s.cawaku = o.framed;
+    s.awase = o.fitCards;
     s.otoon = o.sound;
     s.otooff = !o.sound;
     s.hayai = o.pace == Pace::Fast;

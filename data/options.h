@@ -21,6 +21,7 @@ struct Options {
     int passes = 3;                     // "パス３回まで" or "パス２回まで"
     bool detection = true;              // "出せるカードを検出": playable cards lifted
     bool framed = true;                 // "カードの枠表示"
+    bool fitCards = true;               // "カードを窓に合わせる"
     bool sound = true;                  // "効果音": "鳴らす" or "鳴らさない"
     // None when a stored profile checks no pace: the computers keep the pace they have.
     std::optional<Pace> pace = Pace::Normal;

@@ -35,12 +35,13 @@ constexpr BoolKey kBoolKeys[] = {
     {u"ps3", &Settings::ps3, u"true"},
     {u"ps2", &Settings::ps2, u"false"},
     {u"cawaku", &Settings::cawaku, u"true"},
+    {u"awase", &Settings::awase, u"true"},
 };
 
 // The order savesettings writes the check marks in.
-constexpr QStringView kWriteOrder[] = {u"otoon",    u"otooff", u"hayai",    u"hyojun",   u"osoi",
-                                       u"wintune",  u"ruruak", u"daseruka", u"jokernai", u"jokerdo",
-                                       u"jokersai", u"turuba", u"ps3",      u"ps2",      u"cawaku"};
+constexpr QStringView kWriteOrder[] = {
+    u"otoon",    u"otooff",  u"hayai",    u"hyojun", u"osoi", u"wintune", u"ruruak", u"daseruka",
+    u"jokernai", u"jokerdo", u"jokersai", u"turuba", u"ps3",  u"ps2",     u"cawaku", u"awase"};
 
 constexpr std::array<QStringView, kPlayers> kSexDefaults{u"true", u"0", u"true", u"0"};
 

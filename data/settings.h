@@ -40,6 +40,7 @@ struct Settings {
     bool ps3 = true;        // three passes
     bool ps2 = false;       // two passes
     bool cawaku = true;     // card frame (mnucawaku)
+    bool awase = true;      // cards fitted to the windows (mnuawase); on when absent
 
     Geometry mainWindow{0, 0, 9525, 6735};   // MDIForm1: "topmdi", "leftmdi", ...
     Geometry board{1365, 1020, 7305, 3058};  // Form2: "top", "left", "width", "height"

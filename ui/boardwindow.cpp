@@ -5,6 +5,7 @@
 
 #include "rules/cards.h"
 #include "rules/scoring.h"
+#include "ui/cardfit.h"
 #include "ui/gamehost.h"
 #include "ui/labeltext.h"
 #include "ui/playerwindow.h"
@@ -48,8 +49,31 @@ void Form2::setFramed(bool framed) {
     for (CardPicture* card : pictures_) card->setFramed(framed);
 }
 
+bool Form2::holds(QSize inner, QSize card) {
+    // Top = row x (SH - H) / 3 and Left = col x (SW - W) / 12 keep rows and columns apart
+    // exactly when four rows and thirteen columns fit side by side.
+    return 13 * card.width() <= inner.width() && 4 * card.height() <= inner.height();
+}
+
+int Form2::heldCardHeight(QSize inner) const {
+    return largestFittingHeight(*pictures_[0], [inner](QSize card) { return holds(inner, card); });
+}
+
+void Form2::setCardsFitted(bool fitted) {
+    fitted_ = fitted;
+    if (fitCards() && host_.state().gameno != 0) layoutCards();
+}
+
+bool Form2::fitCards() {
+    const int height = fitted_ ? heldCardHeight(size()) : 0;
+    if (pictures_[0]->drawnHeight() == height) return false;
+    for (CardPicture* card : pictures_) card->setDrawnHeight(height);
+    return true;
+}
+
 void Form2::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
+    fitCards();
     if (host_.state().gameno != 0) layoutCards();
 }
 

@@ -32,6 +32,17 @@ class Form2 : public ChildForm {
     void layoutCards();
     void setFramed(bool framed);
 
+    // Whether a board `inner` pixels inside holds its thirteen columns and four rows of cards
+    // `card` large (frame included) without overlapping.
+    static bool holds(QSize inner, QSize card);
+    // The largest card height the board holds when it is `inner` pixels inside.
+    int heldCardHeight(QSize inner) const;
+    // Cards fitted to the board: drawn at the largest height the board holds, fitted again
+    // whenever the board is resized; off shows every picture at its own size (the classic
+    // board).
+    void setCardsFitted(bool fitted);
+    bool cardsFitted() const { return fitted_; }
+
     // The game has ended: it is scored and the results are shown.
     void syoki();
 
@@ -39,7 +50,11 @@ class Form2 : public ChildForm {
     void resizeEvent(QResizeEvent* event) override;
 
   private:
+    // Gives every picture the height fitted to the board now; true when it changed.
+    bool fitCards();
+
     GameHost& host_;
+    bool fitted_ = false;
     std::array<CardPicture*, 54> pictures_{};
 };
 

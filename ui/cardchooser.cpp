@@ -8,12 +8,12 @@
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QLabel>
-#include <QPixmap>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
 #include <QTreeView>
 
+#include "ui/cardimages.h"
 #include "ui/centring.h"
 #include "ui/twips.h"
 
@@ -188,15 +188,18 @@ void Form11::showFolder(const QString& folder) {
     const bool valid = QFileInfo(testFile).isFile();
     command1_->setEnabled(valid);
     picture1_->clear();
-    if (valid) {
-        // An unreadable bitmap just leaves the preview empty.
-        QPixmap preview(testFile);
-        if (!preview.isNull()) {
-            const QSize room = picture1_->contentsRect().size();
-            if (preview.width() > room.width() || preview.height() > room.height())
-                preview = preview.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-            picture1_->setPixmap(preview);
-        }
+    CardImages& images = CardImages::shared();
+    if (valid && images.readable(testFile)) {
+        // At its own size, or smaller to fit the preview; made at the device pixel ratio from
+        // the card image cache like every card of the game (the vector form where the set has
+        // one). An unreadable bitmap just leaves the preview empty.
+        QSize shown = images.naturalSize(testFile);
+        const QSize room = picture1_->contentsRect().size();
+        if (shown.width() > room.width() || shown.height() > room.height())
+            shown.scale(room, Qt::KeepAspectRatio);
+        const qreal ratio = picture1_->devicePixelRatioF();
+        picture1_->setPixmap(images.pixmap(
+            testFile, QSize(qRound(shown.width() * ratio), qRound(shown.height() * ratio)), ratio));
     }
     // Let the path wrap after each separator.
     QString shown = QDir::toNativeSeparators(folder);

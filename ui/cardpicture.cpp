@@ -2,21 +2,11 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <cmath>
+
+#include "ui/cardimages.h"
 
 namespace plumet {
-
-namespace {
-
-QPixmap emptyCard() {
-    QPixmap card(CardPicture::emptyCardSize());
-    card.fill(Qt::white);
-    QPainter painter(&card);
-    painter.setPen(Qt::gray);
-    painter.drawRect(card.rect().adjusted(0, 0, -1, -1));
-    return card;
-}
-
-}  // namespace
 
 CardPicture::CardPicture(QWidget* parent) : QLabel(parent) {
     setFramed(true);
@@ -25,27 +15,29 @@ CardPicture::CardPicture(QWidget* parent) : QLabel(parent) {
 
 void CardPicture::setImageFile(const QString& path) {
     file_ = path;
-    QPixmap image(path);
-    image_ = image.isNull() ? emptyCard() : image;
-    setPixmap(image_);
+    shown_ = true;
+    natural_ = CardImages::shared().naturalSize(path);
+    pixmap_ = QPixmap();
     fit();
+    schedulePrepare();
+    update();
 }
 
 void CardPicture::copyImage(const CardPicture& other) {
     file_ = other.file_;
-    image_ = other.image_;
-    if (image_.isNull()) {
-        clear();
-    } else {
-        setPixmap(image_);
-    }
+    shown_ = other.shown_;
+    natural_ = other.natural_;
+    pixmap_ = other.pixmap_;  // the same size in one window: made already
     fit();
+    schedulePrepare();
+    update();
 }
 
 void CardPicture::clearImage() {
     file_.clear();
-    image_ = QPixmap();
-    clear();
+    shown_ = false;
+    pixmap_ = QPixmap();
+    update();
 }
 
 void CardPicture::setFramed(bool framed) {
@@ -57,12 +49,64 @@ void CardPicture::setFramed(bool framed) {
         setFrameStyle(QFrame::NoFrame);
     }
     fit();
+    // A fitted card keeps its size: the picture inside the frame changes.
+    if (shown_) schedulePrepare();
+    update();
+}
+
+void CardPicture::setDrawnHeight(int height) {
+    height = std::max(height, 0);
+    if (height == drawnHeight_) return;
+    drawnHeight_ = height;
+    fit();
+    if (shown_) schedulePrepare();
+}
+
+QSize CardPicture::sizeAt(int height) const {
+    if (height > 0) {
+        const double aspect = double(natural_.width()) / std::max(natural_.height(), 1);
+        return {std::max(1, static_cast<int>(std::lround(height * aspect))), height};
+    }
+    const int border = 2 * frameWidth();
+    return natural_ + QSize(border, border);
 }
 
 void CardPicture::fit() {
-    const QSize picture = image_.isNull() ? emptyCardSize() : image_.size();
-    const int border = 2 * frameWidth();
-    resize(picture.width() + border, picture.height() + border);
+    resize(sizeAt(drawnHeight_));
+}
+
+void CardPicture::schedulePrepare() {
+    // Made once the sizes have settled (a resize of the main window moves and resizes every
+    // window in several steps), or when first painted, whichever comes first.
+    if (preparePending_) return;
+    preparePending_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            preparePending_ = false;
+            prepare();
+        },
+        Qt::QueuedConnection);
+}
+
+void CardPicture::prepare() {
+    if (!shown_) return;
+    const qreal ratio = devicePixelRatioF();
+    const QSize logical = contentsRect().size();
+    const QSize pixels(static_cast<int>(std::lround(logical.width() * ratio)),
+                       static_cast<int>(std::lround(logical.height() * ratio)));
+    if (!pixmap_.isNull() && pixmap_.size() == pixels && pixmap_.devicePixelRatio() == ratio)
+        return;
+    pixmap_ = CardImages::shared().pixmap(file_, pixels, ratio);
+}
+
+void CardPicture::paintEvent(QPaintEvent* event) {
+    Q_UNUSED(event);
+    QPainter painter(this);
+    drawFrame(&painter);
+    if (!shown_) return;
+    prepare();
+    painter.drawPixmap(contentsRect(), pixmap_);
 }
 
 void CardPicture::mousePressEvent(QMouseEvent* event) {

@@ -1,8 +1,12 @@
 // One card picture: a card face, back, joker or pass card shown from its bitmap file, with a
 // sunken or flat frame. The board, the human's hand and the computer windows all use it.
+// It shows the picture at its own size (the classic look) or drawn to a given height with its
+// proportions kept (cards fitted to the window), always made at the device pixel size from the
+// shared card image cache, so that it is sharp at any size and device pixel ratio.
 #pragma once
 
 #include <QLabel>
+#include <QPixmap>
 #include <QString>
 
 namespace plumet {
@@ -26,19 +30,39 @@ class CardPicture : public QLabel {
     // Size of an empty card, used when no bitmap could be read.
     static QSize emptyCardSize() { return {71, 96}; }
 
+    // Makes the card `height` pixels high, frame included, and as wide as the picture's own
+    // proportions make it; the picture fills the card inside the frame, so a fitted card keeps
+    // its size whether it is framed or not. 0 shows the picture at its own size with the frame
+    // around it (the classic card).
+    void setDrawnHeight(int height);
+    int drawnHeight() const { return drawnHeight_; }
+    // The picture's own size, without the frame (kept when the picture is removed).
+    QSize naturalSize() const { return natural_; }
+    // The card's size, frame included, at the drawn height `height` (0: the classic card).
+    QSize sizeAt(int height) const;
+    // Makes the picture to show for the size now, unless it is made already: a card is ready
+    // before it flies, so that no frame of a flight renders.
+    void prepare();
+
   signals:
     void clicked();
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
   private:
     void fit();
+    void schedulePrepare();
 
     QString file_;
-    QPixmap image_;
+    QSize natural_ = emptyCardSize();
+    bool shown_ = false;  // a picture is shown (not removed)
+    QPixmap pixmap_;      // the picture as made for the size it was last drawn at
+    int drawnHeight_ = 0;
     bool framed_ = true;
+    bool preparePending_ = false;
 };
 
 }  // namespace plumet

@@ -99,7 +99,16 @@ void ComputerForm::showHand() {
     const int count = host_.state().handcount[player()];
     for (int i = 1; i <= count; ++i) picture(i)->setImageFile(backFile());
     layoutSlots(true);
-    for (int i = count; i >= 1; --i) picture(i)->show();
+    for (int i = count; i >= 1; --i) {
+        picture(i)->show();
+        picture(i)->prepare();
+    }
+}
+
+bool ComputerForm::holds(QSize inner, QSize card) const {
+    if (runsDown())
+        return card.width() <= inner.width() && tw(inner.height()) - 1000 >= tw(card.height());
+    return card.height() <= inner.height() && tw(inner.width()) - 1000 >= tw(card.width());
 }
 
 void ComputerForm::layoutSlots(bool spread) {
@@ -127,9 +136,18 @@ void ComputerForm::risaizu() {
     layoutSlots(false);
 }
 
+void ComputerForm::cardsResized() {
+    if (host_.state().gameno == 0) return;
+    layoutLabels();
+    layoutSlots(true);
+}
+
 void ComputerForm::resizeEvent(QResizeEvent* event) {
     PlayerForm::resizeEvent(event);
-    risaizu();
+    if (fitCards())
+        cardsResized();
+    else
+        risaizu();
 }
 
 QPointF ComputerForm::flightStart(int slot) const {

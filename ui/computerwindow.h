@@ -32,6 +32,10 @@ class ComputerForm : public PlayerForm {
     // Pass or drop out.
     void ps();
 
+    // The hand's card stands across the window and runs from the labels' 1000 twips to the
+    // far edge.
+    bool holds(QSize inner, QSize card) const override;
+
     // The card back this window shows.
     QString backFile() const;
     double cardWidth() const;
@@ -39,6 +43,7 @@ class ComputerForm : public PlayerForm {
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
+    void cardsResized() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     QPointF flightStart(int slot) const override;
     void restoreAfterFlight(CardPicture* hand, QPoint start) override;

@@ -62,7 +62,10 @@ void Form4::showHand() {
         picture(i)->setImageFile(faceFile(QString::fromStdString(cardFileName(s.hand[kHuman][i]))));
     picture(count + 1)->setImageFile(passCardFile());
     layoutSlots(true);
-    for (int i = 1; i <= count + 1; ++i) picture(i)->show();
+    for (int i = 1; i <= count + 1; ++i) {
+        picture(i)->show();
+        picture(i)->prepare();
+    }
 }
 
 void Form4::reloadHand() {
@@ -86,10 +89,25 @@ void Form4::layoutSlots(bool spread) {
     }
 }
 
+bool Form4::holds(QSize inner, QSize card) const {
+    // A lifted card's top, (SH - H) / 2 - 0.1 H, stays inside when the window is 1.2 card
+    // heights high, to the pixel as the arrangement rounds that height.
+    return inner.height() >= std::lround(1.2 * card.height()) &&
+           tw(inner.width()) - 1000 >= tw(card.width());
+}
+
 void Form4::risaizu() {
+    relayout(false);
+}
+
+void Form4::cardsResized() {
+    relayout(true);
+}
+
+void Form4::relayout(bool spread) {
     if (host_.state().gameno == 0) return;
     layoutLabels();
-    layoutSlots(false);
+    layoutSlots(spread);
     if (host_.options().detection) {
         if (host_.state().selslot > 0)
             picupj();
@@ -100,7 +118,10 @@ void Form4::risaizu() {
 
 void Form4::resizeEvent(QResizeEvent* event) {
     PlayerForm::resizeEvent(event);
-    risaizu();
+    if (fitCards())
+        cardsResized();
+    else
+        risaizu();
 }
 
 void Form4::lift(int slot) {

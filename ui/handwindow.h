@@ -32,18 +32,24 @@ class Form4 : public PlayerForm {
     // Pass or drop out.
     void ps();
 
+    // The hand's card stands inside the window's height with room to be lifted, and reaches
+    // from the labels' 1000 twips to the right edge.
+    bool holds(QSize inner, QSize card) const override;
+
     double baseTop() const;
     double cardWidth() const;
     double cardHeight() const;
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
+    void cardsResized() override;
     QPointF flightStart(int slot) const override;
     void restoreAfterFlight(CardPicture* hand, QPoint start) override;
 
   private:
     void click(int i);
     void layoutSlots(bool spread);
+    void relayout(bool spread);
     void lift(int slot);
     void jokerMove(int slot);
     void setInput(bool enabled);

@@ -8,6 +8,7 @@
 
 #include "rules/joker.h"
 #include "ui/boardwindow.h"
+#include "ui/cardfit.h"
 #include "ui/inputblock.h"
 #include "ui/labeltext.h"
 #include "ui/nestedloops.h"
@@ -95,6 +96,23 @@ void PlayerForm::prepareDeal() {
     stopTimers();
 }
 
+int PlayerForm::heldCardHeight(QSize inner) const {
+    return largestFittingHeight(*pictures_[1],
+                                [this, inner](QSize card) { return holds(inner, card); });
+}
+
+void PlayerForm::setCardsFitted(bool fitted) {
+    fitted_ = fitted;
+    if (fitCards() && host_.state().gameno != 0) cardsResized();
+}
+
+bool PlayerForm::fitCards() {
+    const int height = fitted_ ? heldCardHeight(size()) : 0;
+    if (pictures_[1]->drawnHeight() == height) return false;
+    for (std::size_t i = 1; i < pictures_.size(); ++i) pictures_[i]->setDrawnHeight(height);
+    return true;
+}
+
 void PlayerForm::stopTimers() {
     timer2_.stop();
 }
@@ -131,6 +149,9 @@ void PlayerForm::fly(CardPicture* boardCard, CardPicture* handCard, QPointF star
                      double step) {
     const int frames = host_.state().movespeed;
     const QPoint handStart = handCard->pos();
+    // Both pictures are made for their size before the first frame: no frame renders.
+    boardCard->prepare();
+    handCard->prepare();
     boardCard->move(pxPoint(start.x(), start.y()));
     boardCard->show();
     boardCard->raise();

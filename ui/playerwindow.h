@@ -68,7 +68,23 @@ class PlayerForm : public ChildForm {
     // Starts the joker exchange: Timer2 armed, the holder's window red.
     void jikan();
 
+    // Whether the window, `inner` pixels inside, holds its hand of cards `card` large (frame
+    // included) by its layout rules.
+    virtual bool holds(QSize inner, QSize card) const = 0;
+    // The largest card height the window holds when it is `inner` pixels inside.
+    int heldCardHeight(QSize inner) const;
+    // Cards fitted to the window: drawn at the largest height the window holds, fitted again
+    // whenever the window is resized; off shows every picture at its own size (the classic
+    // window).
+    void setCardsFitted(bool fitted);
+    bool cardsFitted() const { return fitted_; }
+
   protected:
+    // Gives every picture the height fitted to the window now; true when it changed.
+    bool fitCards();
+    // The cards have changed size during a game: the hand is laid out again as the deal lays
+    // it out.
+    virtual void cardsResized() = 0;
     // Where this window's card flights start, in board coordinates (twips), for `slot`.
     virtual QPointF flightStart(int slot) const = 0;
     // After a flight: the hand card goes back where it started.
@@ -85,6 +101,7 @@ class PlayerForm : public ChildForm {
 
   private:
     int player_;
+    bool fitted_ = false;
     std::vector<CardPicture*> pictures_;
     std::vector<QLabel*> labels_;
     QTimer timer2_;

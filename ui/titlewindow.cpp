@@ -14,6 +14,7 @@
 #include <QTransform>
 
 #include "ui/cardfolders.h"
+#include "ui/cardimages.h"
 #include "ui/centring.h"
 #include "ui/speeds.h"
 #include "ui/twips.h"
@@ -69,7 +70,11 @@ Form1::Form1(const QString& appdir, QWidget* parent) : QWidget(parent, Qt::Splas
         auto* image = new QLabel(this);
         image->setObjectName(QStringLiteral("Image1"));
         const int side = px(kIconSize);
-        image->setPixmap(icon.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        const qreal ratio = devicePixelRatioF();
+        QPixmap scaled = icon.scaled(qRound(side * ratio), qRound(side * ratio),
+                                     Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        scaled.setDevicePixelRatio(ratio);
+        image->setPixmap(scaled);
         image->setGeometry(pxRect(360, 360, kIconSize, kIconSize));
         image->setStyleSheet(QStringLiteral("background: transparent;"));
     }
@@ -106,20 +111,31 @@ void Form1::addCards(const QString& appdir) {
     const int cardHeight = px(kCardHeight);
     const int centreX = px(kWidth / 2);
     const int baseY = px(2100);
+    // Drawn at the device pixel ratio (the vector cards rendered at that size), so that the
+    // cards stay sharp on a scaled screen.
+    const qreal ratio = devicePixelRatioF();
+    CardImages& images = CardImages::shared();
     for (int i = 0; i < 4; ++i) {
-        QPixmap face;
-        if (!face.load(cardFilePath(appdir, QString::fromLatin1(kSevens[i])))) continue;
-        face = face.scaledToHeight(cardHeight, Qt::SmoothTransformation);
-        const QPixmap turned =
-            face.transformed(QTransform().rotate(kAngles[i]), Qt::SmoothTransformation);
+        const QString file = cardFilePath(appdir, QString::fromLatin1(kSevens[i]));
+        if (!images.readable(file)) continue;
+        const QSize natural = images.naturalSize(file);
+        const int pixelHeight = qRound(cardHeight * ratio);
+        const QSize pixels(std::max(1, qRound(double(natural.width()) * pixelHeight /
+                                              std::max(natural.height(), 1))),
+                           pixelHeight);
+        const QImage face = images.pixmap(file, pixels).toImage();
+        QPixmap turned = QPixmap::fromImage(
+            face.transformed(QTransform().rotate(kAngles[i]), Qt::SmoothTransformation));
+        turned.setDevicePixelRatio(ratio);
+        const QSize shown = (QSizeF(turned.size()) / ratio).toSize();
         auto* card = new QLabel(this);
         card->setObjectName(QStringLiteral("Picture%1").arg(i + 1));
         card->setStyleSheet(QStringLiteral("background: transparent;"));
         card->setPixmap(turned);
-        const int offset = static_cast<int>((i - 1.5) * face.width() * 0.85);
+        const int offset = static_cast<int>((i - 1.5) * pixels.width() / ratio * 0.85);
         const int lift = (i == 0 || i == 3) ? px(120) : 0;
-        card->setGeometry(centreX + offset - turned.width() / 2, baseY + lift, turned.width(),
-                          turned.height());
+        card->setGeometry(centreX + offset - shown.width() / 2, baseY + lift, shown.width(),
+                          shown.height());
     }
 }
 

@@ -76,10 +76,21 @@ ToolImage::ToolImage(int number, QWidget* parent) : QLabel(parent), number_(numb
 }
 
 void ToolImage::load(const QString& folder) {
-    QPixmap image(QDir(folder).filePath(QStringLiteral("image%1.bmp").arg(number_)));
-    if (image.isNull()) {
+    // Made at the device pixel ratio: the bitmap scaled smoothly, the label drawn as text at
+    // the device's resolution, so that the buttons stay sharp on a scaled screen.
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels(qRound(home_.width() * ratio), qRound(home_.height() * ratio));
+    const QImage bitmap(QDir(folder).filePath(QStringLiteral("image%1.bmp").arg(number_)));
+    QPixmap image;
+    if (!bitmap.isNull()) {
+        image = QPixmap::fromImage(
+            bitmap.size() == pixels
+                ? bitmap
+                : bitmap.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    } else {
         const ImageInfo& info = kImages[number_];
-        image = QPixmap(home_.size());
+        image = QPixmap(pixels);
+        image.setDevicePixelRatio(ratio);
         image.fill(QColor(192, 192, 192));
         QPainter painter(&image);
         QFont font = painter.font();
@@ -87,8 +98,10 @@ void ToolImage::load(const QString& folder) {
         font.setBold(true);
         painter.setFont(font);
         painter.setPen(tintColour(info.tint));
-        painter.drawText(image.rect(), Qt::AlignCenter, QString::fromUtf8(info.label));
+        painter.drawText(QRect(QPoint(0, 0), home_.size()), Qt::AlignCenter,
+                         QString::fromUtf8(info.label));
     }
+    image.setDevicePixelRatio(ratio);
     setPixmap(image);
 }
 

@@ -1,5 +1,6 @@
 // A game with its real windows for tests: instant flights and computer turns, an empty data
-// folder (silence, empty cards), message boxes answered by the test.
+// folder (silence, empty cards), message boxes answered by the test. The cards show at their
+// own size (the classic layout) unless the test fits them to the windows.
 #pragma once
 
 #include <QAbstractButton>
@@ -38,6 +39,7 @@ struct Game {
         session->state().appdir = (appdir.isEmpty() ? data.path() : appdir).toStdString();
         main = std::make_unique<MDIForm1>(*session);
         applyDefaults(*main, *session);
+        main->setFitCards(false);
         session->state().movespeed = 1;
         auto fallback = session->results;
         session->results = [this, fallback](bool over) {

@@ -117,6 +117,9 @@ void StartupTest::firstRunWithEmptyStore() {
     for (int n : {9, 13, 11, 23, 25, 16, 18}) QVERIFY(imageShown(run, n));
     for (int n : {8, 14, 10, 12, 24, 26, 15, 17, 19}) QVERIFY(!imageShown(run, n));
     QVERIFY(!run.main().toolbar()->isHidden());
+    // A new player has the cards fitted to the windows.
+    QVERIFY(run.items().mnuawase->isChecked());
+    QVERIFY(run.main().tableCardHeight() > 0);
     for (int form : {2, 4, 5, 6, 7}) QVERIFY(run.main().child(form)->isHidden());
     QCOMPARE(run.program->session().board().picture(53)->imageFile(),
              test::buildData() + QStringLiteral("/joker.bmp"));
@@ -160,7 +163,7 @@ void StartupTest::everySettingSurvivesRestart() {
         // Every option through its menu item.
         const MenuItems& m = run.items();
         for (QAction* item : {m.ruruak, m.jokersai, m.ps2, m.daseruka, m.mnuosoi, m.otooff,
-                              m.turuba, m.mnucawaku, m.wintune})
+                              m.turuba, m.mnucawaku, m.mnuawase, m.wintune})
             item->trigger();
 
         // Names and voices through the names dialog.
@@ -229,6 +232,9 @@ void StartupTest::everySettingSurvivesRestart() {
     for (ComputerForm* form : again.program->session().computers())
         QCOMPARE(form->timer1().interval(), 1000);
     QVERIFY(!again.program->session().board().picture(1)->framed());
+    QVERIFY(!again.items().mnuawase->isChecked());
+    QVERIFY(!again.main().options().fitCards);
+    QCOMPARE(again.program->session().board().picture(1)->drawnHeight(), 0);
     QCOMPARE(again.program->session().window(2).windowTitle(), QStringLiteral("じろう"));
     QCOMPARE(again.state().sex, (std::array<std::int16_t, kPlayers>{0, -1, -1, 0}));
     QCOMPARE(again.state().movespeed, std::int16_t{9});

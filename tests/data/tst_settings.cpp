@@ -47,6 +47,7 @@ class TestSettings : public QObject {
             {"ps3", "True"},
             {"ps2", "False"},
             {"cawaku", "True"},
+            {"awase", "True"},
             {"topmdi", "0"},
             {"leftmdi", "0"},
             {"widthmdi", "9525"},
@@ -105,6 +106,7 @@ class TestSettings : public QObject {
         Settings settings = Settings::defaults(kAppdir);
         settings.ruruak = settings.otooff = settings.osoi = settings.ps2 = true;
         settings.daseruka = settings.otoon = settings.hyojun = settings.ps3 = false;
+        settings.awase = false;
         settings.mainWindow = {15, 30, 12000.5f, 9000};
         settings.players[2] = {1.25f, 2, 3, 4};
         settings.names = {"私", "A, B", "", " x "};
@@ -117,6 +119,20 @@ class TestSettings : public QObject {
             writePlayers(store, settings);
         }
         QCOMPARE(readSettings(Store(), kAppdir), settings);
+    }
+
+    // A profile written before "カードを窓に合わせる" existed has no "awase": the cards are fitted.
+    void profileWithoutFitOptionFitsTheCards() {
+        TempStore temp;
+        Store store;
+        Settings old = Settings::defaults(kAppdir);
+        old.awase = false;
+        old.cawaku = false;
+        writeSettings(store, old, true);
+        store.remove(u"form2", u"awase");
+        const Settings read = readSettings(store, kAppdir);
+        QVERIFY(read.awase);
+        QVERIFY(!read.cawaku);
     }
 
     void geometryKeptWhenTheMainWindowIsNotNormal() {

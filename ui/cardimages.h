@@ -1,0 +1,69 @@
+// Card pictures at the size they are drawn. Every card file is rendered once per device pixel
+// size and kept, so that a change of the card size renders each picture once and a card that
+// moves never renders: a file with a vector form beside it (the .svg of the same base name in
+// the same folder) is rendered with Qt SVG at exactly the pixel size asked for; a bitmap is
+// shown as it is at its own size and scaled smoothly to any other; a file that cannot be read
+// gives the empty card.
+#pragma once
+
+#include <QCache>
+#include <QHash>
+#include <QImage>
+#include <QPixmap>
+#include <QSize>
+#include <QString>
+#include <memory>
+
+class QSvgRenderer;
+
+namespace plumet {
+
+class CardImages {
+  public:
+    // The one cache every card picture of the program draws from.
+    static CardImages& shared();
+
+    CardImages();
+    ~CardImages();
+    CardImages(const CardImages&) = delete;
+    CardImages& operator=(const CardImages&) = delete;
+
+    // The picture's own size in pixels: the bitmap's; the vector's when only that can be read;
+    // the empty card's when neither. The file is read again when it changed on disk.
+    QSize naturalSize(const QString& file);
+    // Whether `file` or its vector form can be read (otherwise it shows as the empty card).
+    bool readable(const QString& file);
+    // The picture of `file` `pixels` large (device pixels), marked with the device pixel ratio
+    // `ratio` so that it is drawn `pixels` / `ratio` large.
+    QPixmap pixmap(const QString& file, QSize pixels, qreal ratio = 1.0);
+
+    // Pictures rendered so far (every picture made for a file and size not held yet).
+    int renders() const { return renders_; }
+    // Forgets every picture and every file read.
+    void clear();
+
+  private:
+    // A file as read, with what it was read from: a file changed on disk is read again (and its
+    // pictures made anew) the next time a card picture is given it.
+    struct Source {
+        QImage bitmap;
+        std::shared_ptr<QSvgRenderer> vector;
+        QSize natural;
+        QString stamp;  // size and modification times of the bitmap and the vector files
+        int generation = 0;
+    };
+    // The file as read; read again first when `recheck` and it changed on disk since.
+    const Source& source(const QString& file, bool recheck);
+    QImage render(const Source& source, QSize pixels) const;
+
+    QHash<QString, Source> sources_;
+    QCache<QString, QPixmap> pixmaps_;
+    int renders_ = 0;
+    int generations_ = 0;
+};
+
+// The file holding the vector form of the card picture `file` (its name with ".svg" in place
+// of the bitmap's suffix).
+QString vectorFileOf(const QString& file);
+
+}  // namespace plumet
