@@ -12,6 +12,7 @@
 #include "app/mainwindow.h"
 #include "app/matchcourse.h"
 #include "app/session.h"
+#include "autoplay.h"
 #include "data/store.h"
 #include "rules/laying.h"
 #include "ui/handwindow.h"
@@ -22,15 +23,6 @@
 #include "ui/top10dialog.h"
 
 namespace plumet::test {
-
-// The visible top-level window of that class, or nullptr.
-template <class Window>
-Window* shown() {
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (auto* window = qobject_cast<Window*>(w); window && window->isVisible()) return window;
-    }
-    return nullptr;
-}
 
 struct Program {
     QString appdir;
@@ -69,33 +61,10 @@ struct Program {
     GameState& state() { return session->state(); }
     const MenuItems& items() const { return main->items(); }
 
-    bool humanToMove() const {
-        return acceptsInput(&session->human()) && acceptsInput(main.get()) &&
-               session->state().handcount[kHuman] > 0;
-    }
+    bool humanToMove() const { return test::humanToMove(*session, *main); }
 
     // Plays the game under way as a player would until its results window shows.
-    Form10* playToResults() {
-        GameState& s = state();
-        for (int spin = 0; spin < 100000; ++spin) {
-            if (Form10* results = shown<Form10>()) return results;
-            if (!humanToMove()) {
-                QTest::qWait(1);
-                continue;
-            }
-            int slot = s.handcount[kHuman] + 1;  // the pass card
-            for (int i = 1; i <= s.handcount[kHuman]; ++i) {
-                const int target = clickTarget(s, i);
-                if (target >= 1 && target <= 8) {
-                    slot = i;
-                    break;
-                }
-            }
-            CardPicture* card = session->human().picture(slot);
-            QTest::mouseClick(card, Qt::LeftButton, {}, card->rect().center());
-        }
-        return nullptr;
-    }
+    Form10* playToResults() { return test::playToResults(*session, *main); }
 };
 
 }  // namespace plumet::test

@@ -11,6 +11,7 @@
 
 #include "app/mainwindow.h"
 #include "app/program.h"
+#include "autoplay.h"
 #include "common/menuitem.h"
 #include "ui/inputblock.h"
 #include "ui/speeds.h"
@@ -20,15 +21,6 @@ namespace plumet::test {
 
 inline QString buildData() {
     return QStringLiteral(PLUMET_BUILD_DATA_DIR);
-}
-
-// The visible top-level window of that class, or nullptr.
-template <class Window>
-Window* shownWindow() {
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (auto* window = qobject_cast<Window*>(w); window && window->isVisible()) return window;
-    }
-    return nullptr;
 }
 
 // Writes bitmaps of one colour and size under the given names into `folder`: a card set

@@ -24,7 +24,7 @@
 
 using namespace plumet;
 using plumet::test::Program;
-using plumet::test::shown;
+using plumet::test::shownWindow;
 
 namespace {
 
@@ -117,8 +117,8 @@ void TestMatch::wholeMatch() {
         // After game 3: save and back to the title screen.
         afterThree = p.state().score;
         placesOfThree = p.state().gameplaces;
-        QTest::mouseClick(shown<Form10>()->command(2), Qt::LeftButton);
-        QTRY_VERIFY(!shown<Form10>());
+        QTest::mouseClick(shownWindow<Form10>()->command(2), Qt::LeftButton);
+        QTRY_VERIFY(!shownWindow<Form10>());
         QVERIFY(acceptsInput(p.main.get()));
         QVERIFY(atTitle(p));
         QVERIFY(continueEnabled(p));
@@ -172,8 +172,8 @@ void TestMatch::wholeMatch() {
     QVERIFY(!acceptsInput(p.main.get()));
     QVERIFY(!p.items().mnusyoki->isEnabled());
     QVERIFY(p.items().mnugroup->isEnabled());
-    Form3* table = shown<Form3>();
-    Form9* entry = shown<Form9>();
+    Form3* table = shownWindow<Form3>();
+    Form9* entry = shownWindow<Form9>();
     QVERIFY(table && entry);
     QVERIFY(withTheGame(p, table) && withTheGame(p, entry));
     QVERIFY(centred(table));
@@ -185,7 +185,7 @@ void TestMatch::wholeMatch() {
     QApplication::sendEvent(entry->text(), &typing);
     QCOMPARE(table->nameLabel(rank - 1)->text(), QStringLiteral("やまだ"));
     QTest::mouseClick(entry->command(), Qt::LeftButton);
-    QTRY_VERIFY(!shown<Form3>() && !shown<Form9>());
+    QTRY_VERIFY(!shownWindow<Form3>() && !shownWindow<Form9>());
     QVERIFY(acceptsInput(p.main.get()));
     QCOMPARE(p.state().score[1], 0);
     QCOMPARE(p.store->get(u"form2", QStringLiteral("name%1").arg(rank), {}),
@@ -196,7 +196,7 @@ void TestMatch::wholeMatch() {
     const QString good = files.filePath(QStringLiteral("top.dat"));
     p.items().mnutop->trigger();
     QVERIFY(!acceptsInput(p.main.get()));
-    table = shown<Form3>();
+    table = shownWindow<Form3>();
     QVERIFY(table);
     QVERIFY(withTheGame(p, table));
     QCOMPARE(table->nameLabel(rank - 1)->text(), QStringLiteral("やまだ"));
@@ -222,7 +222,7 @@ void TestMatch::wholeMatch() {
 
     // Another group, with the default table, takes the files.
     p.items().mnugroup->trigger();
-    table = shown<Form3>();
+    table = shownWindow<Form3>();
     QVERIFY(table);
     QVERIFY(withTheGame(p, table));
     table->combo()->setCurrentIndex(2);
@@ -233,7 +233,7 @@ void TestMatch::wholeMatch() {
     QVERIFY(acceptsInput(p.main.get()));
 
     p.items().mnutop->trigger();
-    table = shown<Form3>();
+    table = shownWindow<Form3>();
     answers.box(QMessageBox::Ok);
     answers.file(altered);
     answers.box(QMessageBox::Ok);
@@ -257,7 +257,7 @@ void TestMatch::wholeMatch() {
 
     // The imported table passes the next check.
     p.items().mnutop->trigger();
-    QVERIFY(shown<Form3>());
+    QVERIFY(shownWindow<Form3>());
     QCOMPARE(p.ended, 0);
 }
 
@@ -267,7 +267,7 @@ void TestMatch::damagedTop10() {
     {
         Program p(data_.path());
         p.items().mnutop->trigger();  // the first opening makes the check strings
-        QTest::mouseClick(shown<Form3>()->command(1), Qt::LeftButton);
+        QTest::mouseClick(shownWindow<Form3>()->command(1), Qt::LeftButton);
         p.store->save(u"form2", u"ten3", QStringLiteral("85"));
         ModalAnswers answers;
         answers.box(QMessageBox::Ok);
@@ -278,13 +278,13 @@ void TestMatch::damagedTop10() {
                  QStringLiteral(
                      "データが異常です。\nベスト１０を初期化後終了します。\n再起動して下さい。"));
         QCOMPARE(p.ended, 1);
-        QTRY_VERIFY(!shown<Form3>());
+        QTRY_VERIFY(!shownWindow<Form3>());
         QCOMPARE(stored(*p.store, "ckkc"), QStringLiteral("9999"));
         QCOMPARE(stored(*p.store, "ten3"), QStringLiteral("<none>"));
     }
     Program p(data_.path());
     p.items().mnutop->trigger();
-    Form3* table = shown<Form3>();
+    Form3* table = shownWindow<Form3>();
     QVERIFY(table);
     QCOMPARE(p.ended, 0);
     QCOMPARE(table->rowLabel(2)->text(), QStringLiteral("1997-04-01   80  "));

@@ -30,29 +30,8 @@ using plumet::test::shownWindow;
 
 namespace {
 
-// Plays the game under way as a player would (the first card that fits, else a pass) until
-// its results window shows.
 Form10* playToResults(Run& run) {
-    GameState& s = run.state();
-    Form4& human = run.program->session().human();
-    for (int spin = 0; spin < 100000; ++spin) {
-        if (Form10* results = shownWindow<Form10>()) return results;
-        if (!acceptsInput(&human) || !acceptsInput(&run.main()) || s.handcount[kHuman] == 0) {
-            QTest::qWait(1);
-            continue;
-        }
-        int slot = s.handcount[kHuman] + 1;  // the pass card
-        for (int i = 1; i <= s.handcount[kHuman]; ++i) {
-            const int target = clickTarget(s, i);
-            if (target >= 1 && target <= 8) {
-                slot = i;
-                break;
-            }
-        }
-        CardPicture* card = human.picture(slot);
-        QTest::mouseClick(card, Qt::LeftButton, {}, card->rect().center());
-    }
-    return nullptr;
+    return test::playToResults(run.program->session(), run.main());
 }
 
 // A new match, silent (the voices would wait their length).

@@ -8,28 +8,12 @@
 #include <QTest>
 #include <QtEndian>
 
+#include "common/cardset.h"
+
 namespace {
 
 const QString kData = QStringLiteral(PLUMET_DATA_DIR);
 const QString kIcons = QStringLiteral(PLUMET_ICON_DIR);
-
-// The names of one card set: 52 faces, both jokers, the pass cards and the backs.
-QStringList cardSetNames() {
-    QStringList names;
-    for (const char* suit : {"s", "h", "c", "d"}) {
-        for (int rank = 1; rank <= 13; ++rank) names << QStringLiteral("%1%2").arg(suit).arg(rank);
-    }
-    names << "joker"
-          << "joker1"
-          << "ps1"
-          << "ps2"
-          << "ps3"
-          << "ps4"
-          << "uray"
-          << "urat"
-          << "uray2";
-    return names;
-}
 
 QByteArray pixelHash(const QImage& image) {
     const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
@@ -125,7 +109,7 @@ class TestAssets : public QObject {
         QFETCH(int, scale);
         QSet<QByteArray> seen;
         QSize size;
-        for (const QString& name : cardSetNames()) {
+        for (const QString& name : plumet::test::cardSetNames()) {
             const QString path = folder + "/" + name + ".bmp";
             QImage image;
             QVERIFY2(image.load(path, "BMP"), qPrintable(path));

@@ -7,6 +7,8 @@
 #include <QSvgRenderer>
 #include <QTest>
 
+#include "common/cardset.h"
+
 namespace {
 
 const QString kData = QStringLiteral(PLUMET_DATA_DIR);
@@ -15,23 +17,6 @@ const QSize kCard(34, 42);
 // The sizes a window may ask for: the classic card, twice (device pixel ratio 2 or the large
 // set), four and eight times.
 const QList<QSize> kSizes = {kCard, kCard * 2, kCard * 4, kCard * 8};
-
-QStringList cardSetNames() {
-    QStringList names;
-    for (const char* suit : {"s", "h", "c", "d"}) {
-        for (int rank = 1; rank <= 13; ++rank) names << QStringLiteral("%1%2").arg(suit).arg(rank);
-    }
-    names << "joker"
-          << "joker1"
-          << "ps1"
-          << "ps2"
-          << "ps3"
-          << "ps4"
-          << "uray"
-          << "urat"
-          << "uray2";
-    return names;
-}
 
 // `renderer`'s picture drawn into `bounds` of a transparent image of `canvas`.
 QImage render(QSvgRenderer& renderer, QSize canvas, const QRect& bounds) {
@@ -95,7 +80,7 @@ class TestVectorCards : public QObject {
   private slots:
     void picture_data() {
         QTest::addColumn<QString>("name");
-        for (const QString& name : cardSetNames()) QTest::newRow(qPrintable(name)) << name;
+        for (const QString& name : plumet::test::cardSetNames()) QTest::newRow(qPrintable(name)) << name;
     }
 
     // The document is small, plain vectors (no embedded bitmap, no text that needs a font)
@@ -197,7 +182,7 @@ class TestVectorCards : public QObject {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("bitmap");
         QTest::addColumn<int>("scale");
-        for (const QString& name : cardSetNames()) {
+        for (const QString& name : plumet::test::cardSetNames()) {
             QTest::addRow("%s", qPrintable(name)) << name << kData + "/" + name + ".bmp" << 1;
             // The jokers' pixel-font caption sits on whole pixels of the card it is drawn
             // on: 2 units from the left on the classic card and in the SVG, 2.5 units (5 of
