@@ -164,8 +164,12 @@ int main(int argc, char* argv[]) {
             for (int height = 140; height <= 159; ++height) {
                 const QSize pixels(qRound(height * ratio * own.width() / own.height()),
                                    qRound(height * ratio));
+                QList<CardImages::Request> requests;
+                for (const QString& file : files) requests.append({file, pixels, ratio});
                 QElapsedTimer clock;
                 clock.start();
+                // As a resize makes them: all together, then each card takes its own.
+                images.renderAll(requests);
                 for (const QString& file : files) images.pixmap(file, pixels, ratio);
                 const double ms = clock.nsecsElapsed() / 1e6;
                 worst = std::max(worst, ms);

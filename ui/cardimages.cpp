@@ -7,6 +7,8 @@
 #include <QImageReader>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <QtConcurrent/QtConcurrentMap>
+#include <vector>
 
 #include "ui/cardpicture.h"
 
@@ -66,6 +68,7 @@ CardImages::~CardImages() = default;
 void CardImages::clear() {
     sources_.clear();
     pixmaps_.clear();
+    queued_.clear();
 }
 
 const CardImages::Source& CardImages::source(const QString& file, bool recheck) {
@@ -103,7 +106,7 @@ bool CardImages::readable(const QString& file) {
     return !read.bitmap.isNull() || read.vector;
 }
 
-QImage CardImages::render(const Source& source, QSize pixels) const {
+QImage CardImages::render(const Source& source, QSize pixels) {
     // A bitmap at its own size is shown exactly as it is.
     if (!source.bitmap.isNull() && source.bitmap.size() == pixels) return source.bitmap;
     if (source.vector) {
@@ -131,13 +134,80 @@ QPixmap CardImages::pixmap(const QString& file, QSize pixels, qreal ratio) {
     const Source& read = source(file, false);
     const QString key = keyOf(file, read.generation, pixels, ratio);
     if (const QPixmap* held = pixmaps_.object(key)) return *held;
-    auto* made = new QPixmap(QPixmap::fromImage(render(read, pixels)));
-    made->setDevicePixelRatio(ratio);
+    QPixmap made = QPixmap::fromImage(render(read, pixels));
+    made.setDevicePixelRatio(ratio);
+    keep(key, made);
+    return made;
+}
+
+void CardImages::keep(const QString& key, const QPixmap& pixmap) {
     ++renders_;
-    const QPixmap result = *made;
-    const int kilobytes = std::max(1, pixels.width() * pixels.height() * 4 / 1024);
-    pixmaps_.insert(key, made, kilobytes);
-    return result;
+    const int kilobytes = std::max(1, pixmap.width() * pixmap.height() * 4 / 1024);
+    pixmaps_.insert(key, new QPixmap(pixmap), kilobytes);
+}
+
+void CardImages::renderAll(const QList<Request>& requests) {
+    // One job per file: a file's vector renderer is used by one thread at a time.
+    struct Job {
+        const Source* source = nullptr;
+        QList<QSize> sizes;
+        QList<QString> keys;
+        QList<qreal> ratios;
+        QList<QImage> images;
+    };
+    QHash<QString, int> jobOfFile;
+    std::vector<Job> jobs;
+    for (const Request& request : requests) source(request.file, false);  // all read first
+    for (const Request& request : requests) {
+        const QSize pixels = request.pixels.expandedTo(QSize(1, 1));
+        const Source& read = sources_[request.file];
+        const QString key = keyOf(request.file, read.generation, pixels, request.ratio);
+        if (pixmaps_.contains(key)) continue;
+        int& index = jobOfFile[request.file];
+        if (index == 0) {
+            jobs.push_back({&read, {}, {}, {}, {}});
+            index = static_cast<int>(jobs.size());
+        }
+        Job& job = jobs[index - 1];
+        if (job.keys.contains(key)) continue;
+        job.sizes.append(pixels);
+        job.keys.append(key);
+        job.ratios.append(request.ratio);
+    }
+    QtConcurrent::blockingMap(jobs, [](Job& job) {
+        for (const QSize& pixels : std::as_const(job.sizes))
+            job.images.append(render(*job.source, pixels));
+    });
+    for (const Job& job : jobs) {
+        for (int i = 0; i < job.images.size(); ++i) {
+            QPixmap made = QPixmap::fromImage(job.images[i]);
+            made.setDevicePixelRatio(job.ratios[i]);
+            keep(job.keys[i], made);
+        }
+    }
+}
+
+void CardImages::prepareLater(CardPicture* picture) {
+    queued_.append(picture);
+    if (batchPending_) return;
+    batchPending_ = true;
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(), [this] { prepareQueued(); }, Qt::QueuedConnection);
+}
+
+void CardImages::prepareQueued() {
+    batchPending_ = false;
+    const QList<QPointer<CardPicture>> pictures = std::exchange(queued_, {});
+    QList<Request> requests;
+    for (const QPointer<CardPicture>& picture : pictures) {
+        if (picture && picture->hasPicture())
+            requests.append(
+                {picture->imageFile(), picture->pixelSize(), picture->devicePixelRatioF()});
+    }
+    renderAll(requests);
+    for (const QPointer<CardPicture>& picture : pictures) {
+        if (picture) picture->prepare();
+    }
 }
 
 }  // namespace plumet

@@ -9,7 +9,9 @@
 #include <QCache>
 #include <QHash>
 #include <QImage>
+#include <QList>
 #include <QPixmap>
+#include <QPointer>
 #include <QSize>
 #include <QString>
 #include <memory>
@@ -17,6 +19,8 @@
 class QSvgRenderer;
 
 namespace plumet {
+
+class CardPicture;
 
 class CardImages {
   public:
@@ -37,6 +41,21 @@ class CardImages {
     // `ratio` so that it is drawn `pixels` / `ratio` large.
     QPixmap pixmap(const QString& file, QSize pixels, qreal ratio = 1.0);
 
+    // A picture to make: `file` `pixels` large for the device pixel ratio `ratio`.
+    struct Request {
+        QString file;
+        QSize pixels;
+        qreal ratio = 1.0;
+    };
+    // Makes every picture of `requests` not held yet, several at a time on the processor's
+    // cores: a new card size makes every card anew, all at once.
+    void renderAll(const QList<Request>& requests);
+
+    // A card picture wants its picture made for its new size. The pictures asked for are made
+    // together (renderAll) once the sizes have settled, or when one of them is painted first.
+    void prepareLater(CardPicture* picture);
+    void prepareQueued();
+
     // Pictures rendered so far (every picture made for a file and size not held yet).
     int renders() const { return renders_; }
     // Forgets every picture and every file read.
@@ -54,12 +73,15 @@ class CardImages {
     };
     // The file as read; read again first when `recheck` and it changed on disk since.
     const Source& source(const QString& file, bool recheck);
-    QImage render(const Source& source, QSize pixels) const;
+    static QImage render(const Source& source, QSize pixels);
+    void keep(const QString& key, const QPixmap& pixmap);
 
     QHash<QString, Source> sources_;
     QCache<QString, QPixmap> pixmaps_;
     int renders_ = 0;
     int generations_ = 0;
+    QList<QPointer<CardPicture>> queued_;
+    bool batchPending_ = false;
 };
 
 // The file holding the vector form of the card picture `file` (its name with ".svg" in place

@@ -77,24 +77,25 @@ void CardPicture::fit() {
 
 void CardPicture::schedulePrepare() {
     // Made once the sizes have settled (a resize of the main window moves and resizes every
-    // window in several steps), or when first painted, whichever comes first.
+    // window in several steps), or when first painted, whichever comes first; together with
+    // every other card asking at the same time.
     if (preparePending_) return;
     preparePending_ = true;
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            preparePending_ = false;
-            prepare();
-        },
-        Qt::QueuedConnection);
+    CardImages::shared().prepareLater(this);
+}
+
+QSize CardPicture::pixelSize() const {
+    const qreal ratio = devicePixelRatioF();
+    const QSize logical = contentsRect().size();
+    return {static_cast<int>(std::lround(logical.width() * ratio)),
+            static_cast<int>(std::lround(logical.height() * ratio))};
 }
 
 void CardPicture::prepare() {
+    preparePending_ = false;
     if (!shown_) return;
     const qreal ratio = devicePixelRatioF();
-    const QSize logical = contentsRect().size();
-    const QSize pixels(static_cast<int>(std::lround(logical.width() * ratio)),
-                       static_cast<int>(std::lround(logical.height() * ratio)));
+    const QSize pixels = pixelSize();
     if (!pixmap_.isNull() && pixmap_.size() == pixels && pixmap_.devicePixelRatio() == ratio)
         return;
     pixmap_ = CardImages::shared().pixmap(file_, pixels, ratio);
@@ -105,6 +106,8 @@ void CardPicture::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     drawFrame(&painter);
     if (!shown_) return;
+    // The first card painted after a change of size makes every card asking with it.
+    if (preparePending_) CardImages::shared().prepareQueued();
     prepare();
     painter.drawPixmap(contentsRect(), pixmap_);
 }

@@ -43,6 +43,9 @@ class CardPicture : public QLabel {
     // Makes the picture to show for the size now, unless it is made already: a card is ready
     // before it flies, so that no frame of a flight renders.
     void prepare();
+    // Whether a picture is shown (not removed), and the size in device pixels it is made at.
+    bool hasPicture() const { return shown_; }
+    QSize pixelSize() const;
 
   signals:
     void clicked();

@@ -89,6 +89,7 @@ class CardImagesTest : public QObject {
     void unreadableFileIsTheEmptyCard();
     void changedFileIsReadAgain();
     void rendersOncePerSize();
+    void madeTogether();
     void pictureSizes();
     void pictureSharpAtRatioTwo();
     void toolbarAtRatioTwo();
@@ -213,6 +214,47 @@ void CardImagesTest::rendersOncePerSize() {
     pictures[1]->repaint();
     pictures[3]->repaint();
     QCOMPARE(images.renders() - start, 8);
+}
+
+void CardImagesTest::madeTogether() {
+    CardSet set;
+    const QString face = set.bitmap(QStringLiteral("s1"), QSize(34, 42), Qt::red, Qt::blue);
+    const QString svg = set.vector(QStringLiteral("s1"));
+    const QString back = set.bitmap(QStringLiteral("uray"), QSize(34, 42), Qt::blue, Qt::red);
+    CardImages& images = CardImages::shared();
+    // Made together, several at a time: each file and size once, the same pictures as alone.
+    const int start = images.renders();
+    images.renderAll({{face, QSize(68, 84), 2.0},
+                      {back, QSize(68, 84), 2.0},
+                      {face, QSize(68, 84), 2.0},
+                      {face, QSize(51, 63), 1.0}});
+    QCOMPARE(images.renders() - start, 3);
+    const QPixmap made = images.pixmap(face, QSize(68, 84), 2.0);
+    QCOMPARE(images.renders() - start, 3);
+    QCOMPARE(made.devicePixelRatio(), 2.0);
+    QImage pixels = rgb(made.toImage());
+    pixels.setDevicePixelRatio(1.0);
+    QCOMPARE(pixels, rgb(renderedSvg(svg, QSize(68, 84))));
+
+    // The first card painted after a new size makes the pictures of every card that asked.
+    QWidget window;
+    window.resize(400, 300);
+    window.show();
+    QList<CardPicture*> pictures;
+    for (const QString& file : {face, back}) {
+        auto* picture = new CardPicture(&window);
+        picture->setImageFile(file);
+        picture->show();
+        pictures << picture;
+    }
+    QTest::qWait(0);
+    const int before = images.renders();
+    for (CardPicture* picture : pictures) picture->setDrawnHeight(77);
+    pictures[0]->repaint();
+    QCOMPARE(images.renders() - before, 2);
+    pictures[1]->repaint();
+    QTest::qWait(0);
+    QCOMPARE(images.renders() - before, 2);
 }
 
 void CardImagesTest::pictureSizes() {
