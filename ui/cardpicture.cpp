@@ -122,15 +122,21 @@ const QColor& CardPicture::hintColour() {
     return colour;
 }
 
-int CardPicture::markWidth(QSize size) {
+int CardPicture::markWidth(QSize size, int marks) {
     // About a sixteenth of the card's narrow side: clear on a small classic card, not heavy
     // on a large fitted one.
-    return std::max(3, static_cast<int>(std::lround(std::min(size.width(), size.height()) / 16.0)));
+    const int band =
+        std::max(3, static_cast<int>(std::lround(std::min(size.width(), size.height()) / 16.0)));
+    return marks > 1 ? std::max(2, (band + 1) / 2) : band;
+}
+
+int CardPicture::markLineWidth(QSize size) {
+    return std::max(1, markWidth(size) / 3);
 }
 
 void CardPicture::drawMarks(QPainter& painter) const {
-    const int band = markWidth(size());
-    const int line = std::max(1, band / 3);
+    const int band = markWidth(size(), focusMarked_ && hintMarked_ ? 2 : 1);
+    const int line = markLineWidth(size());
     QRect outer = rect();
     // A ring `width` wide along the inside of `outer`, which then moves inside the ring.
     const auto ring = [&painter, &outer](int width, const QColor& colour) {

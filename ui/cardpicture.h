@@ -42,8 +42,11 @@ class CardPicture : public QLabel {
     bool hintMarked() const { return hintMarked_; }
     static const QColor& focusColour();
     static const QColor& hintColour();
-    // Width in pixels of one mark's band on a card `size` large.
-    static int markWidth(QSize size);
+    // Width in pixels of a mark's band on a card `size` large; `marks` is how many marks the
+    // card carries (two share the room of about one, so that a small card stays readable).
+    static int markWidth(QSize size, int marks = 1);
+    // Width in pixels of the contrasting line inside a band.
+    static int markLineWidth(QSize size);
 
     // Size of an empty card, used when no bitmap could be read.
     static QSize emptyCardSize() { return {71, 96}; }

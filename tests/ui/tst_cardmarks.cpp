@@ -103,9 +103,9 @@ void TestCardMarks::marks() {
     const QImage marked = drawn(card, mark);
     QCOMPARE(marked.size(), plain.size());
 
-    const int band = CardPicture::markWidth(size);
-    const int line = std::max(1, band / 3);
-    QVERIFY(band >= 3);
+    const int band = CardPicture::markWidth(size, mark == Mark::Both ? 2 : 1);
+    const int line = CardPicture::markLineWidth(size);
+    QVERIFY(band >= 2);
     // The rings from the edge inwards: band, line (focus), then band, line (hint).
     QList<std::pair<QColor, int>> rings;  // colour, depth of its middle
     int depth = 0;
