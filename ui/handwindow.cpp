@@ -275,8 +275,8 @@ void Form4::click(int i) {
         picture(i)->setImageFile(
             faceFile(s.selslot > 0 ? QStringLiteral("joker1.bmp") : QStringLiteral("joker.bmp")));
         // Selected: the focus goes to the first card the joker frees, so that the next Enter
-        // makes the joker move; deselected: it stays on the joker.
-        setFocusSlot(s.selslot > 0 ? legalFocus() : i);
+        // makes the joker move; deselected: onto the move that exists, as at the turn's start.
+        setFocusSlot(legalFocus());
         seiretu();
         if (host_.options().detection) {
             if (s.selslot > 0)

@@ -276,19 +276,27 @@ void KeysTest::passKey() {
 
 void KeysTest::lastPassRefused_data() {
     QTest::addColumn<QList<int>>("hand");
-    QTest::addColumn<int>("legal");  // where the focus goes after the refusal
-    QTest::addColumn<int>("laid");   // the card Enter then lays
-    QTest::newRow("a card fits") << QList<int>{h(3), d(8)} << 2 << d(8);
-    QTest::newRow("only a joker move") << QList<int>{h(3), h(5), kJoker} << 3 << h(5);
+    QTest::addColumn<bool>("selected");  // the joker selected before the pass
+    QTest::addColumn<int>("legal");      // where the focus goes after the refusal
+    QTest::addColumn<int>("laid");       // the card Enter then lays
+    QTest::newRow("a card fits") << QList<int>{h(3), d(8)} << false << 2 << d(8);
+    QTest::newRow("only a joker move") << QList<int>{h(3), h(5), kJoker} << false << 3 << h(5);
+    QTest::newRow("only a joker move, the joker selected")
+        << QList<int>{h(3), h(5), kJoker} << true << 2 << h(5);
+    // The joker frees nothing: Enter on it gives up the selection, then lays the card.
+    QTest::newRow("a card fits, the joker selected")
+        << QList<int>{d(8), s(13), kJoker} << true << 3 << d(8);
 }
 
 void KeysTest::lastPassRefused() {
     QFETCH(QList<int>, hand);
+    QFETCH(bool, selected);
     QFETCH(int, legal);
     QFETCH(int, laid);
     for (Qt::Key pass : {Qt::Key_P, Qt::Key_Return}) {
         Game game;
         humanTurn(game, hand, 1);
+        if (selected) press(Qt::Key_J);
         const int passCard = hand.size() + 1;
         press(Qt::Key_End);
         QCOMPARE(game.human().focusSlot(), passCard);
@@ -298,9 +306,10 @@ void KeysTest::lastPassRefused() {
         QVERIFY(game.humanToMove());
         QVERIFY(acceptsInput(game.human().picture(passCard)));
         QCOMPARE(game.human().focusSlot(), legal);
-        // Enter alone makes the move (the joker takes two).
+        // Enter alone makes the move (the joker's takes two Enters, as does giving up a
+        // selected joker that frees nothing before the card).
         press(Qt::Key_Return);
-        if (game.state().selslot > 0) press(Qt::Key_Return);
+        if (game.state().onboard[laid] == 0) press(Qt::Key_Return);
         QCOMPARE(game.state().onboard[laid], 1);
         QCOMPARE(game.state().passleft[kHuman], 1);
     }
