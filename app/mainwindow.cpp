@@ -112,6 +112,9 @@ void MDIForm1::connectMenus() {
     m.mnusyoki->setEnabled(false);
     connect(m.mnusyoki, &QAction::triggered, this, &MDIForm1::mnusyoki);
     connect(m.end, &QAction::triggered, this, &QWidget::close);
+    // The hint is there only during the human's turn (the hand window makes it available).
+    m.mnuhint->setEnabled(false);
+    connect(m.mnuhint, &QAction::triggered, this, [this] { session_.human().showHint(); });
 
     connect(m.ruruak, &QAction::triggered, this, &MDIForm1::setAceKing);
     connect(m.jokernai, &QAction::triggered, this, [this] { setJoker(JokerMode::None); });
@@ -407,6 +410,7 @@ void MDIForm1::abandonMatch() {
 void MDIForm1::lockMatch() {
     matchLocked_ = true;
     for (QAction* item : lockedItems(items_)) item->setEnabled(false);
+    items_.mnuhint->setEnabled(false);
     items_.mnusyoki->setEnabled(true);
     setShown(4, true);
     setShown(29, true);
@@ -417,6 +421,7 @@ void MDIForm1::lockMatch() {
 void MDIForm1::unlockMatch() {
     matchLocked_ = false;
     for (QAction* item : lockedItems(items_)) setAvailable(item, true);
+    items_.mnuhint->setEnabled(false);
     items_.mnusyoki->setEnabled(false);
     setShown(4, false);
     setShown(29, false);

@@ -37,6 +37,8 @@ MenuItems buildMenus(QMainWindow& window) {
     m.mnutuduki = addItem(m.mnugame, "mnutuduki", "前回の続き");
     m.mnusyoki = addItem(m.mnugame, "mnusyoki", "初期画面に戻る");
     m.mnutop = addItem(m.mnugame, "mnutop", "トップ１０(&R)");
+    m.mnuhint = addItem(m.mnugame, "mnuhint", "ヒント");
+    m.mnuhint->setShortcut(Qt::Key_H);
     addSeparator(m.mnugame, "kubun");
     m.end = addItem(m.mnugame, "end", "カドリオの終了(&X)");
 

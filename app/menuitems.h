@@ -15,6 +15,7 @@ struct MenuItems {
     QAction* mnutuduki = nullptr;  // "前回の続き"
     QAction* mnusyoki = nullptr;   // "初期画面に戻る"
     QAction* mnutop = nullptr;     // "トップ１０(&R)"
+    QAction* mnuhint = nullptr;    // "ヒント" H
     QAction* end = nullptr;        // "カドリオの終了(&X)"
     // "ｵﾌﾟｼｮﾝ(&O)"
     QMenu* mnuoption = nullptr;

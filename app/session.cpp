@@ -48,6 +48,8 @@ class WindowView : public MoveView {
 
 Session::Session()
     : random_(static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch())),
+      hintRandom_(static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch()) ^
+                  0x9e3779b97f4a7c15ULL),
       sound_(
           state_, [this] { return options_.sound; }, loops_),
       view_(std::make_unique<WindowView>(*this)) {}
@@ -115,6 +117,7 @@ void Session::startgame() {
         for (int form : {5, 6, 7, 4, 2}) main_->child(form)->show();
         setAcceptsInput(main_, false);
         setAcceptsInput(human_, false);
+        setHintAvailable(false);
         main_->setWindowTitle(QStringLiteral("カドリオ   －") + signedLabel(s.gameno) +
                               QStringLiteral(" 回戦 － （ ") + main_->groupName() +
                               QStringLiteral(" ）"));
@@ -149,10 +152,16 @@ void Session::setMainInput(bool enabled) {
 
 void Session::activateMain() {
     main_->activateWindow();
+    // The keys of the turn (arrows, Enter, J, P, Esc) go to the hand.
+    human_->setFocus(Qt::OtherFocusReason);
 }
 
 void Session::setDetectionAvailable(bool available) {
     main_->items().daseruka->setEnabled(available);
+}
+
+void Session::setHintAvailable(bool available) {
+    main_->items().mnuhint->setEnabled(available);
 }
 
 void Session::clearTable() {

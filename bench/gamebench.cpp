@@ -7,11 +7,12 @@
 //                            (the sizes of a maximised window, at device pixel ratio 1 and 2)
 //   plumetgamebench idle     CPU time used while the game waits for the human, over 5 s
 //   plumetgamebench memory   peak memory (max RSS) over a whole game, the human played too
-//   plumetgamebench shot [--maximized] [FILE.png]
+//   plumetgamebench shot [--maximized] [--keys] [FILE.png]
 //                            a game in progress, left in a computer player's turn (its thinking
 //                            never ends), in the game's Japanese look; prints "ready" when
 //                            posed. With FILE.png it saves what the screen shows of the main
-//                            window there and ends.
+//                            window there and ends. With --keys: the human's turn instead, the
+//                            focus mark moved with the arrow keys and the hint asked with H.
 #include <sys/resource.h>
 
 #include <QApplication>
@@ -220,20 +221,45 @@ int main(int argc, char* argv[]) {
             if (!waitForHuman(session, 60000)) break;
             humanMove(session);
         }
-        // The human's fifth move; then the next computer player thinks for ever.
         if (!waitForHuman(session, 60000)) return 1;
-        speeds::timing().paceMs = 24 * 3600 * 1000;
-        humanMove(session);
-        const auto thinking = [&session] {
-            for (ComputerForm* form : session.computers()) {
-                if (form->timer1().isActive()) return true;
+        if (options.contains(QStringLiteral("--keys"))) {
+            // From the human's fifth turn on, the first turn whose hint is a card: the hint
+            // asked with H, the focus moved off it with the arrow keys, so that both marks show.
+            Form4& hand = session.human();
+            const auto hintedSlot = [&hand] {
+                for (int i = 1; i <= hand.pictureCount(); ++i) {
+                    if (hand.picture(i)->hintMarked()) return i;
+                }
+                return 0;
+            };
+            int hinted = 0;
+            for (int turn = 0; turn < 8; ++turn) {
+                QTest::keyClick(&hand, Qt::Key_H);
+                hinted = hintedSlot();
+                if (hinted > 0 && hinted <= session.state().handcount[kHuman]) break;
+                humanMove(session);
+                if (!waitForHuman(session, 60000)) return 1;
             }
-            return false;
-        };
-        QElapsedTimer clock;
-        clock.start();
-        while (!thinking() && clock.elapsed() < 60000) QTest::qWait(2);
-        if (!thinking()) return 1;
+            if (!hinted) return 1;
+            QTest::qWait(300);
+            QTest::keyClick(&hand, Qt::Key_Home);
+            QTest::keyClick(&hand, Qt::Key_Right);
+            if (hand.focusSlot() == hinted) QTest::keyClick(&hand, Qt::Key_Right);
+        } else {
+            // The human's fifth move; then the next computer player thinks for ever.
+            speeds::timing().paceMs = 24 * 3600 * 1000;
+            humanMove(session);
+            const auto thinking = [&session] {
+                for (ComputerForm* form : session.computers()) {
+                    if (form->timer1().isActive()) return true;
+                }
+                return false;
+            };
+            QElapsedTimer clock;
+            clock.start();
+            while (!thinking() && clock.elapsed() < 60000) QTest::qWait(2);
+            if (!thinking()) return 1;
+        }
         QTest::qWait(300);
         std::puts("ready");
         std::fflush(stdout);

@@ -101,15 +101,74 @@ void CardPicture::prepare() {
     pixmap_ = CardImages::shared().pixmap(file_, pixels, ratio);
 }
 
+void CardPicture::setFocusMarked(bool marked) {
+    if (marked == focusMarked_) return;
+    focusMarked_ = marked;
+    update();
+}
+
+void CardPicture::setHintMarked(bool marked) {
+    if (marked == hintMarked_) return;
+    hintMarked_ = marked;
+    update();
+}
+
+const QColor& CardPicture::focusColour() {
+    static const QColor colour(255, 140, 0);
+    return colour;
+}
+
+const QColor& CardPicture::hintColour() {
+    static const QColor colour(230, 0, 200);
+    return colour;
+}
+
+int CardPicture::markWidth(QSize size, int marks) {
+    // About a sixteenth of the card's narrow side: clear on a small classic card, not heavy
+    // on a large fitted one.
+    const int band =
+        std::max(3, static_cast<int>(std::lround(std::min(size.width(), size.height()) / 16.0)));
+    return marks > 1 ? std::max(2, (band + 1) / 2) : band;
+}
+
+int CardPicture::markLineWidth(QSize size) {
+    return std::max(1, markWidth(size) / 3);
+}
+
+void CardPicture::drawMarks(QPainter& painter) const {
+    const int band = markWidth(size(), focusMarked_ && hintMarked_ ? 2 : 1);
+    const int line = markLineWidth(size());
+    QRect outer = rect();
+    // A ring `width` wide along the inside of `outer`, which then moves inside the ring.
+    const auto ring = [&painter, &outer](int width, const QColor& colour) {
+        const QRect r = outer;
+        painter.fillRect(QRect(r.left(), r.top(), r.width(), width), colour);
+        painter.fillRect(QRect(r.left(), r.bottom() - width + 1, r.width(), width), colour);
+        painter.fillRect(QRect(r.left(), r.top(), width, r.height()), colour);
+        painter.fillRect(QRect(r.right() - width + 1, r.top(), width, r.height()), colour);
+        outer = r.adjusted(width, width, -width, -width);
+    };
+    if (focusMarked_) {
+        ring(band, focusColour());
+        ring(line, Qt::black);
+    }
+    if (hintMarked_) {
+        ring(band, hintColour());
+        ring(line, Qt::white);
+    }
+}
+
 void CardPicture::paintEvent(QPaintEvent* event) {
     Q_UNUSED(event);
     QPainter painter(this);
     drawFrame(&painter);
-    if (!shown_) return;
-    // The first card painted after a change of size makes every card asking with it.
-    if (preparePending_) CardImages::shared().prepareQueued();
-    prepare();
-    painter.drawPixmap(contentsRect(), pixmap_);
+    if (shown_) {
+        // The first card painted after a change of size makes every card asking with it.
+        if (preparePending_) CardImages::shared().prepareQueued();
+        prepare();
+        painter.drawPixmap(contentsRect(), pixmap_);
+    }
+    if (focusMarked_ || hintMarked_) drawMarks(painter);
 }
 
 void CardPicture::mousePressEvent(QMouseEvent* event) {

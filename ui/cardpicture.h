@@ -3,11 +3,17 @@
 // It shows the picture at its own size (the classic look) or drawn to a given height with its
 // proportions kept (cards fitted to the window), always made at the device pixel size from the
 // shared card image cache, so that it is sharp at any size and device pixel ratio.
+// Two marks can be drawn over the picture, inside the card: the keyboard focus of the human's
+// hand and the hint ("ヒント"), each a thick coloured band with a contrasting line inside it,
+// so that both show on any card set, the empty card included, and at any card size.
 #pragma once
 
+#include <QColor>
 #include <QLabel>
 #include <QPixmap>
 #include <QString>
+
+class QPainter;
 
 namespace plumet {
 
@@ -26,6 +32,21 @@ class CardPicture : public QLabel {
 
     void setFramed(bool framed);
     bool framed() const { return framed_; }
+
+    // The keyboard focus mark: an orange band with a black line inside it.
+    void setFocusMarked(bool marked);
+    bool focusMarked() const { return focusMarked_; }
+    // The hint mark: a magenta band with a white line inside it (inside the focus band when
+    // the card carries both).
+    void setHintMarked(bool marked);
+    bool hintMarked() const { return hintMarked_; }
+    static const QColor& focusColour();
+    static const QColor& hintColour();
+    // Width in pixels of a mark's band on a card `size` large; `marks` is how many marks the
+    // card carries (two share the room of about one, so that a small card stays readable).
+    static int markWidth(QSize size, int marks = 1);
+    // Width in pixels of the contrasting line inside a band.
+    static int markLineWidth(QSize size);
 
     // Size of an empty card, used when no bitmap could be read.
     static QSize emptyCardSize() { return {71, 96}; }
@@ -58,6 +79,7 @@ class CardPicture : public QLabel {
   private:
     void fit();
     void schedulePrepare();
+    void drawMarks(QPainter& painter) const;
 
     QString file_;
     QSize natural_ = emptyCardSize();
@@ -66,6 +88,8 @@ class CardPicture : public QLabel {
     int drawnHeight_ = 0;
     bool framed_ = true;
     bool preparePending_ = false;
+    bool focusMarked_ = false;
+    bool hintMarked_ = false;
 };
 
 }  // namespace plumet

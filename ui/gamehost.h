@@ -29,6 +29,8 @@ class GameHost {
     virtual const Options& options() const = 0;
     Rules rules() const { return options().rules(); }
     virtual Random& random() = 0;
+    // The hint's own generator: a hint never moves the game's draws on.
+    virtual Random& hintRandom() = 0;
     virtual Sound& sound() = 0;
     // What the windows show of the moves the rules make (flights, labels, voices).
     virtual MoveView& view() = 0;
@@ -45,11 +47,13 @@ class GameHost {
     // The game has been scored: the results.
     virtual void showResults(bool matchOver) = 0;
     // The main window takes input (menus, toolbar) only during the human's turn, at whose
-    // start it becomes the active window.
+    // start it becomes the active window and gives the hand window the keyboard.
     virtual void setMainInput(bool enabled) = 0;
     virtual void activateMain() = 0;
     // "出せるカードを検出" can be chosen during the human's turn and between matches.
     virtual void setDetectionAvailable(bool available) = 0;
+    // "ヒント" can be chosen only during the human's turn.
+    virtual void setHintAvailable(bool available) = 0;
 
     // Frame `frame` (1, 2, ...) of a card flight started at `clock`, the board's `card`
     // standing at k (1 .. movespeed): waits for the frame's time, letting events through.

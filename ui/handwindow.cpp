@@ -1,8 +1,11 @@
 #include "ui/handwindow.h"
 
 #include <QDir>
+#include <QKeyEvent>
 #include <QMdiSubWindow>
+#include <algorithm>
 
+#include "rules/hint.h"
 #include "rules/joker.h"
 #include "rules/laying.h"
 #include "rules/passing.h"
@@ -15,6 +18,9 @@ namespace plumet {
 
 Form4::Form4(GameHost& host, QWidget* parent) : PlayerForm(host, kHuman, 16, parent) {
     setObjectName(QStringLiteral("Form4"));
+    // The keys of the turn come here (the main window gives the hand the keyboard when the
+    // turn arrives; a click on a card gives it too).
+    setFocusPolicy(Qt::StrongFocus);
     for (int i = 1; i <= pictureCount(); ++i)
         connect(picture(i), &CardPicture::clicked, this, [this, i] { Picture1_Click(i); });
 }
@@ -40,6 +46,95 @@ double Form4::baseTop() const {
 void Form4::setInput(bool enabled) {
     setAcceptsInput(this, enabled);
     host_.setMainInput(enabled);
+    host_.setHintAvailable(enabled);
+    // The focus mark shows while the human is to move.
+    turn_ = enabled;
+    setFocusSlot(focusSlot_);
+}
+
+void Form4::setFocusSlot(int slot) {
+    const int count = host_.state().handcount[kHuman];
+    focusSlot_ = std::clamp(slot, 1, count + 1);
+    for (int i = 1; i <= pictureCount(); ++i)
+        picture(i)->setFocusMarked(turn_ && count > 0 && i == focusSlot_);
+}
+
+int Form4::legalFocus() const {
+    const GameState& s = host_.state();
+    const Rules rules = host_.rules();
+    const int count = s.handcount[kHuman];
+    if (s.selslot > 0) {
+        for (int i = 1; i < count; ++i) {
+            if (hanteij(s, rules, kHuman, i) > 0) return i;
+        }
+        return s.selslot;
+    }
+    for (int i = 1; i <= count; ++i) {
+        if (hantei1(s, kHuman, i) > 0) return i;
+    }
+    if (count > 0 && s.hand[kHuman][count] == kJoker && jokerCanFree(s, rules, kHuman))
+        return count;
+    return count + 1;
+}
+
+void Form4::showHint() {
+    const GameState& s = host_.state();
+    if (!turn_ || s.gameno == 0 || s.handcount[kHuman] <= 0) return;
+    clearHint();
+    const Hint h = hint(s, host_.rules(), host_.hintRandom());
+    picture(h.slot)->setHintMarked(true);
+    if (h.kind == Hint::Kind::Joker) picture(h.jokerSlot)->setHintMarked(true);
+}
+
+void Form4::clearHint() {
+    for (int i = 1; i <= pictureCount(); ++i) picture(i)->setHintMarked(false);
+}
+
+void Form4::keyPressEvent(QKeyEvent* event) {
+    const GameState& s = host_.state();
+    const int count = s.handcount[kHuman];
+    // Keys with Ctrl, Alt or Meta belong to the menus.
+    if (!turn_ || count <= 0 || (event->modifiers() & ~Qt::KeypadModifier) != 0) {
+        PlayerForm::keyPressEvent(event);
+        return;
+    }
+    switch (event->key()) {
+        case Qt::Key_Left:
+            setFocusSlot(focusSlot_ - 1);
+            break;
+        case Qt::Key_Right:
+            setFocusSlot(focusSlot_ + 1);
+            break;
+        case Qt::Key_Home:
+            setFocusSlot(1);
+            break;
+        case Qt::Key_End:
+            setFocusSlot(count + 1);
+            break;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space:
+            keyClick(focusSlot_);
+            break;
+        case Qt::Key_J:
+            if (s.hand[kHuman][count] == kJoker) keyClick(count);
+            break;
+        case Qt::Key_P:
+            keyClick(count + 1);
+            break;
+        case Qt::Key_Escape:
+            if (s.selslot > 0) keyClick(s.selslot);
+            break;
+        default:
+            PlayerForm::keyPressEvent(event);
+            return;
+    }
+    event->accept();
+}
+
+void Form4::keyClick(int slot) {
+    if (slot < 1 || slot > pictureCount() || !acceptsInput(picture(slot))) return;
+    Picture1_Click(slot);
 }
 
 void Form4::ccck() {
@@ -47,6 +142,8 @@ void Form4::ccck() {
         host_.handoff(kHuman);
         return;
     }
+    clearHint();
+    focusSlot_ = legalFocus();
     setInput(true);
     host_.activateMain();
     setColour(kTurnColour);
@@ -57,6 +154,9 @@ void Form4::ccck() {
 void Form4::showHand() {
     const GameState& s = host_.state();
     const int count = s.handcount[kHuman];
+    turn_ = false;
+    setFocusSlot(1);
+    clearHint();
     for (int i = 1; i <= count + 1; ++i) setAcceptsInput(picture(i), true);
     for (int i = 1; i <= count; ++i)
         picture(i)->setImageFile(faceFile(QString::fromStdString(cardFileName(s.hand[kHuman][i]))));
@@ -174,6 +274,9 @@ void Form4::click(int i) {
         toggleJokerSelection(s, i);
         picture(i)->setImageFile(
             faceFile(s.selslot > 0 ? QStringLiteral("joker1.bmp") : QStringLiteral("joker.bmp")));
+        // Selected: the focus goes to the first card the joker frees, so that the next Enter
+        // makes the joker move; deselected: onto the move that exists, as at the turn's start.
+        setFocusSlot(legalFocus());
         seiretu();
         if (host_.options().detection) {
             if (s.selslot > 0)
@@ -192,6 +295,7 @@ void Form4::click(int i) {
         return;
     }
     host_.setDetectionAvailable(false);
+    clearHint();
     layCard(s, host_.rules(), kHuman, i, host_.view());
     setInput(false);
     host_.handoff(kHuman);
@@ -207,6 +311,7 @@ void Form4::jokerMove(int slot) {
     }
     setInput(false);
     host_.setDetectionAvailable(false);
+    clearHint();
     plumet::jokerMove(s, rules, kHuman, s.selslot, slot, end, host_.view());
     host_.sound().voiceOrPause(voiceFile("babadasi"), kHuman - 1);
     jikan();
@@ -217,8 +322,11 @@ void Form4::ps() {
     if (lastPassRefused(s, host_.rules())) {
         setInput(true);
         setAcceptsInput(picture(s.handcount[kHuman] + 1), true);
+        // A move exists: the focus goes onto it, so that Enter makes it.
+        setFocusSlot(legalFocus());
         return;
     }
+    clearHint();
     if (s.selslot > 0) picture(s.selslot)->setImageFile(faceFile(QStringLiteral("joker.bmp")));
     plumet::ps(s, kHuman, host_.view());
     setInput(false);

@@ -2,7 +2,8 @@
 // below the table window, whose row of the new entry shows in red and follows the typing.
 // "登録" (also Enter, once the name was touched) stores the table (an empty name too), clears
 // the match totals, gives the main window back and closes both windows. Closing the window by
-// its close box registers the same way, so the main window is never left without input. A
+// its close box registers the same way, so the main window is never left without input (Esc,
+// having no cancel to stand for, does not close it: that would register the name). A
 // name the store cannot take is reported once and the window stays for another try; closing
 // it then gives up. Its parent is the table's (the main window): a window of its own that
 // stays with the game.

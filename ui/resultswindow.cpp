@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -12,6 +13,7 @@
 #include "data/savedgame.h"
 #include "data/store.h"
 #include "ui/centring.h"
+#include "ui/dialogkeys.h"
 #include "ui/inputblock.h"
 #include "ui/labeltext.h"
 #include "ui/scoregraph.h"
@@ -89,6 +91,7 @@ Form10::Form10(GameState& state, Store& store, Sources sources, QWidget* parent)
             &Form10::command2Click);
     connect(makeButton(3, pxRect(2520, 1370, 1380, 320)), &QPushButton::clicked, this,
             &Form10::command3Click);
+    commands_[1]->setDefault(true);
     commands_[2]->setText(QStringLiteral("保存後タイトルへ"));
     commands_[3]->setText(QStringLiteral("累計グラフへ"));
 
@@ -243,6 +246,14 @@ void Form10::command2Click() {
     closing_ = true;
     close();
     emit saved();
+}
+
+void Form10::keyPressEvent(QKeyEvent* event) {
+    if (isEnterKey(event)) {
+        pressButton(commands_[1]);
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void Form10::closeEvent(QCloseEvent* event) {

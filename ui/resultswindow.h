@@ -7,6 +7,10 @@
 // the game just ended, the graph choice "gurahu", and the saved match. What follows its
 // buttons on the other windows (clearing the table, the next game, the title screen, the
 // TOP-10 entry) is the receiver's of its signals, which come after the window has closed.
+//
+// Enter presses Command1, the default button (the next game, or the end of the match); Space
+// presses the button that has the keyboard focus. Esc does nothing: the window has no cancel,
+// and only its buttons close it.
 #pragma once
 
 #include <QString>
@@ -70,6 +74,7 @@ class Form10 : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void fillScores();

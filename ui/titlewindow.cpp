@@ -16,6 +16,7 @@
 #include "ui/cardfolders.h"
 #include "ui/cardimages.h"
 #include "ui/centring.h"
+#include "ui/dialogkeys.h"
 #include "ui/speeds.h"
 #include "ui/twips.h"
 #include "ui/version.h"
@@ -191,7 +192,12 @@ void Form1::closeEvent(QCloseEvent* event) {
 }
 
 void Form1::keyPressEvent(QKeyEvent* event) {
-    if (versionBox_ && event->key() == Qt::Key_Escape) {
+    // The version box: Enter is its ＯＫ, Esc closes it as ＯＫ does.
+    if (versionBox_ && isEnterKey(event)) {
+        pressButton(command1_);
+        return;
+    }
+    if (versionBox_ && isEscapeKey(event)) {
         close();
         return;
     }

@@ -9,7 +9,7 @@
 // timer is stopped.
 //
 // The window deletes itself when it closes (Qt::WA_DeleteOnClose); closed() is emitted
-// whichever way it closes (OK, the close box, Esc), so the opener can take input again.
+// whichever way it closes (OK, Enter, the close box, Esc), so the opener can take input again.
 //
 // The opener keeps input from the main window while the dialog is open (ui/inputblock.h); the
 // dialog, a window of its own, takes input all the same, with or without a parent.

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -17,6 +18,7 @@
 #include "data/topfile.h"
 #include "data/values.h"
 #include "ui/centring.h"
+#include "ui/dialogkeys.h"
 #include "ui/labeltext.h"
 #include "ui/nameentry.h"
 #include "ui/storemessages.h"
@@ -91,6 +93,7 @@ Form3::Form3(GameState& state, Store& store, Hooks hooks, QWidget* parent)
             &QPushButton::clicked, this, &Form3::command4Click);
     commands_[4]->hide();
     commands_[5]->hide();
+    commands_[1]->setDefault(true);
 
     label3_ = new QLabel(QStringLiteral("グループ名"), this);
     label3_->setObjectName(QStringLiteral("Label3"));
@@ -163,6 +166,7 @@ void Form3::setMode(Mode mode) {
     commands_[4]->setVisible(group);
     commands_[5]->setVisible(group);
     commands_[4]->setDefault(group);
+    commands_[1]->setDefault(!group);
     if (group) {
         filling_ = true;
         combo1_->setCurrentIndex(state_.group);
@@ -344,6 +348,8 @@ void Form3::command5Click() {
     commands_[7]->show();
     commands_[4]->hide();
     commands_[5]->hide();
+    commands_[4]->setDefault(false);
+    commands_[6]->setDefault(true);
     setHeight(kRenameHeight);
     combo1_->setEnabled(false);
     text1_->setFocus();
@@ -356,6 +362,8 @@ void Form3::endRename() {
     commands_[7]->hide();
     commands_[4]->show();
     commands_[5]->show();
+    commands_[6]->setDefault(false);
+    commands_[4]->setDefault(true);
     setHeight(kHeight);
 }
 
@@ -378,6 +386,27 @@ void Form3::command6Click() {
 
 void Form3::command7Click() {
     endRename();
+}
+
+void Form3::keyPressEvent(QKeyEvent* event) {
+    const bool renaming = text1_->isVisible();
+    if (isEnterKey(event)) {
+        if (renaming)
+            pressButton(commands_[6]);
+        else if (commands_[4]->isVisible())
+            pressButton(commands_[4]);
+        else
+            pressButton(commands_[1]);
+        return;
+    }
+    if (isEscapeKey(event)) {
+        if (renaming)
+            pressButton(commands_[7]);
+        else if (!form9_)
+            close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void Form3::closeEvent(QCloseEvent* event) {

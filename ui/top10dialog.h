@@ -10,6 +10,11 @@
 // input from the main window, and the hook enableMain gives it back when the dialog is done
 // with.
 //
+// Enter presses the default button of the use shown: "ＯＫ" of the table, "ＯＫ" of the group,
+// "ＯＫ" of a new group name; Esc cancels a new group name ("ｷｬﾝｾﾙ") and otherwise closes the
+// window as its close box does, which is what "ＯＫ" does too, except while a new entry's name
+// is being entered (closing would register it): then Esc does nothing.
+//
 // Its message boxes and file dialogs are application-modal and wait in a nested event loop.
 // Nothing closes the dialog while one is open (its own buttons are blocked, and so is the
 // main window's close), so a handler goes on with the dialog after them; no other window
@@ -103,6 +108,7 @@ class Form3 : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void setHeight(int twips);

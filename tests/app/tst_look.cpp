@@ -68,14 +68,20 @@ class TestLook : public QObject {
 };
 
 // The board, the hand's cards and the toolbar draw the same pixels during a computer player's
-// turn as during the human's: red suits stay red, the toolbar keeps its colours.
+// turn as during the human's: red suits stay red, the toolbar keeps its colours. (The focus
+// mark that the human's turn puts on one card shows whose turn it is, as the window's colour
+// does; the card under it is compared without it.)
 void TestLook::computerTurnLooksAsHumanTurn() {
     ShippedGame game;
     game.start(4);
     QVERIFY(game.waitForHuman(0) && game.humanToMove());
     const QImage board = picture(&game.session->board());
     const QImage toolbar = picture(game.main->toolbar());
+    const int focus = game.human().focusSlot();
+    QVERIFY(focus > 0);
+    game.human().picture(focus)->setFocusMarked(false);
     const QList<QImage> hand = handCards(game);
+    game.human().picture(focus)->setFocusMarked(true);
 
     QVERIFY(game.toComputerTurn());
     QVERIFY(!acceptsInput(game.main.get()));

@@ -286,6 +286,75 @@ class TestTop10Dialog : public QObject {
         QTRY_VERIFY(window.isNull() && entry.isNull());
     }
 
+    // Enter and Esc in each use of the table window: Enter is the use's "ＯＫ"; Esc closes the
+    // window as its close box does, except while a new entry's name is entered.
+    void keysOfTheTable_data() {
+        QTest::addColumn<int>("mode");  // Form3::Mode
+        QTest::addColumn<int>("key");
+        for (Form3::Mode mode : {Form3::Mode::Top10, Form3::Mode::Group, Form3::Mode::MatchEnd}) {
+            for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+                QTest::addRow("%s, %s",
+                              mode == Form3::Mode::Top10   ? "the table"
+                              : mode == Form3::Mode::Group ? "the group change"
+                                                           : "a total that did not enter",
+                              key == Qt::Key_Return ? "Enter" : "Esc")
+                    << int(mode) << int(key);
+            }
+        }
+    }
+    void keysOfTheTable() {
+        QFETCH(int, mode);
+        QFETCH(int, key);
+        state_.score[1] = 5;
+        QPointer<Form3> window = Form3::Mode(mode) == Form3::Mode::MatchEnd
+                                     ? Form3::matchEnd(state_, *store_, hooks())
+                                     : Form3::open(state_, *store_, hooks(), Form3::Mode(mode));
+        QVERIFY(window);
+        if (Form3::Mode(mode) == Form3::Mode::Group) window->combo()->setCurrentIndex(2);
+        // The keyboard on the first button ("書出" in the table): Enter still means "ＯＫ".
+        QWidget* keyboard = window->focusWidget() ? window->focusWidget() : window.data();
+        QTest::keyClick(keyboard, Qt::Key(key));
+        QCOMPARE(enabled_, 1);
+        QVERIFY(calls_.isEmpty() || Form3::Mode(mode) == Form3::Mode::Group);
+        if (Form3::Mode(mode) == Form3::Mode::Group)
+            QCOMPARE(stored(QStringLiteral("plymdi")), QStringLiteral("2"));
+        QTRY_VERIFY(window.isNull());
+    }
+
+    // Renaming a group: Esc is "ｷｬﾝｾﾙ", Enter is its "ＯＫ"; the window stays.
+    void keysOfTheRename() {
+        QPointer<Form3> window = Form3::open(state_, *store_, hooks(), Form3::Mode::Group);
+        QTest::mouseClick(window->command(5), Qt::LeftButton);
+        window->text()->setText(QStringLiteral("いえ"));
+        QTest::keyClick(window->text(), Qt::Key_Escape);
+        QVERIFY(!window->text()->isVisible());
+        QCOMPARE(window->combo()->currentText(), QStringLiteral("グループ１"));
+        QVERIFY(window->isVisible());
+        QTest::mouseClick(window->command(5), Qt::LeftButton);
+        window->text()->setText(QStringLiteral("いえ"));
+        QTest::keyClick(window->text(), Qt::Key_Return);
+        QVERIFY(!window->text()->isVisible());
+        QCOMPARE(window->combo()->currentText(), QStringLiteral("いえ"));
+        QCOMPARE(store_->get(u"formm", u"grmdi0", {}), QStringLiteral("いえ"));
+        QVERIFY(window->isVisible());
+        QCOMPARE(enabled_, 0);
+    }
+
+    // While a new entry's name is being entered, Esc on the table or in the name entry does
+    // not register it (and Enter on the table, whose "ＯＫ" is hidden, does nothing).
+    void escapeWaitsForTheName() {
+        state_.score[1] = 95;
+        QPointer<Form3> window = Form3::matchEnd(state_, *store_, hooks());
+        QPointer<Form9> entry = window->nameEntry();
+        QTest::keyClicks(entry->text(), QStringLiteral("ab"));
+        QTest::keyClick(window, Qt::Key_Escape);
+        QTest::keyClick(window, Qt::Key_Return);
+        QTest::keyClick(entry->text(), Qt::Key_Escape);
+        QVERIFY(window->isVisible() && entry->isVisible());
+        QCOMPARE(enabled_, 0);
+        QVERIFY(stored(QStringLiteral("name2")) != QStringLiteral("ab"));
+    }
+
     // Closing the name entry by its close box registers the entry like "登録".
     void closingTheNameEntry() {
         state_.score[1] = 95;

@@ -44,8 +44,13 @@ void writeFile(const QString& path, const QByteArray& content) {
     file.write(content);
 }
 
-// How a dialog is left.
-enum class Leave { Ok, Cancel, CloseBox, Escape };
+// How a dialog is left. Enter and "Esc in the control" go to the control that has the
+// keyboard, as a player's keys do.
+enum class Leave { Ok, Cancel, CloseBox, Escape, Enter, EscapeInControl };
+
+QWidget* keyboardOf(QWidget* window) {
+    return window->focusWidget() ? window->focusWidget() : window;
+}
 
 void leave(QDialog* dialog, Leave how) {
     switch (how) {
@@ -61,6 +66,12 @@ void leave(QDialog* dialog, Leave how) {
         case Leave::Escape:
             QTest::keyClick(dialog, Qt::Key_Escape);
             break;
+        case Leave::Enter:
+            QTest::keyClick(keyboardOf(dialog), Qt::Key_Return);
+            break;
+        case Leave::EscapeInControl:
+            QTest::keyClick(keyboardOf(dialog), Qt::Key_Escape);
+            break;
     }
 }
 
@@ -71,6 +82,8 @@ void addLeaveRows() {
     QTest::newRow("cancel") << int(Leave::Cancel) << false;
     QTest::newRow("close box") << int(Leave::CloseBox) << false;
     QTest::newRow("escape") << int(Leave::Escape) << false;
+    QTest::newRow("enter") << int(Leave::Enter) << true;
+    QTest::newRow("escape in the control") << int(Leave::EscapeInControl) << false;
 }
 
 }  // namespace
@@ -111,12 +124,14 @@ class TestDialogsWindows : public QObject {
     }
 
     void versionBox_data() {
-        QTest::addColumn<bool>("byOk");
-        QTest::newRow("OK") << true;
-        QTest::newRow("close box") << false;
+        QTest::addColumn<int>("how");
+        QTest::newRow("OK") << int(Leave::Ok);
+        QTest::newRow("close box") << int(Leave::CloseBox);
+        QTest::newRow("enter") << int(Leave::Enter);
+        QTest::newRow("escape") << int(Leave::Escape);
     }
     void versionBox() {
-        QFETCH(bool, byOk);
+        QFETCH(int, how);
         QTemporaryDir appdir;
         QPointer<Form1> form = new Form1(appdir.path());
         QSignalSpy timeUp(form.data(), &Form1::titleTimeUp);
@@ -127,10 +142,20 @@ class TestDialogsWindows : public QObject {
         QVERIFY(command1->isVisible());
         QCOMPARE(command1->text(), QStringLiteral("ＯＫ"));
         QVERIFY(!child<QTimer>(form, "Timer2")->isActive());
-        if (byOk)
-            QTest::mouseClick(command1, Qt::LeftButton);
-        else
-            form->close();
+        switch (Leave(how)) {
+            case Leave::Ok:
+                QTest::mouseClick(command1, Qt::LeftButton);
+                break;
+            case Leave::Enter:
+                QTest::keyClick(keyboardOf(form), Qt::Key_Return);
+                break;
+            case Leave::Escape:
+                QTest::keyClick(keyboardOf(form), Qt::Key_Escape);
+                break;
+            default:
+                form->close();
+                break;
+        }
         QCOMPARE(closed.count(), 1);
         QCOMPARE(timeUp.count(), 0);
         QTRY_VERIFY(form.isNull());

@@ -65,7 +65,10 @@ class TestDialogsHelp : public QObject {
                                  "urat.bmp",
                                  "uray2.bmp",
                                  "joker1.bmp",
-                                 "効果音"})
+                                 "効果音",
+                                 "ヒント",
+                                 "Enter",
+                                 "Esc"})
             QTest::newRow(term) << QString::fromUtf8(term);
     }
     void documentCoversTheRules() {

@@ -187,6 +187,33 @@ class TestResults : public QObject {
         QVERIFY(!store_->contains(u"form2", u"sp"));
     }
 
+    // Enter is the default button Command1, wherever the keyboard is in the window; Esc does
+    // nothing (there is no cancel, only the buttons close the window).
+    void keys_data() {
+        QTest::addColumn<bool>("matchOver");
+        QTest::newRow("after game 3") << false;
+        QTest::newRow("after game 10") << true;
+    }
+    void keys() {
+        QFETCH(bool, matchOver);
+        GameState state = match(matchOver ? 10 : 3, {0, 4, 10, 18, 0}, {0, 14, 20, 28, 10});
+        QPointer<Form10> window = Form10::open(state, *store_, sources(), matchOver);
+        QSignalSpy next(window.data(), &Form10::nextGame);
+        QSignalSpy over(window.data(), &Form10::matchOver);
+        QVERIFY(window->command(1)->isDefault());
+        QTest::keyClick(window, Qt::Key_Escape);
+        QVERIFY(window->isVisible());
+        window->command(3)->setFocus();
+        const QString graph = window->label(8)->text();
+        QTest::keyClick(window->command(3), Qt::Key_Space);  // the focused button
+        QVERIFY(window->label(8)->text() != graph);
+        QCOMPARE(next.count() + over.count(), 0);
+        QTest::keyClick(window->command(3), Qt::Key_Return);
+        QCOMPARE(next.count(), matchOver ? 0 : 1);
+        QCOMPARE(over.count(), matchOver ? 1 : 0);
+        QTRY_VERIFY(window.isNull());
+    }
+
     void endOfMatch() {
         GameState state = match(10, {0, 4, 10, 18, 0}, {0, 140, 200, 280, 100});
         QPointer<Form10> window = Form10::open(state, *store_, sources(), true);
