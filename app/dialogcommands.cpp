@@ -88,7 +88,7 @@ bool openCardChooser(MDIForm1& main, Session& session, int mode) {
     return true;
 }
 
-void attachShellDialogs(MDIForm1& main, Session& session, Store& store) {
+void attachDialogCommands(MDIForm1& main, Session& session, Store& store) {
     main.attachDialog(main.items().mnuname,
                       [&main, &session, &store] { mnuname(main, session, store); });
     main.attachDialog(main.items().mnumove, [&main, &session] { mnumove(main, session); });

@@ -13,7 +13,7 @@ class MDIForm1;
 class Session;
 class Store;
 
-void attachShellDialogs(MDIForm1& main, Session& session, Store& store);
+void attachDialogCommands(MDIForm1& main, Session& session, Store& store);
 
 // "場のカード" (mode 1), "あなたのカード" (2), "裏面のカード" (3): opens the card set chooser.
 // Refused (false, nothing opens) while a match is under way: the card sets are locked then.

@@ -87,7 +87,7 @@ bool Program::createMain() {
     };
     match_->saveSettings = [this] { main_->savesettings(); };
     match_->loadSettings = [this] { main_->loadsettings(false); };
-    attachShellDialogs(*main_, *session_, *store_);
+    attachDialogCommands(*main_, *session_, *store_);
     return main_->loadsettings(true);
 }
 

@@ -41,7 +41,7 @@ void click(QWidget* dialog, const char* name) {
 
 }  // namespace
 
-class ShellDialogsTest : public QObject {
+class DialogCommandsTest : public QObject {
     Q_OBJECT
   private:
     std::unique_ptr<TempStore> dir_;
@@ -61,7 +61,7 @@ class ShellDialogsTest : public QObject {
     void frameDuringMatch();
 };
 
-void ShellDialogsTest::speedDialog_data() {
+void DialogCommandsTest::speedDialog_data() {
     QTest::addColumn<int>("movespeed");  // before
     QTest::addColumn<int>("bar");        // on opening
     QTest::addColumn<int>("chosen");     // 0: Cancel
@@ -74,7 +74,7 @@ void ShellDialogsTest::speedDialog_data() {
     QTest::newRow("Cancel") << 50 << 7 << 0 << 50;
 }
 
-void ShellDialogsTest::speedDialog() {
+void DialogCommandsTest::speedDialog() {
     QFETCH(int, movespeed);
     QFETCH(int, bar);
     QFETCH(int, chosen);
@@ -99,7 +99,7 @@ void ShellDialogsTest::speedDialog() {
     QTRY_VERIFY(dialog.isNull());
 }
 
-void ShellDialogsTest::namesDialog_data() {
+void DialogCommandsTest::namesDialog_data() {
     QTest::addColumn<bool>("ok");
     QTest::newRow("OK") << true;
     QTest::newRow("Cancel") << false;
@@ -107,7 +107,7 @@ void ShellDialogsTest::namesDialog_data() {
 
 // OK shows the names on the windows, sets the voices and stores both at once; Cancel changes
 // nothing.
-void ShellDialogsTest::namesDialog() {
+void DialogCommandsTest::namesDialog() {
     QFETCH(bool, ok);
     Run run;
     const QByteArray bytes = TempStore::fileBytes();
@@ -147,7 +147,7 @@ void ShellDialogsTest::namesDialog() {
     }
 }
 
-void ShellDialogsTest::cardChooser_data() {
+void DialogCommandsTest::cardChooser_data() {
     QTest::addColumn<QString>("item");
     QTest::addColumn<int>("mode");
     QTest::addColumn<QString>("caption");
@@ -159,7 +159,7 @@ void ShellDialogsTest::cardChooser_data() {
     QTest::newRow("backs Cancel") << "mnuura" << 3 << "裏面のカードの変更" << false;
 }
 
-void ShellDialogsTest::cardChooser() {
+void DialogCommandsTest::cardChooser() {
     QFETCH(QString, item);
     QFETCH(int, mode);
     QFETCH(QString, caption);
@@ -232,7 +232,7 @@ void ShellDialogsTest::cardChooser() {
     QCOMPARE(Store().get(u"form2", u"fdb", QStringLiteral("(absent)")), QStringLiteral("(absent)"));
 }
 
-void ShellDialogsTest::help() {
+void DialogCommandsTest::help() {
     Run run;
     QCOMPARE(run.items().mnuhelpm->shortcut(), QKeySequence(Qt::Key_F1));
     run.items().mnuhelpm->trigger();
@@ -253,7 +253,7 @@ void ShellDialogsTest::help() {
     QVERIFY(shownWindow<HelpWindow>());
 }
 
-void ShellDialogsTest::versionBox() {
+void DialogCommandsTest::versionBox() {
     Run run;
     run.items().mnuvar->trigger();
     QPointer<Form1> box = shownWindow<Form1>();
@@ -269,7 +269,7 @@ void ShellDialogsTest::versionBox() {
 
 // During a match the frame switch keeps every card where it is and reads the shown pictures
 // again from their folders.
-void ShellDialogsTest::frameDuringMatch() {
+void DialogCommandsTest::frameDuringMatch() {
     Run run;
     Session& session = run.program->session();
     run.state().movespeed = 1;
@@ -319,5 +319,5 @@ void ShellDialogsTest::frameDuringMatch() {
     QVERIFY(run.main().close());
 }
 
-QTEST_MAIN(ShellDialogsTest)
+QTEST_MAIN(DialogCommandsTest)
 #include "tst_dialogcommands.moc"

@@ -271,7 +271,7 @@ void GameTest::matchLockHolds() {
     QFETCH(bool, computerTurn);
     Game game;
     Store store;
-    attachShellDialogs(*game.main, *game.session, store);
+    attachDialogCommands(*game.main, *game.session, store);
     game.main->attachDialog(game.main->items().mnugroup, [] {});  // the match course's dialog
     const auto action = [&game, &item] {
         if (item == QLatin1String("mnucard")) return game.main->items().mnucard->menuAction();
