@@ -66,6 +66,7 @@ class TestDialogsHelp : public QObject {
                                  "uray2.bmp",
                                  "joker1.bmp",
                                  "効果音",
+                                 "カードを窓に合わせる",
                                  "ヒント",
                                  "Enter",
                                  "Esc"})
