@@ -9,8 +9,7 @@ namespace plumet {
 QStringList appdirCandidates() {
     const QDir exe(QCoreApplication::applicationDirPath());
     QStringList folders;
-    for (const char* candidate : {"../share/plumet", "../data"})
-        folders.append(QDir::cleanPath(exe.absoluteFilePath(QString::fromLatin1(candidate))));
+    folders.append(QDir::cleanPath(exe.absoluteFilePath(QStringLiteral("../share/plumet"))));
     folders.append(exe.absolutePath());
     return folders;
 }

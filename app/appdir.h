@@ -6,8 +6,8 @@
 
 namespace plumet {
 
-// <exe dir>/../share/plumet when the game is installed, else the build tree's data folder
-// (<build>/data beside <build>/app/plumet), else the executable's own folder.
+// <exe dir>/../share/plumet: where the game is installed, and in the build tree too
+// (<build>/share/plumet beside <build>/app/plumet); else the executable's own folder.
 QString findAppdir();
 // The folders findAppdir looks at, in its order.
 QStringList appdirCandidates();

@@ -11,7 +11,7 @@ cd "$(dirname "$0")/.."
 build=${1:-build}
 if [ ! -x "$build/app/plumet" ]; then
     [ -f "$build/build.ninja" ] || cmake -S . -B "$build" -G Ninja >/dev/null
-    cmake --build "$build" --target plumet plumet_assets plumet_help >/dev/null
+    cmake --build "$build" --target plumet plumet_assets >/dev/null
 fi
 program=$(realpath "$build/app/plumet")
 work=$(mktemp -d)
