@@ -178,9 +178,9 @@ void CardImages::renderAll(const QList<Request>& requests) {
         for (const QSize& pixels : std::as_const(job.sizes))
             job.images.append(render(*job.source, pixels));
     });
-    for (const Job& job : jobs) {
+    for (Job& job : jobs) {
         for (int i = 0; i < job.images.size(); ++i) {
-            QPixmap made = QPixmap::fromImage(job.images[i]);
+            QPixmap made = QPixmap::fromImage(std::move(job.images[i]));
             made.setDevicePixelRatio(job.ratios[i]);
             keep(job.keys[i], made);
         }
