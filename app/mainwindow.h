@@ -147,7 +147,6 @@ class MDIForm1 : public QMainWindow {
     void resultsFallback(bool matchOver);
     void setFramesAndReload(bool on);
     void applyPace();
-    void fitBoardToScreen();
     // Where the main window's stored frame is brought back to: the available area of its
     // screen, less the window's own frame.
     QRect screenAreaFor(const Geometry& stored) const;

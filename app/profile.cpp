@@ -64,6 +64,7 @@ bool MDIForm1::applySettings(const Settings& settings, bool startUp) {
         resize(frame.size());
     }
     settleLayout();
+    // The board and the player windows stay inside the client area, and with it on the screen.
     const QRect client(QPoint(0, 0), mdi_->contentsRect().size());
     child(2)->setGeometry(fitInto(settings.board, client, minimumFrame(2)));
     for (int p = 1; p <= kPlayers; ++p) {
@@ -106,7 +107,6 @@ bool MDIForm1::applySettings(const Settings& settings, bool startUp) {
     }
     if (startUp) unlockMatch();
 
-    fitBoardToScreen();
     session_.board().loadPictures();
     refitCards();
     return true;
@@ -130,23 +130,6 @@ void MDIForm1::applyPace() {
             : *options().pace == Pace::Normal ? speeds::kPaceNormalMs
                                               : speeds::kPaceSlowMs;
     for (ComputerForm* form : session_.computers()) form->timer1().setInterval(pace_);
-}
-
-void MDIForm1::fitBoardToScreen() {
-    const QScreen* shown = screen();
-    if (!shown) return;
-    const QSize area = shown->geometry().size();
-    QMdiSubWindow* board = child(2);
-    QRect frame = board->geometry();
-    if (frame.width() > area.width()) {
-        frame.moveLeft(0);
-        frame.setWidth(area.width());
-    }
-    if (frame.height() > area.height()) {
-        frame.moveTop(0);
-        frame.setHeight(area.height());
-    }
-    board->setGeometry(frame);
 }
 
 Settings MDIForm1::currentSettings() const {
