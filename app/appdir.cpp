@@ -14,7 +14,7 @@ QStringList appdirCandidates() {
     return folders;
 }
 
-QString findAppdir() {
+QString findDataFolder() {
     const QStringList folders = appdirCandidates();
     for (const QString& folder : folders) {
         if (QFileInfo(folder).isDir()) return folder;

@@ -8,8 +8,8 @@ namespace plumet {
 
 // <exe dir>/../share/plumet: where the game is installed, and in the build tree too
 // (<build>/share/plumet beside <build>/app/plumet); else the executable's own folder.
-QString findAppdir();
-// The folders findAppdir looks at, in its order.
+QString findDataFolder();
+// The folders findDataFolder looks at, in its order.
 QStringList appdirCandidates();
 
 }  // namespace plumet

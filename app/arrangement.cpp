@@ -53,7 +53,7 @@ double bottomClientHeight(QSize card) {
 struct Layout {
     Frame f2, f4, f5, f6, f7;
     Session& s;
-    const MDIForm1& main;
+    const MainWindow& main;
 
     QSize card(int player) const { return main.arrangedCardSize(s.window(player)); }
     void sideWidths() const {
@@ -66,7 +66,7 @@ struct Layout {
     }
 };
 
-Layout layoutOf(MDIForm1& main, Session& s) {
+Layout layoutOf(MainWindow& main, Session& s) {
     return {{main.child(2)},
             {main.child(4)},
             {main.child(5)},
@@ -85,7 +85,7 @@ int vertical(const QMargins& m) {
 
 }  // namespace
 
-QSize MDIForm1::arrangedCardSize(const PlayerForm& form) const {
+QSize MainWindow::arrangedCardSize(const PlayerWindow& form) const {
     const CardPicture* reference = form.picture(1);
     return tableCardHeight_ > 0 ? reference->sizeAt(tableCardHeight_) : reference->size();
 }
@@ -103,15 +103,15 @@ QSize MDIForm1::arrangedCardSize(const PlayerForm& form) const {
 // windows are as wide as their card and 60 twips, which with a sub-window's frame may be a
 // little less than the card: they draw their backs that much narrower, and only their height
 // limits the table's card.
-int MDIForm1::crossCardHeight() {
+int MainWindow::crossCardHeight() {
     settleLayout();
     const double w = clientWidth();
     const double h = clientHeight();
-    Form2& board = session_.board();
-    PlayerForm& human = session_.window(1);
-    PlayerForm& right = session_.window(2);
-    PlayerForm& top = session_.window(3);
-    PlayerForm& left = session_.window(4);
+    BoardWindow& board = session_.board();
+    PlayerWindow& human = session_.window(1);
+    PlayerWindow& right = session_.window(2);
+    PlayerWindow& top = session_.window(3);
+    PlayerWindow& left = session_.window(4);
     const QMargins m2 = child(2)->contentsMargins(), m4 = child(4)->contentsMargins(),
                    m5 = child(5)->contentsMargins(), m6 = child(6)->contentsMargins(),
                    m7 = child(7)->contentsMargins();
@@ -127,7 +127,7 @@ int MDIForm1::crossCardHeight() {
         const int bottomInner = px(bottomClientHeight(c4));
         const int boardOuter = px(h - tw(topInner + vertical(m6)) - tw(bottomInner + vertical(m4)));
         const int sideOuter = px(h);
-        return Form2::holds({middle - horizontal(m2), boardOuter - vertical(m2)}, c2) &&
+        return BoardWindow::holds({middle - horizontal(m2), boardOuter - vertical(m2)}, c2) &&
                human.holds({middle - horizontal(m4), bottomInner}, c4) &&
                top.holds({middle - horizontal(m6), topInner}, c6) &&
                right.holds({c5.width(), sideOuter - vertical(m5)}, c5) &&
@@ -135,16 +135,16 @@ int MDIForm1::crossCardHeight() {
     });
 }
 
-void MDIForm1::fitCards() {
+void MainWindow::fitCards() {
     const bool on = options().fitCards;
     tableCardHeight_ = on ? crossCardHeight() : 0;
     session_.board().setCardsFitted(on);
     for (int p = 1; p <= kPlayers; ++p) session_.window(p).setCardsFitted(on);
 }
 
-void MDIForm1::winallsub() {
+void MainWindow::arrangeWhole() {
     settleLayout();
-    std::int16_t& step = session_.state().arrangestep;
+    std::int16_t& step = session_.state().arrangeStep;
     // A full run sizes the cards for the client area first. The one-way runs nested in
     // "場を中心に整列" keep the card size that command has chosen.
     if (step != 2 && step != 3) fitCards();
@@ -174,7 +174,7 @@ void MDIForm1::winallsub() {
     step = 0;
 }
 
-void MDIForm1::winseisub() {
+void MainWindow::arrangeAroundBoard() {
     settleLayout();
     const Layout l = layoutOf(*this, session_);
     const bool tune = options().autoArrange;
@@ -200,9 +200,9 @@ void MDIForm1::winseisub() {
     // pass as the counter says. A window that fits already gets no resize, so the counter is
     // cleared here too: left raised, it would cut the user's next resize to one pass.
     const auto fitMainWindow = [this](std::int16_t step, QSize size) {
-        session_.state().arrangestep = step;
+        session_.state().arrangeStep = step;
         resize(size);
-        session_.state().arrangestep = 0;
+        session_.state().arrangeStep = 0;
     };
     if (tune) {
         // The client area fits the three columns exactly.

@@ -7,10 +7,10 @@
 
 namespace plumet {
 
-void applyDefaults(MDIForm1& main, Session& session) {
+void applyDefaults(MainWindow& main, Session& session) {
     GameState& s = session.state();
-    if (s.appdir.empty()) s.appdir = findAppdir().toStdString();
-    main.applySettings(Settings::defaults(QString::fromStdString(s.appdir)), true);
+    if (s.dataFolder.empty()) s.dataFolder = findDataFolder().toStdString();
+    main.applySettings(Settings::defaults(QString::fromStdString(s.dataFolder)), true);
 }
 
 }  // namespace plumet

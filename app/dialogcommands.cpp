@@ -25,81 +25,85 @@ namespace {
 
 // The main window takes no input while `dialog` is open; its closed() gives it back.
 template <class Dialog>
-void openOver(MDIForm1& main, Dialog* dialog) {
+void openOver(MainWindow& main, Dialog* dialog) {
     setAcceptsInput(&main, false);
     QObject::connect(dialog, &Dialog::closed, &main, [&main] { setAcceptsInput(&main, true); });
 }
 
-void mnuname(MDIForm1& main, Session& session, Store& store) {
+void changeNames(MainWindow& main, Session& session, Store& store) {
     PlayerNameArray captions;
-    PlayerSexArray sex{};
+    PlayerVoiceArray voices{};
     for (int p = 1; p <= kPlayers; ++p) {
         captions[p - 1] = session.window(p).windowTitle();
-        sex[p - 1] = session.state().sex[p - 1];
+        voices[p - 1] = session.state().voices[p - 1];
     }
-    auto* dialog = new Form8(captions, sex);
+    auto* dialog = new NamesDialog(captions, voices);
     openOver(main, dialog);
     QObject::connect(
-        dialog, &Form8::namesAccepted, &main,
-        [&main, &session, &store](const PlayerNameArray& names, const PlayerSexArray& sexes) {
+        dialog, &NamesDialog::namesAccepted, &main,
+        [&main, &session, &store](const PlayerNameArray& names, const PlayerVoiceArray& voiceList) {
             for (int p = 1; p <= kPlayers; ++p) {
-                session.state().sex[p - 1] = sexes[p - 1];
+                session.state().voices[p - 1] = voiceList[p - 1];
                 session.window(p).setWindowTitle(names[p - 1]);
             }
             // The names are in use; the player is told when they are not kept.
             const Store::Watch watch(store);
-            storeNames(store, names, sexes);
+            storeNames(store, names, voiceList);
             if (!watch.ok()) showUnsavedMessage(&main, store);
         });
     dialog->open();
 }
 
-void mnumove(MDIForm1& main, Session& session) {
-    auto* dialog = new Form12(session.state().movespeed);
+void moveSpeed(MainWindow& main, Session& session) {
+    auto* dialog = new SpeedDialog(session.state().flightFrames);
     openOver(main, dialog);
-    QObject::connect(dialog, &Form12::movespeedChosen, &main, [&session](int movespeed) {
-        session.state().movespeed = static_cast<std::int16_t>(movespeed);
+    QObject::connect(dialog, &SpeedDialog::movespeedChosen, &main, [&session](int flightFrames) {
+        session.state().flightFrames = static_cast<std::int16_t>(flightFrames);
     });
     dialog->open();
 }
 
-void mnuvar(MDIForm1& main, Session& session) {
-    auto* box = new Form1(QString::fromStdString(session.state().appdir));
+void versionInfo(MainWindow& main, Session& session) {
+    auto* box = new TitleWindow(QString::fromStdString(session.state().dataFolder));
     openOver(main, box);
     box->showVersionBox();
 }
 
 }  // namespace
 
-// The chooser mode is kept in `cardsleft` while the chooser is open (0 afterwards), so the
-// chooser cannot open during a match, whose `cardsleft` counts the cards still to be laid.
-bool openCardChooser(MDIForm1& main, Session& session, int mode) {
+// The chooser mode is kept in `cardsLeft` while the chooser is open (0 afterwards), so the
+// chooser cannot open during a match, whose `cardsLeft` counts the cards still to be laid.
+bool openCardChooser(MainWindow& main, Session& session, int mode) {
     GameState& s = session.state();
-    if (main.matchLocked() || s.gameno != 0 || mode < 1 || mode > 3) return false;
-    s.cardsleft = static_cast<std::int16_t>(mode);
-    const std::string& folder = mode == 1 ? s.boarddir : mode == 2 ? s.facedir : s.backdir;
-    auto* dialog = new Form11(mode, QString::fromStdString(folder));
+    if (main.matchLocked() || s.gameNumber != 0 || mode < 1 || mode > 3) return false;
+    s.cardsLeft = static_cast<std::int16_t>(mode);
+    const std::string& folder = mode == 1   ? s.boardFaceFolder
+                                : mode == 2 ? s.handFaceFolder
+                                            : s.backFolder;
+    auto* dialog = new CardChooser(mode, QString::fromStdString(folder));
     openOver(main, dialog);
     QObject::connect(
-        dialog, &Form11::folderChosen, &main,
+        dialog, &CardChooser::folderChosen, &main,
         [&main](int chosen, const QString& path) { main.cardFolderChosen(chosen, path); });
-    QObject::connect(dialog, &Form11::closed, &main, [&s] { s.cardsleft = 0; });
+    QObject::connect(dialog, &CardChooser::closed, &main, [&s] { s.cardsLeft = 0; });
     dialog->open();
     return true;
 }
 
-void attachDialogCommands(MDIForm1& main, Session& session, Store& store) {
-    main.attachDialog(main.items().mnuname,
-                      [&main, &session, &store] { mnuname(main, session, store); });
-    main.attachDialog(main.items().mnumove, [&main, &session] { mnumove(main, session); });
-    main.attachDialog(main.items().mnuba, [&main, &session] { openCardChooser(main, session, 1); });
-    main.attachDialog(main.items().mnumy, [&main, &session] { openCardChooser(main, session, 2); });
-    main.attachDialog(main.items().mnuura,
+void attachDialogCommands(MainWindow& main, Session& session, Store& store) {
+    main.attachDialog(main.items().changeNames,
+                      [&main, &session, &store] { changeNames(main, session, store); });
+    main.attachDialog(main.items().moveSpeed, [&main, &session] { moveSpeed(main, session); });
+    main.attachDialog(main.items().boardCards,
+                      [&main, &session] { openCardChooser(main, session, 1); });
+    main.attachDialog(main.items().handCards,
+                      [&main, &session] { openCardChooser(main, session, 2); });
+    main.attachDialog(main.items().backCards,
                       [&main, &session] { openCardChooser(main, session, 3); });
-    main.attachDialog(main.items().mnuvar, [&main, &session] { mnuvar(main, session); });
+    main.attachDialog(main.items().versionInfo, [&main, &session] { versionInfo(main, session); });
     auto help = std::make_shared<QPointer<HelpWindow>>();
-    main.attachDialog(main.items().mnuhelpm, [&session, help] {
-        if (!*help) *help = new HelpWindow(QString::fromStdString(session.state().appdir));
+    main.attachDialog(main.items().helpTopics, [&session, help] {
+        if (!*help) *help = new HelpWindow(QString::fromStdString(session.state().dataFolder));
         (*help)->show();
         (*help)->raise();
         (*help)->activateWindow();

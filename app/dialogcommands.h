@@ -1,6 +1,6 @@
-// The main window's commands that open the small dialogs: "名前の変更" (Form8),
-// "カードの移動速度" (Form12), "場のカード" / "あなたのカード" / "裏面のカード" (Form11),
-// "トピックの検索" (the help window, F1) and "ﾊﾞｰｼﾞｮﾝ情報(&A)" (Form1 as the version box).
+// The main window's commands that open the small dialogs: "名前の変更" (NamesDialog),
+// "カードの移動速度" (SpeedDialog), "場のカード" / "あなたのカード" / "裏面のカード" (CardChooser),
+// "トピックの検索" (the help window, F1) and "ﾊﾞｰｼﾞｮﾝ情報(&A)" (TitleWindow as the version box).
 //
 // Each dialog opens without a modal loop: the main window takes no input while it is open and
 // takes it again when it closes, however it closes. The help window leaves the main window
@@ -9,14 +9,14 @@
 
 namespace plumet {
 
-class MDIForm1;
+class MainWindow;
 class Session;
 class Store;
 
-void attachDialogCommands(MDIForm1& main, Session& session, Store& store);
+void attachDialogCommands(MainWindow& main, Session& session, Store& store);
 
 // "場のカード" (mode 1), "あなたのカード" (2), "裏面のカード" (3): opens the card set chooser.
 // Refused (false, nothing opens) while a match is under way: the card sets are locked then.
-bool openCardChooser(MDIForm1& main, Session& session, int mode);
+bool openCardChooser(MainWindow& main, Session& session, int mode);
 
 }  // namespace plumet

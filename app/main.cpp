@@ -24,7 +24,7 @@ int main(int argc, char* argv[]) {
     }
 
     plumet::Program program;
-    QApplication::setWindowIcon(QIcon(QString::fromStdString(program.session().state().appdir) +
+    QApplication::setWindowIcon(QIcon(QString::fromStdString(program.session().state().dataFolder) +
                                       QStringLiteral("/plumet.png")));
     if (!program.start(plumet::installStartupProbe)) return 1;
     return QApplication::exec();

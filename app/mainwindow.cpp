@@ -28,14 +28,14 @@ namespace {
 // The items the match lock covers: the group change, the rule options, detection, and the
 // card sets, whose submenu is locked together with its three items.
 std::array<QAction*, 12> lockedItems(const MenuItems& m) {
-    QAction* const card = m.mnucard->menuAction();
-    return {m.mnugroup, m.ruruak, m.jokernai, m.jokerdo, m.jokersai, m.daseruka,
-            m.ps2,      m.ps3,    card,       m.mnuba,   m.mnumy,    m.mnuura};
+    QAction* const card = m.cardMenu->menuAction();
+    return {m.changeGroup, m.aceKing,     m.jokerNone, m.jokerOnce,  m.jokerReused, m.detection,
+            m.twoPasses,   m.threePasses, card,        m.boardCards, m.handCards,   m.backCards};
 }
 
 }  // namespace
 
-MDIForm1::MDIForm1(Session& session, QWidget* parent) : QMainWindow(parent), session_(session) {
+MainWindow::MainWindow(Session& session, QWidget* parent) : QMainWindow(parent), session_(session) {
     setObjectName(QStringLiteral("MDIForm1"));
 
     auto* central = new QWidget(this);
@@ -57,10 +57,10 @@ MDIForm1::MDIForm1(Session& session, QWidget* parent) : QMainWindow(parent), ses
         sub->hide();
         children_[form] = sub;
     };
-    auto* board = new Form2(session_);
-    auto* human = new Form4(session_);
-    std::array<ComputerForm*, 3> computers{};
-    for (int p = 2; p <= 4; ++p) computers[p - 2] = new ComputerForm(session_, p);
+    auto* board = new BoardWindow(session_);
+    auto* human = new HandWindow(session_);
+    std::array<ComputerWindow*, 3> computers{};
+    for (int p = 2; p <= 4; ++p) computers[p - 2] = new ComputerWindow(session_, p);
     session_.setWindows(this, board, human, computers);
     addChild(5, computers[0]);
     addChild(6, computers[1]);
@@ -68,10 +68,10 @@ MDIForm1::MDIForm1(Session& session, QWidget* parent) : QMainWindow(parent), ses
     addChild(4, human);
     addChild(2, board);
 
-    timer1_.setObjectName(QStringLiteral("Timer1"));
-    timer1_.setInterval(speeds::kBoardCaptionMs);
-    connect(&timer1_, &QTimer::timeout, this, [this] {
-        timer1_.stop();
+    captionTimer_.setObjectName(QStringLiteral("Timer1"));
+    captionTimer_.setInterval(speeds::kBoardCaptionMs);
+    connect(&captionTimer_, &QTimer::timeout, this, [this] {
+        captionTimer_.stop();
         session_.board().setWindowTitle(QString::fromUtf8(kBoardCaption));
     });
 
@@ -81,22 +81,22 @@ MDIForm1::MDIForm1(Session& session, QWidget* parent) : QMainWindow(parent), ses
     session_.results = [this](bool matchOver) { resultsFallback(matchOver); };
 }
 
-ToolImage* MDIForm1::image(int n) const {
+ToolImage* MainWindow::image(int n) const {
     return toolbar_->image(n);
 }
-QMdiSubWindow* MDIForm1::child(int form) const {
+QMdiSubWindow* MainWindow::child(int form) const {
     return children_.value(form);
 }
 // The client area as the layout gives it, also before the window is first shown (the
 // viewport learns its size only from its first resize event).
-double MDIForm1::clientWidth() const {
+double MainWindow::clientWidth() const {
     return tw(mdi_->contentsRect().width());
 }
-double MDIForm1::clientHeight() const {
+double MainWindow::clientHeight() const {
     return tw(mdi_->contentsRect().height());
 }
 
-void MDIForm1::settleLayout() {
+void MainWindow::settleLayout() {
     // The layouts may not have seen the latest size yet (a resize while hidden, or a resize
     // event that reaches the window before its layout): lay out again from the size now.
     for (QLayout* each : {layout(), centralWidget()->layout()}) {
@@ -105,239 +105,240 @@ void MDIForm1::settleLayout() {
     }
 }
 
-void MDIForm1::connectMenus() {
+void MainWindow::connectMenus() {
     const MenuItems& m = items_;
-    connect(m.mnugstart, &QAction::triggered, this, &MDIForm1::mnugstart);
-    m.mnutuduki->setEnabled(false);
-    m.mnusyoki->setEnabled(false);
-    connect(m.mnusyoki, &QAction::triggered, this, &MDIForm1::mnusyoki);
-    connect(m.end, &QAction::triggered, this, &QWidget::close);
+    connect(m.newGame, &QAction::triggered, this, &MainWindow::newGame);
+    m.continueMatch->setEnabled(false);
+    m.backToInitialScreen->setEnabled(false);
+    connect(m.backToInitialScreen, &QAction::triggered, this, &MainWindow::backToInitialScreen);
+    connect(m.quit, &QAction::triggered, this, &QWidget::close);
     // The hint is there only during the human's turn (the hand window makes it available).
-    m.mnuhint->setEnabled(false);
-    connect(m.mnuhint, &QAction::triggered, this, [this] { session_.human().showHint(); });
+    m.hint->setEnabled(false);
+    connect(m.hint, &QAction::triggered, this, [this] { session_.human().showHint(); });
 
-    connect(m.ruruak, &QAction::triggered, this, &MDIForm1::setAceKing);
-    connect(m.jokernai, &QAction::triggered, this, [this] { setJoker(JokerMode::None); });
-    connect(m.jokerdo, &QAction::triggered, this, [this] { setJoker(JokerMode::Once); });
-    connect(m.jokersai, &QAction::triggered, this, [this] { setJoker(JokerMode::Reused); });
-    connect(m.ps3, &QAction::triggered, this, [this] { setPasses(3); });
-    connect(m.ps2, &QAction::triggered, this, [this] { setPasses(2); });
-    connect(m.daseruka, &QAction::triggered, this, &MDIForm1::setDetection);
-    connect(m.mnucawaku, &QAction::triggered, this, &MDIForm1::setFramed);
-    connect(m.mnuawase, &QAction::triggered, this, &MDIForm1::setFitCards);
-    connect(m.mnuhayai, &QAction::triggered, this, [this] { setPace(Pace::Fast); });
-    connect(m.mnuhyojun, &QAction::triggered, this, [this] { setPace(Pace::Normal); });
-    connect(m.mnuosoi, &QAction::triggered, this, [this] { setPace(Pace::Slow); });
-    connect(m.otoon, &QAction::triggered, this, [this] { setSoundOn(true); });
-    connect(m.otooff, &QAction::triggered, this, [this] { setSoundOn(false); });
-    connect(m.turuba, &QAction::triggered, this, &MDIForm1::setToolbarShown);
+    connect(m.aceKing, &QAction::triggered, this, &MainWindow::setAceKing);
+    connect(m.jokerNone, &QAction::triggered, this, [this] { setJoker(JokerMode::None); });
+    connect(m.jokerOnce, &QAction::triggered, this, [this] { setJoker(JokerMode::Once); });
+    connect(m.jokerReused, &QAction::triggered, this, [this] { setJoker(JokerMode::Reused); });
+    connect(m.threePasses, &QAction::triggered, this, [this] { setPasses(3); });
+    connect(m.twoPasses, &QAction::triggered, this, [this] { setPasses(2); });
+    connect(m.detection, &QAction::triggered, this, &MainWindow::setDetection);
+    connect(m.cardFrames, &QAction::triggered, this, &MainWindow::setFramed);
+    connect(m.fitCards, &QAction::triggered, this, &MainWindow::setFitCards);
+    connect(m.paceFast, &QAction::triggered, this, [this] { setPace(Pace::Fast); });
+    connect(m.paceNormal, &QAction::triggered, this, [this] { setPace(Pace::Normal); });
+    connect(m.paceSlow, &QAction::triggered, this, [this] { setPace(Pace::Slow); });
+    connect(m.soundOn, &QAction::triggered, this, [this] { setSoundOn(true); });
+    connect(m.soundOff, &QAction::triggered, this, [this] { setSoundOn(false); });
+    connect(m.toolbarShown, &QAction::triggered, this, &MainWindow::setToolbarShown);
 
-    connect(m.winseiretu, &QAction::triggered, this, &MDIForm1::winseisub);
-    connect(m.winall, &QAction::triggered, this, &MDIForm1::winallsub);
-    connect(m.wintune, &QAction::triggered, this, &MDIForm1::setAutoArrange);
+    connect(m.arrangeAroundBoard, &QAction::triggered, this, &MainWindow::arrangeAroundBoard);
+    connect(m.arrangeWhole, &QAction::triggered, this, &MainWindow::arrangeWhole);
+    connect(m.autoArrange, &QAction::triggered, this, &MainWindow::setAutoArrange);
 
     // Commands whose dialogs are wired by attachDialog stay unavailable until then.
-    pending_ = {m.mnutop, m.mnugroup, m.mnuname,  m.mnuba, m.mnumy,
-                m.mnuura, m.mnumove,  m.mnuhelpm, m.mnuvar};
+    pending_ = {m.showTop10, m.changeGroup, m.changeNames, m.boardCards, m.handCards,
+                m.backCards, m.moveSpeed,   m.helpTopics,  m.versionInfo};
     for (QAction* item : std::as_const(pending_)) item->setEnabled(false);
-    m.mnucard->menuAction()->setEnabled(false);
+    m.cardMenu->menuAction()->setEnabled(false);
 }
 
-void MDIForm1::attachDialog(QAction* item, std::function<void()> open) {
+void MainWindow::attachDialog(QAction* item, std::function<void()> open) {
     pending_.remove(item);
     const auto locked = lockedItems(items_);
     const bool underLock = std::find(locked.begin(), locked.end(), item) != locked.end();
     setAvailable(item, !(matchLocked_ && underLock));
-    if (item == items_.mnuba || item == items_.mnumy || item == items_.mnuura)
-        setAvailable(items_.mnucard->menuAction(), !matchLocked_);
+    if (item == items_.boardCards || item == items_.handCards || item == items_.backCards)
+        setAvailable(items_.cardMenu->menuAction(), !matchLocked_);
     connect(item, &QAction::triggered, this, std::move(open));
 }
 
-void MDIForm1::setAvailable(QAction* item, bool enabled) {
+void MainWindow::setAvailable(QAction* item, bool enabled) {
     // The card sets' submenu is available once one of its choosers is wired.
-    const bool wired = item == items_.mnucard->menuAction()
-                           ? !(pending_.contains(items_.mnuba) && pending_.contains(items_.mnumy) &&
-                               pending_.contains(items_.mnuura))
-                           : !pending_.contains(item);
+    const bool wired =
+        item == items_.cardMenu->menuAction()
+            ? !(pending_.contains(items_.boardCards) && pending_.contains(items_.handCards) &&
+                pending_.contains(items_.backCards))
+            : !pending_.contains(item);
     item->setEnabled(enabled && wired);
 }
 
-void MDIForm1::buildToolbar() {
+void MainWindow::buildToolbar() {
     const auto on = [this](int n, auto handler) {
         connect(image(n), &ToolImage::clicked, this, handler);
     };
     const auto as = [](QAction* item) { return [item] { item->trigger(); }; };
     const MenuItems& m = items_;
-    on(1, as(m.mnugstart));
-    on(2, as(m.mnutuduki));
-    on(4, as(m.mnusyoki));
-    on(6, as(m.mnutop));
-    on(7, as(m.end));
+    on(1, as(m.newGame));
+    on(2, as(m.continueMatch));
+    on(4, as(m.backToInitialScreen));
+    on(6, as(m.showTop10));
+    on(7, as(m.quit));
     // The rule buttons act only while their menu items are enabled: the match lock.
     const auto ifEnabled = [](QAction* item, auto command) {
         return [item, command] {
             if (item->isEnabled()) command();
         };
     };
-    on(8, ifEnabled(m.ruruak, [this] { setAceKing(!options().aceKing); }));
-    on(9, ifEnabled(m.ruruak, [this] { setAceKing(!options().aceKing); }));
-    on(10, ifEnabled(m.jokerdo, [this] { setJoker(JokerMode::Once); }));
-    on(11, ifEnabled(m.jokerdo, [this] { setJoker(JokerMode::Reused); }));
-    on(12, ifEnabled(m.jokerdo, [this] { setJoker(JokerMode::None); }));
-    on(23, ifEnabled(m.ps3, [this] { setPasses(2); }));
-    on(24, ifEnabled(m.ps2, [this] { setPasses(3); }));
+    on(8, ifEnabled(m.aceKing, [this] { setAceKing(!options().aceKing); }));
+    on(9, ifEnabled(m.aceKing, [this] { setAceKing(!options().aceKing); }));
+    on(10, ifEnabled(m.jokerOnce, [this] { setJoker(JokerMode::Once); }));
+    on(11, ifEnabled(m.jokerOnce, [this] { setJoker(JokerMode::Reused); }));
+    on(12, ifEnabled(m.jokerOnce, [this] { setJoker(JokerMode::None); }));
+    on(23, ifEnabled(m.threePasses, [this] { setPasses(2); }));
+    on(24, ifEnabled(m.twoPasses, [this] { setPasses(3); }));
     // Detection can be flipped from the toolbar during a match too.
     on(13, [this] { setDetection(!options().detection); });
     on(14, [this] { setDetection(!options().detection); });
-    on(27, as(m.mnugroup));
-    on(28, as(m.mnuname));
+    on(27, as(m.changeGroup));
+    on(28, as(m.changeNames));
     on(25, [this] { setFramed(!options().framed); });
     on(26, [this] { setFramed(!options().framed); });
     on(15, [this] { setPace(Pace::Fast); });
     on(16, [this] { setPace(Pace::Slow); });
     on(17, [this] { setPace(Pace::Normal); });
-    on(22, as(m.mnumove));
+    on(22, as(m.moveSpeed));
     on(18, [this] { setSoundOn(false); });
     on(19, [this] { setSoundOn(true); });
-    on(20, as(m.winall));
-    on(21, as(m.mnuhelpm));
+    on(20, as(m.arrangeWhole));
+    on(21, as(m.helpTopics));
 }
 
-void MDIForm1::setShown(int n, bool shown) {
+void MainWindow::setShown(int n, bool shown) {
     image(n)->setVisible(shown);
 }
 
-const Options& MDIForm1::options() const {
+const Options& MainWindow::options() const {
     return session_.options();
 }
 
-Options& MDIForm1::editOptions() {
+Options& MainWindow::editOptions() {
     return session_.editableOptions();
 }
 
-void MDIForm1::showOptions() {
+void MainWindow::showOptions() {
     const Options& o = options();
     const MenuItems& m = items_;
-    m.ruruak->setChecked(o.aceKing);
+    m.aceKing->setChecked(o.aceKing);
     setShown(8, o.aceKing);
     setShown(9, !o.aceKing);
-    m.jokernai->setChecked(o.joker == JokerMode::None);
-    m.jokerdo->setChecked(o.joker == JokerMode::Once);
-    m.jokersai->setChecked(o.joker == JokerMode::Reused);
+    m.jokerNone->setChecked(o.joker == JokerMode::None);
+    m.jokerOnce->setChecked(o.joker == JokerMode::Once);
+    m.jokerReused->setChecked(o.joker == JokerMode::Reused);
     setShown(10, o.joker == JokerMode::None);
     setShown(11, o.joker == JokerMode::Once);
     setShown(12, o.joker == JokerMode::Reused);
-    m.ps3->setChecked(o.passes != 2);
-    m.ps2->setChecked(o.passes == 2);
+    m.threePasses->setChecked(o.passes != 2);
+    m.twoPasses->setChecked(o.passes == 2);
     setShown(23, o.passes != 2);
     setShown(24, o.passes == 2);
-    m.daseruka->setChecked(o.detection);
+    m.detection->setChecked(o.detection);
     setShown(13, o.detection);
     setShown(14, !o.detection);
-    m.mnucawaku->setChecked(o.framed);
+    m.cardFrames->setChecked(o.framed);
     setShown(25, o.framed);
     setShown(26, !o.framed);
-    m.mnuawase->setChecked(o.fitCards);
-    m.otoon->setChecked(o.sound);
-    m.otooff->setChecked(!o.sound);
+    m.fitCards->setChecked(o.fitCards);
+    m.soundOn->setChecked(o.sound);
+    m.soundOff->setChecked(!o.sound);
     setShown(18, o.sound);
     setShown(19, !o.sound);
-    m.mnuhayai->setChecked(o.pace == Pace::Fast);
-    m.mnuhyojun->setChecked(o.pace == Pace::Normal);
-    m.mnuosoi->setChecked(o.pace == Pace::Slow);
+    m.paceFast->setChecked(o.pace == Pace::Fast);
+    m.paceNormal->setChecked(o.pace == Pace::Normal);
+    m.paceSlow->setChecked(o.pace == Pace::Slow);
     setShown(17, o.pace == Pace::Fast);
     setShown(16, o.pace == Pace::Normal);
     setShown(15, o.pace == Pace::Slow);
-    m.turuba->setChecked(o.toolbar);
+    m.toolbarShown->setChecked(o.toolbar);
     toolbar_->setVisible(o.toolbar);
-    m.wintune->setChecked(o.autoArrange);
+    m.autoArrange->setChecked(o.autoArrange);
 }
 
-void MDIForm1::setAceKing(bool on) {
+void MainWindow::setAceKing(bool on) {
     editOptions().aceKing = on;
     showOptions();
 }
 
-void MDIForm1::setJoker(JokerMode mode) {
+void MainWindow::setJoker(JokerMode mode) {
     editOptions().joker = mode;
     showOptions();
 }
 
-void MDIForm1::setPasses(int passes) {
+void MainWindow::setPasses(int passes) {
     // The menu has already flipped the item it triggered: showing the options checks it
     // again, so choosing the pass limit in force changes nothing.
     editOptions().passes = passes;
     showOptions();
 }
 
-void MDIForm1::setDetection(bool on) {
+void MainWindow::setDetection(bool on) {
     editOptions().detection = on;
     showOptions();
-    session_.human().risaizu();
+    session_.human().layoutHand();
 }
 
-void MDIForm1::setPace(Pace pace) {
+void MainWindow::setPace(Pace pace) {
     editOptions().pace = pace;
     showOptions();
     applyPace();
 }
 
-void MDIForm1::setSoundOn(bool on) {
+void MainWindow::setSoundOn(bool on) {
     editOptions().sound = on;
     showOptions();
 }
 
-void MDIForm1::setFramed(bool on) {
+void MainWindow::setFramed(bool on) {
     editOptions().framed = on;
     showOptions();
     setFramesAndReload(on);
 }
 
-void MDIForm1::setFitCards(bool on) {
+void MainWindow::setFitCards(bool on) {
     // Not part of the match lock: the cards are fitted again at once, also during a match.
     editOptions().fitCards = on;
     showOptions();
     refitCards();
 }
 
-void MDIForm1::refitCards() {
+void MainWindow::refitCards() {
     // The arrangement sizes the windows from the card size, so under "勝手に整列" the cards
     // are fitted by arranging the windows for them.
     if (options().autoArrange)
-        winallsub();
+        arrangeWhole();
     else
         fitCards();
 }
 
-void MDIForm1::setFramesAndReload(bool on) {
+void MainWindow::setFramesAndReload(bool on) {
     session_.board().setFramed(on);
     for (int p = 1; p <= kPlayers; ++p) {
-        PlayerForm& form = session_.window(p);
+        PlayerWindow& form = session_.window(p);
         for (int i = 1; i <= form.pictureCount(); ++i) form.picture(i)->setFramed(on);
     }
-    if (session_.state().gameno == 0) return;
+    if (session_.state().gameNumber == 0) return;
     // During a match the shown pictures are read again from their folders; no card moves.
     session_.human().reloadHand();
-    for (ComputerForm* form : session_.computers()) {
-        const int count = session_.state().handcount[form->player()];
+    for (ComputerWindow* form : session_.computers()) {
+        const int count = session_.state().handCount[form->player()];
         for (int i = count; i >= 1; --i) form->picture(i)->setImageFile(form->backFile());
     }
     session_.board().loadPictures();
 }
 
-void MDIForm1::setToolbarShown(bool on) {
+void MainWindow::setToolbarShown(bool on) {
     editOptions().toolbar = on;
     showOptions();
-    winallsub();
+    arrangeWhole();
 }
 
-void MDIForm1::setAutoArrange(bool on) {
+void MainWindow::setAutoArrange(bool on) {
     editOptions().autoArrange = on;
     showOptions();
-    if (on) winallsub();
+    if (on) arrangeWhole();
 }
 
-QString MDIForm1::groupName() const {
+QString MainWindow::groupName() const {
     if (groupNameSource) return groupNameSource();
     // グループ１ .. グループ１０: the group number from 1 in full-width digits.
     QString digits = QString::number(session_.state().group + 1);
@@ -345,35 +346,35 @@ QString MDIForm1::groupName() const {
     return QStringLiteral("グループ") + digits;
 }
 
-void MDIForm1::showIdleCaption() {
+void MainWindow::showIdleCaption() {
     setWindowTitle(QStringLiteral("カドリオ   （ ") + groupName() + QStringLiteral(" ）"));
 }
 
-bool MDIForm1::ask(const QString& title, const QString& text) {
+bool MainWindow::ask(const QString& title, const QString& text) {
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Ok | QMessageBox::Cancel,
                     this);
     return box.exec() == QMessageBox::Ok;
 }
 
-void MDIForm1::mnugstart() {
+void MainWindow::newGame() {
     GameState& s = session_.state();
     const auto discard = [this, &s] {
         if (discardSavedMatch) discardSavedMatch();
-        items_.mnutuduki->setEnabled(false);
+        items_.continueMatch->setEnabled(false);
         setShown(2, false);
         setShown(3, true);
-        timer1_.stop();
-        s.gameno = 0;
-        s.selslot = 0;
-        s.savedgame = 0;
+        captionTimer_.stop();
+        s.gameNumber = 0;
+        s.selectedJokerSlot = 0;
+        s.savedGameNumber = 0;
     };
-    if (s.savedgame > 0) {
+    if (s.savedGameNumber > 0) {
         if (!ask(QStringLiteral("新規ゲーム？"),
                  QStringLiteral("前回の保存データを破棄し\n新規ゲームを開始しますか？")))
             return;
         discard();
     }
-    if (s.gameno > 0) {
+    if (s.gameNumber > 0) {
         if (!ask(QStringLiteral("新規ゲーム？"),
                  QStringLiteral("現在のゲームを破棄し\n新規ゲームを開始しますか？")))
             return;
@@ -381,65 +382,65 @@ void MDIForm1::mnugstart() {
     }
     lockMatch();
     session_.board().setWindowTitle(QString::fromUtf8(kBoardCaption));
-    session_.startgame();
+    session_.startGame();
 }
 
-void MDIForm1::mnusyoki() {
-    if (session_.state().gameno > 0 &&
+void MainWindow::backToInitialScreen() {
+    if (session_.state().gameNumber > 0 &&
         !ask(QStringLiteral("初期画面？"),
              QStringLiteral("現在のゲームを破棄し\n初期画面に戻りますか？")))
         return;
     abandonMatch();
 }
 
-void MDIForm1::abandonMatch() {
+void MainWindow::abandonMatch() {
     GameState& s = session_.state();
-    if (s.gameno > 0) {
-        timer1_.stop();
-        s.gameno = 0;
-        s.savedgame = 0;
+    if (s.gameNumber > 0) {
+        captionTimer_.stop();
+        s.gameNumber = 0;
+        s.savedGameNumber = 0;
         session_.clearTable();
     }
     child(2)->hide();
-    items_.mnusyoki->setEnabled(false);
+    items_.backToInitialScreen->setEnabled(false);
     unlockMatch();
     showIdleCaption();
     setAcceptsInput(this, true);
 }
 
-void MDIForm1::lockMatch() {
+void MainWindow::lockMatch() {
     matchLocked_ = true;
     for (QAction* item : lockedItems(items_)) item->setEnabled(false);
-    items_.mnuhint->setEnabled(false);
-    items_.mnusyoki->setEnabled(true);
+    items_.hint->setEnabled(false);
+    items_.backToInitialScreen->setEnabled(true);
     setShown(4, true);
     setShown(29, true);
     setShown(5, false);
     setShown(27, false);
 }
 
-void MDIForm1::unlockMatch() {
+void MainWindow::unlockMatch() {
     matchLocked_ = false;
     for (QAction* item : lockedItems(items_)) setAvailable(item, true);
-    items_.mnuhint->setEnabled(false);
-    items_.mnusyoki->setEnabled(false);
+    items_.hint->setEnabled(false);
+    items_.backToInitialScreen->setEnabled(false);
     setShown(4, false);
     setShown(29, false);
     setShown(5, true);
     setShown(27, true);
 }
 
-void MDIForm1::resultsFallback(bool matchOver) {
+void MainWindow::resultsFallback(bool matchOver) {
     // No results window: the menu is open again for the next game.
     setAcceptsInput(this, true);
     if (!matchOver) return;
-    timer1_.stop();
-    session_.state().gameno = 0;
+    captionTimer_.stop();
+    session_.state().gameNumber = 0;
     unlockMatch();
     showIdleCaption();
 }
 
-bool MDIForm1::MDIForm_QueryUnload() {
+bool MainWindow::confirmClose() {
     if (!store_) return true;
     const Store::Watch watch(*store_);
     if (top10::marker(*store_) == top10::kMarkerDamaged) {
@@ -450,23 +451,23 @@ bool MDIForm1::MDIForm_QueryUnload() {
                !ask(QStringLiteral("終了？"), QStringLiteral("カドリオを\n終了しますか？"))) {
         return false;
     }
-    savesettings();
+    saveProfile();
     if (!watch.ok()) showUnsavedMessage(this, *store_);
     return true;
 }
 
-void MDIForm1::closeEvent(QCloseEvent* event) {
-    if (!MDIForm_QueryUnload()) {
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!confirmClose()) {
         event->ignore();
         return;
     }
-    timer1_.stop();
+    captionTimer_.stop();
     session_.requestQuit();
     event->accept();
     unloadOthers();
 }
 
-void MDIForm1::unloadOthers() {
+void MainWindow::unloadOthers() {
     // Every other window of the program goes with the main window: dialogs, the results
     // window (which refuses an ordinary close while it waits for its buttons), help. A
     // window's close may show a message (a name entry that cannot be stored) whose event loop
@@ -480,20 +481,20 @@ void MDIForm1::unloadOthers() {
     }
 }
 
-void MDIForm1::resizeEvent(QResizeEvent* event) {
+void MainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    MDIForm_Resize();
+    arrangeOnResize();
 }
 
-void MDIForm1::MDIForm_Resize() {
-    if (!items_.winseiretu) return;  // the menus are not built yet
+void MainWindow::arrangeOnResize() {
+    if (!items_.arrangeAroundBoard) return;  // the menus are not built yet
     if (options().autoArrange) {
-        ++session_.state().arrangestep;
-        winallsub();
+        ++session_.state().arrangeStep;
+        arrangeWhole();
     } else {
         fitCards();
     }
-    items_.winseiretu->setEnabled(!isMaximized());
+    items_.arrangeAroundBoard->setEnabled(!isMaximized());
 }
 
 }  // namespace plumet

@@ -1,4 +1,4 @@
-// MDIForm1: the frame window. Menu bar, toolbar strip, the board and the four player windows
+// MainWindow: the frame window. Menu bar, toolbar strip, the board and the four player windows
 // in its client area, the match lock, the window arrangement and the board caption timer.
 #pragma once
 
@@ -16,7 +16,7 @@ class QMdiSubWindow;
 
 namespace plumet {
 
-class PlayerForm;
+class PlayerWindow;
 class Session;
 class Store;
 class Toolbar;
@@ -24,17 +24,17 @@ class ToolImage;
 struct Geometry;
 struct Settings;
 
-class MDIForm1 : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
   public:
-    explicit MDIForm1(Session& session, QWidget* parent = nullptr);
+    explicit MainWindow(Session& session, QWidget* parent = nullptr);
 
     // The menus and their items, each under its name.
     const MenuItems& items() const { return items_; }
     ToolImage* image(int n) const;
     Toolbar* toolbar() const { return toolbar_; }
     QMdiArea* mdiArea() const { return mdi_; }
-    QTimer& timer1() { return timer1_; }
+    QTimer& captionTimer() { return captionTimer_; }
 
     // The options the menus and the toolbar show, and the rules among them.
     const Options& options() const;
@@ -57,8 +57,8 @@ class MDIForm1 : public QMainWindow {
     void showOptions();
 
     // The match commands.
-    void mnugstart();
-    void mnusyoki();
+    void newGame();
+    void backToInitialScreen();
     // The match under way is given up and the initial screen comes back, as "初期画面に戻る"
     // does after its question; the main window takes input again.
     void abandonMatch();
@@ -68,9 +68,9 @@ class MDIForm1 : public QMainWindow {
     bool matchLocked() const { return matchLocked_; }
 
     // Window arrangement: over the whole client area, and around the board.
-    void winallsub();
-    void winseisub();
-    void MDIForm_Resize();
+    void arrangeWhole();
+    void arrangeAroundBoard();
+    void arrangeOnResize();
 
     // Cards fitted to the windows ("カードを窓に合わせる"): the table's card height, the one the
     // arrangement sizes the windows for, each window then drawing its cards at the largest
@@ -82,27 +82,27 @@ class MDIForm1 : public QMainWindow {
     void fitCards();
     // The size (frame included) at which `form`'s reference picture takes part in the
     // arrangement: the table's card size when cards are fitted, else the picture's own.
-    QSize arrangedCardSize(const PlayerForm& form) const;
+    QSize arrangedCardSize(const PlayerWindow& form) const;
 
     // The settings store the window reads its profile from and writes it back to. Without
     // one (tests of the windows alone) nothing is stored and the window closes unasked.
     void setStore(Store* store) { store_ = store; }
     Store* store() const { return store_; }
 
-    // loadsettings: reads the live profile from the store and applies it to menus, toolbar,
-    // windows and variables. `startUp` also takes the group in use from "plymdi" (a group
+    // loadProfile: reads the live profile from the store and applies it to menus, toolbar,
+    // windows and variables. `startUp` also takes the group in use from "group" (a group
     // switch has set `group` itself). False when the saved match was found inconsistent:
     // the message has been shown and the program ends at once.
-    bool loadsettings(bool startUp);
+    bool loadProfile(bool startUp);
     // The same steps over a given profile.
     bool applySettings(const Settings& settings, bool startUp);
-    // savesettings: writes options, card folders and speed, and the window geometry when
+    // saveProfile: writes options, card folders and speed, and the window geometry when
     // the main window is in its normal state. Nothing is written over a store that could not
     // be read. Whether the writes reached the disk is the caller's to check (Store::Watch).
-    void savesettings();
+    void saveProfile();
     // The profile as menus, windows and variables hold it now.
     Settings currentSettings() const;
-    // The saved-match check of loadsettings: enables "前回の続き" or reports damage; false
+    // The saved-match check of loadProfile: enables "前回の続き" or reports damage; false
     // when the program ends. Without one there is no saved match.
     std::function<bool()> savedMatchCheck;
 
@@ -115,10 +115,10 @@ class MDIForm1 : public QMainWindow {
     QString groupName() const;
     std::function<QString()> groupNameSource;
     // The close request: "終了？" unless minimised or the TOP-10 data was found damaged,
-    // then savesettings (a store that cannot be written is reported once). False keeps the
+    // then saveProfile (a store that cannot be written is reported once). False keeps the
     // program running.
-    bool MDIForm_QueryUnload();
-    // Discards the stored saved match (the board's `tudukidel`), once the store exists.
+    bool confirmClose();
+    // Discards the stored saved match (the board's `discard`), once the store exists.
     std::function<void()> discardSavedMatch;
 
     // Wires a command whose dialog lives elsewhere: the item opens it and takes part in the
@@ -156,7 +156,7 @@ class MDIForm1 : public QMainWindow {
     Store* store_ = nullptr;
     QMdiArea* mdi_ = nullptr;
     Toolbar* toolbar_ = nullptr;
-    QTimer timer1_;
+    QTimer captionTimer_;
     MenuItems items_;
     QSet<QAction*> pending_;  // commands whose dialogs are not wired yet
     QHash<int, QMdiSubWindow*> children_;

@@ -23,7 +23,7 @@
 
 namespace plumet {
 
-MatchCourse::MatchCourse(Session& session, MDIForm1& main, Store& store)
+MatchCourse::MatchCourse(Session& session, MainWindow& main, Store& store)
     : QObject(&main), session_(session), main_(main), store_(store) {
     endProgram = [this] { main_.close(); };
     endAtOnce = [] {
@@ -36,21 +36,21 @@ MatchCourse::MatchCourse(Session& session, MDIForm1& main, Store& store)
         // A saved match that could not be discarded stays in the store: the player is told,
         // and the new match starts all the same.
         const Store::Watch watch(store_);
-        savedmatch::tudukidel(store_);
+        savedmatch::discard(store_);
         if (!watch.ok()) showUnsavedMessage(&main_, store_);
     };
     session_.results = [this](bool over) { showResults(over); };
-    connect(main_.items().mnutuduki, &QAction::triggered, this, &MatchCourse::mnutuduki);
-    main_.attachDialog(main_.items().mnutop, [this] { mnutop(); });
-    main_.attachDialog(main_.items().mnugroup, [this] { mnugroup(); });
+    connect(main_.items().continueMatch, &QAction::triggered, this, &MatchCourse::continueMatch);
+    main_.attachDialog(main_.items().showTop10, [this] { showTop10(); });
+    main_.attachDialog(main_.items().changeGroup, [this] { changeGroup(); });
 }
 
 bool MatchCourse::startUp() {
-    Form3::Hooks hooks = dialogHooks();
+    Top10Dialog::Hooks hooks = dialogHooks();
     hooks.endProgram = [this] {
         if (endAtOnce) endAtOnce();
     };
-    if (!Form3::initialiseData(session_.state(), store_, hooks)) return false;
+    if (!Top10Dialog::initialiseData(session_.state(), store_, hooks)) return false;
     session_.state().group = static_cast<std::int16_t>(
         std::clamp<int>(values::toInt16(store_.get(u"form2", u"plymdi", QStringLiteral("0"))), 0,
                         groups::kGroups - 1));
@@ -79,7 +79,7 @@ bool MatchCourse::checkSavedMatch() {
 }
 
 void MatchCourse::setContinue(bool enabled) {
-    main_.items().mnutuduki->setEnabled(enabled);
+    main_.items().continueMatch->setEnabled(enabled);
     main_.image(2)->setVisible(enabled);
     main_.image(3)->setVisible(!enabled);
 }
@@ -90,7 +90,7 @@ void MatchCourse::message(const QString& text) {
     box.exec();
 }
 
-void MatchCourse::mnutuduki() {
+void MatchCourse::continueMatch() {
     const Store::Watch watch(store_);
     switch (savedmatch::continueMatch(store_, session_.state())) {
         case savedmatch::Check::Ok:
@@ -110,14 +110,14 @@ void MatchCourse::mnutuduki() {
     // The match is played on even when its stored copy could not be discarded; the player
     // is told that it is still stored.
     if (!watch.ok()) showUnsavedMessage(&main_, store_);
-    main_.timer1().stop();
+    main_.captionTimer().stop();
     main_.lockMatch();
     setContinue(false);
-    session_.startgame();
+    session_.startGame();
 }
 
-Form3::Hooks MatchCourse::dialogHooks() {
-    Form3::Hooks hooks;
+Top10Dialog::Hooks MatchCourse::dialogHooks() {
+    Top10Dialog::Hooks hooks;
     hooks.enableMain = [this] { setAcceptsInput(&main_, true); };
     hooks.endProgram = [this] {
         if (endProgram) endProgram();
@@ -133,64 +133,64 @@ Form3::Hooks MatchCourse::dialogHooks() {
     };
     hooks.groupRenamed = [this](int, const QString& name) {
         const GameState& s = session_.state();
-        if (s.gameno == 0)
+        if (s.gameNumber == 0)
             main_.showIdleCaption();
         else
-            main_.setWindowTitle(QStringLiteral("カドリオ   －") + signedLabel(s.gameno) +
+            main_.setWindowTitle(QStringLiteral("カドリオ   －") + signedLabel(s.gameNumber) +
                                  QStringLiteral(" 回戦 － （ ") + name + QStringLiteral(" ）"));
     };
     hooks.chooseFile = chooseFile;
     return hooks;
 }
 
-void MatchCourse::mnutop() {
+void MatchCourse::showTop10() {
     setAcceptsInput(&main_, false);
-    Form3::open(session_.state(), store_, dialogHooks(), Form3::Mode::Top10, &main_);
+    Top10Dialog::open(session_.state(), store_, dialogHooks(), Top10Dialog::Mode::Top10, &main_);
 }
 
-void MatchCourse::mnugroup() {
+void MatchCourse::changeGroup() {
     setAcceptsInput(&main_, false);
-    session_.state().prevgroup = session_.state().group;
-    Form3::open(session_.state(), store_, dialogHooks(), Form3::Mode::Group, &main_);
+    session_.state().previousGroup = session_.state().group;
+    Top10Dialog::open(session_.state(), store_, dialogHooks(), Top10Dialog::Mode::Group, &main_);
 }
 
 void MatchCourse::showResults(bool over) {
-    Form10::Sources sources;
+    ResultsWindow::Sources sources;
     sources.playerCaption = [this](int p) { return session_.window(p).windowTitle(); };
     sources.humanPlace = [this] {
         return session_.human().label(4)->text() + QStringLiteral(" / ") +
                session_.human().label(3)->text();
     };
-    Form10* window = Form10::open(session_.state(), store_, sources, over, &main_);
+    ResultsWindow* window = ResultsWindow::open(session_.state(), store_, sources, over, &main_);
     if (!window) return;
-    connect(window, &Form10::nextGame, this, &MatchCourse::nextGame);
-    connect(window, &Form10::matchOver, this, &MatchCourse::matchOver);
-    connect(window, &Form10::saved, this, &MatchCourse::savedToTitle);
+    connect(window, &ResultsWindow::nextGame, this, &MatchCourse::nextGame);
+    connect(window, &ResultsWindow::matchOver, this, &MatchCourse::matchOver);
+    connect(window, &ResultsWindow::saved, this, &MatchCourse::savedToTitle);
 }
 
 void MatchCourse::nextGame() {
     setAcceptsInput(&main_, true);
     session_.clearTable();
-    session_.startgame();
+    session_.startGame();
 }
 
 void MatchCourse::matchOver() {
     setAcceptsInput(&main_, true);
     session_.clearTable();
-    main_.timer1().stop();
+    main_.captionTimer().stop();
     main_.showIdleCaption();
     main_.unlockMatch();
     // The TOP-10 entry; the main window waits until its dialog is closed.
     setAcceptsInput(&main_, false);
-    Form3::matchEnd(session_.state(), store_, dialogHooks(), &main_);
+    Top10Dialog::matchEnd(session_.state(), store_, dialogHooks(), &main_);
 }
 
 void MatchCourse::savedToTitle() {
     setAcceptsInput(&main_, true);
-    main_.timer1().stop();
+    main_.captionTimer().stop();
     session_.clearTable();
-    main_.mnusyoki();  // no match under way any more: no question
-    setContinue(session_.state().savedgame > 0);
+    main_.backToInitialScreen();  // no match under way any more: no question
+    setContinue(session_.state().savedGameNumber > 0);
 }
 
 }  // namespace plumet

@@ -3,9 +3,9 @@
 // group dialogs of the menus.
 //
 // MatchCourse wires itself into the main window and the session when it is made: the menu items
-// "前回の続き" (mnutuduki), "トップ１０(&R)" (mnutop) and "グループ変更" (mnugroup), the
+// "前回の続き" (continueMatch), "トップ１０(&R)" (showTop10) and "グループ変更" (changeGroup), the
 // discarding of the saved match by "新規ゲーム(&N)...", the group name in the caption, and
-// the results window that the board's syoki opens.
+// the results window that the board's endGame opens.
 #pragma once
 
 #include <QObject>
@@ -15,28 +15,28 @@
 
 namespace plumet {
 
-class MDIForm1;
+class MainWindow;
 class Session;
 class Store;
 
 class MatchCourse : public QObject {
     Q_OBJECT
   public:
-    MatchCourse(Session& session, MDIForm1& main, Store& store);
+    MatchCourse(Session& session, MainWindow& main, Store& store);
 
     // At start-up, after the main window was made: on the first run the check strings of the
-    // TOP-10 table and the saved match, then the group in use ("plymdi") and the check of the
+    // TOP-10 table and the saved match, then the group in use ("group") and the check of the
     // saved match, which enables "前回の続き" or reports damage. False when the stored data was
     // damaged and the program ends (endAtOnce has been called).
     bool startUp();
-    // The saved-match check alone, as loadsettings runs it.
+    // The saved-match check alone, as loadProfile runs it.
     bool checkSavedMatch();
 
     // "前回の続き".
-    void mnutuduki();
+    void continueMatch();
     // "トップ１０(&R)" and "グループ変更": the dialog in its own layout or in group mode.
-    void mnutop();
-    void mnugroup();
+    void showTop10();
+    void changeGroup();
 
     // The results window of the game just ended.
     void showResults(bool matchOver);
@@ -47,15 +47,15 @@ class MatchCourse : public QObject {
     // An inconsistent saved match: the program ends at once, nothing more is written.
     // Default: every window hidden and the event loop left.
     std::function<void()> endAtOnce;
-    // savesettings and loadsettings around a group switch. Without a loadsettings the main
+    // saveProfile and loadProfile around a group switch. Without a loadProfile the main
     // window's caption is brought up to date.
     std::function<void()> saveSettings;
     std::function<void()> loadSettings;
     // The file dialogs of export and import (tests replace them); empty: the platform's.
-    std::function<QString(Form3::FileDialog)> chooseFile;
+    std::function<QString(Top10Dialog::FileDialog)> chooseFile;
 
   private:
-    Form3::Hooks dialogHooks();
+    Top10Dialog::Hooks dialogHooks();
     void setContinue(bool enabled);
     void nextGame();
     void matchOver();
@@ -63,7 +63,7 @@ class MatchCourse : public QObject {
     void message(const QString& text);
 
     Session& session_;
-    MDIForm1& main_;
+    MainWindow& main_;
     Store& store_;
 };
 

@@ -10,51 +10,51 @@ namespace plumet {
 
 struct MenuItems {
     // "ｹﾞｰﾑ(&G)"
-    QMenu* mnugame = nullptr;
-    QAction* mnugstart = nullptr;  // "新規ゲーム(&N)..." F2
-    QAction* mnutuduki = nullptr;  // "前回の続き"
-    QAction* mnusyoki = nullptr;   // "初期画面に戻る"
-    QAction* mnutop = nullptr;     // "トップ１０(&R)"
-    QAction* mnuhint = nullptr;    // "ヒント" H
-    QAction* end = nullptr;        // "カドリオの終了(&X)"
+    QMenu* gameMenu = nullptr;
+    QAction* newGame = nullptr;              // "新規ゲーム(&N)..." F2
+    QAction* continueMatch = nullptr;        // "前回の続き"
+    QAction* backToInitialScreen = nullptr;  // "初期画面に戻る"
+    QAction* showTop10 = nullptr;            // "トップ１０(&R)"
+    QAction* hint = nullptr;                 // "ヒント" H
+    QAction* quit = nullptr;                 // "カドリオの終了(&X)"
     // "ｵﾌﾟｼｮﾝ(&O)"
-    QMenu* mnuoption = nullptr;
-    QMenu* mnururu = nullptr;      // "ルールの変更"
-    QAction* ruruak = nullptr;     // "ＡＫ接続"
-    QMenu* jok = nullptr;          // "Ｊｏｋｅｒ"
-    QAction* jokernai = nullptr;   // "未使用"
-    QAction* jokerdo = nullptr;    // "使用"
-    QAction* jokersai = nullptr;   // "再使用"
-    QMenu* psk = nullptr;          // "パス回数"
-    QAction* ps3 = nullptr;        // "パス３回まで"
-    QAction* ps2 = nullptr;        // "パス２回まで"
-    QAction* daseruka = nullptr;   // "出せるカードを検出"
-    QAction* mnugroup = nullptr;   // "グループ変更"
-    QAction* mnuname = nullptr;    // "名前の変更"
-    QMenu* mnucard = nullptr;      // "カードの変更"
-    QAction* mnuba = nullptr;      // "場のカード"
-    QAction* mnumy = nullptr;      // "あなたのカード"
-    QAction* mnuura = nullptr;     // "裏面のカード"
-    QAction* mnucawaku = nullptr;  // "カードの枠表示"
-    QAction* mnuawase = nullptr;   // "カードを窓に合わせる"
-    QMenu* mnusinko = nullptr;     // "進行速度"
-    QAction* mnuhayai = nullptr;   // "速い"
-    QAction* mnuhyojun = nullptr;  // "標準"
-    QAction* mnuosoi = nullptr;    // "遅い"
-    QAction* mnumove = nullptr;    // "カードの移動速度"
-    QMenu* mnuoto = nullptr;       // "効果音"
-    QAction* otoon = nullptr;      // "鳴らす"
-    QAction* otooff = nullptr;     // "鳴らさない"
-    QAction* turuba = nullptr;     // "ツールバーの表示"
+    QMenu* optionMenu = nullptr;
+    QMenu* rulesMenu = nullptr;       // "ルールの変更"
+    QAction* aceKing = nullptr;       // "ＡＫ接続"
+    QMenu* jokerMenu = nullptr;       // "Ｊｏｋｅｒ"
+    QAction* jokerNone = nullptr;     // "未使用"
+    QAction* jokerOnce = nullptr;     // "使用"
+    QAction* jokerReused = nullptr;   // "再使用"
+    QMenu* passesMenu = nullptr;      // "パス回数"
+    QAction* threePasses = nullptr;   // "パス３回まで"
+    QAction* twoPasses = nullptr;     // "パス２回まで"
+    QAction* detection = nullptr;     // "出せるカードを検出"
+    QAction* changeGroup = nullptr;   // "グループ変更"
+    QAction* changeNames = nullptr;   // "名前の変更"
+    QMenu* cardMenu = nullptr;        // "カードの変更"
+    QAction* boardCards = nullptr;    // "場のカード"
+    QAction* handCards = nullptr;     // "あなたのカード"
+    QAction* backCards = nullptr;     // "裏面のカード"
+    QAction* cardFrames = nullptr;    // "カードの枠表示"
+    QAction* fitCards = nullptr;      // "カードを窓に合わせる"
+    QMenu* paceMenu = nullptr;        // "進行速度"
+    QAction* paceFast = nullptr;      // "速い"
+    QAction* paceNormal = nullptr;    // "標準"
+    QAction* paceSlow = nullptr;      // "遅い"
+    QAction* moveSpeed = nullptr;     // "カードの移動速度"
+    QMenu* soundMenu = nullptr;       // "効果音"
+    QAction* soundOn = nullptr;       // "鳴らす"
+    QAction* soundOff = nullptr;      // "鳴らさない"
+    QAction* toolbarShown = nullptr;  // "ツールバーの表示"
     // "ｳｲﾝﾄﾞ(&W)"
-    QMenu* mnuwin = nullptr;
-    QAction* winseiretu = nullptr;  // "場を中心に整列"
-    QAction* winall = nullptr;      // "ｳｨﾝﾄﾞ全体に整列"
-    QAction* wintune = nullptr;     // "勝手に整列"
+    QMenu* windowMenu = nullptr;
+    QAction* arrangeAroundBoard = nullptr;  // "場を中心に整列"
+    QAction* arrangeWhole = nullptr;        // "ｳｨﾝﾄﾞ全体に整列"
+    QAction* autoArrange = nullptr;         // "勝手に整列"
     // "ﾍﾙﾌﾟ(&H)"
-    QMenu* mnuhelp = nullptr;
-    QAction* mnuhelpm = nullptr;  // "トピックの検索" F1
-    QAction* mnuvar = nullptr;    // "ﾊﾞｰｼﾞｮﾝ情報(&A)"
+    QMenu* helpMenu = nullptr;
+    QAction* helpTopics = nullptr;   // "トピックの検索" F1
+    QAction* versionInfo = nullptr;  // "ﾊﾞｰｼﾞｮﾝ情報(&A)"
 };
 
 // Builds the menu bar of `window` with every menu and item in place, captions and shortcut

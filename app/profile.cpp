@@ -1,5 +1,5 @@
-// The main window's side of the settings: loadsettings applies the live profile to menus,
-// toolbar, windows and variables, savesettings writes it back.
+// The main window's side of the settings: loadProfile applies the live profile to menus,
+// toolbar, windows and variables, saveProfile writes it back.
 #include <QAction>
 #include <QGuiApplication>
 #include <QMdiArea>
@@ -36,20 +36,20 @@ QString folderOf(const std::string& dir) {
 
 }  // namespace
 
-bool MDIForm1::loadsettings(bool startUp) {
+bool MainWindow::loadProfile(bool startUp) {
     GameState& s = session_.state();
-    if (s.appdir.empty()) s.appdir = findAppdir().toStdString();
-    const QString appdir = folderOf(s.appdir);
-    return applySettings(store_ ? readSettings(*store_, appdir) : Settings::defaults(appdir),
-                         startUp);
+    if (s.dataFolder.empty()) s.dataFolder = findDataFolder().toStdString();
+    const QString dataFolder = folderOf(s.dataFolder);
+    return applySettings(
+        store_ ? readSettings(*store_, dataFolder) : Settings::defaults(dataFolder), startUp);
 }
 
-bool MDIForm1::applySettings(const Settings& settings, bool startUp) {
+bool MainWindow::applySettings(const Settings& settings, bool startUp) {
     GameState& s = session_.state();
-    if (s.appdir.empty()) s.appdir = findAppdir().toStdString();
-    const QString appdir = folderOf(s.appdir);
-    if (startUp) toolbar_->load(appdir);
-    s.savedgame = 0;
+    if (s.dataFolder.empty()) s.dataFolder = findDataFolder().toStdString();
+    const QString dataFolder = folderOf(s.dataFolder);
+    if (startUp) toolbar_->load(dataFolder);
+    s.savedGameNumber = 0;
 
     editOptions() = optionsOf(settings);
     showOptions();
@@ -70,38 +70,40 @@ bool MDIForm1::applySettings(const Settings& settings, bool startUp) {
     for (int p = 1; p <= kPlayers; ++p) {
         child(p + 3)->setGeometry(fitInto(settings.players[p - 1], client, minimumFrame(p + 3)));
         session_.window(p).setWindowTitle(settings.names[p - 1]);
-        s.sex[p - 1] = settings.male[p - 1] ? -1 : 0;
+        s.voices[p - 1] = settings.male[p - 1] ? -1 : 0;
     }
-    if (startUp) s.group = settings.plymdi;
-    s.facedir = settings.fdf.toStdString();
-    s.backdir = settings.fdu.toStdString();
-    s.boarddir = settings.fdb.toStdString();
-    s.movespeed = settings.moves;
+    if (startUp) s.group = settings.group;
+    s.handFaceFolder = settings.handFaceFolder.toStdString();
+    s.backFolder = settings.backFolder.toStdString();
+    s.boardFaceFolder = settings.boardFaceFolder.toStdString();
+    s.flightFrames = settings.moves;
     showIdleCaption();
 
     setFramesAndReload(options().framed);
 
     // A folder that is not a card set (moved, deleted, its test file gone) falls back to the
     // cards shipped with the game.
-    s.facedir = checkedCardFolder(settings.fdf, CardSet::Face, appdir).toStdString();
-    s.boarddir = checkedCardFolder(settings.fdb, CardSet::Board, appdir).toStdString();
-    s.backdir = checkedCardFolder(settings.fdu, CardSet::Back, appdir).toStdString();
+    s.handFaceFolder =
+        checkedCardFolder(settings.handFaceFolder, CardSet::Face, dataFolder).toStdString();
+    s.boardFaceFolder =
+        checkedCardFolder(settings.boardFaceFolder, CardSet::Board, dataFolder).toStdString();
+    s.backFolder = checkedCardFolder(settings.backFolder, CardSet::Back, dataFolder).toStdString();
     session_.board().picture(0)->setImageFile(
-        cardFilePath(folderOf(s.boarddir), QStringLiteral("s1.bmp")));
+        cardFilePath(folderOf(s.boardFaceFolder), QStringLiteral("s1.bmp")));
     session_.human().picture(1)->setImageFile(
-        cardFilePath(folderOf(s.facedir), QStringLiteral("s1.bmp")));
+        cardFilePath(folderOf(s.handFaceFolder), QStringLiteral("s1.bmp")));
     for (int p : {2, 4})
         session_.window(p).picture(1)->setImageFile(
-            cardFilePath(folderOf(s.backdir), QStringLiteral("uray.bmp")));
+            cardFilePath(folderOf(s.backFolder), QStringLiteral("uray.bmp")));
     session_.window(3).picture(1)->setImageFile(
-        cardFilePath(folderOf(s.backdir), QStringLiteral("urat.bmp")));
+        cardFilePath(folderOf(s.backFolder), QStringLiteral("urat.bmp")));
 
     applyPace();
 
     if (savedMatchCheck) {
         if (!savedMatchCheck()) return false;
     } else {
-        items_.mnutuduki->setEnabled(false);
+        items_.continueMatch->setEnabled(false);
         setShown(2, false);
         setShown(3, true);
     }
@@ -112,7 +114,7 @@ bool MDIForm1::applySettings(const Settings& settings, bool startUp) {
     return true;
 }
 
-QRect MDIForm1::screenAreaFor(const Geometry& stored) const {
+QRect MainWindow::screenAreaFor(const Geometry& stored) const {
     // The screen the stored frame starts on, else the primary one; the window's frame
     // (title bar, borders, once it has been shown) has to fit as well.
     const QRect wanted = pixelRect(stored);
@@ -123,54 +125,54 @@ QRect MDIForm1::screenAreaFor(const Geometry& stored) const {
     return shown->availableGeometry().adjusted(0, 0, -frame.width(), -frame.height());
 }
 
-void MDIForm1::applyPace() {
+void MainWindow::applyPace() {
     // Without a pace chosen (a hand-edited profile) the computer players keep theirs.
     if (!options().pace) return;
     pace_ = *options().pace == Pace::Fast     ? speeds::kPaceFastMs
             : *options().pace == Pace::Normal ? speeds::kPaceNormalMs
                                               : speeds::kPaceSlowMs;
-    for (ComputerForm* form : session_.computers()) form->timer1().setInterval(pace_);
+    for (ComputerWindow* form : session_.computers()) form->thinkTimer().setInterval(pace_);
 }
 
-Settings MDIForm1::currentSettings() const {
+Settings MainWindow::currentSettings() const {
     const GameState& s = session_.state();
-    Settings settings = Settings::defaults(folderOf(s.appdir));
+    Settings settings = Settings::defaults(folderOf(s.dataFolder));
     storeOptions(settings, options());
     settings.mainWindow = twipsOf(QRect(pos(), size()));
     settings.board = twipsOf(child(2)->geometry());
     for (int p = 1; p <= kPlayers; ++p) {
         settings.players[p - 1] = twipsOf(child(p + 3)->geometry());
         settings.names[p - 1] = session_.window(p).windowTitle();
-        settings.male[p - 1] = s.sex[p - 1] != 0;
+        settings.male[p - 1] = s.voices[p - 1] != 0;
     }
-    settings.plymdi = s.group;
-    settings.fdf = folderOf(s.facedir);
-    settings.fdu = folderOf(s.backdir);
-    settings.fdb = folderOf(s.boarddir);
-    settings.moves = s.movespeed;
+    settings.group = s.group;
+    settings.handFaceFolder = folderOf(s.handFaceFolder);
+    settings.backFolder = folderOf(s.backFolder);
+    settings.boardFaceFolder = folderOf(s.boardFaceFolder);
+    settings.moves = s.flightFrames;
     return settings;
 }
 
-void MDIForm1::savesettings() {
+void MainWindow::saveProfile() {
     // A store that could not be read is left as it is: the settings in use are its defaults.
     if (!store_ || !store_->readable()) return;
     const bool normal = !isMinimized() && !isMaximized() && !isFullScreen();
     writeSettings(*store_, currentSettings(), normal);
 }
 
-void MDIForm1::cardFolderChosen(int mode, const QString& folder) {
+void MainWindow::cardFolderChosen(int mode, const QString& folder) {
     GameState& s = session_.state();
     const std::string dir = normalisedFolder(folder).toStdString();
     const bool board = mode == static_cast<int>(CardSet::Board);
     if (board) {
-        s.boarddir = dir;
+        s.boardFaceFolder = dir;
         session_.board().loadPictures();
         session_.board().layoutCards();
     } else if (mode == static_cast<int>(CardSet::Face)) {
-        s.facedir = dir;
+        s.handFaceFolder = dir;
         session_.human().picture(1)->setImageFile(cardFilePath(folder, QStringLiteral("s1.bmp")));
     } else if (mode == static_cast<int>(CardSet::Back)) {
-        s.backdir = dir;
+        s.backFolder = dir;
         for (int p : {2, 4})
             session_.window(p).picture(1)->setImageFile(
                 cardFilePath(folder, QStringLiteral("uray.bmp")));

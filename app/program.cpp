@@ -19,17 +19,18 @@
 
 namespace plumet {
 
-Program::Program(const QString& appdir)
-    : searched_(appdir.isEmpty() ? appdirCandidates() : QStringList{appdir}),
+Program::Program(const QString& dataFolder)
+    : searched_(dataFolder.isEmpty() ? appdirCandidates() : QStringList{dataFolder}),
       session_(std::make_unique<Session>()),
       store_(std::make_unique<Store>()) {
-    session_->state().appdir = (appdir.isEmpty() ? findAppdir() : appdir).toStdString();
+    session_->state().dataFolder =
+        (dataFolder.isEmpty() ? findDataFolder() : dataFolder).toStdString();
 }
 
 void Program::checkDataFolder() const {
     // Without the data folder the cards are empty, and the sounds, the toolbar pictures and
     // the help are missing too: the player learns why, and the game runs on.
-    if (hasReadableCards(QString::fromStdString(session_->state().appdir))) return;
+    if (hasReadableCards(QString::fromStdString(session_->state().dataFolder))) return;
     QStringList folders;
     for (const QString& folder : searched_) folders.append(QDir::toNativeSeparators(folder));
     QMessageBox box(QMessageBox::Warning, QStringLiteral("データがありません"),
@@ -53,7 +54,7 @@ bool Program::start(const std::function<void(QWidget*, QWidget*)>& beforeTitle) 
     if (!initialiseData()) return false;
     // Making the main window may show a message about the saved match, whose event loop runs
     // the title window's timer: the title window is held by a QPointer across it.
-    const QPointer<Form1> title = createTitle();
+    const QPointer<TitleWindow> title = createTitle();
     if (!createMain()) {
         delete title.data();
         return false;
@@ -65,17 +66,17 @@ bool Program::start(const std::function<void(QWidget*, QWidget*)>& beforeTitle) 
 
 bool Program::initialiseData() {
     const Store::Watch watch(*store_);
-    const bool ok = Form3::initialiseData(session_->state(), *store_, {});
+    const bool ok = Top10Dialog::initialiseData(session_->state(), *store_, {});
     if (!watch.ok() && store_->readable()) showUnsavedMessage(nullptr, *store_);
     return ok;
 }
 
-Form1* Program::createTitle() {
-    return new Form1(QString::fromStdString(session_->state().appdir));
+TitleWindow* Program::createTitle() {
+    return new TitleWindow(QString::fromStdString(session_->state().dataFolder));
 }
 
 bool Program::createMain() {
-    main_ = std::make_unique<MDIForm1>(*session_);
+    main_ = std::make_unique<MainWindow>(*session_);
     main_->setStore(store_.get());
     match_ = new MatchCourse(*session_, *main_, *store_);
     main_->savedMatchCheck = [this] { return match_->checkSavedMatch(); };
@@ -85,19 +86,19 @@ bool Program::createMain() {
         for (QWidget* window : QApplication::topLevelWidgets()) window->hide();
         if (QThread::currentThread()->loopLevel() > 0) QCoreApplication::exit(1);
     };
-    match_->saveSettings = [this] { main_->savesettings(); };
-    match_->loadSettings = [this] { main_->loadsettings(false); };
+    match_->saveSettings = [this] { main_->saveProfile(); };
+    match_->loadSettings = [this] { main_->loadProfile(false); };
     attachDialogCommands(*main_, *session_, *store_);
-    return main_->loadsettings(true);
+    return main_->loadProfile(true);
 }
 
-void Program::showTitle(Form1* title) {
+void Program::showTitle(TitleWindow* title) {
     if (!title) {
         main_->show();
         return;
     }
     // However the title window closes (its timer, or the user), the main window follows.
-    QObject::connect(title, &Form1::closed, main_.get(), [this] {
+    QObject::connect(title, &TitleWindow::closed, main_.get(), [this] {
         if (!session_->closing()) main_->show();
     });
     title->showTitle();

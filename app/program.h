@@ -6,9 +6,9 @@
 // first, once each, and the game runs on:
 //   initialiseData()    first run: TOP-10 check strings made
 //   createTitle()       the title window; its timer runs from here
-//   createMain()        hidden, loadsettings with "plymdi", the saved match checked
+//   createMain()        hidden, loadProfile with "group", the saved match checked
 //   showTitle(title)    the main window shows when the title window closes
-// Shutdown is the main window's close request (MDIForm1::MDIForm_QueryUnload).
+// Shutdown is the main window's close request (MainWindow::confirmClose).
 #pragma once
 
 #include <QObject>
@@ -24,14 +24,14 @@ class QWidget;
 
 namespace plumet {
 
-class Form1;
+class TitleWindow;
 class MatchCourse;
-class MDIForm1;
+class MainWindow;
 
 class Program {
   public:
-    // appdir: the game's data folder; by default found from the program's location.
-    explicit Program(const QString& appdir = {});
+    // dataFolder: the game's data folder; by default found from the program's location.
+    explicit Program(const QString& dataFolder = {});
 
     // The whole start-up in its order. `beforeTitle` (the start-up probe) sees the two
     // windows just before the title window shows. False when the program ends at once (a
@@ -48,7 +48,7 @@ class Program {
     bool initialiseData();
 
     // The title window, its timer running from now.
-    Form1* createTitle();
+    TitleWindow* createTitle();
 
     // The main window, hidden, with the live profile applied (the group in use included) and
     // the saved match checked. False when the saved match was inconsistent: the message has
@@ -57,11 +57,11 @@ class Program {
 
     // Shows the title window centred; when its time is up it closes and the main window
     // shows. Without a title window the main window shows at once.
-    void showTitle(Form1* title);
+    void showTitle(TitleWindow* title);
 
     Session& session() { return *session_; }
     Store& store() { return *store_; }
-    MDIForm1& main() { return *main_; }
+    MainWindow& main() { return *main_; }
     MatchCourse& match() { return *match_; }
 
   private:
@@ -71,7 +71,7 @@ class Program {
     QStringList searched_;  // where the data folder was looked for
     std::unique_ptr<Session> session_;
     std::unique_ptr<Store> store_;
-    std::unique_ptr<MDIForm1> main_;
+    std::unique_ptr<MainWindow> main_;
     MatchCourse* match_ = nullptr;  // owned by the main window
 };
 

@@ -56,15 +56,15 @@ Session::Session()
 
 Session::~Session() = default;
 
-void Session::setWindows(MDIForm1* main, Form2* board, Form4* human,
-                         std::array<ComputerForm*, 3> computers) {
+void Session::setWindows(MainWindow* main, BoardWindow* board, HandWindow* human,
+                         std::array<ComputerWindow*, 3> computers) {
     main_ = main;
     board_ = board;
     human_ = human;
     computers_ = computers;
 }
 
-PlayerForm& Session::window(int player) {
+PlayerWindow& Session::window(int player) {
     if (player == kHuman) return *human_;
     return *computers_.at(player - 2);
 }
@@ -96,7 +96,7 @@ void Session::play(const std::function<void()>& move) {
 void Session::abandonAfterFault(const QString& what) {
     // Nothing moves on while the player reads the message.
     for (int p = 1; p <= kPlayers; ++p) window(p).stopTimers();
-    for (ComputerForm* form : computers_) form->timer1().stop();
+    for (ComputerWindow* form : computers_) form->thinkTimer().stop();
     QMessageBox box(QMessageBox::Warning, QStringLiteral("ゲームの中断"),
                     QStringLiteral("ゲームの進行に矛盾が見つかったため、\n"
                                    "このゲームを中止して初期画面に戻ります。\n"
@@ -108,7 +108,7 @@ void Session::abandonAfterFault(const QString& what) {
     main_->abandonMatch();
 }
 
-void Session::startgame() {
+void Session::startGame() {
     play([this] {
         GameState& s = state_;
         deal(s, rules(), random_);
@@ -118,18 +118,18 @@ void Session::startgame() {
         setAcceptsInput(main_, false);
         setAcceptsInput(human_, false);
         setHintAvailable(false);
-        main_->setWindowTitle(QStringLiteral("カドリオ   －") + signedLabel(s.gameno) +
+        main_->setWindowTitle(QStringLiteral("カドリオ   －") + signedLabel(s.gameNumber) +
                               QStringLiteral(" 回戦 － （ ") + main_->groupName() +
                               QStringLiteral(" ）"));
         board_->layoutCards();
         for (int p = 1; p <= kPlayers; ++p) window(p).showHand();
         laySevens(s, view());
         main_->show();
-        main_->timer1().start();
+        main_->captionTimer().start();
         board_->setWindowTitle(board_->windowTitle() + QStringLiteral("   ") +
-                               window(s.firstplayer).windowTitle() +
+                               window(s.firstPlayer).windowTitle() +
                                QStringLiteral(" からスタート"));
-        window(s.firstplayer).ccck();
+        window(s.firstPlayer).takeTurn();
     });
 }
 
@@ -137,9 +137,9 @@ void Session::handoff(int player) {
     // nextToMove also ends the game when a dropped-out player's dump laid the last card.
     const int next = nextToMove(state_, player);
     if (next == 0)
-        board_->syoki();
+        board_->endGame();
     else
-        window(next).ccck();
+        window(next).takeTurn();
 }
 
 void Session::showResults(bool matchOver) {
@@ -157,11 +157,11 @@ void Session::activateMain() {
 }
 
 void Session::setDetectionAvailable(bool available) {
-    main_->items().daseruka->setEnabled(available);
+    main_->items().detection->setEnabled(available);
 }
 
 void Session::setHintAvailable(bool available) {
-    main_->items().mnuhint->setEnabled(available);
+    main_->items().hint->setEnabled(available);
 }
 
 void Session::clearTable() {
@@ -178,7 +178,7 @@ void Session::clearTable() {
         shown.erase(shown.begin() + i);
     }
     main_->child(2)->hide();
-    for (ComputerForm* form : computers_) form->timer1().stop();
+    for (ComputerWindow* form : computers_) form->thinkTimer().stop();
 }
 
 void Session::flightFrame(const QWidget* card, double k, int frame, const QElapsedTimer& clock) {
@@ -201,7 +201,7 @@ void Session::flightFrame(const QWidget* card, double k, int frame, const QElaps
 void Session::requestQuit() {
     if (closing()) return;
     for (int p = 1; p <= kPlayers; ++p) window(p).stopTimers();
-    if (main_) main_->timer1().stop();
+    if (main_) main_->captionTimer().stop();
     loops_.close();
 }
 

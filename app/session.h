@@ -19,11 +19,11 @@
 
 namespace plumet {
 
-class MDIForm1;
-class Form2;
-class Form4;
-class ComputerForm;
-class PlayerForm;
+class MainWindow;
+class BoardWindow;
+class HandWindow;
+class ComputerWindow;
+class PlayerWindow;
 
 class Session : public QObject, public GameHost {
     Q_OBJECT
@@ -32,12 +32,12 @@ class Session : public QObject, public GameHost {
     ~Session() override;
 
     // The main window and the game windows it made, set once by the main window.
-    void setWindows(MDIForm1* main, Form2* board, Form4* human,
-                    std::array<ComputerForm*, 3> computers);
-    MDIForm1& main() const { return *main_; }
-    Form4& human() const { return *human_; }
-    ComputerForm& computer(int player) const { return *computers_.at(player - 2); }
-    const std::array<ComputerForm*, 3>& computers() const { return computers_; }
+    void setWindows(MainWindow* main, BoardWindow* board, HandWindow* human,
+                    std::array<ComputerWindow*, 3> computers);
+    MainWindow& main() const { return *main_; }
+    HandWindow& human() const { return *human_; }
+    ComputerWindow& computer(int player) const { return *computers_.at(player - 2); }
+    const std::array<ComputerWindow*, 3>& computers() const { return computers_; }
 
     // What the game windows get of the program.
     GameState& state() override { return state_; }
@@ -48,8 +48,8 @@ class Session : public QObject, public GameHost {
     Sound& sound() override { return sound_; }
     MoveView& view() override;
     NestedLoops& loops() override { return loops_; }
-    Form2& board() override { return *board_; }
-    PlayerForm& window(int player) override;
+    BoardWindow& board() override { return *board_; }
+    PlayerWindow& window(int player) override;
     // Every move runs here: a move the program's close interrupts stops where it is; a move
     // in which a rule throws RuleFault ends the game: a message, then back to the initial
     // screen as "初期画面に戻る" goes without its question. Nothing is written to the store.
@@ -66,7 +66,7 @@ class Session : public QObject, public GameHost {
     Options& editableOptions() { return options_; }
 
     // The game start: deal, pictures, the sevens, and the first player's turn.
-    void startgame();
+    void startGame();
     // Hides the player windows, the board's cards in random order and the board, and stops
     // the computer players' timers (back to the table before a game).
     void clearTable();
@@ -79,7 +79,7 @@ class Session : public QObject, public GameHost {
     // main window takes input again so that the next game can be started from the menu.
     std::function<void(bool matchOver)> results;
     // Called at every frame of a card flight with the board picture in flight and the
-    // frame's k (1 .. movespeed), before the frame's wait: lets tests count the frames.
+    // frame's k (1 .. flightFrames), before the frame's wait: lets tests count the frames.
     std::function<void(const QWidget* card, double k)> frameHook;
 
   private:
@@ -92,10 +92,10 @@ class Session : public QObject, public GameHost {
     NestedLoops loops_;
     Sound sound_;
     std::unique_ptr<MoveView> view_;
-    MDIForm1* main_ = nullptr;
-    Form2* board_ = nullptr;
-    Form4* human_ = nullptr;
-    std::array<ComputerForm*, 3> computers_{};  // Form5, Form6, Form7
+    MainWindow* main_ = nullptr;
+    BoardWindow* board_ = nullptr;
+    HandWindow* human_ = nullptr;
+    std::array<ComputerWindow*, 3> computers_{};  // Form5, Form6, Form7
     int moveDepth_ = 0;             // moves under way (one runs inside another's event loop)
     std::optional<QString> fault_;  // what a rule found wrong in the moves under way
 };

@@ -54,7 +54,7 @@ bool waitForHuman(Session& s, int ms) {
     clock.start();
     while (clock.elapsed() < ms) {
         if (acceptsInput(&s.human()) && acceptsInput(&s.main()) &&
-            s.state().handcount[kHuman] > 0 && s.state().gameno > 0)
+            s.state().handCount[kHuman] > 0 && s.state().gameNumber > 0)
             return true;
         QTest::qWait(2);
     }
@@ -64,19 +64,19 @@ bool waitForHuman(Session& s, int ms) {
 // The human's move as a player would make it: the first card that fits, else the pass card.
 void humanMove(Session& s) {
     const GameState& g = s.state();
-    int slot = g.handcount[kHuman] + 1;
-    for (int i = 1; i <= g.handcount[kHuman]; ++i) {
+    int slot = g.handCount[kHuman] + 1;
+    for (int i = 1; i <= g.handCount[kHuman]; ++i) {
         const int target = clickTarget(g, i);
         if (target >= 1 && target <= 52) {
             slot = i;
             break;
         }
     }
-    const int count = g.handcount[kHuman];
+    const int count = g.handCount[kHuman];
     if (slot == count + 1 && g.hand[kHuman][count] == kJoker) {
         // No plain card fits: free one with the joker when it can.
         for (int i = 1; i < count; ++i) {
-            if (hanteij(g, s.rules(), kHuman, i) == 0) continue;
+            if (jokerEnd(g, s.rules(), kHuman, i) == 0) continue;
             CardPicture* joker = s.human().picture(count);
             QTest::mouseClick(joker, Qt::LeftButton, {}, joker->rect().center());
             slot = i;
@@ -100,7 +100,7 @@ int main(int argc, char* argv[]) {
     }
     if (mode == QLatin1String("shot")) setUpJapaneseUi(app);
     Session session;
-    MDIForm1 window(session);
+    MainWindow window(session);
     applyDefaults(window, session);
     if (maximized) {
         // Without a window manager (xvfb) maximising is only a state: give the window the
@@ -115,12 +115,12 @@ int main(int argc, char* argv[]) {
     if (mode == QLatin1String("flight")) {
         speeds::timing().frameMs = 0;
         session.random().seed(11);
-        window.items().mnugstart->trigger();
+        window.items().newGame->trigger();
         speeds::timing().frameMs = speeds::kFrameMs;
-        session.state().movespeed = 64;
+        session.state().flightFrames = 64;
         // Nothing else runs: no computer turn comes due in the middle of the measurement.
         for (int p = 1; p <= kPlayers; ++p) session.window(p).stopTimers();
-        ComputerForm* form = session.computers()[0];
+        ComputerWindow* form = session.computers()[0];
         const int card = session.state().hand[2][1];
         QTest::qWait(50);  // the pictures made for the window's size
         const CardPicture* flying = session.board().picture(card);
@@ -148,7 +148,7 @@ int main(int argc, char* argv[]) {
     } else if (mode == QLatin1String("render")) {
         // Every picture of the set the game shows, read once; then made for new sizes, as a
         // resize of the window makes them.
-        const QString folder = QString::fromStdString(session.state().boarddir);
+        const QString folder = QString::fromStdString(session.state().boardFaceFolder);
         QStringList files;
         for (int c = 1; c <= kJoker; ++c)
             files << cardFilePath(folder, QString::fromStdString(cardFileName(c)));
@@ -187,7 +187,7 @@ int main(int argc, char* argv[]) {
     } else if (mode == QLatin1String("idle")) {
         speeds::timing() = {0, 0, false};
         session.random().seed(3);
-        window.items().mnugstart->trigger();
+        window.items().newGame->trigger();
         if (!waitForHuman(session, 20000)) return 1;
         const double before = cpuSeconds();
         QElapsedTimer clock;
@@ -206,7 +206,7 @@ int main(int argc, char* argv[]) {
             ++ended;
             setAcceptsInput(&window, true);
         };
-        window.items().mnugstart->trigger();
+        window.items().newGame->trigger();
         while (ended == 0) {
             if (waitForHuman(session, 50)) humanMove(session);
         }
@@ -216,7 +216,7 @@ int main(int argc, char* argv[]) {
                     usage.ru_maxrss / 1024.0);
     } else {
         session.random().seed(20);
-        window.items().mnugstart->trigger();
+        window.items().newGame->trigger();
         for (int move = 0; move < 4; ++move) {
             if (!waitForHuman(session, 60000)) break;
             humanMove(session);
@@ -225,7 +225,7 @@ int main(int argc, char* argv[]) {
         if (options.contains(QStringLiteral("--keys"))) {
             // From the human's fifth turn on, the first turn whose hint is a card: the hint
             // asked with H, the focus moved off it with the arrow keys, so that both marks show.
-            Form4& hand = session.human();
+            HandWindow& hand = session.human();
             const auto hintedSlot = [&hand] {
                 for (int i = 1; i <= hand.pictureCount(); ++i) {
                     if (hand.picture(i)->hintMarked()) return i;
@@ -236,7 +236,7 @@ int main(int argc, char* argv[]) {
             for (int turn = 0; turn < 8; ++turn) {
                 QTest::keyClick(&hand, Qt::Key_H);
                 hinted = hintedSlot();
-                if (hinted > 0 && hinted <= session.state().handcount[kHuman]) break;
+                if (hinted > 0 && hinted <= session.state().handCount[kHuman]) break;
                 humanMove(session);
                 if (!waitForHuman(session, 60000)) return 1;
             }
@@ -250,8 +250,8 @@ int main(int argc, char* argv[]) {
             speeds::timing().paceMs = 24 * 3600 * 1000;
             humanMove(session);
             const auto thinking = [&session] {
-                for (ComputerForm* form : session.computers()) {
-                    if (form->timer1().isActive()) return true;
+                for (ComputerWindow* form : session.computers()) {
+                    if (form->thinkTimer().isActive()) return true;
                 }
                 return false;
             };

@@ -83,8 +83,8 @@ Options parse(int argc, char** argv) {
 class Tally : public sim::Listener {
   public:
     void gameEnd(const GameState& s) override {
-        ++wins[s.finishorder[1]];
-        for (int p = 1; p <= kPlayers; ++p) points[p] += s.gamepoints[p];
+        ++wins[s.finishOrder[1]];
+        for (int p = 1; p <= kPlayers; ++p) points[p] += s.gamePoints[p];
     }
     std::array<long, kPlayers + 1> wins{};
     std::array<long, kPlayers + 1> points{};

@@ -18,7 +18,7 @@ constexpr int kTurnLimit = 1000;
 TurnInfo playTurn(GameState& s, const Rules& rules, Random& random, int player) {
     TurnInfo info;
     info.player = player;
-    info.decision = sikou(s, rules, player, passConstant(player), random);
+    info.decision = classicDecision(s, rules, player, passConstant(player), random);
     const Decision& d = info.decision;
     switch (d.kind) {
         case Decision::Kind::Lay:
@@ -27,14 +27,14 @@ TurnInfo playTurn(GameState& s, const Rules& rules, Random& random, int player) 
             break;
         case Decision::Kind::Joker:
             info.card = s.hand[player][d.slot];
-            jokerMove(s, rules, player, s.handcount[player], d.slot, d.end);
-            info.holder = s.jokerplayer;
-            info.holderSlot = s.jokerslot;
+            jokerMove(s, rules, player, s.handCount[player], d.slot, d.end);
+            info.holder = s.gapHolder;
+            info.holderSlot = s.gapHolderSlot;
             break;
         case Decision::Kind::Pass: {
             const auto hand = s.hand[player];
-            const int count = s.handcount[player];
-            info.droppedOut = ps(s, player) == PassResult::DroppedOut;
+            const int count = s.handCount[player];
+            info.droppedOut = passOrDropOut(s, player) == PassResult::DroppedOut;
             if (info.droppedOut) {
                 info.dumped[0] = static_cast<std::int16_t>(count);
                 for (int i = 1; i <= count; ++i) info.dumped[i] = hand[i];
@@ -52,20 +52,20 @@ bool playGame(GameState& s, const Rules& rules, Random& random, Listener& listen
     listener.deal(s);
     laySevens(s);
     int turns = 0;
-    for (int player = s.handcount[s.firstplayer] > 0 ? s.firstplayer : nextToMove(s, s.firstplayer);
+    for (int player = s.handCount[s.firstPlayer] > 0 ? s.firstPlayer : nextToMove(s, s.firstPlayer);
          player != 0; player = nextToMove(s, player)) {
         if (++turns > kTurnLimit) throw RuleFault("a game that never ends");
         const TurnInfo info = playTurn(s, rules, random, player);
         listener.turn(s, info);
         if (info.decision.kind == Decision::Kind::Joker) {
-            const int gapCard = s.hand[s.jokerplayer][s.jokerslot];
+            const int gapCard = s.hand[s.gapHolder][s.gapHolderSlot];
             exchange(s, rules, player);
             listener.exchange(s, gapCard);
         }
     }
-    const bool matchOver = endgame(s, rules);
+    const bool matchOver = finishGame(s, rules);
     listener.gameEnd(s);
-    if (matchOver) s.gameno = 0;
+    if (matchOver) s.gameNumber = 0;
     return matchOver;
 }
 

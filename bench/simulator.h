@@ -33,7 +33,7 @@ class Listener {
 };
 
 // Plays one game of the match in `state` from the deal to the score; returns true when it
-// was the match's last game (gameno is then back at 0).
+// was the match's last game (gameNumber is then back at 0).
 bool playGame(GameState& state, const Rules& rules, Random& random, Listener& listener);
 
 // Plays `matches` matches of ten games; returns the number of games played.

@@ -26,15 +26,15 @@ void TraceWriter::match(int number) {
 }
 
 void TraceWriter::deal(const GameState& s) {
-    out_ << "{\"e\":\"deal\",\"game\":" << s.gameno << ",\"starter\":" << s.starter;
-    writeArray(out_, "deck", s.deck, 1, s.cardsleft);
+    out_ << "{\"e\":\"deal\",\"game\":" << s.gameNumber << ",\"starter\":" << s.starter;
+    writeArray(out_, "deck", s.deck, 1, s.cardsLeft);
     out_ << "]}\n";
 }
 
 void TraceWriter::writeBoard(const GameState& s) {
-    writeArray(out_, "rowend", s.rowend, 1, 8);
-    out_ << "],\"cardsleft\":" << s.cardsleft;
-    writePlayers(out_, "handcount", s.handcount);
+    writeArray(out_, "rowend", s.rowEnd, 1, 8);
+    out_ << "],\"cardsleft\":" << s.cardsLeft;
+    writePlayers(out_, "handcount", s.handCount);
 }
 
 void TraceWriter::turn(const GameState& s, const TurnInfo& info) {
@@ -68,28 +68,28 @@ void TraceWriter::turn(const GameState& s, const TurnInfo& info) {
             break;
     }
     writeBoard(s);
-    writePlayers(out_, "passleft", s.passleft);
+    writePlayers(out_, "passleft", s.passesLeft);
     out_ << "}\n";
 }
 
 void TraceWriter::exchange(const GameState& s, int gapCard) {
-    out_ << "{\"e\":\"exchange\",\"holder\":" << s.jokerplayer << ",\"card\":" << gapCard;
+    out_ << "{\"e\":\"exchange\",\"holder\":" << s.gapHolder << ",\"card\":" << gapCard;
     writeBoard(s);
     out_ << "}\n";
 }
 
 void TraceWriter::gameEnd(const GameState& s) {
-    out_ << "{\"e\":\"end\",\"game\":" << s.gameno;
-    writePlayers(out_, "finishorder", s.finishorder);
+    out_ << "{\"e\":\"end\",\"game\":" << s.gameNumber;
+    writePlayers(out_, "finishorder", s.finishOrder);
     writePlayers(out_, "place", s.place);
     out_ << ",\"status\":[";
     for (int p = 1; p <= kPlayers; ++p)
         out_ << (p > 1 ? "," : "") << '"' << outcomeText(s.outcome[p]) << '"';
     out_ << ']';
-    writePlayers(out_, "laidcount", s.laidcount);
-    writePlayers(out_, "outbonus", s.outbonus);
+    writePlayers(out_, "laidcount", s.laidCount);
+    writePlayers(out_, "outbonus", s.outBonus);
     out_ << ",\"dumped\":" << s.dumped;
-    writePlayers(out_, "gamepoints", s.gamepoints);
+    writePlayers(out_, "gamepoints", s.gamePoints);
     writePlayers(out_, "score", s.score);
     out_ << ",\"streak\":" << s.streak << ",\"starter\":" << s.starter << "}\n";
 }

@@ -36,12 +36,12 @@ enum class Switch {
                    // was inconsistent ("tp" reset): show that message and end the program
 };
 
-// The group switch on the store, run after savesettings has written the group being left:
+// The group switch on the store, run after saveProfile has written the group being left:
 // the live profile is stashed in the left group's section (replacing what was there); a
 // group whose section holds no "def1" starts fresh with the default table and "ckkc" =
 // "1234", any other gets its stashed profile back and checked. The state's table and
-// `group` follow; "plymdi" in the new live profile names the group entered. The store
-// changes in one write. Afterwards the caller runs loadsettings.
+// `group` follow; "group" in the new live profile names the group entered. The store
+// changes in one write. Afterwards the caller runs loadProfile.
 Switch switchGroup(Store& store, GameState& state, int newGroup);
 
 }  // namespace groups

@@ -6,40 +6,40 @@ namespace plumet {
 
 Options optionsOf(const Settings& s) {
     Options o;
-    o.aceKing = s.ruruak;
-    o.joker = s.jokersai ? JokerMode::Reused : s.jokerdo ? JokerMode::Once : JokerMode::None;
-    o.passes = s.ps2 ? 2 : 3;
-    o.detection = s.daseruka;
-    o.framed = s.cawaku;
-    o.fitCards = s.awase;
-    o.sound = s.otoon;
+    o.aceKing = s.aceKing;
+    o.joker = s.jokerReused ? JokerMode::Reused : s.jokerOnce ? JokerMode::Once : JokerMode::None;
+    o.passes = s.twoPasses ? 2 : 3;
+    o.detection = s.detection;
+    o.framed = s.cardFrames;
+    o.fitCards = s.fitCards;
+    o.sound = s.soundOn;
     // A hand-edited profile may check several paces: the slowest of them holds.
-    o.pace = s.osoi     ? std::optional(Pace::Slow)
-             : s.hyojun ? std::optional(Pace::Normal)
-             : s.hayai  ? std::optional(Pace::Fast)
-                        : std::nullopt;
-    o.toolbar = s.turuba;
-    o.autoArrange = s.wintune;
+    o.pace = s.paceSlow     ? std::optional(Pace::Slow)
+             : s.paceNormal ? std::optional(Pace::Normal)
+             : s.paceFast   ? std::optional(Pace::Fast)
+                            : std::nullopt;
+    o.toolbar = s.toolbarShown;
+    o.autoArrange = s.autoArrange;
     return o;
 }
 
 void storeOptions(Settings& s, const Options& o) {
-    s.ruruak = o.aceKing;
-    s.jokernai = o.joker == JokerMode::None;
-    s.jokerdo = o.joker == JokerMode::Once;
-    s.jokersai = o.joker == JokerMode::Reused;
-    s.ps3 = o.passes != 2;
-    s.ps2 = o.passes == 2;
-    s.daseruka = o.detection;
-    s.cawaku = o.framed;
-    s.awase = o.fitCards;
-    s.otoon = o.sound;
-    s.otooff = !o.sound;
-    s.hayai = o.pace == Pace::Fast;
-    s.hyojun = o.pace == Pace::Normal;
-    s.osoi = o.pace == Pace::Slow;
-    s.turuba = o.toolbar;
-    s.wintune = o.autoArrange;
+    s.aceKing = o.aceKing;
+    s.jokerNone = o.joker == JokerMode::None;
+    s.jokerOnce = o.joker == JokerMode::Once;
+    s.jokerReused = o.joker == JokerMode::Reused;
+    s.threePasses = o.passes != 2;
+    s.twoPasses = o.passes == 2;
+    s.detection = o.detection;
+    s.cardFrames = o.framed;
+    s.fitCards = o.fitCards;
+    s.soundOn = o.sound;
+    s.soundOff = !o.sound;
+    s.paceFast = o.pace == Pace::Fast;
+    s.paceNormal = o.pace == Pace::Normal;
+    s.paceSlow = o.pace == Pace::Slow;
+    s.toolbarShown = o.toolbar;
+    s.autoArrange = o.autoArrange;
 }
 
 }  // namespace plumet

@@ -7,7 +7,7 @@
 
 namespace plumet {
 
-using PlayerNameArray = std::array<QString, 4>;      // players 1..4 at index 0..3
-using PlayerSexArray = std::array<std::int16_t, 4>;  // -1 male, 0 female, index player - 1
+using PlayerNameArray = std::array<QString, 4>;        // players 1..4 at index 0..3
+using PlayerVoiceArray = std::array<std::int16_t, 4>;  // -1 male, 0 female, index player - 1
 
 }  // namespace plumet

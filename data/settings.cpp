@@ -20,25 +20,17 @@ struct BoolKey {
 };
 
 constexpr BoolKey kBoolKeys[] = {
-    {u"ruruak", &Settings::ruruak, u"0"},
-    {u"daseruka", &Settings::daseruka, u"true"},
-    {u"jokernai", &Settings::jokernai, u"false"},
-    {u"jokerdo", &Settings::jokerdo, u"true"},
-    {u"jokersai", &Settings::jokersai, u"false"},
-    {u"otoon", &Settings::otoon, u"true"},
-    {u"otooff", &Settings::otooff, u"false"},
-    {u"hayai", &Settings::hayai, u"false"},
-    {u"hyojun", &Settings::hyojun, u"true"},
-    {u"osoi", &Settings::osoi, u"false"},
-    {u"wintune", &Settings::wintune, u"true"},
-    {u"turuba", &Settings::turuba, u"true"},
-    {u"ps3", &Settings::ps3, u"true"},
-    {u"ps2", &Settings::ps2, u"false"},
-    {u"cawaku", &Settings::cawaku, u"true"},
-    {u"awase", &Settings::awase, u"true"},
+    {u"ruruak", &Settings::aceKing, u"0"},           {u"daseruka", &Settings::detection, u"true"},
+    {u"jokernai", &Settings::jokerNone, u"false"},   {u"jokerdo", &Settings::jokerOnce, u"true"},
+    {u"jokersai", &Settings::jokerReused, u"false"}, {u"otoon", &Settings::soundOn, u"true"},
+    {u"otooff", &Settings::soundOff, u"false"},      {u"hayai", &Settings::paceFast, u"false"},
+    {u"hyojun", &Settings::paceNormal, u"true"},     {u"osoi", &Settings::paceSlow, u"false"},
+    {u"wintune", &Settings::autoArrange, u"true"},   {u"turuba", &Settings::toolbarShown, u"true"},
+    {u"ps3", &Settings::threePasses, u"true"},       {u"ps2", &Settings::twoPasses, u"false"},
+    {u"cawaku", &Settings::cardFrames, u"true"},     {u"awase", &Settings::fitCards, u"true"},
 };
 
-// The order savesettings writes the check marks in.
+// The order saveProfile writes the check marks in.
 constexpr QStringView kWriteOrder[] = {
     u"otoon",    u"otooff",  u"hayai",    u"hyojun", u"osoi", u"wintune", u"ruruak", u"daseruka",
     u"jokernai", u"jokerdo", u"jokersai", u"turuba", u"ps3",  u"ps2",     u"cawaku", u"awase"};
@@ -97,14 +89,14 @@ bool readBool(const Store& store, QStringView key, QStringView fallback) {
 
 }  // namespace
 
-Settings Settings::defaults(const QString& appdir) {
+Settings Settings::defaults(const QString& dataFolder) {
     Settings settings;
-    settings.fdf = settings.fdu = settings.fdb = appdir;
+    settings.handFaceFolder = settings.backFolder = settings.boardFaceFolder = dataFolder;
     return settings;
 }
 
-Settings readSettings(const Store& store, const QString& appdir) {
-    Settings settings = Settings::defaults(appdir);
+Settings readSettings(const Store& store, const QString& dataFolder) {
+    Settings settings = Settings::defaults(dataFolder);
     for (const BoolKey& entry : kBoolKeys) {
         settings.*entry.member = readBool(store, entry.key, entry.fallback);
     }
@@ -119,10 +111,10 @@ Settings readSettings(const Store& store, const QString& appdir) {
     }
     // A group number outside 0..9 names no group: the first group is used.
     const auto group = values::toInt16(store.get(kSection, u"plymdi", QStringLiteral("0")));
-    settings.plymdi = group >= 0 && group < kGroups ? group : std::int16_t{0};
-    settings.fdf = store.get(kSection, u"fdf", appdir);
-    settings.fdu = store.get(kSection, u"fdu", appdir);
-    settings.fdb = store.get(kSection, u"fdb", appdir);
+    settings.group = group >= 0 && group < kGroups ? group : std::int16_t{0};
+    settings.handFaceFolder = store.get(kSection, u"fdf", dataFolder);
+    settings.backFolder = store.get(kSection, u"fdu", dataFolder);
+    settings.boardFaceFolder = store.get(kSection, u"fdb", dataFolder);
     // A speed that is no number reads as the default: 0 would be clamped to the fastest.
     const auto moves =
         values::toInt16(store.get(kSection, u"moves", QStringLiteral("64")), settings.moves);
@@ -146,9 +138,9 @@ void writeSettings(Store& store, const Settings& settings, bool normalWindow) {
     for (const QStringView key : kWriteOrder) {
         store.save(kSection, key, values::boolText(settings.*boolKey(key).member));
     }
-    store.save(kSection, u"fdf", settings.fdf);
-    store.save(kSection, u"fdu", settings.fdu);
-    store.save(kSection, u"fdb", settings.fdb);
+    store.save(kSection, u"fdf", settings.handFaceFolder);
+    store.save(kSection, u"fdu", settings.backFolder);
+    store.save(kSection, u"fdb", settings.boardFaceFolder);
     store.save(kSection, u"moves", QString::number(settings.moves));
 }
 
@@ -166,11 +158,11 @@ void writeGroup(Store& store, int group) {
 }
 
 void applyToState(const Settings& settings, GameState& state) {
-    for (int i = 0; i < kPlayers; ++i) state.sex[i] = settings.male[i] ? -1 : 0;
-    state.facedir = settings.fdf.toStdString();
-    state.backdir = settings.fdu.toStdString();
-    state.boarddir = settings.fdb.toStdString();
-    state.movespeed = settings.moves;
+    for (int i = 0; i < kPlayers; ++i) state.voices[i] = settings.male[i] ? -1 : 0;
+    state.handFaceFolder = settings.handFaceFolder.toStdString();
+    state.backFolder = settings.backFolder.toStdString();
+    state.boardFaceFolder = settings.boardFaceFolder.toStdString();
+    state.flightFrames = settings.moves;
 }
 
 }  // namespace plumet

@@ -4,11 +4,11 @@
 
 namespace plumet {
 
-void storeNames(Store& store, const PlayerNameArray& names, const PlayerSexArray& sex) {
+void storeNames(Store& store, const PlayerNameArray& names, const PlayerVoiceArray& voices) {
     Settings players;
     for (int i = 0; i < 4; ++i) {
         players.names[i] = names[i];
-        players.male[i] = sex[i] != 0;
+        players.male[i] = voices[i] != 0;
     }
     writePlayers(store, players);
 }

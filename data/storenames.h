@@ -8,6 +8,6 @@ namespace plumet {
 
 class Store;
 
-void storeNames(Store& store, const PlayerNameArray& names, const PlayerSexArray& sex);
+void storeNames(Store& store, const PlayerNameArray& names, const PlayerVoiceArray& voices);
 
 }  // namespace plumet

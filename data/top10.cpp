@@ -19,9 +19,9 @@ QString key(const char* name, int place) {
 }
 
 void swapEntries(GameState& state, CheckStrings& checks, int a, int b) {
-    std::swap(state.topname[a], state.topname[b]);
-    std::swap(state.topdate[a], state.topdate[b]);
-    std::swap(state.topscore[a], state.topscore[b]);
+    std::swap(state.topNames[a], state.topNames[b]);
+    std::swap(state.topDates[a], state.topDates[b]);
+    std::swap(state.topScores[a], state.topScores[b]);
     std::swap(checks[a], checks[b]);
 }
 
@@ -33,9 +33,9 @@ std::int16_t defaultScore(int place) {
 
 void setDefaultTable(GameState& state) {
     for (int i = 1; i <= kPlaces; ++i) {
-        state.topname[i] = kDefaultName;
-        state.topdate[i] = kDefaultDate;
-        state.topscore[i] = defaultScore(i);
+        state.topNames[i] = kDefaultName;
+        state.topDates[i] = kDefaultDate;
+        state.topScores[i] = defaultScore(i);
     }
 }
 
@@ -49,11 +49,11 @@ CheckStrings readTable(const Store& store, GameState& state) {
     CheckStrings checks;
     const CheckStrings defaults = defaultCheckStrings();
     for (int i = 1; i <= kPlaces; ++i) {
-        state.topname[i] =
+        state.topNames[i] =
             store.get(kSection, key("name", i), QString::fromUtf8(kDefaultName)).toStdString();
-        state.topdate[i] =
+        state.topDates[i] =
             store.get(kSection, key("date", i), QString::fromUtf8(kDefaultDate)).toStdString();
-        state.topscore[i] =
+        state.topScores[i] =
             values::toInt16(store.get(kSection, key("ten", i), QString::number(defaultScore(i))));
         checks[i] =
             store.get(kSection, key("def", i), QString::fromStdString(defaults[i])).toStdString();
@@ -64,9 +64,9 @@ CheckStrings readTable(const Store& store, GameState& state) {
 void writeTable(Store& store, const GameState& state, const CheckStrings* checks) {
     Store::Batch batch(store);
     for (int i = 1; i <= kPlaces; ++i) {
-        store.save(kSection, key("name", i), QString::fromStdString(state.topname[i]));
-        store.save(kSection, key("date", i), QString::fromStdString(state.topdate[i]));
-        store.save(kSection, key("ten", i), QString::number(state.topscore[i]));
+        store.save(kSection, key("name", i), QString::fromStdString(state.topNames[i]));
+        store.save(kSection, key("date", i), QString::fromStdString(state.topDates[i]));
+        store.save(kSection, key("ten", i), QString::number(state.topScores[i]));
         if (checks) store.save(kSection, key("def", i), QString::fromStdString((*checks)[i]));
     }
 }
@@ -78,7 +78,7 @@ QString marker(const Store& store) {
 bool tableSound(const GameState& state, const CheckStrings& checks) {
     for (int i = 1; i <= kPlaces; ++i) {
         const auto value = decodeCheckString(checks[i]);
-        if (!value || *value != state.topscore[i]) return false;
+        if (!value || *value != state.topScores[i]) return false;
     }
     return true;
 }
@@ -97,7 +97,7 @@ Load createCheckStrings(Store& store, const GameState& state) {
         Store::Batch batch(store);
         for (int i = 1; i <= kPlaces; ++i) {
             store.save(kSection, key("def", i),
-                       QString::fromStdString(checkString(state.topscore[i])));
+                       QString::fromStdString(checkString(state.topScores[i])));
         }
         store.save(kSection, u"ckkc", kMarkerMade.toString());
     }
@@ -115,21 +115,21 @@ Load loadTable(Store& store, GameState& state) {
 
 bool enterTotal(Store& store, GameState& state, std::int16_t total, const QString& today) {
     CheckStrings checks = readTable(store, state);
-    if (total < state.topscore[kPlaces]) return false;
-    state.topname[kPlaces].clear();
-    state.topscore[kPlaces] = total;
-    state.topdate[kPlaces] = today.toStdString();
+    if (total < state.topScores[kPlaces]) return false;
+    state.topNames[kPlaces].clear();
+    state.topScores[kPlaces] = total;
+    state.topDates[kPlaces] = today.toStdString();
     checks[kPlaces] = checkString(total);
     int j = kPlaces;
     for (int i = kPlaces - 1; i >= 1; --i) {
-        if (state.topscore[j] >= state.topscore[i]) {
+        if (state.topScores[j] >= state.topScores[i]) {
             swapEntries(state, checks, i, j);
             j = i;
         }
     }
     for (int i = 1; i <= kPlaces; ++i) {
-        if (state.topscore[i] == total) {
-            state.newrank = static_cast<std::int16_t>(i);
+        if (state.topScores[i] == total) {
+            state.newRank = static_cast<std::int16_t>(i);
             break;
         }
     }
@@ -147,8 +147,8 @@ void registerName(Store& store, GameState& state) {
 }
 
 QString rowText(const GameState& state, int place) {
-    const QString total = QString::number(state.topscore[place]);
-    return QString::fromStdString(state.topdate[place]) + QStringLiteral("  ") +
+    const QString total = QString::number(state.topScores[place]);
+    return QString::fromStdString(state.topDates[place]) + QStringLiteral("  ") +
            total.rightJustified(3, u' ') + QStringLiteral("  ");
 }
 

@@ -3,7 +3,7 @@
 // "date1".."date10", "ten1".."ten10", "def1".."def10") with the marker "ckkc": "1968" check
 // strings not made yet, "1234" made, "9999" table found damaged.
 //
-// The table in memory is GameState::topname, topdate and topscore (places 1..10); the check
+// The table in memory is GameState::topNames, topDates and topScores (places 1..10); the check
 // strings travel beside it in a CheckStrings. The functions return what the windows must
 // show and never show anything themselves.
 #pragma once
@@ -71,12 +71,12 @@ Load createCheckStrings(Store& store, const GameState& state);
 // The entry of a match total. Returns false when the total is below the tenth and nothing
 // changes (the window shows "あかんかったねぇ " & total & "点"). Otherwise the total takes
 // place 10 with an empty name and the given date, moves up past every total it equals or
-// beats, newrank is its place, and the table is stored with its check strings.
+// beats, newRank is its place, and the table is stored with its check strings.
 bool enterTotal(Store& store, GameState& state, std::int16_t total, const QString& today);
 // Today as the ten characters of a new entry's date ("yyyy-MM-dd").
 QString todayText();
 
-// "登録": names, dates and totals stored (the name of place newrank is topname[newrank] as
+// "登録": names, dates and totals stored (the name of place newRank is topNames[newRank] as
 // the name entry left it); the match totals are cleared.
 void registerName(Store& store, GameState& state);
 

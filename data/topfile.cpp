@@ -92,8 +92,8 @@ QByteArray encode(const GameState& state, std::string_view version) {
     QByteArray out;
     std::int64_t sum = 0;
     for (int i = 1; i <= top10::kPlaces; ++i) {
-        const std::string fields[kFieldsPerEntry] = {state.topname[i], state.topdate[i],
-                                                     signedText(state.topscore[i])};
+        const std::string fields[kFieldsPerEntry] = {state.topNames[i], state.topDates[i],
+                                                     signedText(state.topScores[i])};
         for (const std::string& field : fields) {
             for (const char32_t character : QString::fromStdString(field).toUcs4()) {
                 const std::int16_t code = cp932::encode(character);
@@ -139,14 +139,14 @@ std::optional<Table> decode(QByteArrayView file) {
     return table;
 }
 
-bool topsave(const QString& fileName, const GameState& state) {
+bool exportTable(const QString& fileName, const GameState& state) {
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly)) return false;
     file.write(encode(state));
     return file.commit();
 }
 
-Load topload(const QString& fileName, Store& store, GameState& state) {
+Load importTable(const QString& fileName, Store& store, GameState& state) {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) return Load::Unreadable;
     if (file.size() > kMaxFileSize) return Load::Refused;
@@ -155,9 +155,9 @@ Load topload(const QString& fileName, Store& store, GameState& state) {
     const auto table = decode(bytes);
     if (!table) return Load::Refused;
     for (int i = 1; i <= top10::kPlaces; ++i) {
-        state.topname[i] = table->name[i];
-        state.topdate[i] = table->date[i];
-        state.topscore[i] = table->score[i];
+        state.topNames[i] = table->name[i];
+        state.topDates[i] = table->date[i];
+        state.topScores[i] = table->score[i];
     }
     top10::writeTable(store, state, &table->checks);
     return Load::Loaded;

@@ -48,7 +48,7 @@ std::optional<Table> decode(QByteArrayView file);
 
 // Writes the table in the state to the file, replacing it whole. False when the file cannot
 // be written; the old file then stays as it was.
-bool topsave(const QString& fileName, const GameState& state);
+bool exportTable(const QString& fileName, const GameState& state);
 
 enum class Load {
     Loaded,   // the state holds the file's table and the live profile stores it
@@ -58,7 +58,7 @@ enum class Load {
 };
 
 // Reads and checks the file; a sound one becomes the live TOP-10 table (state and store).
-Load topload(const QString& fileName, Store& store, GameState& state);
+Load importTable(const QString& fileName, Store& store, GameState& state);
 
 }  // namespace topfile
 }  // namespace plumet

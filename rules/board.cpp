@@ -8,14 +8,14 @@ namespace {
 // it stops on the first card not on the board, and closes when the card laid or the card it
 // reaches has rank `lastRank`.
 void advance(GameState& s, int end, int laidRank, int step, int lastRank) {
-    auto& value = s.rowend[end];
+    auto& value = s.rowEnd[end];
     for (;;) {
         if (laidRank == lastRank || rankOf(value) == lastRank) {
             value = kClosedEnd;
             return;
         }
         value = static_cast<std::int16_t>(value + step);
-        if (s.onboard[value] != 1) return;
+        if (s.onBoard[value] != 1) return;
     }
 }
 
@@ -24,28 +24,28 @@ void advance(GameState& s, int end, int laidRank, int step, int lastRank) {
 // already on the board in direction `partnerStep`.
 void advanceInRing(GameState& s, int end, int laidRank, int step, int lastRank, int partner,
                    int partnerStart, int partnerStep) {
-    auto& value = s.rowend[end];
+    auto& value = s.rowEnd[end];
     for (;;) {
         if (laidRank == lastRank || rankOf(value) == lastRank) {
             value = kClosedEnd;
-            auto& other = s.rowend[partner];
+            auto& other = s.rowEnd[partner];
             other = static_cast<std::int16_t>(partnerStart);
-            while (s.onboard[other] == 1) other = static_cast<std::int16_t>(other + partnerStep);
+            while (s.onBoard[other] == 1) other = static_cast<std::int16_t>(other + partnerStep);
             return;
         }
         value = static_cast<std::int16_t>(value + step);
-        if (s.onboard[value] != 1) return;
+        if (s.onBoard[value] != 1) return;
     }
 }
 
 bool isOpen(const GameState& s, int end) {
-    return rankOf(s.rowend[end]) != 7;
+    return rankOf(s.rowEnd[end]) != 7;
 }
 
 }  // namespace
 
-void daseru(GameState& s, const Rules& rules, int end) {
-    const int laid = s.rowend[end];
+void advanceEnd(GameState& s, const Rules& rules, int end) {
+    const int laid = s.rowEnd[end];
     const int rank = rankOf(laid);
     const int suit = suitOf(laid);
     const bool high = rank > 7;
@@ -71,16 +71,16 @@ void daseru(GameState& s, const Rules& rules, int end) {
 }
 
 Run runOf(const GameState& s, const Rules& rules, int end) {
-    const bool high = rankOf(s.rowend[end]) > 7;
+    const bool high = rankOf(s.rowEnd[end]) > 7;
     if (rules.aceKing) {
-        if (high && s.rowend[end - 1] == kClosedEnd) return {-1, 8};
-        if (!high && s.rowend[end + 1] == kClosedEnd) return {+1, 6};
+        if (high && s.rowEnd[end - 1] == kClosedEnd) return {-1, 8};
+        if (!high && s.rowEnd[end + 1] == kClosedEnd) return {+1, 6};
     }
     return high ? Run{+1, 13} : Run{-1, 1};
 }
 
-int beyondend(const GameState& s, const Rules& rules, int end) {
-    const int gap = s.rowend[end];
+int cardBeyondEnd(const GameState& s, const Rules& rules, int end) {
+    const int gap = s.rowEnd[end];
     if (gap == kClosedEnd) return kClosedEnd;
     const int rank = rankOf(gap);
     const Run run = runOf(s, rules, end);
@@ -89,7 +89,7 @@ int beyondend(const GameState& s, const Rules& rules, int end) {
         if (run.step > 0 ? candidateRank > run.lastRank : candidateRank < run.lastRank)
             return kClosedEnd;
         const int card = gap + run.step * i;
-        if (s.onboard[card] != 1) return card;
+        if (s.onBoard[card] != 1) return card;
     }
 }
 

@@ -11,7 +11,7 @@ namespace plumet {
 // ace (downwards). With the ace-king connection a suit row is a ring: the end that reaches
 // the king or the ace while its partner is open closes, and the partner is sent round to ask
 // for the ace (running up to the six) or the king (running down to the eight).
-void daseru(GameState& state, const Rules& rules, int end);
+void advanceEnd(GameState& state, const Rules& rules, int end);
 
 // The run of an open end: from the card it asks for, the direction it continues in (+1 up,
 // -1 down) and the rank of its last card: up to the king or down to the ace, or, for an end
@@ -24,6 +24,6 @@ Run runOf(const GameState& state, const Rules& rules, int end);
 
 // The card that becomes layable at `end` when the joker fills the card `end` asks for now,
 // or kClosedEnd when there is none (a closed end, or the end's last card of its run).
-int beyondend(const GameState& state, const Rules& rules, int end);
+int cardBeyondEnd(const GameState& state, const Rules& rules, int end);
 
 }  // namespace plumet

@@ -21,27 +21,27 @@ void shuffle(GameState& s, int n, Random& random) {
 }  // namespace
 
 void deal(GameState& s, const Rules& rules, Random& random) {
-    if (s.gameno == 0) {  // a new match
+    if (s.gameNumber == 0) {  // a new match
         s.score.fill(0);
         s.starter = static_cast<std::int16_t>(random.below(kPlayers) + 1);
     }
-    s.onboard.fill(0);
+    s.onBoard.fill(0);
     for (int p = 1; p <= kPlayers; ++p) {
-        s.finishorder[p] = 0;
+        s.finishOrder[p] = 0;
         s.place[p] = 0;
-        s.handcount[p] = 13;
-        s.passleft[p] = static_cast<std::int16_t>(rules.startPassleft());
-        s.laidcount[p] = 0;
-        s.outbonus[p] = 0;
+        s.handCount[p] = 13;
+        s.passesLeft[p] = static_cast<std::int16_t>(rules.startPassesLeft());
+        s.laidCount[p] = 0;
+        s.outBonus[p] = 0;
         s.outcome[p] = Outcome::Playing;
     }
-    s.firstplayer = 0;
-    ++s.gameno;
+    s.firstPlayer = 0;
+    ++s.gameNumber;
     const int n = rules.deckSize();
-    s.cardsleft = static_cast<std::int16_t>(n);
-    s.arrangestep = 0;
+    s.cardsLeft = static_cast<std::int16_t>(n);
+    s.arrangeStep = 0;
     s.dumped = 0;
-    s.selslot = 0;
+    s.selectedJokerSlot = 0;
 
     shuffle(s, n, random);
     for (auto& hand : s.hand) hand.fill(0);
@@ -49,34 +49,34 @@ void deal(GameState& s, const Rules& rules, Random& random) {
         for (int j = 1; j <= 13; ++j) s.hand[p][j] = s.deck[k++];
     if (rules.jokerInPlay()) {
         s.hand[s.starter][14] = s.deck[53];
-        s.handcount[s.starter] = 14;
+        s.handCount[s.starter] = 14;
     }
 
     // The human's hand in ascending code order: grouped by suit, the joker last.
     auto& human = s.hand[kHuman];
-    std::sort(human.begin() + 1, human.begin() + 1 + s.handcount[kHuman]);
+    std::sort(human.begin() + 1, human.begin() + 1 + s.handCount[kHuman]);
     // A computer hand keeps the deal order, except that the joker goes to the last slot.
     for (int p = 1; p <= kPlayers; ++p) {
         auto& hand = s.hand[p];
-        auto* const last = hand.begin() + s.handcount[p];
+        auto* const last = hand.begin() + s.handCount[p];
         auto* const joker = std::find(hand.begin() + 1, last, kJoker);
         if (joker != last) std::swap(*joker, *last);
     }
-    s.rowend = kOpeningEnds;
+    s.rowEnd = kOpeningEnds;
 }
 
 void laySevens(GameState& s, MoveView& view) {
     for (int p = 1; p <= kPlayers; ++p) {
         // The slot that receives the next card is examined again after each seven.
-        for (int i = 1; i <= s.handcount[p];) {
+        for (int i = 1; i <= s.handCount[p];) {
             const int card = s.hand[p][i];
             if (!isSeven(card)) {
                 ++i;
                 continue;
             }
-            --s.cardsleft;
-            if (suitOf(card) == 3) s.firstplayer = static_cast<std::int16_t>(p);
-            dasu(s, p, card, i, view);
+            --s.cardsLeft;
+            if (suitOf(card) == 3) s.firstPlayer = static_cast<std::int16_t>(p);
+            layFromHand(s, p, card, i, view);
         }
     }
 }

@@ -1,7 +1,7 @@
 // The game state: every variable the game's windows and rules share, in one struct.
 //
 // Per-player arrays are indexed by the player number 1..4 (index 0 exists and stays unused),
-// except `sex`, which is indexed by player - 1. Integers are 16-bit like the values the
+// except `voices`, which is indexed by player - 1. Integers are 16-bit like the values the
 // saved match and the TOP-10 table store. The windows show this state; the rule functions
 // (deal, board, laying, passing, joker, scoring, strategy) are the only code that changes the
 // game part of it.
@@ -27,7 +27,7 @@ struct Rules {
 
     bool jokerInPlay() const { return joker != JokerMode::None; }
     int deckSize() const { return jokerInPlay() ? 53 : 52; }
-    int startPassleft() const { return passes + 1; }
+    int startPassesLeft() const { return passes + 1; }
 };
 
 // How a player's game ended so far; the status label shows its text.
@@ -60,64 +60,64 @@ struct GameState {
     // the joker); 0 marks a free position. After a game the entries list the board pictures
     // still shown while the board is cleared in random order.
     std::array<std::int16_t, 54> deck{};
-    // hand[p][i]: card in slot i of player p's hand, slots 1..handcount[p] filled, the rest 0.
+    // hand[p][i]: card in slot i of player p's hand, slots 1..handCount[p] filled, the rest 0.
     std::array<std::array<std::int16_t, 16>, kPlayers + 1> hand{};
-    PlayerInts handcount{};                  // at most 15
-    std::array<std::int16_t, 54> onboard{};  // onboard[c] = 1: card c lies on the board
-    // rowend[e], e = 1..8: the card that may be laid at end e now; kClosedEnd = closed.
-    std::array<std::int16_t, 9> rowend{};
+    PlayerInts handCount{};                  // at most 15
+    std::array<std::int16_t, 54> onBoard{};  // onBoard[c] = 1: card c lies on the board
+    // rowEnd[e], e = 1..8: the card that may be laid at end e now; kClosedEnd = closed.
+    std::array<std::int16_t, 9> rowEnd{};
     // Cards of the game not yet on the board. Outside a game the card image chooser uses it
     // for the set it edits: 1 board faces, 2 hand faces, 3 backs, 0 none.
-    std::int16_t cardsleft = 0;
+    std::int16_t cardsLeft = 0;
 
     // --- the players' progress in this game ---------------------------------------------
-    PlayerInts passleft{};     // passes still allowed plus one; 0 = dropped out
-    PlayerInts finishorder{};  // finishorder[k] = player on place k, 0 = place still free
+    PlayerInts passesLeft{};   // passes still allowed plus one; 0 = dropped out
+    PlayerInts finishOrder{};  // finishOrder[k] = player on place k, 0 = place still free
     PlayerInts place{};        // place 1..4 of player p, 0 = none yet
-    PlayerInts laidcount{};    // cards player p laid by choice this game
-    PlayerInts outbonus{};     // cards the other three still held when p went out
+    PlayerInts laidCount{};    // cards player p laid by choice this game
+    PlayerInts outBonus{};     // cards the other three still held when p went out
     std::array<Outcome, kPlayers + 1> outcome{};  // what the status label reads
     std::int16_t dumped = 0;       // cards put on the board by players who dropped out
-    std::int16_t firstplayer = 0;  // holder of the seven of suit 3 at the deal; moves first
+    std::int16_t firstPlayer = 0;  // holder of the seven of suit 3 at the deal; moves first
 
     // --- the match ------------------------------------------------------------------------
-    std::int16_t gameno = 0;   // number of the current game 1..10; 0 = no match under way
-    std::int16_t starter = 1;  // player who receives the 53rd card
-    std::int16_t streak = 0;   // games in a row the previous winner has won again
-    PlayerInts score{};        // match totals
-    PlayerInts gamepoints{};   // points of the game just ended
-    std::array<std::int16_t, 11> gamehist{};   // the human's points in game g = 1..10
-    std::array<std::string, 11> gameplaces{};  // the human's place and status in game g
-    std::int16_t savedgame = 0;  // game number of the saved match in the store, 0 = none
+    std::int16_t gameNumber = 0;  // number of the current game 1..10; 0 = no match under way
+    std::int16_t starter = 1;     // player who receives the 53rd card
+    std::int16_t streak = 0;      // games in a row the previous winner has won again
+    PlayerInts score{};           // match totals
+    PlayerInts gamePoints{};      // points of the game just ended
+    std::array<std::int16_t, 11> humanGamePoints{};  // the human's points in game g = 1..10
+    std::array<std::string, 11> humanGamePlaces{};   // the human's place and status in game g
+    std::int16_t savedGameNumber = 0;  // game number of the saved match in the store, 0 = none
 
     // --- the human's hand and the joker exchange ------------------------------------------
-    std::int16_t selslot = 0;      // hand slot of the selected joker, 0 = none
-    std::int16_t jokerplayer = 0;  // holder of the card the last joker move replaced
-    std::int16_t jokerslot = 0;    // and that card's slot in the holder's hand
+    std::int16_t selectedJokerSlot = 0;  // hand slot of the selected joker, 0 = none
+    std::int16_t gapHolder = 0;          // holder of the card the last joker move replaced
+    std::int16_t gapHolderSlot = 0;      // and that card's slot in the holder's hand
 
     // --- the computer strategy's scratch arrays ---------------------------------------------
-    // endscore[e]: rating of end e; endscore[0] counts missing cards inside a rating and then
-    // holds the best rating found. endslot[e]: slot of the card the joker frees at end e.
-    std::array<std::int16_t, 9> endscore{};
-    std::array<std::int16_t, 9> endslot{};
+    // endRatings[e]: rating of end e; endRatings[0] counts missing cards inside a rating and then
+    // holds the best rating found. jokerFreedSlots[e]: slot of the card the joker frees at end e.
+    std::array<std::int16_t, 9> endRatings{};
+    std::array<std::int16_t, 9> jokerFreedSlots{};
 
     // --- the TOP-10 table of the current group ---------------------------------------------
-    std::int16_t newrank = 1;  // place the newest entry takes while its name is entered
-    std::array<std::string, 11> topname{};
-    std::array<std::string, 11> topdate{};
-    std::array<std::int16_t, 11> topscore{};
-    std::int16_t group = 0;      // current player group 0..9
-    std::int16_t prevgroup = 0;  // group current when the group dialog was opened
+    std::int16_t newRank = 1;  // place the newest entry takes while its name is entered
+    std::array<std::string, 11> topNames{};
+    std::array<std::string, 11> topDates{};
+    std::array<std::int16_t, 11> topScores{};
+    std::int16_t group = 0;          // current player group 0..9
+    std::int16_t previousGroup = 0;  // group current when the group dialog was opened
 
     // --- settings the windows apply ----------------------------------------------------------
-    std::int16_t movespeed = 64;  // frames of a card flight
+    std::int16_t flightFrames = 64;  // frames of a card flight
     std::array<std::int16_t, kPlayers>
-        sex{};                     // voice of player p at index p - 1: -1 male, 0 female
-    std::string facedir;           // hand card faces
-    std::string boarddir;          // board card faces
-    std::string backdir;           // card backs
-    std::string appdir;            // the game's data folder
-    std::int16_t arrangestep = 0;  // window arrangement state
+        voices{};                  // voice of player p at index p - 1: -1 male, 0 female
+    std::string handFaceFolder;    // hand card faces
+    std::string boardFaceFolder;   // board card faces
+    std::string backFolder;        // card backs
+    std::string dataFolder;        // the game's data folder
+    std::int16_t arrangeStep = 0;  // window arrangement state
 };
 
 }  // namespace plumet

@@ -8,10 +8,10 @@
 namespace plumet {
 
 Hint hint(const GameState& state, const Rules& rules, Random& random) {
-    // sikou writes endscore and endslot: it thinks on a copy.
+    // classicDecision writes endRatings and jokerFreedSlots: it thinks on a copy.
     GameState copy = state;
-    const Decision d = sikou(copy, rules, kHuman, passConstant(kHuman), random);
-    const int count = state.handcount[kHuman];
+    const Decision d = classicDecision(copy, rules, kHuman, passConstant(kHuman), random);
+    const int count = state.handCount[kHuman];
     switch (d.kind) {
         case Decision::Kind::Lay:
             return {Hint::Kind::Lay, d.slot, 0};
@@ -25,10 +25,10 @@ Hint hint(const GameState& state, const Rules& rules, Random& random) {
     // end, else the first card the joker frees, with the joker.
     if (!lastPassRefused(state, rules)) return {Hint::Kind::Pass, count + 1, 0};
     for (int slot = 1; slot <= count; ++slot) {
-        if (hantei1(state, kHuman, slot) > 0) return {Hint::Kind::Lay, slot, 0};
+        if (fittingEnd(state, kHuman, slot) > 0) return {Hint::Kind::Lay, slot, 0};
     }
     for (int slot = 1; slot < count; ++slot) {
-        if (hanteij(state, rules, kHuman, slot) > 0) return {Hint::Kind::Joker, slot, count};
+        if (jokerEnd(state, rules, kHuman, slot) > 0) return {Hint::Kind::Joker, slot, count};
     }
     return {Hint::Kind::Pass, count + 1, 0};
 }

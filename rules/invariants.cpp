@@ -16,7 +16,7 @@ std::string checkInvariants(const GameState& s, const Rules& rules) {
     std::array<int, 54> where{};  // how many places hold each card
     int inHands = 0;
     for (int p = 1; p <= kPlayers; ++p) {
-        const int count = s.handcount[p];
+        const int count = s.handCount[p];
         if (count < 0 || count > kMaxHand)
             return "player " + std::to_string(p) + " holds " + std::to_string(count) + " cards";
         for (int i = 1; i < static_cast<int>(s.hand[p].size()); ++i) {
@@ -36,32 +36,32 @@ std::string checkInvariants(const GameState& s, const Rules& rules) {
         inHands += count;
     }
     for (int card = 1; card <= 52; ++card) {
-        where[card] += s.onboard[card];
+        where[card] += s.onBoard[card];
         if (where[card] != 1)
             return cardText(card) + " is in " + std::to_string(where[card]) + " places";
     }
     if (where[kJoker] > 1) return "the joker is in more than one hand";
-    if (s.onboard[kJoker] != 0) return "the joker is marked as on the board";
-    if (s.cardsleft != inHands)
-        return "cardsleft is " + std::to_string(s.cardsleft) + " but the hands hold " +
+    if (s.onBoard[kJoker] != 0) return "the joker is marked as on the board";
+    if (s.cardsLeft != inHands)
+        return "cardsleft is " + std::to_string(s.cardsLeft) + " but the hands hold " +
                std::to_string(inHands);
 
     for (int end = 1; end <= 8; ++end) {
-        const int card = s.rowend[end];
+        const int card = s.rowEnd[end];
         if (card == kClosedEnd) continue;
         const int suit = (end - 1) / 2;
         if (card < 1 || card > 52 || sideEnd(card) != end || isSeven(card))
             return "row end " + std::to_string(end) + " holds " + cardText(card);
-        if (s.onboard[card] != 0)
+        if (s.onBoard[card] != 0)
             return "row end " + std::to_string(end) + " asks for " + cardText(card) +
                    ", which is on the board";
-        if (end % 2 == 0 && s.rowend[end - 1] == card)
+        if (end % 2 == 0 && s.rowEnd[end - 1] == card)
             return "both ends of suit " + std::to_string(suit) + " ask for " + cardText(card);
     }
 
     std::array<bool, kPlayers + 1> placed{};
     for (int k = 1; k <= kPlayers; ++k) {
-        const int p = s.finishorder[k];
+        const int p = s.finishOrder[k];
         if (p == 0) continue;
         if (p < 1 || p > kPlayers || placed[p])
             return "place " + std::to_string(k) + " holds player " + std::to_string(p);

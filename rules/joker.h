@@ -11,7 +11,7 @@ namespace plumet {
 // The row end at which laying the joker lets the card in `slot` of `player`'s hand be laid
 // with it, else 0: the card must be the one just beyond the gap at the end on its side, and
 // the player must not hold the gap card itself. Never called for the joker's own slot.
-int hanteij(const GameState& state, const Rules& rules, int player, int slot);
+int jokerEnd(const GameState& state, const Rules& rules, int player, int slot);
 
 // True when some card of `player`'s hand (other than the joker) can be freed by the joker.
 bool jokerCanFree(const GameState& state, const Rules& rules, int player);
@@ -21,15 +21,15 @@ bool jokerCanFree(const GameState& state, const Rules& rules, int player);
 int findHolder(const GameState& state, int mover, int card, int* slot = nullptr);
 
 // The joker move of `player`: the joker leaves `jokerSlot`, the holder of the gap card at
-// `end` is recorded in jokerplayer/jokerslot, the card in `freedSlot` is laid and the end
-// advanced past it; cardsleft - 2, laidcount + 1. The exchange follows (see exchange).
+// `end` is recorded in gapHolder/gapHolderSlot, the card in `freedSlot` is laid and the end
+// advanced past it; cardsLeft - 2, laidCount + 1. The exchange follows (see exchange).
 // `freedSlot` is a slot of the hand before the joker leaves it and must lie before the joker.
 void jokerMove(GameState& state, const Rules& rules, int player, int jokerSlot, int freedSlot,
                int end, MoveView& view = nullView());
 
 // The exchange after a joker move by `mover`: under "再使用" the joker goes back to the end of
 // the holder's hand; the holder lays the gap card onto the joker's place (no end moves, no
-// laidcount); cardsleft - 1. The human's joker selection is cleared when the human moved.
+// laidCount); cardsLeft - 1. The human's joker selection is cleared when the human moved.
 void exchange(GameState& state, const Rules& rules, int mover, MoveView& view = nullView());
 
 // The human clicks the joker: selects it, or deselects it when it is selected.

@@ -6,7 +6,7 @@
 
 namespace plumet {
 
-// What laying a card meant for its player (the outcome step of `dasu`).
+// What laying a card meant for its player (the outcome step of `layFromHand`).
 enum class LayOutcome { None, WentOut, JokerLeft };
 
 class MoveView {
@@ -19,11 +19,11 @@ class MoveView {
     // `card` has left `slot`; the hand is closed up and the outcome applied to the state.
     virtual void afterLay(int /*player*/, int /*card*/, int /*slot*/, LayOutcome /*outcome*/) {}
     // The joker is about to fly from `player`'s hand to the place of `gapCard`; the holder of
-    // that card (jokerplayer, jokerslot) has been found.
+    // that card (gapHolder, gapHolderSlot) has been found.
     virtual void beforeJokerFlight(int /*player*/, int /*gapCard*/) {}
-    // `player` passed and keeps playing; passleft is already lowered.
+    // `player` passed and keeps playing; passesLeft is already lowered.
     virtual void passed(int /*player*/) {}
-    // `player` needed one pass too many: passleft is 0 and the dump is about to start.
+    // `player` needed one pass too many: passesLeft is 0 and the dump is about to start.
     virtual void droppingOut(int /*player*/) {}
     // The dump is over and `player` holds its place from the bottom.
     virtual void droppedOut(int /*player*/) {}

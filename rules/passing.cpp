@@ -6,20 +6,20 @@
 
 namespace plumet {
 
-PassResult ps(GameState& s, int player, MoveView& view) {
-    if (player == kHuman) s.selslot = 0;  // a selected joker goes back into the hand
-    if (--s.passleft[player] != 0) {
+PassResult passOrDropOut(GameState& s, int player, MoveView& view) {
+    if (player == kHuman) s.selectedJokerSlot = 0;  // a selected joker goes back into the hand
+    if (--s.passesLeft[player] != 0) {
         view.passed(player);
         return PassResult::Passed;
     }
     view.droppingOut(player);
-    s.dumped = static_cast<std::int16_t>(s.dumped + s.handcount[player]);
+    s.dumped = static_cast<std::int16_t>(s.dumped + s.handCount[player]);
     // Always the first card; a held joker is last and leaves the game without a place.
-    while (s.handcount[player] > 0) {
-        dasu(s, player, s.hand[player][1], 1, view);
-        --s.cardsleft;
+    while (s.handCount[player] > 0) {
+        layFromHand(s, player, s.hand[player][1], 1, view);
+        --s.cardsLeft;
     }
-    s.outbonus[player] = 0;
+    s.outBonus[player] = 0;
     takeWorstPlace(s, player);
     s.outcome[player] = Outcome::DroppedOut;
     view.droppedOut(player);
@@ -27,11 +27,11 @@ PassResult ps(GameState& s, int player, MoveView& view) {
 }
 
 bool lastPassRefused(const GameState& s, const Rules& rules) {
-    if (s.passleft[kHuman] != 1) return false;
-    for (int slot = 1; slot <= s.handcount[kHuman]; ++slot) {
-        if (hantei1(s, kHuman, slot) > 0) return true;
+    if (s.passesLeft[kHuman] != 1) return false;
+    for (int slot = 1; slot <= s.handCount[kHuman]; ++slot) {
+        if (fittingEnd(s, kHuman, slot) > 0) return true;
     }
-    const int count = s.handcount[kHuman];
+    const int count = s.handCount[kHuman];
     return count > 0 && s.hand[kHuman][count] == kJoker && jokerCanFree(s, rules, kHuman);
 }
 

@@ -12,9 +12,9 @@ enum class PassResult { Passed, DroppedOut };
 // hand goes onto its own board position in slot order (no row end moves, so later plays skip
 // over them; a held joker just leaves the game), the dump counts into `dumped`, and the
 // player takes the worst free place with "はきだし".
-PassResult ps(GameState& state, int player, MoveView& view = nullView());
+PassResult passOrDropOut(GameState& state, int player, MoveView& view = nullView());
 
-// The human may not use the last pass while a card can be laid: true when passleft[1] is 1
+// The human may not use the last pass while a card can be laid: true when passesLeft[1] is 1
 // and a card of the hand fits an end or, with the joker held, a joker move exists.
 bool lastPassRefused(const GameState& state, const Rules& rules);
 

@@ -7,7 +7,7 @@ namespace plumet {
 namespace {
 
 void assign(GameState& s, int place, int player) {
-    s.finishorder[place] = static_cast<std::int16_t>(player);
+    s.finishOrder[place] = static_cast<std::int16_t>(player);
     s.place[player] = static_cast<std::int16_t>(place);
 }
 
@@ -19,24 +19,24 @@ void assign(GameState& s, int place, int player) {
 
 void takeBestPlace(GameState& s, int player) {
     for (int j = 1; j <= kPlayers; ++j) {
-        if (s.finishorder[j] == 0) return assign(s, j, player);
+        if (s.finishOrder[j] == 0) return assign(s, j, player);
     }
     noFreePlace();
 }
 
 void takeWorstPlace(GameState& s, int player) {
     for (int j = kPlayers; j >= 1; --j) {
-        if (s.finishorder[j] == 0) return assign(s, j, player);
+        if (s.finishOrder[j] == 0) return assign(s, j, player);
     }
     noFreePlace();
 }
 
 void takeLastPlace(GameState& s, int player) {
-    if (s.finishorder[kPlayers] != 0) {
+    if (s.finishOrder[kPlayers] != 0) {
         int free = kPlayers - 1;
-        while (free >= 1 && s.finishorder[free] != 0) --free;
+        while (free >= 1 && s.finishOrder[free] != 0) --free;
         if (free < 1) noFreePlace();
-        for (int j = free; j < kPlayers; ++j) assign(s, j, s.finishorder[j + 1]);
+        for (int j = free; j < kPlayers; ++j) assign(s, j, s.finishOrder[j + 1]);
     }
     assign(s, kPlayers, player);
 }

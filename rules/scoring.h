@@ -5,17 +5,17 @@
 
 namespace plumet {
 
-// Points of the game just ended into gamepoints, the streak, and score += gamepoints.
-void scoregame(GameState& state);
+// Points of the game just ended into gamePoints, the streak, and score += gamePoints.
+void scoreGame(GameState& state);
 
 // The state side of the game end: scores the game and moves the match on. Returns true when
 // the tenth game has ended (the match is over; starter keeps its value); otherwise the winner
 // becomes the starter of the next game.
-bool endgame(GameState& state, const Rules& rules);
+bool finishGame(GameState& state, const Rules& rules);
 
 inline constexpr int kGamesPerMatch = 10;
 
-// The most points one player can score in one game, from the terms scoregame adds up (each
+// The most points one player can score in one game, from the terms scoreGame adds up (each
 // term of a game the rules produce; every term is 0 or more, so totals only grow):
 //   18  the place: 18, 10, 4 or 0;
 //   48  cards laid by choice: each puts a card other than a seven on the board for good;

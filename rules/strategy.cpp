@@ -10,28 +10,28 @@ namespace plumet {
 
 namespace {
 
-// The end with the highest rating among endscore[1..8]; ties go to the lowest end number.
-// Leaves the best rating in endscore[0]; 0 when no end is rated above 0.
+// The end with the highest rating among endRatings[1..8]; ties go to the lowest end number.
+// Leaves the best rating in endRatings[0]; 0 when no end is rated above 0.
 int bestEnd(GameState& s) {
     int best = 0;
-    s.endscore[0] = 0;
+    s.endRatings[0] = 0;
     for (int e = 1; e <= 8; ++e) {
-        if (s.endscore[e] > s.endscore[0]) {
+        if (s.endRatings[e] > s.endRatings[0]) {
             best = e;
-            s.endscore[0] = s.endscore[e];
+            s.endRatings[0] = s.endRatings[e];
         }
     }
     return best;
 }
 
 void clearRatings(GameState& s) {
-    for (int e = 1; e <= 8; ++e) s.endscore[e] = 0;
+    for (int e = 1; e <= 8; ++e) s.endRatings[e] = 0;
 }
 
 // The cards `player` holds, one bit per card code.
 std::uint64_t heldCards(const GameState& s, int player) {
     std::uint64_t held = 0;
-    for (int j = 1; j <= s.handcount[player]; ++j) held |= std::uint64_t{1} << s.hand[player][j];
+    for (int j = 1; j <= s.handCount[player]; ++j) held |= std::uint64_t{1} << s.hand[player][j];
     return held;
 }
 
@@ -39,21 +39,21 @@ bool holds(std::uint64_t held, int card) {
     return held >> card & 1;
 }
 
-// endrate for a hand given as heldCards.
+// endRating for a hand given as heldCards.
 int rateEnd(GameState& s, const Rules& rules, std::uint64_t held, int end) {
-    const int first = s.rowend[end];
+    const int first = s.rowEnd[end];
     const Run run = runOf(s, rules, end);
-    s.endscore[0] = 0;
+    s.endRatings[0] = 0;
     const int length = std::abs(run.lastRank - rankOf(first)) + 1;
     for (int k = 0; k < length; ++k) {
         const int card = first + run.step * k;
-        if (s.onboard[card] != 0) continue;
-        ++s.endscore[0];
-        if (holds(held, card)) ++s.endscore[end];
+        if (s.onBoard[card] != 0) continue;
+        ++s.endRatings[0];
+        if (holds(held, card)) ++s.endRatings[end];
     }
-    const double share = static_cast<double>(s.endscore[end]) / s.endscore[0] * 10000;
-    s.endscore[end] = static_cast<std::int16_t>(share);
-    return s.endscore[end];
+    const double share = static_cast<double>(s.endRatings[end]) / s.endRatings[0] * 10000;
+    s.endRatings[end] = static_cast<std::int16_t>(share);
+    return s.endRatings[end];
 }
 
 // A card taken at once: the last card of its side of the row (the king on a high end or the
@@ -62,25 +62,25 @@ int rateEnd(GameState& s, const Rules& rules, std::uint64_t held, int end) {
 bool isImmediate(const GameState& s, const Rules& rules, int player, std::uint64_t held, int slot,
                  int end) {
     const int rank = rankOf(s.hand[player][slot]);
-    if (rank == 13 && (!rules.aceKing || s.rowend[end - 1] != kClosedEnd)) return true;
-    if (rank == 1 && (!rules.aceKing || s.rowend[end + 1] != kClosedEnd)) return true;
-    const int beyond = beyondend(s, rules, end);
+    if (rank == 13 && (!rules.aceKing || s.rowEnd[end - 1] != kClosedEnd)) return true;
+    if (rank == 1 && (!rules.aceKing || s.rowEnd[end + 1] != kClosedEnd)) return true;
+    const int beyond = cardBeyondEnd(s, rules, end);
     return beyond == kClosedEnd || holds(held, beyond);
 }
 
 // The joker attempt: the end whose freed card leads to the best-rated run, or 0 when the joker
-// frees nothing. Fills endslot with the slot freed at each end.
+// frees nothing. Fills jokerFreedSlots with the slot freed at each end.
 int chooseJokerEnd(GameState& s, const Rules& rules, int player) {
-    const int last = s.handcount[player];
+    const int last = s.handCount[player];
     bool any = false;
-    for (int i = 1; i < last && !any; ++i) any = hanteij(s, rules, player, i) > 0;
+    for (int i = 1; i < last && !any; ++i) any = jokerEnd(s, rules, player, i) > 0;
     if (!any) return 0;
     clearRatings(s);
-    for (int e = 1; e <= 8; ++e) s.endslot[e] = 0;
+    for (int e = 1; e <= 8; ++e) s.jokerFreedSlots[e] = 0;
     for (int i = 1; i < last; ++i) {
-        const int e = hanteij(s, rules, player, i);
+        const int e = jokerEnd(s, rules, player, i);
         if (e == 0) continue;
-        s.endslot[e] = static_cast<std::int16_t>(i);
+        s.jokerFreedSlots[e] = static_cast<std::int16_t>(i);
         rateEnd(s, rules, heldCards(s, player), e);
     }
     return bestEnd(s);
@@ -88,17 +88,18 @@ int chooseJokerEnd(GameState& s, const Rules& rules, int player) {
 
 }  // namespace
 
-int endrate(GameState& s, const Rules& rules, int player, int end) {
+int endRating(GameState& s, const Rules& rules, int player, int end) {
     return rateEnd(s, rules, heldCards(s, player), end);
 }
 
-int hantei2(const GameState& s, int player, int slot, int card) {
+int slotHolding(const GameState& s, int player, int slot, int card) {
     return s.hand[player][slot] == card ? slot : 0;
 }
 
-Decision sikou(GameState& s, const Rules& rules, int player, int passConstant, Random& random) {
+Decision classicDecision(GameState& s, const Rules& rules, int player, int passConstant,
+                         Random& random) {
     Decision d;
-    const int count = s.handcount[player];
+    const int count = s.handCount[player];
 
     // 1. The joker attempt, likelier the fewer cards are held.
     d.jokerDraw = random.below(10) + 5;
@@ -106,7 +107,7 @@ Decision sikou(GameState& s, const Rules& rules, int player, int passConstant, R
         if (const int end = chooseJokerEnd(s, rules, player); end != 0) {
             d.kind = Decision::Kind::Joker;
             d.end = end;
-            d.slot = s.endslot[end];
+            d.slot = s.jokerFreedSlots[end];
             return d;
         }
     }
@@ -117,7 +118,7 @@ Decision sikou(GameState& s, const Rules& rules, int player, int passConstant, R
     std::array<int, 9> fittingSlot{};
     bool any = false;
     for (int i = 1; i <= count; ++i) {
-        const int end = hantei1(s, player, i);
+        const int end = fittingEnd(s, player, i);
         if (end == 0) continue;
         if (isImmediate(s, rules, player, held, i, end)) {
             d.kind = Decision::Kind::Lay;
@@ -132,7 +133,7 @@ Decision sikou(GameState& s, const Rules& rules, int player, int passConstant, R
     // 3. A voluntary pass, drawn before it is known whether any card fits.
     d.passDrawn = true;
     d.passDraw = random.next() * 10;
-    if (d.passDraw > (4 - s.passleft[player]) * 2 + passConstant) return d;
+    if (d.passDraw > (4 - s.passesLeft[player]) * 2 + passConstant) return d;
 
     // 4. Nothing fits: pass.
     if (!any) return d;

@@ -1,5 +1,5 @@
-// The computer players' strategy `sikou`: one decision per turn from the player's own hand,
-// the public board and two random draws.
+// The computer players' strategy `classicDecision`: one decision per turn from the player's own
+// hand, the public board and two random draws.
 #pragma once
 
 #include "rules/gamestate.h"
@@ -13,12 +13,12 @@ constexpr int passConstant(int player) {
 }
 
 // Share (0..10000) of the still missing cards beyond `end` that `player` holds, walking from
-// the card the end asks for to the end of its run. Also stored in endscore[end], which must
-// be 0 on entry; endscore[0] is used as the counter of missing cards.
-int endrate(GameState& state, const Rules& rules, int player, int end);
+// the card the end asks for to the end of its run. Also stored in endRatings[end], which must
+// be 0 on entry; endRatings[0] is used as the counter of missing cards.
+int endRating(GameState& state, const Rules& rules, int player, int end);
 
 // `slot` when the card in `slot` of `player`'s hand is `card`, else 0.
-int hantei2(const GameState& state, int player, int slot, int card);
+int slotHolding(const GameState& state, int player, int slot, int card);
 
 struct Decision {
     enum class Kind { Joker, Lay, Pass };
@@ -34,7 +34,8 @@ struct Decision {
 // joker is held), else the first card that ends its side of the row, closes its end or frees
 // a card the player holds, else a voluntary pass with a chance set by the passes left and
 // `passConstant`, else the card at the best-rated end (ties to the lowest end), else a pass.
-// Writes the strategy's scratch arrays endscore and endslot.
-Decision sikou(GameState& state, const Rules& rules, int player, int passConstant, Random& random);
+// Writes the strategy's scratch arrays endRatings and jokerFreedSlots.
+Decision classicDecision(GameState& state, const Rules& rules, int player, int passConstant,
+                         Random& random);
 
 }  // namespace plumet

@@ -3,10 +3,10 @@
 namespace plumet {
 
 int nextToMove(const GameState& s, int player) {
-    if (s.cardsleft <= 0) return 0;
+    if (s.cardsLeft <= 0) return 0;
     for (int i = 0, q = player; i < kPlayers; ++i) {
         q = nextPlayer(q);
-        if (s.handcount[q] > 0) return q;
+        if (s.handCount[q] > 0) return q;
     }
     throw RuleFault("cards are left but no player holds any");
 }

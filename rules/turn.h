@@ -14,7 +14,7 @@ class RuleFault : public std::logic_error {
 };
 
 // The player to move after `player`'s completed move: the next player in turn order who
-// holds cards, or 0 when the game is over (cardsleft is 0). Throws RuleFault when cards are
+// holds cards, or 0 when the game is over (cardsLeft is 0). Throws RuleFault when cards are
 // left but no hand holds any, which would hand the turn round for ever.
 int nextToMove(const GameState& state, int player);
 

@@ -1,5 +1,5 @@
-// The board window Form2: four suit rows of thirteen places, one card picture per card code,
-// the joker's picture, and the end of a game (`syoki`).
+// The board window BoardWindow: four suit rows of thirteen places, one card picture per card code,
+// the joker's picture, and the end of a game (`endGame`).
 #pragma once
 
 #include <QPointF>
@@ -17,10 +17,10 @@ class GameHost;
 
 inline const char* const kBoardCaption = "－　場　－";
 
-class Form2 : public ChildForm {
+class BoardWindow : public ChildWindow {
     Q_OBJECT
   public:
-    explicit Form2(GameHost& host, QWidget* parent = nullptr);
+    explicit BoardWindow(GameHost& host, QWidget* parent = nullptr);
 
     CardPicture* picture(int c) const { return pictures_.at(c); }  // Picture1(0..53)
 
@@ -44,7 +44,7 @@ class Form2 : public ChildForm {
     bool cardsFitted() const { return fitted_; }
 
     // The game has ended: it is scored and the results are shown.
-    void syoki();
+    void endGame();
 
   protected:
     void resizeEvent(QResizeEvent* event) override;

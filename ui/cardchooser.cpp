@@ -56,7 +56,7 @@ QString existingFolder(const QString& folder) {
 
 }  // namespace
 
-Form11::Form11(int mode, const QString& folder, QWidget* parent)
+CardChooser::CardChooser(int mode, const QString& folder, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       set_(setForMode(mode)) {
     setObjectName(QStringLiteral("Form11"));
@@ -78,7 +78,7 @@ Form11::Form11(int mode, const QString& folder, QWidget* parent)
     dir1_->header()->setStretchLastSection(false);
     dir1_->setUniformRowHeights(true);
     connect(dir1_->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            &Form11::folderChanged);
+            &CardChooser::folderChanged);
     dir1_->setIndentation(px(180));
     // The tree fills in asynchronously: keep the selected folder in view as rows arrive and
     // get sorted, until the user takes over the tree.
@@ -123,24 +123,24 @@ Form11::Form11(int mode, const QString& folder, QWidget* parent)
     command2_ = new QPushButton(QStringLiteral("キャンセル"), this);
     command2_->setObjectName(QStringLiteral("Command2"));
     connect(command2_, &QPushButton::clicked, this, &QDialog::reject);
-    connect(this, &QDialog::finished, this, &Form11::closed);
+    connect(this, &QDialog::finished, this, &CardChooser::closed);
 
     layoutControls();
     selectFolder(folder);
 }
 
-void Form11::open() {
+void CardChooser::open() {
     centreOnScreen(this);
     show();
     dir1_->setFocus();
 }
 
-QString Form11::selectedFolder() const {
+QString CardChooser::selectedFolder() const {
     const QModelIndex current = dir1_->currentIndex();
     return current.isValid() ? model_->filePath(current) : QString();
 }
 
-void Form11::selectFolder(const QString& folder) {
+void CardChooser::selectFolder(const QString& folder) {
     const QString path = existingFolder(folder);
     const QModelIndex index = model_->index(path);
     wanted_ = path;
@@ -151,7 +151,7 @@ void Form11::selectFolder(const QString& folder) {
     showFolder(path);
 }
 
-void Form11::revealFolder(const QString& folder) {
+void CardChooser::revealFolder(const QString& folder) {
     const QModelIndex index = model_->index(folder);
     if (folder.isEmpty() || !index.isValid() || index != dir1_->currentIndex()) return;
     for (QModelIndex parent = index.parent(); parent.isValid(); parent = parent.parent())
@@ -165,7 +165,7 @@ void Form11::revealFolder(const QString& folder) {
     horizontal->setValue(std::max(0, needed));
 }
 
-bool Form11::eventFilter(QObject* watched, QEvent* event) {
+bool CardChooser::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
         case QEvent::MouseButtonPress:
         case QEvent::Wheel:
@@ -178,12 +178,12 @@ bool Form11::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void Form11::folderChanged(const QModelIndex& current) {
+void CardChooser::folderChanged(const QModelIndex& current) {
     if (current != model_->index(wanted_)) wanted_.clear();  // the user chose another folder
     if (current.isValid()) showFolder(model_->filePath(current));
 }
 
-void Form11::showFolder(const QString& folder) {
+void CardChooser::showFolder(const QString& folder) {
     const QString testFile = cardFilePath(folder, cardSetTestFile(set_));
     const bool valid = QFileInfo(testFile).isFile();
     command1_->setEnabled(valid);
@@ -208,7 +208,7 @@ void Form11::showFolder(const QString& folder) {
     pathLabel_->setToolTip(folder);
 }
 
-void Form11::layoutControls() {
+void CardChooser::layoutControls() {
     const double extraWidth = tw(width()) - kBaseWidth;
     const double extraHeight = tw(height()) - kBaseHeight;
     dir1_->setGeometry(pxRect(30, 105, 2280 + extraWidth, 2310 + extraHeight));
@@ -218,7 +218,7 @@ void Form11::layoutControls() {
     command2_->setGeometry(pxRect(4290 + extraWidth, 675, 990, 450));
 }
 
-void Form11::resizeEvent(QResizeEvent* event) {
+void CardChooser::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
     layoutControls();
 }

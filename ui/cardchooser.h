@@ -1,4 +1,4 @@
-// Form11: the card image chooser ("場のカードの変更", "あなたのカードの変更",
+// CardChooser: the card image chooser ("場のカードの変更", "あなたのカードの変更",
 // "裏面のカードの変更").
 //
 // One folder tree (directories only) from the root "/" down. Picture1 previews the set's
@@ -25,12 +25,12 @@ class QTreeView;
 
 namespace plumet {
 
-class Form11 : public QDialog {
+class CardChooser : public QDialog {
     Q_OBJECT
   public:
     // mode: 1 board faces, 2 the human's faces, 3 backs (the chooser mode the main window
-    // keeps in `cardsleft`); folder: the set's current folder, where the tree opens.
-    Form11(int mode, const QString& folder, QWidget* parent = nullptr);
+    // keeps in `cardsLeft`); folder: the set's current folder, where the tree opens.
+    CardChooser(int mode, const QString& folder, QWidget* parent = nullptr);
 
     // Shows the dialog centred on the screen, without a modal loop.
     void open() override;

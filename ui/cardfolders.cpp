@@ -39,8 +39,8 @@ bool hasReadableCards(const QString& folder) {
     return false;
 }
 
-QString checkedCardFolder(const QString& folder, CardSet set, const QString& appdir) {
-    return isCardSetFolder(folder, set) ? normalisedFolder(folder) : appdir;
+QString checkedCardFolder(const QString& folder, CardSet set, const QString& dataFolder) {
+    return isCardSetFolder(folder, set) ? normalisedFolder(folder) : dataFolder;
 }
 
 }  // namespace plumet

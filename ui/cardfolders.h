@@ -22,9 +22,9 @@ QString normalisedFolder(const QString& folder);
 // True when `folder` holds the set's test file.
 bool isCardSetFolder(const QString& folder, CardSet set);
 
-// `folder` when it holds the set's test file, otherwise `appdir`, the folder of the cards
+// `folder` when it holds the set's test file, otherwise `dataFolder`, the folder of the cards
 // shipped with the game.
-QString checkedCardFolder(const QString& folder, CardSet set, const QString& appdir);
+QString checkedCardFolder(const QString& folder, CardSet set, const QString& dataFolder);
 
 // True when at least one card face of `folder` (s1.bmp .. d13.bmp, joker.bmp) is a picture
 // that can be read: false for a missing folder, an empty one, or one whose bitmaps are all

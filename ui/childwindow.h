@@ -10,7 +10,7 @@
 
 namespace plumet {
 
-class ChildForm : public QWidget {
+class ChildWindow : public QWidget {
   public:
     using QWidget::QWidget;
 

@@ -16,87 +16,87 @@
 
 namespace plumet {
 
-ComputerForm::ComputerForm(GameHost& host, int player, QWidget* parent)
-    : PlayerForm(host, player, kMaxHand, parent) {
+ComputerWindow::ComputerWindow(GameHost& host, int player, QWidget* parent)
+    : PlayerWindow(host, player, kMaxHand, parent) {
     setObjectName(QStringLiteral("Form%1").arg(player + 3));
-    timer1_.setObjectName(QStringLiteral("Timer1"));
-    timer1_.setInterval(speeds::kPaceNormalMs);
-    connect(&timer1_, &QTimer::timeout, this, &ComputerForm::mein);
+    thinkTimer_.setObjectName(QStringLiteral("Timer1"));
+    thinkTimer_.setInterval(speeds::kPaceNormalMs);
+    connect(&thinkTimer_, &QTimer::timeout, this, &ComputerWindow::thinkingDone);
     label(3)->installEventFilter(this);
 }
 
-QString ComputerForm::backFile() const {
-    const QDir dir(QString::fromStdString(host_.state().backdir));
+QString ComputerWindow::backFile() const {
+    const QDir dir(QString::fromStdString(host_.state().backFolder));
     if (player() == 3) return dir.filePath(QStringLiteral("urat.bmp"));
     if (player() == 4 && QFileInfo::exists(dir.filePath(QStringLiteral("uray2.bmp"))))
         return dir.filePath(QStringLiteral("uray2.bmp"));
     return dir.filePath(QStringLiteral("uray.bmp"));
 }
 
-double ComputerForm::cardWidth() const {
+double ComputerWindow::cardWidth() const {
     return tw(picture(1)->width());
 }
-double ComputerForm::cardHeight() const {
+double ComputerWindow::cardHeight() const {
     return tw(picture(1)->height());
 }
 
-void ComputerForm::stopTimers() {
-    PlayerForm::stopTimers();
-    timer1_.stop();
+void ComputerWindow::stopTimers() {
+    PlayerWindow::stopTimers();
+    thinkTimer_.stop();
 }
 
-bool ComputerForm::eventFilter(QObject* watched, QEvent* event) {
+bool ComputerWindow::eventFilter(QObject* watched, QEvent* event) {
     // Form6's hidden control: a double click on "パス" gives the human all three passes back.
     if (player() == 3 && watched == label(3) && event->type() == QEvent::MouseButtonDblClick)
-        host_.state().passleft[kHuman] = 4;
-    return PlayerForm::eventFilter(watched, event);
+        host_.state().passesLeft[kHuman] = 4;
+    return PlayerWindow::eventFilter(watched, event);
 }
 
-void ComputerForm::ccck() {
-    if (host_.state().handcount[player()] <= 0) {
+void ComputerWindow::takeTurn() {
+    if (host_.state().handCount[player()] <= 0) {
         host_.handoff(player());
         return;
     }
     setColour(kTurnColour);
     const int pace = speeds::timing().paceMs;
-    if (pace >= 0) timer1_.setInterval(pace);
-    timer1_.start();
+    if (pace >= 0) thinkTimer_.setInterval(pace);
+    thinkTimer_.start();
 }
 
-void ComputerForm::mein() {
-    timer1_.stop();
-    host_.play([this] { sikou(); });
+void ComputerWindow::thinkingDone() {
+    thinkTimer_.stop();
+    host_.play([this] { decideAndMove(); });
 }
 
-void ComputerForm::sikou() {
+void ComputerWindow::decideAndMove() {
     GameState& s = host_.state();
     const Rules rules = host_.rules();
     const int p = player();
-    const Decision d = plumet::sikou(s, rules, p, passConstant(p), host_.random());
+    const Decision d = plumet::classicDecision(s, rules, p, passConstant(p), host_.random());
     switch (d.kind) {
         case Decision::Kind::Joker:
-            plumet::jokerMove(s, rules, p, s.handcount[p], d.slot, d.end, host_.view());
+            plumet::jokerMove(s, rules, p, s.handCount[p], d.slot, d.end, host_.view());
             host_.sound().voiceOrPause(voiceFile("babadasi"), p - 1);
-            jikan();
+            startExchange();
             return;
         case Decision::Kind::Lay:
             layCard(s, rules, p, d.slot, host_.view());
             host_.handoff(p);
             return;
         case Decision::Kind::Pass:
-            ps();
+            pass();
             return;
     }
 }
 
-void ComputerForm::ps() {
-    plumet::ps(host_.state(), player(), host_.view());
+void ComputerWindow::pass() {
+    plumet::passOrDropOut(host_.state(), player(), host_.view());
     setColour(kIdleColour);
     host_.handoff(player());
 }
 
-void ComputerForm::showHand() {
-    const int count = host_.state().handcount[player()];
+void ComputerWindow::showHand() {
+    const int count = host_.state().handCount[player()];
     for (int i = 1; i <= count; ++i) picture(i)->setImageFile(backFile());
     layoutSlots(true);
     for (int i = count; i >= 1; --i) {
@@ -105,14 +105,14 @@ void ComputerForm::showHand() {
     }
 }
 
-bool ComputerForm::holds(QSize inner, QSize card) const {
+bool ComputerWindow::holds(QSize inner, QSize card) const {
     if (runsDown())
         return card.width() <= inner.width() && tw(inner.height()) - 1000 >= tw(card.height());
     return card.height() <= inner.height() && tw(inner.width()) - 1000 >= tw(card.width());
 }
 
-void ComputerForm::layoutSlots(bool spread) {
-    const int count = host_.state().handcount[player()];
+void ComputerWindow::layoutSlots(bool spread) {
+    const int count = host_.state().handCount[player()];
     const double w = cardWidth();
     const double h = cardHeight();
     const double length = runsDown() ? scaleHeight() : scaleWidth();
@@ -130,27 +130,27 @@ void ComputerForm::layoutSlots(bool spread) {
     }
 }
 
-void ComputerForm::risaizu() {
-    if (host_.state().gameno == 0) return;
+void ComputerWindow::layoutHand() {
+    if (host_.state().gameNumber == 0) return;
     layoutLabels();
     layoutSlots(false);
 }
 
-void ComputerForm::cardsResized() {
-    if (host_.state().gameno == 0) return;
+void ComputerWindow::cardsResized() {
+    if (host_.state().gameNumber == 0) return;
     layoutLabels();
     layoutSlots(true);
 }
 
-void ComputerForm::resizeEvent(QResizeEvent* event) {
-    PlayerForm::resizeEvent(event);
+void ComputerWindow::resizeEvent(QResizeEvent* event) {
+    PlayerWindow::resizeEvent(event);
     if (fitCards())
         cardsResized();
     else
-        risaizu();
+        layoutHand();
 }
 
-QPointF ComputerForm::flightStart(int slot) const {
+QPointF ComputerWindow::flightStart(int slot) const {
     const CardPicture* card = picture(slot);
     const double left = tw(card->x());
     const double top = tw(card->y()) - host_.window(3).outerHeight();
@@ -164,38 +164,38 @@ QPointF ComputerForm::flightStart(int slot) const {
     }
 }
 
-void ComputerForm::restoreAfterFlight(CardPicture* hand, QPoint start) {
+void ComputerWindow::restoreAfterFlight(CardPicture* hand, QPoint start) {
     // Every back looks the same, so the card goes back to its slot's place entirely.
     hand->move(start);
 }
 
-void ComputerForm::afterLay(int card, int slot, LayOutcome outcome) {
+void ComputerWindow::afterLay(int card, int slot, LayOutcome outcome) {
     Q_UNUSED(card);
     Q_UNUSED(slot);
     const GameState& s = host_.state();
-    const int before = outcome == LayOutcome::JokerLeft ? 2 : s.handcount[player()] + 1;
+    const int before = outcome == LayOutcome::JokerLeft ? 2 : s.handCount[player()] + 1;
     picture(before)->hide();
     picture(before)->clearImage();
-    host_.sound().playsound(QStringLiteral("dasu.wav"), SoundMode::Async, kNoVoice);
+    host_.sound().play(QStringLiteral("dasu.wav"), SoundMode::Async, kNoVoice);
     setColour(kIdleColour);
     layoutSlots(false);
     if (outcome == LayOutcome::JokerLeft) {
-        host_.sound().playsound(voiceFile("babamoti"), SoundMode::Sync, player() - 1);
+        host_.sound().play(voiceFile("babamoti"), SoundMode::Sync, player() - 1);
         setAcceptsInput(picture(1), false);
         showPlaceLabels();
     } else if (outcome == LayOutcome::WentOut) {
-        host_.sound().playsound(voiceFile("agari"), SoundMode::Sync, player() - 1);
+        host_.sound().play(voiceFile("agari"), SoundMode::Sync, player() - 1);
         showPlaceLabels();
     }
 }
 
-void ComputerForm::passed() {
-    host_.sound().playsound(voiceFile("pass"), SoundMode::Sync, player() - 1);
+void ComputerWindow::passed() {
+    host_.sound().play(voiceFile("pass"), SoundMode::Sync, player() - 1);
     showPassesLeft();
 }
 
-void ComputerForm::jokerReturned() {
-    const int n = host_.state().handcount[player()];
+void ComputerWindow::jokerReturned() {
+    const int n = host_.state().handCount[player()];
     if (n >= 2) {
         picture(n)->copyImage(*picture(n - 1));
         // One step beyond the card before it; beside the holder's only card the step is one

@@ -9,16 +9,16 @@
 
 namespace plumet {
 
-class ComputerForm : public PlayerForm {
+class ComputerWindow : public PlayerWindow {
     Q_OBJECT
   public:
     // player 2 (Form5, right of the board), 3 (Form6, above it) or 4 (Form7, left of it).
-    ComputerForm(GameHost& host, int player, QWidget* parent = nullptr);
+    ComputerWindow(GameHost& host, int player, QWidget* parent = nullptr);
 
-    QTimer& timer1() { return timer1_; }
+    QTimer& thinkTimer() { return thinkTimer_; }
 
-    void ccck() override;
-    void risaizu() override;
+    void takeTurn() override;
+    void layoutHand() override;
     void showHand() override;
     void stopTimers() override;
     void afterLay(int card, int slot, LayOutcome outcome) override;
@@ -26,11 +26,11 @@ class ComputerForm : public PlayerForm {
     void jokerReturned() override;
 
     // Timer1's tick: the turn's thinking time is over.
-    void mein();
+    void thinkingDone();
     // Decides and carries out this turn's move.
-    void sikou();
+    void decideAndMove();
     // Pass or drop out.
-    void ps();
+    void pass();
 
     // The hand's card stands across the window and runs from the labels' 1000 twips to the
     // far edge.
@@ -52,7 +52,7 @@ class ComputerForm : public PlayerForm {
     bool runsDown() const { return player() != 3; }
     void layoutSlots(bool spread);
 
-    QTimer timer1_;
+    QTimer thinkTimer_;
 };
 
 }  // namespace plumet

@@ -16,9 +16,9 @@ class QWidget;
 
 namespace plumet {
 
-class Form2;
+class BoardWindow;
 class NestedLoops;
-class PlayerForm;
+class PlayerWindow;
 class Sound;
 
 class GameHost {
@@ -36,8 +36,8 @@ class GameHost {
     virtual MoveView& view() = 0;
     virtual NestedLoops& loops() = 0;
 
-    virtual Form2& board() = 0;
-    virtual PlayerForm& window(int player) = 0;
+    virtual BoardWindow& board() = 0;
+    virtual PlayerWindow& window(int player) = 0;
 
     // Runs a move that an event started (a click, a timer): its rule calls with their
     // flights and voices. A move interrupted by the program's close stops where it is.
@@ -56,7 +56,7 @@ class GameHost {
     virtual void setHintAvailable(bool available) = 0;
 
     // Frame `frame` (1, 2, ...) of a card flight started at `clock`, the board's `card`
-    // standing at k (1 .. movespeed): waits for the frame's time, letting events through.
+    // standing at k (1 .. flightFrames): waits for the frame's time, letting events through.
     virtual void flightFrame(const QWidget* card, double k, int frame,
                              const QElapsedTimer& clock) = 0;
 };

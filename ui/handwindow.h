@@ -1,4 +1,4 @@
-// Form4: the human player's hand, face up, with the pass card after the last card.
+// HandWindow: the human player's hand, face up, with the pass card after the last card.
 //
 // The hand can be played from the keyboard as well as with the mouse: during the human's turn
 // one card (or the pass card) carries the focus mark; Left/Right, Home/End move it; Enter or
@@ -12,13 +12,13 @@
 
 namespace plumet {
 
-class Form4 : public PlayerForm {
+class HandWindow : public PlayerWindow {
     Q_OBJECT
   public:
-    explicit Form4(GameHost& host, QWidget* parent = nullptr);
+    explicit HandWindow(GameHost& host, QWidget* parent = nullptr);
 
-    void ccck() override;
-    void risaizu() override;
+    void takeTurn() override;
+    void layoutHand() override;
     void showHand() override;
     // Reads the hand's pictures and the pass card again from the face folder, leaving every
     // slot where it is (the card frame was switched during a match).
@@ -28,18 +28,18 @@ class Form4 : public PlayerForm {
     void droppedOut() override;
     void jokerReturned() override;
 
-    // The human clicks hand slot i (the pass card is slot handcount + 1).
-    void Picture1_Click(int i);
+    // The human clicks hand slot i (the pass card is slot handCount + 1).
+    void clickSlot(int i);
     // Lifts the cards that can be laid now (and the joker when it can free a card).
-    void picup();
+    void liftPlayable();
     // With the joker selected: lifts the cards it can free, and the joker.
-    void picupj();
+    void liftJokerTargets();
     // Puts every slot back at the base height.
-    void seiretu();
+    void lowerAll();
     // Pass or drop out.
-    void ps();
+    void pass();
 
-    // The slot carrying the keyboard focus (1 .. handcount + 1), 0 outside the human's turn.
+    // The slot carrying the keyboard focus (1 .. handCount + 1), 0 outside the human's turn.
     int focusSlot() const { return turn_ ? focusSlot_ : 0; }
     // The slot the focus rests on at the start of a turn: the first card that can be laid,
     // else the joker when a joker move exists, else the pass card. With the joker selected:

@@ -12,11 +12,11 @@
 
 namespace plumet {
 
-QString helpFilePath(const QString& appdir) {
-    return appdir + QStringLiteral("/help/plumet.html");
+QString helpFilePath(const QString& dataFolder) {
+    return dataFolder + QStringLiteral("/help/plumet.html");
 }
 
-HelpWindow::HelpWindow(const QString& appdir, QWidget* parent) : QWidget(parent, Qt::Window) {
+HelpWindow::HelpWindow(const QString& dataFolder, QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("HelpWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("カドリオ ヘルプ"));
@@ -46,7 +46,7 @@ HelpWindow::HelpWindow(const QString& appdir, QWidget* parent) : QWidget(parent,
     layout->addLayout(buttons);
     layout->addWidget(browser_);
 
-    const QString path = helpFilePath(appdir);
+    const QString path = helpFilePath(dataFolder);
     const QFileInfo file(path);
     found_ = file.isFile() && file.isReadable();
     if (found_) {

@@ -1,4 +1,4 @@
-// The help window: shows the game's help document <appdir>/help/plumet.html (menu
+// The help window: shows the game's help document <dataFolder>/help/plumet.html (menu
 // "トピックの検索", F1, the toolbar's HELP button). Without the document it says where it
 // looked. Esc closes it; the window deletes itself when it closes.
 #pragma once
@@ -11,12 +11,12 @@ class QTextBrowser;
 namespace plumet {
 
 // Where the help document lies in the game's data folder.
-QString helpFilePath(const QString& appdir);
+QString helpFilePath(const QString& dataFolder);
 
 class HelpWindow : public QWidget {
     Q_OBJECT
   public:
-    explicit HelpWindow(const QString& appdir, QWidget* parent = nullptr);
+    explicit HelpWindow(const QString& dataFolder, QWidget* parent = nullptr);
 
     // True when the document was found and shown.
     bool hasDocument() const { return found_; }

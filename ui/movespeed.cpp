@@ -10,11 +10,11 @@ int movespeedFromBar(int barValue) {
     return v * v;
 }
 
-int speedBarFromMovespeed(int movespeed) {
-    if (movespeed <= 0) return kSpeedBarMin;
+int speedBarFromMovespeed(int flightFrames) {
+    if (flightFrames <= 0) return kSpeedBarMin;
     // The root of a whole number is never exactly halfway between two integers, so plain
     // rounding gives the nearest one.
-    const auto root = std::lround(std::sqrt(static_cast<double>(movespeed)));
+    const auto root = std::lround(std::sqrt(static_cast<double>(flightFrames)));
     return static_cast<int>(std::clamp<long>(root, kSpeedBarMin, kSpeedBarMax));
 }
 

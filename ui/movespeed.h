@@ -12,6 +12,6 @@ int movespeedFromBar(int barValue);
 
 // Bar value for a number of frames: the integer nearest to its square root, kept in 1..11
 // (so 0, negative or oversized stored speeds still open the dialog at a valid position).
-int speedBarFromMovespeed(int movespeed);
+int speedBarFromMovespeed(int flightFrames);
 
 }  // namespace plumet

@@ -13,7 +13,7 @@
 
 namespace plumet {
 
-Form9::Form9(GameState& state, Store& store, Form3& table)
+NameEntry::NameEntry(GameState& state, Store& store, Top10Dialog& table)
     : QWidget(table.parentWidget(), Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       state_(state),
       store_(store),
@@ -33,15 +33,15 @@ Form9::Form9(GameState& state, Store& store, Form3& table)
     command1_->setEnabled(false);
     command1_->setDefault(true);
 
-    connect(text1_, &QLineEdit::textChanged, this, &Form9::text1Change);
+    connect(text1_, &QLineEdit::textChanged, this, &NameEntry::text1Change);
     // Enter takes the name as the default button "登録" would in a dialog.
     connect(text1_, &QLineEdit::returnPressed, this, [this] {
         if (command1_->isEnabled()) command1Click();
     });
-    connect(command1_, &QPushButton::clicked, this, &Form9::command1Click);
+    connect(command1_, &QPushButton::clicked, this, &NameEntry::command1Click);
 }
 
-void Form9::Form_Load() {
+void NameEntry::load() {
     colourRow(QColor(255, 0, 0));
     const QRect table = table_.frameGeometry();
     const int frame = frameGeometry().width() - width();
@@ -51,8 +51,8 @@ void Form9::Form_Load() {
     text1_->setFocus();
 }
 
-void Form9::colourRow(const QColor& colour) {
-    const int row = state_.newrank - 1;
+void NameEntry::colourRow(const QColor& colour) {
+    const int row = state_.newRank - 1;
     if (row < 0 || row >= top10::kPlaces) return;
     for (QLabel* label : {table_.nameLabel(row), table_.rowLabel(row)}) {
         QPalette colours = label->palette();
@@ -61,15 +61,15 @@ void Form9::colourRow(const QColor& colour) {
     }
 }
 
-void Form9::text1Change(const QString& text) {
-    if (state_.newrank >= 1 && state_.newrank <= top10::kPlaces) {
-        state_.topname[state_.newrank] = text.toStdString();
-        table_.nameLabel(state_.newrank - 1)->setText(text);
+void NameEntry::text1Change(const QString& text) {
+    if (state_.newRank >= 1 && state_.newRank <= top10::kPlaces) {
+        state_.topNames[state_.newRank] = text.toStdString();
+        table_.nameLabel(state_.newRank - 1)->setText(text);
     }
     command1_->setEnabled(true);
 }
 
-bool Form9::registerName() {
+bool NameEntry::registerName() {
     if (registered_) return true;
     const Store::Watch watch(store_);
     top10::registerName(store_, state_);
@@ -82,19 +82,19 @@ bool Form9::registerName() {
     return true;
 }
 
-void Form9::finish() {
+void NameEntry::finish() {
     registered_ = true;
     colourRow(palette().color(QPalette::ButtonText));
     table_.form9_ = nullptr;
     table_.done();
 }
 
-void Form9::command1Click() {
+void NameEntry::command1Click() {
     // A name that could not be stored keeps the window open for another try.
     if (registerName()) close();
 }
 
-void Form9::closeEvent(QCloseEvent* event) {
+void NameEntry::closeEvent(QCloseEvent* event) {
     // Closing registers as "登録" does; after a refused registration (the player has been
     // told) it gives up, and the table keeps what the store holds.
     if (!registered_ && (refused_ || !registerName())) finish();

@@ -1,4 +1,4 @@
-// Form9: the name entry of a new TOP-10 entry, "名前を入力してください". It sits directly
+// NameEntry: the name entry of a new TOP-10 entry, "名前を入力してください". It sits directly
 // below the table window, whose row of the new entry shows in red and follows the typing.
 // "登録" (also Enter, once the name was touched) stores the table (an empty name too), clears
 // the match totals, gives the main window back and closes both windows. Closing the window by
@@ -19,16 +19,16 @@ class QPushButton;
 
 namespace plumet {
 
-class Form3;
+class Top10Dialog;
 class Store;
 
-class Form9 : public QWidget {
+class NameEntry : public QWidget {
     Q_OBJECT
   public:
-    Form9(GameState& state, Store& store, Form3& table);
+    NameEntry(GameState& state, Store& store, Top10Dialog& table);
 
-    // The row of newrank turns red; the window takes its place below the table and shows.
-    void Form_Load();
+    // The row of newRank turns red; the window takes its place below the table and shows.
+    void load();
 
     QLabel* label() const { return label1_; }
     QLineEdit* text() const { return text1_; }
@@ -48,7 +48,7 @@ class Form9 : public QWidget {
 
     GameState& state_;
     Store& store_;
-    Form3& table_;
+    Top10Dialog& table_;
     QLabel* label1_ = nullptr;
     QLineEdit* text1_ = nullptr;
     QPushButton* command1_ = nullptr;

@@ -15,7 +15,8 @@ namespace {
 constexpr double kRowStep = 400;
 }
 
-Form8::Form8(const PlayerNameArray& captions, const PlayerSexArray& sex, QWidget* parent)
+NamesDialog::NamesDialog(const PlayerNameArray& captions, const PlayerVoiceArray& voices,
+                         QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("Form8"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -43,7 +44,7 @@ Form8::Form8(const PlayerNameArray& captions, const PlayerSexArray& sex, QWidget
         option2_[i]->setObjectName(QStringLiteral("Option2_%1").arg(i));
         option2_[i]->setGeometry(pxRect(1000, 45, 780, 300));
         // The two buttons of one frame form one group (the frame is their parent).
-        if (sex[i] != 0)
+        if (voices[i] != 0)
             option1_[i]->setChecked(true);
         else
             option2_[i]->setChecked(true);
@@ -53,29 +54,29 @@ Form8::Form8(const PlayerNameArray& captions, const PlayerSexArray& sex, QWidget
     command1_->setObjectName(QStringLiteral("Command1"));
     command1_->setGeometry(pxRect(2040, 1860, 1200, 420));
     command1_->setDefault(true);
-    connect(command1_, &QPushButton::clicked, this, &Form8::command1Click);
+    connect(command1_, &QPushButton::clicked, this, &NamesDialog::command1Click);
 
     command2_ = new QPushButton(QStringLiteral("キャンセル"), this);
     command2_->setObjectName(QStringLiteral("Command2"));
     command2_->setGeometry(pxRect(3420, 1860, 1200, 420));
     connect(command2_, &QPushButton::clicked, this, &QDialog::reject);
-    connect(this, &QDialog::finished, this, &Form8::closed);
+    connect(this, &QDialog::finished, this, &NamesDialog::closed);
 }
 
-void Form8::open() {
+void NamesDialog::open() {
     centreOnScreen(this);
     show();
     text1_[0]->setFocus();
 }
 
-void Form8::command1Click() {
+void NamesDialog::command1Click() {
     PlayerNameArray names;
-    PlayerSexArray sex{};
+    PlayerVoiceArray voices{};
     for (int i = 0; i < 4; ++i) {
         names[i] = text1_[i]->text();
-        sex[i] = option1_[i]->isChecked() ? -1 : 0;
+        voices[i] = option1_[i]->isChecked() ? -1 : 0;
     }
-    emit namesAccepted(names, sex);
+    emit namesAccepted(names, voices);
     accept();
 }
 

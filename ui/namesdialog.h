@@ -1,6 +1,6 @@
-// Form8: the names dialog "名前の変更", the four players' names and the voice of each.
+// NamesDialog: the names dialog "名前の変更", the four players' names and the voice of each.
 //
-// Opened with the current captions of the four player windows and the `sex` array; "ＯＫ"
+// Opened with the current captions of the four player windows and the `voices` array; "ＯＫ"
 // emits namesAccepted() with the new names and voices (the caller shows them on the windows
 // and stores them with storeNames() of data/storenames.h); "キャンセル" changes nothing.
 // closed() follows either way, also when the dialog is closed by its close box or Esc, so
@@ -23,16 +23,18 @@ class QRadioButton;
 
 namespace plumet {
 
-class Form8 : public QDialog {
+class NamesDialog : public QDialog {
     Q_OBJECT
   public:
-    Form8(const PlayerNameArray& captions, const PlayerSexArray& sex, QWidget* parent = nullptr);
+    NamesDialog(const PlayerNameArray& captions, const PlayerVoiceArray& voices,
+                QWidget* parent = nullptr);
 
     // Shows the dialog centred on the screen, without a modal loop.
     void open() override;
 
   signals:
-    void namesAccepted(const plumet::PlayerNameArray& names, const plumet::PlayerSexArray& sex);
+    void namesAccepted(const plumet::PlayerNameArray& names,
+                       const plumet::PlayerVoiceArray& voices);
     void closed();
 
   private:

@@ -18,8 +18,8 @@
 
 namespace plumet {
 
-PlayerForm::PlayerForm(GameHost& host, int player, int pictures, QWidget* parent)
-    : ChildForm(parent), host_(host), player_(player) {
+PlayerWindow::PlayerWindow(GameHost& host, int player, int pictures, QWidget* parent)
+    : ChildWindow(parent), host_(host), player_(player) {
     setAutoFillBackground(true);
     setColour(kIdleColour);
     pictures_.push_back(nullptr);  // Picture1 is indexed from 1
@@ -42,12 +42,12 @@ PlayerForm::PlayerForm(GameHost& host, int player, int pictures, QWidget* parent
     setLabelText(2, QString());
     setLabelText(3, QStringLiteral("パス"));
     setLabelText(4, QString());
-    timer2_.setObjectName(QStringLiteral("Timer2"));
-    timer2_.setInterval(speeds::kExchangeMs);
-    connect(&timer2_, &QTimer::timeout, this, &PlayerForm::timer2Tick);
+    exchangeTimer_.setObjectName(QStringLiteral("Timer2"));
+    exchangeTimer_.setInterval(speeds::kExchangeMs);
+    connect(&exchangeTimer_, &QTimer::timeout, this, &PlayerWindow::exchangeTick);
 }
 
-QFont PlayerForm::statusFont(const QFont& base) {
+QFont PlayerWindow::statusFont(const QFont& base) {
     // The four status lines stack at 100 + k x H twips (H the height of a line) and must fit
     // the 900-twip client height that the arrangement gives the hand and the top window at
     // least: a line may be 200 twips high. The largest pixel size whose line fits.
@@ -66,23 +66,23 @@ QFont PlayerForm::statusFont(const QFont& base) {
     return font;
 }
 
-void PlayerForm::setLabelText(int k, const QString& text) {
+void PlayerWindow::setLabelText(int k, const QString& text) {
     QLabel* label = labels_.at(k);
     label->setText(text);
     label->adjustSize();
 }
 
-void PlayerForm::setColour(const QColor& colour) {
+void PlayerWindow::setColour(const QColor& colour) {
     QPalette pal = palette();
     pal.setColor(QPalette::Window, colour);
     setPalette(pal);
 }
 
-QColor PlayerForm::colour() const {
+QColor PlayerWindow::colour() const {
     return palette().color(QPalette::Window);
 }
 
-void PlayerForm::prepareDeal() {
+void PlayerWindow::prepareDeal() {
     const GameState& s = host_.state();
     for (int i = 1; i <= pictureCount(); ++i) {
         picture(i)->hide();
@@ -96,28 +96,28 @@ void PlayerForm::prepareDeal() {
     stopTimers();
 }
 
-int PlayerForm::heldCardHeight(QSize inner) const {
+int PlayerWindow::heldCardHeight(QSize inner) const {
     return largestFittingHeight(*pictures_[1],
                                 [this, inner](QSize card) { return holds(inner, card); });
 }
 
-void PlayerForm::setCardsFitted(bool fitted) {
+void PlayerWindow::setCardsFitted(bool fitted) {
     fitted_ = fitted;
-    if (fitCards() && host_.state().gameno != 0) cardsResized();
+    if (fitCards() && host_.state().gameNumber != 0) cardsResized();
 }
 
-bool PlayerForm::fitCards() {
+bool PlayerWindow::fitCards() {
     const int height = fitted_ ? heldCardHeight(size()) : 0;
     if (pictures_[1]->drawnHeight() == height) return false;
     for (std::size_t i = 1; i < pictures_.size(); ++i) pictures_[i]->setDrawnHeight(height);
     return true;
 }
 
-void PlayerForm::stopTimers() {
-    timer2_.stop();
+void PlayerWindow::stopTimers() {
+    exchangeTimer_.stop();
 }
 
-void PlayerForm::layoutLabels() {
+void PlayerWindow::layoutLabels() {
     for (QLabel* label : labels_) {
         if (label) label->adjustSize();
     }
@@ -125,12 +125,12 @@ void PlayerForm::layoutLabels() {
     for (int k = 1; k <= 4; ++k) labels_[k]->move(pxPoint(100, 100 + (k - 1) * h));
 }
 
-void PlayerForm::showPassesLeft() {
-    setLabelText(4, QStringLiteral("残") + signedLabel(host_.state().passleft[player_] - 1) +
+void PlayerWindow::showPassesLeft() {
+    setLabelText(4, QStringLiteral("残") + signedLabel(host_.state().passesLeft[player_] - 1) +
                         QStringLiteral(" 回"));
 }
 
-void PlayerForm::showPlaceLabels() {
+void PlayerWindow::showPlaceLabels() {
     // Places may have moved up (a player left with the joker takes place 4): every player
     // who is out shows the place held now.
     const GameState& s = host_.state();
@@ -141,13 +141,13 @@ void PlayerForm::showPlaceLabels() {
     setLabelText(3, QString::fromUtf8(outcomeText(s.outcome[player_])));
 }
 
-QString PlayerForm::voiceFile(const char* stem) const {
+QString PlayerWindow::voiceFile(const char* stem) const {
     return QString::fromLatin1(stem) + QString::number(player_) + QStringLiteral(".wav");
 }
 
-void PlayerForm::fly(CardPicture* boardCard, CardPicture* handCard, QPointF start, QPointF target,
-                     double step) {
-    const int frames = host_.state().movespeed;
+void PlayerWindow::fly(CardPicture* boardCard, CardPicture* handCard, QPointF start, QPointF target,
+                       double step) {
+    const int frames = host_.state().flightFrames;
     const QPoint handStart = handCard->pos();
     // Both pictures are made for their size before the first frame: no frame renders.
     boardCard->prepare();
@@ -168,40 +168,40 @@ void PlayerForm::fly(CardPicture* boardCard, CardPicture* handCard, QPointF star
     boardCard->move(pxPoint(target.x(), target.y()));
 }
 
-void PlayerForm::cardFlight(int card, int slot) {
+void PlayerWindow::cardFlight(int card, int slot) {
     const GameState& s = host_.state();
     // A dropped-out player's dump flies in about ten frames.
-    const double step = s.passleft[player_] == 0 ? s.movespeed / 10.0 : 1.0;
-    if (s.passleft[player_] == 0) host_.loops().yield();
+    const double step = s.passesLeft[player_] == 0 ? s.flightFrames / 10.0 : 1.0;
+    if (s.passesLeft[player_] == 0) host_.loops().yield();
     fly(host_.board().picture(card), picture(slot), flightStart(slot), host_.board().cardPos(card),
         step);
 }
 
-void PlayerForm::jokerFlight(int gapCard) {
-    const int slot = host_.state().handcount[player_];
+void PlayerWindow::jokerFlight(int gapCard) {
+    const int slot = host_.state().handCount[player_];
     fly(host_.board().picture(kJoker), picture(slot), flightStart(slot),
         host_.board().cardPos(gapCard), 1.0);
 }
 
-void PlayerForm::droppingOut() {
-    host_.sound().playsound(voiceFile("hakidasi"), SoundMode::Sync, player_ - 1);
+void PlayerWindow::droppingOut() {
+    host_.sound().play(voiceFile("hakidasi"), SoundMode::Sync, player_ - 1);
 }
 
-void PlayerForm::droppedOut() {
+void PlayerWindow::droppedOut() {
     showPlaceLabels();
 }
 
-void PlayerForm::beforeExchange() {
+void PlayerWindow::beforeExchange() {
     host_.sound().voiceOrPause(voiceFile("babadas2"), player_ - 1);
 }
 
-void PlayerForm::jikan() {
-    timer2_.start();
-    host_.window(host_.state().jokerplayer).setColour(kHolderColour);
+void PlayerWindow::startExchange() {
+    exchangeTimer_.start();
+    host_.window(host_.state().gapHolder).setColour(kHolderColour);
 }
 
-void PlayerForm::timer2Tick() {
-    timer2_.stop();
+void PlayerWindow::exchangeTick() {
+    exchangeTimer_.stop();
     host_.play([this] {
         exchange(host_.state(), host_.rules(), player_, host_.view());
         host_.board().picture(kJoker)->hide();

@@ -23,10 +23,10 @@ inline const QColor kIdleColour(0, 128, 0);
 inline const QColor kTurnColour(0, 0, 255);
 inline const QColor kHolderColour(255, 0, 0);
 
-class PlayerForm : public ChildForm {
+class PlayerWindow : public ChildWindow {
     Q_OBJECT
   public:
-    PlayerForm(GameHost& host, int player, int pictures, QWidget* parent = nullptr);
+    PlayerWindow(GameHost& host, int player, int pictures, QWidget* parent = nullptr);
 
     int player() const { return player_; }
     CardPicture* picture(int i) const { return pictures_.at(i); }  // Picture1(i), i >= 1
@@ -40,15 +40,15 @@ class PlayerForm : public ChildForm {
     static constexpr double kStatusLineTwips = 200;
     static constexpr int kStatusMaxPixels = 12;
     static constexpr int kStatusMinPixels = 8;
-    QTimer& timer2() { return timer2_; }
+    QTimer& exchangeTimer() { return exchangeTimer_; }
 
     void setColour(const QColor& colour);
     QColor colour() const;
 
     // The turn arrives at this window.
-    virtual void ccck() = 0;
+    virtual void takeTurn() = 0;
     // Lays out the labels and the hand for the window's size (only during a match).
-    virtual void risaizu() = 0;
+    virtual void layoutHand() = 0;
     // Game start: labels, colour, pictures hidden, timers stopped.
     virtual void prepareDeal();
     // Game start: the hand's pictures from the dealt hand, placed and shown.
@@ -66,7 +66,7 @@ class PlayerForm : public ChildForm {
     void beforeExchange();
 
     // Starts the joker exchange: Timer2 armed, the holder's window red.
-    void jikan();
+    void startExchange();
 
     // Whether the window, `inner` pixels inside, holds its hand of cards `card` large (frame
     // included) by its layout rules.
@@ -94,7 +94,7 @@ class PlayerForm : public ChildForm {
     void layoutLabels();
     void showPlaceLabels();
     void showPassesLeft();
-    void timer2Tick();
+    void exchangeTick();
     QString voiceFile(const char* stem) const;
 
     GameHost& host_;
@@ -104,7 +104,7 @@ class PlayerForm : public ChildForm {
     bool fitted_ = false;
     std::vector<CardPicture*> pictures_;
     std::vector<QLabel*> labels_;
-    QTimer timer2_;
+    QTimer exchangeTimer_;
 };
 
 }  // namespace plumet

@@ -47,7 +47,7 @@ QString numberField(int value, int width) {
     return text.rightJustified(width, u' ');
 }
 
-Form10::Form10(GameState& state, Store& store, Sources sources, QWidget* parent)
+ResultsWindow::ResultsWindow(GameState& state, Store& store, Sources sources, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       state_(state),
       store_(store),
@@ -86,11 +86,11 @@ Form10::Form10(GameState& state, Store& store, Sources sources, QWidget* parent)
         return button;
     };
     connect(makeButton(1, pxRect(4020, 3420, 1500, 400)), &QPushButton::clicked, this,
-            &Form10::command1Click);
+            &ResultsWindow::command1Click);
     connect(makeButton(2, pxRect(5600, 3420, 1620, 400)), &QPushButton::clicked, this,
-            &Form10::command2Click);
+            &ResultsWindow::command2Click);
     connect(makeButton(3, pxRect(2520, 1370, 1380, 320)), &QPushButton::clicked, this,
-            &Form10::command3Click);
+            &ResultsWindow::command3Click);
     commands_[1]->setDefault(true);
     commands_[2]->setText(QStringLiteral("保存後タイトルへ"));
     commands_[3]->setText(QStringLiteral("累計グラフへ"));
@@ -108,24 +108,25 @@ Form10::Form10(GameState& state, Store& store, Sources sources, QWidget* parent)
     }
 }
 
-Form10* Form10::open(GameState& state, Store& store, Sources sources, bool matchOver,
-                     QWidget* parent) {
+ResultsWindow* ResultsWindow::open(GameState& state, Store& store, Sources sources, bool matchOver,
+                                   QWidget* parent) {
     // The load lets pending events run: the window is held by a QPointer across it.
-    const QPointer<Form10> window = new Form10(state, store, std::move(sources), parent);
+    const QPointer<ResultsWindow> window =
+        new ResultsWindow(state, store, std::move(sources), parent);
     if (matchOver) {
         window->commands_[2]->hide();
         window->setWindowTitle(QStringLiteral("ゲーム終了"));
         window->commands_[1]->setText(QStringLiteral("ゲーム終了"));
     } else {
-        window->setWindowTitle(signedLabel(state.gameno) + QStringLiteral(" 回戦終了"));
-        window->commands_[1]->setText(signedLabel(state.gameno + 1) +
+        window->setWindowTitle(signedLabel(state.gameNumber) + QStringLiteral(" 回戦終了"));
+        window->commands_[1]->setText(signedLabel(state.gameNumber + 1) +
                                       QStringLiteral(" 回戦に進む"));
     }
-    window->Form_Load();
+    window->load();
     return window;
 }
 
-QLabel* Form10::label(int array, int index) const {
+QLabel* ResultsWindow::label(int array, int index) const {
     switch (array) {
         case 1:
             return label1_.at(index);
@@ -148,11 +149,11 @@ QLabel* Form10::label(int array, int index) const {
     }
 }
 
-QPushButton* Form10::command(int n) const {
+QPushButton* ResultsWindow::command(int n) const {
     return commands_.at(n);
 }
 
-void Form10::Form_Load() {
+void ResultsWindow::load() {
     setAcceptsInput(this, false);
     // The graph last shown, flipped here because drawing it flips it back.
     const QString shown = savedmatch::graphCaption(store_);
@@ -162,9 +163,9 @@ void Form10::Form_Load() {
 
     centreOnScreen(this);
     fillScores();
-    if (state_.gameno >= 1 && state_.gameno <= 10) {
-        state_.gamehist[state_.gameno] = state_.gamepoints[1];
-        state_.gameplaces[state_.gameno] =
+    if (state_.gameNumber >= 1 && state_.gameNumber <= 10) {
+        state_.humanGamePoints[state_.gameNumber] = state_.gamePoints[1];
+        state_.humanGamePlaces[state_.gameNumber] =
             sources_.humanPlace ? sources_.humanPlace().toStdString() : std::string();
     }
     fillRecord();
@@ -173,12 +174,12 @@ void Form10::Form_Load() {
     show();
     // The window paints before its graph is drawn. It takes no input meanwhile and only its
     // buttons close it, so it is still there afterwards; the QPointer says so all the same.
-    const QPointer<Form10> self(this);
+    const QPointer<ResultsWindow> self(this);
     QCoreApplication::processEvents();
     if (self) command3Click();
 }
 
-void Form10::fillScores() {
+void ResultsWindow::fillScores() {
     for (int r = 0; r <= kPlayers; ++r) {
         const int top = 100 + kRow * r;
         label1_[r]->setGeometry(pxRect(120, top, 1550, 240));
@@ -187,56 +188,57 @@ void Form10::fillScores() {
     }
     for (int p = 1; p <= kPlayers; ++p) {
         label1_[p]->setText(sources_.playerCaption ? sources_.playerCaption(p) : QString());
-        label2_[p]->setText(numberField(state_.gamepoints[p], 4) + QStringLiteral(" 点"));
+        label2_[p]->setText(numberField(state_.gamePoints[p], 4) + QStringLiteral(" 点"));
         // Totals of four digits and more are shown whole.
         label3_[p]->setText(numberField(state_.score[p], 3) + QStringLiteral(" 点"));
     }
 }
 
-void Form10::fillRecord() {
+void ResultsWindow::fillRecord() {
     for (int k = 0; k < 10; ++k) {
         const int top = 360 + kRow * k;
         label4_[k]->setGeometry(pxRect(4020, top, 260, 240));
         label6_[k]->setGeometry(pxRect(4300, top, 780, 240));
         label7_[k]->setGeometry(pxRect(5100, top, 2140, 240));
-        if (k > state_.gameno - 1) {
+        if (k > state_.gameNumber - 1) {
             label6_[k]->clear();
             label7_[k]->clear();
         } else {
-            label6_[k]->setText(numberField(state_.gamehist[k + 1], 4) + QStringLiteral(" 点"));
-            label7_[k]->setText(QString::fromStdString(state_.gameplaces[k + 1]));
+            label6_[k]->setText(numberField(state_.humanGamePoints[k + 1], 4) +
+                                QStringLiteral(" 点"));
+            label7_[k]->setText(QString::fromStdString(state_.humanGamePlaces[k + 1]));
         }
     }
 }
 
-void Form10::command3Click() {
+void ResultsWindow::command3Click() {
     setAcceptsInput(this, false);
-    const int games = std::clamp<int>(state_.gameno, 0, 10);
+    const int games = std::clamp<int>(state_.gameNumber, 0, 10);
     if (label8_->text() == QString::fromUtf8(kPerGameGraph)) {
-        picture1_->draw(GraphKind::Cumulative, state_.gamehist, games);
+        picture1_->draw(GraphKind::Cumulative, state_.humanGamePoints, games);
         commands_[3]->setText(QStringLiteral("各計グラフへ"));
         label8_->setText(QString::fromUtf8(kCumulativeGraph));
     } else {
-        picture1_->draw(GraphKind::PerGame, state_.gamehist, games);
+        picture1_->draw(GraphKind::PerGame, state_.humanGamePoints, games);
         commands_[3]->setText(QStringLiteral("累計グラフへ"));
         label8_->setText(QString::fromUtf8(kPerGameGraph));
     }
     setAcceptsInput(this, true);
 }
 
-void Form10::command1Click() {
+void ResultsWindow::command1Click() {
     savedmatch::saveGraphCaption(store_, label8_->text());
     closing_ = true;
     close();
-    if (state_.gameno <= 9) {
+    if (state_.gameNumber <= 9) {
         emit nextGame();
         return;
     }
-    state_.gameno = 0;
+    state_.gameNumber = 0;
     emit matchOver();
 }
 
-void Form10::command2Click() {
+void ResultsWindow::command2Click() {
     if (!savedmatch::saveMatch(store_, state_, label8_->text())) {
         // Nothing was saved: the window stays, so the player can go on with the next game
         // (or try again); the continue command does not pretend a stored match.
@@ -248,7 +250,7 @@ void Form10::command2Click() {
     emit saved();
 }
 
-void Form10::keyPressEvent(QKeyEvent* event) {
+void ResultsWindow::keyPressEvent(QKeyEvent* event) {
     if (isEnterKey(event)) {
         pressButton(commands_[1]);
         return;
@@ -256,7 +258,7 @@ void Form10::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
-void Form10::closeEvent(QCloseEvent* event) {
+void ResultsWindow::closeEvent(QCloseEvent* event) {
     // Only the buttons close the window: the main window waits for one of them.
     if (closing_)
         event->accept();

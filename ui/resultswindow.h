@@ -1,12 +1,12 @@
-// Form10: the results window after each game. This game's points and the match totals of
+// ResultsWindow: the results window after each game. This game's points and the match totals of
 // the four players, the human player's record of every game so far, and the graph of the
 // human's points per game or cumulative. Its buttons go on to the next game, save the match
 // and return to the title screen (after games 1..9), or end the match (after game 10).
 //
-// The window shows the game state and writes only what it owns: gamehist and gameplaces of
-// the game just ended, the graph choice "gurahu", and the saved match. What follows its
-// buttons on the other windows (clearing the table, the next game, the title screen, the
-// TOP-10 entry) is the receiver's of its signals, which come after the window has closed.
+// The window shows the game state and writes only what it owns: humanGamePoints and humanGamePlaces
+// of the game just ended, the graph choice "gurahu", and the saved match. What follows its buttons
+// on the other windows (clearing the table, the next game, the title screen, the TOP-10 entry) is
+// the receiver's of its signals, which come after the window has closed.
 //
 // Enter presses Command1, the default button (the next game, or the end of the match); Space
 // presses the button that has the keyboard focus. Esc does nothing: the window has no cancel,
@@ -32,7 +32,7 @@ class Store;
 inline constexpr char kPerGameGraph[] = "各試合の得点グラフ";
 inline constexpr char kCumulativeGraph[] = "累計の得点グラフ";
 
-class Form10 : public QWidget {
+class ResultsWindow : public QWidget {
     Q_OBJECT
   public:
     // What the window reads of the other windows.
@@ -41,17 +41,17 @@ class Form10 : public QWidget {
         std::function<QString()> humanPlace;  // human window: place label " / " status label
     };
 
-    Form10(GameState& state, Store& store, Sources sources, QWidget* parent = nullptr);
+    ResultsWindow(GameState& state, Store& store, Sources sources, QWidget* parent = nullptr);
 
-    // The window after game gameno: captions set as the game end sets them, then loaded and
+    // The window after game gameNumber: captions set as the game end sets them, then loaded and
     // shown. The window deletes itself when one of its buttons closes it; nullptr when it
     // was gone before its load ended. `parent` is the main window: the results stay a window
     // of their own, but with the game's window.
-    static Form10* open(GameState& state, Store& store, Sources sources, bool matchOver,
-                        QWidget* parent = nullptr);
+    static ResultsWindow* open(GameState& state, Store& store, Sources sources, bool matchOver,
+                               QWidget* parent = nullptr);
 
     // Builds and shows the window and draws the graph (the window's load).
-    void Form_Load();
+    void load();
 
     // The controls, for the windows that set them up and for tests.
     QLabel* label(int array, int index = 0) const;  // Label1..Label8
@@ -66,9 +66,9 @@ class Form10 : public QWidget {
   signals:
     // Command1 after games 1..9: the next game is to start.
     void nextGame();
-    // Command1 after game 10: gameno is 0 again; the TOP-10 entry is to run.
+    // Command1 after game 10: gameNumber is 0 again; the TOP-10 entry is to run.
     void matchOver();
-    // Command2: the match is stored and gameno is 0; the title screen is to be restored. When
+    // Command2: the match is stored and gameNumber is 0; the title screen is to be restored. When
     // the store cannot be written the player is told and the window stays as it was.
     void saved();
 

@@ -55,7 +55,7 @@ int waveLengthMs(const QString& path) {
 
 QString soundFileName(const QString& dir, const QString& name, int voice, const GameState& state) {
     QString file = name;
-    if (voice != kNoVoice && voice >= 0 && voice < kPlayers && state.sex[voice] == 0)
+    if (voice != kNoVoice && voice >= 0 && voice < kPlayers && state.voices[voice] == 0)
         file = QLatin1Char('w') + file.mid(1);
     if (!QFileInfo::exists(QDir(dir).filePath(file)) && file.size() >= 5)
         file = file.left(file.size() - 5) + QStringLiteral(".wav");
@@ -68,10 +68,10 @@ Sound::Sound(const GameState& state, std::function<bool()> soundOn, NestedLoops&
     connect(&loops_, &NestedLoops::closed, this, &Sound::stopAll);
 }
 
-void Sound::playsound(const QString& name, SoundMode mode, int voice) {
+void Sound::play(const QString& name, SoundMode mode, int voice) {
     if (!soundOn_()) return;
     if (voice != kNoVoice) loops_.yield();
-    const QString dir = QString::fromStdString(state_.appdir);
+    const QString dir = QString::fromStdString(state_.dataFolder);
     const QString path = QDir(dir).filePath(soundFileName(dir, name, voice, state_));
     const int length = waveLengthMs(path);
     if (length < 0) return;  // no such file, or not a wave file: silence
@@ -96,7 +96,7 @@ void Sound::playsound(const QString& name, SoundMode mode, int voice) {
 
 void Sound::voiceOrPause(const QString& name, int voice) {
     if (soundOn_())
-        playsound(name, SoundMode::Sync, voice);
+        play(name, SoundMode::Sync, voice);
     else
         secondPause();
 }

@@ -20,7 +20,7 @@ inline constexpr int kNoVoice = 4;  // a plain effect, not a player's voice
 // missing or not a wave file.
 int waveLengthMs(const QString& path);
 
-// The file `playsound` plays for `name` in `voice` found in `dir`: a female voice turns
+// The file `play` plays for `name` in `voice` found in `dir`: a female voice turns
 // "agari1.wav" into "wgari1.wav"; a name without a file drops its player digit ("pass3.wav"
 // becomes "pass.wav"). Returns the bare file name chosen (the fall-back even when it is
 // missing too).
@@ -38,7 +38,7 @@ class Sound : public QObject {
     // asynchronously. `voice` 0..3 is the voice of player voice + 1, kNoVoice none. A missing
     // file, or no audio device, is silence; a synchronous call then still waits the clip's
     // length, so the game keeps its rhythm.
-    void playsound(const QString& name, SoundMode mode, int voice);
+    void play(const QString& name, SoundMode mode, int voice);
 
     // A voice that marks a pause in the game: with sound off, the pause is the wait until the
     // clock's second changes.

@@ -10,7 +10,7 @@
 
 namespace plumet {
 
-Form12::Form12(int movespeed, QWidget* parent)
+SpeedDialog::SpeedDialog(int flightFrames, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("Form12"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -31,7 +31,7 @@ Form12::Form12(int movespeed, QWidget* parent)
     hscroll1_->setRange(kSpeedBarMin, kSpeedBarMax);
     hscroll1_->setSingleStep(1);
     hscroll1_->setPageStep(1);
-    hscroll1_->setValue(speedBarFromMovespeed(movespeed));
+    hscroll1_->setValue(speedBarFromMovespeed(flightFrames));
     hscroll1_->setGeometry(pxRect(240, 510, 3960, 285));
 
     command1_ = new QPushButton(QStringLiteral("ＯＫ"), this);
@@ -47,10 +47,10 @@ Form12::Form12(int movespeed, QWidget* parent)
     command2_->setObjectName(QStringLiteral("Command2"));
     command2_->setGeometry(pxRect(3000, 1140, 1200, 420));
     connect(command2_, &QPushButton::clicked, this, &QDialog::reject);
-    connect(this, &QDialog::finished, this, &Form12::closed);
+    connect(this, &QDialog::finished, this, &SpeedDialog::closed);
 }
 
-void Form12::open() {
+void SpeedDialog::open() {
     centreOnScreen(this);
     show();
     hscroll1_->setFocus();

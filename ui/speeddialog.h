@@ -1,4 +1,4 @@
-// Form12: the card moving speed dialog "カードの移動速度".
+// SpeedDialog: the card moving speed dialog "カードの移動速度".
 //
 // The bar HScroll1 runs from 1 ("高速", one frame per card flight) to 11 ("なめらか", 121
 // frames); it opens at the value nearest to the square root of the current speed. "ＯＫ"
@@ -17,16 +17,16 @@ class QScrollBar;
 
 namespace plumet {
 
-class Form12 : public QDialog {
+class SpeedDialog : public QDialog {
     Q_OBJECT
   public:
-    explicit Form12(int movespeed, QWidget* parent = nullptr);
+    explicit SpeedDialog(int flightFrames, QWidget* parent = nullptr);
 
     // Shows the dialog centred on the screen, without a modal loop.
     void open() override;
 
   signals:
-    void movespeedChosen(int movespeed);
+    void movespeedChosen(int flightFrames);
     void closed();
 
   private:

@@ -59,12 +59,13 @@ void fitToWidth(QLabel* label) {
 
 }  // namespace
 
-Form1::Form1(const QString& appdir, QWidget* parent) : QWidget(parent, Qt::SplashScreen) {
+TitleWindow::TitleWindow(const QString& dataFolder, QWidget* parent)
+    : QWidget(parent, Qt::SplashScreen) {
     setObjectName(QStringLiteral("Form1"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(px(kWidth), px(kHeight));
 
-    const QString iconPath = appdir + QStringLiteral("/plumet.png");
+    const QString iconPath = dataFolder + QStringLiteral("/plumet.png");
     QPixmap icon;
     if (QFileInfo(iconPath).isFile() && icon.load(iconPath)) {
         setWindowIcon(QIcon(icon));
@@ -88,7 +89,7 @@ Form1::Form1(const QString& appdir, QWidget* parent) : QWidget(parent, Qt::Splas
                                 false, this);
     label2_->setGeometry(pxRect(2010, 1260, 3000, 420));
 
-    addCards(appdir);
+    addCards(dataFolder);
 
     command1_ = new QPushButton(QStringLiteral("ＯＫ"), this);
     command1_->setObjectName(QStringLiteral("Command1"));
@@ -100,11 +101,11 @@ Form1::Form1(const QString& appdir, QWidget* parent) : QWidget(parent, Qt::Splas
     timer2_ = new QTimer(this);
     timer2_->setObjectName(QStringLiteral("Timer2"));
     timer2_->setInterval(speeds::timing().titleMs);
-    connect(timer2_, &QTimer::timeout, this, &Form1::timer2Tick);
+    connect(timer2_, &QTimer::timeout, this, &TitleWindow::timer2Tick);
     timer2_->start();
 }
 
-void Form1::addCards(const QString& appdir) {
+void TitleWindow::addCards(const QString& dataFolder) {
     // The four sevens that open every game, fanned out across the lower half. A set without
     // them simply shows no cards.
     static const char* const kSevens[] = {"s7.bmp", "h7.bmp", "c7.bmp", "d7.bmp"};
@@ -117,7 +118,7 @@ void Form1::addCards(const QString& appdir) {
     const qreal ratio = devicePixelRatioF();
     CardImages& images = CardImages::shared();
     for (int i = 0; i < 4; ++i) {
-        const QString file = cardFilePath(appdir, QString::fromLatin1(kSevens[i]));
+        const QString file = cardFilePath(dataFolder, QString::fromLatin1(kSevens[i]));
         if (!images.readable(file)) continue;
         const QSize natural = images.naturalSize(file);
         const int pixelHeight = qRound(cardHeight * ratio);
@@ -140,11 +141,11 @@ void Form1::addCards(const QString& appdir) {
     }
 }
 
-QString Form1::versionText() const {
+QString TitleWindow::versionText() const {
     return label2_->text();
 }
 
-void Form1::showTitle() {
+void TitleWindow::showTitle() {
     versionBox_ = false;
     setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
     command1_->hide();
@@ -153,7 +154,7 @@ void Form1::showTitle() {
     if (timeUp_) QTimer::singleShot(0, this, &QWidget::close);
 }
 
-void Form1::showVersionBox() {
+void TitleWindow::showVersionBox() {
     versionBox_ = true;
     timer2_->stop();
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -164,7 +165,7 @@ void Form1::showVersionBox() {
     command1_->setFocus();
 }
 
-void Form1::timer2Tick() {
+void TitleWindow::timer2Tick() {
     timer2_->stop();
     if (versionBox_) return;
     emit titleTimeUp();
@@ -175,7 +176,7 @@ void Form1::timer2Tick() {
     close();
 }
 
-void Form1::paintEvent(QPaintEvent*) {
+void TitleWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     QLinearGradient felt(0, 0, 0, height());
     felt.setColorAt(0, QColor(0, 150, 0));
@@ -185,13 +186,13 @@ void Form1::paintEvent(QPaintEvent*) {
     painter.drawRect(rect().adjusted(4, 4, -5, -5));
 }
 
-void Form1::closeEvent(QCloseEvent* event) {
+void TitleWindow::closeEvent(QCloseEvent* event) {
     timer2_->stop();
     QWidget::closeEvent(event);
     if (event->isAccepted()) emit closed();
 }
 
-void Form1::keyPressEvent(QKeyEvent* event) {
+void TitleWindow::keyPressEvent(QKeyEvent* event) {
     // The version box: Enter is its ＯＫ, Esc closes it as ＯＫ does.
     if (versionBox_ && isEnterKey(event)) {
         pressButton(command1_);

@@ -1,4 +1,4 @@
-// Form1: the title window shown at start-up, reused as the version box.
+// TitleWindow: the title window shown at start-up, reused as the version box.
 //
 // As a title screen it has no caption and no OK button; its Timer2 runs from creation and,
 // 3330 ms later, fires once: the window emits titleTimeUp() and closes, and the start-up
@@ -23,11 +23,11 @@ class QTimer;
 
 namespace plumet {
 
-class Form1 : public QWidget {
+class TitleWindow : public QWidget {
     Q_OBJECT
   public:
-    // appdir: the game's data folder (icon "plumet.png" and the card set shown on the title).
-    explicit Form1(const QString& appdir, QWidget* parent = nullptr);
+    // dataFolder: the game's data folder (icon "plumet.png" and the card set shown on the title).
+    explicit TitleWindow(const QString& dataFolder, QWidget* parent = nullptr);
 
     // The version label's text, which the TOP-10 export writes into its files.
     QString versionText() const;
@@ -50,7 +50,7 @@ class Form1 : public QWidget {
 
   private:
     void timer2Tick();
-    void addCards(const QString& appdir);
+    void addCards(const QString& dataFolder);
 
     QLabel* label1_ = nullptr;
     QLabel* label2_ = nullptr;

@@ -135,8 +135,8 @@ Toolbar::Toolbar(QWidget* parent) : QWidget(parent) {
     for (int n = 1; n <= 29; ++n) images_[n] = new ToolImage(n, this);
 }
 
-void Toolbar::load(const QString& appdir) {
-    const QString folder = QDir(appdir).filePath(QStringLiteral("toolbar"));
+void Toolbar::load(const QString& dataFolder) {
+    const QString folder = QDir(dataFolder).filePath(QStringLiteral("toolbar"));
     for (int n = 1; n <= 29; ++n) images_[n]->load(folder);
 }
 

@@ -1,5 +1,5 @@
 // The toolbar strip `Picture1` under the menu bar: 29 picture buttons `Image1`..`Image29`,
-// each a 32 x 20 bitmap from <appdir>/toolbar. Buttons that show the states of one option
+// each a 32 x 20 bitmap from <dataFolder>/toolbar. Buttons that show the states of one option
 // share a position; exactly one of them is visible.
 #pragma once
 
@@ -35,7 +35,7 @@ class Toolbar : public QWidget {
   public:
     explicit Toolbar(QWidget* parent = nullptr);
     ToolImage* image(int n) const { return images_.at(n); }  // Image1..Image29
-    void load(const QString& appdir);
+    void load(const QString& dataFolder);
 
   private:
     std::array<ToolImage*, 30> images_{};

@@ -49,7 +49,7 @@ QString damagedMatchText() {
     return QStringLiteral("データが異常です。\nデータ初期化後終了致します。");
 }
 
-Form3::Form3(GameState& state, Store& store, Hooks hooks, QWidget* parent)
+Top10Dialog::Top10Dialog(GameState& state, Store& store, Hooks hooks, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       state_(state),
       store_(store),
@@ -76,21 +76,21 @@ Form3::Form3(GameState& state, Store& store, Hooks hooks, QWidget* parent)
         return b;
     };
     connect(button(2, QStringLiteral("書出"), pxRect(135, 2895, 700, kButtonHeight)),
-            &QPushButton::clicked, this, &Form3::command2Click);
+            &QPushButton::clicked, this, &Top10Dialog::command2Click);
     connect(button(3, QStringLiteral("読込"), pxRect(870, 2895, 700, kButtonHeight)),
-            &QPushButton::clicked, this, &Form3::command3Click);
+            &QPushButton::clicked, this, &Top10Dialog::command3Click);
     connect(button(1, QStringLiteral("ＯＫ"), pxRect(2895, 2895, 700, kButtonHeight)),
-            &QPushButton::clicked, this, &Form3::command1Click);
+            &QPushButton::clicked, this, &Top10Dialog::command1Click);
 
     combo1_ = new QComboBox(this);
     combo1_->setObjectName(QStringLiteral("Combo1"));
     combo1_->setGeometry(pxRect(90, 2865, 1785, 360));
     combo1_->hide();
-    connect(combo1_, &QComboBox::currentIndexChanged, this, &Form3::combo1Click);
+    connect(combo1_, &QComboBox::currentIndexChanged, this, &Top10Dialog::combo1Click);
     connect(button(5, QStringLiteral("名前変更"), pxRect(1950, 2895, 900, kButtonHeight)),
-            &QPushButton::clicked, this, &Form3::command5Click);
+            &QPushButton::clicked, this, &Top10Dialog::command5Click);
     connect(button(4, QStringLiteral("ＯＫ"), pxRect(2895, 2895, 700, kButtonHeight)),
-            &QPushButton::clicked, this, &Form3::command4Click);
+            &QPushButton::clicked, this, &Top10Dialog::command4Click);
     commands_[4]->hide();
     commands_[5]->hide();
     commands_[1]->setDefault(true);
@@ -105,25 +105,25 @@ Form3::Form3(GameState& state, Store& store, Hooks hooks, QWidget* parent)
     connect(text1_, &QLineEdit::textChanged, this,
             [this](const QString& text) { commands_[6]->setEnabled(!text.isEmpty()); });
     connect(button(7, QStringLiteral("ｷｬﾝｾﾙ"), pxRect(1935, 3720, 830, kButtonHeight)),
-            &QPushButton::clicked, this, &Form3::command7Click);
+            &QPushButton::clicked, this, &Top10Dialog::command7Click);
     connect(button(6, QStringLiteral("ＯＫ"), pxRect(2805, 3720, 700, kButtonHeight)),
-            &QPushButton::clicked, this, &Form3::command6Click);
+            &QPushButton::clicked, this, &Top10Dialog::command6Click);
     commands_[6]->hide();
     commands_[7]->hide();
 }
 
-void Form3::setHeight(int twips) {
+void Top10Dialog::setHeight(int twips) {
     setFixedSize(px(kWidth), px(twips - kTitleBar));
 }
 
-bool Form3::initialiseData(GameState& state, Store& store, Hooks hooks) {
+bool Top10Dialog::initialiseData(GameState& state, Store& store, Hooks hooks) {
     if (values::toInt16(top10::marker(store)) != values::toInt16(top10::kMarkerFresh)) return true;
-    Form3 dialog(state, store, std::move(hooks));
+    Top10Dialog dialog(state, store, std::move(hooks));
     dialog.setAttribute(Qt::WA_DeleteOnClose, false);
-    return dialog.Form_Load();
+    return dialog.load();
 }
 
-bool Form3::Form_Load() {
+bool Top10Dialog::load() {
     setHeight(kHeight);
     centreOnScreen(this);
     const top10::Load load = top10::loadTable(store_, state_);
@@ -140,7 +140,7 @@ bool Form3::Form_Load() {
     return true;
 }
 
-void Form3::fillNames() {
+void Top10Dialog::fillNames() {
     filling_ = true;
     combo1_->clear();
     combo1_->addItems(groups::names(store_));
@@ -148,17 +148,17 @@ void Form3::fillNames() {
     filling_ = false;
 }
 
-void Form3::fillRows() {
+void Top10Dialog::fillRows() {
     for (int i = 1; i <= top10::kPlaces; ++i) {
         const int top = 360 + 250 * (i - 1);
         label1_[i - 1]->setGeometry(pxRect(120, top, 1950, 240));
         label2_[i - 1]->setGeometry(pxRect(2100, top, 1740, 240));
-        label1_[i - 1]->setText(QString::fromStdString(state_.topname[i]));
+        label1_[i - 1]->setText(QString::fromStdString(state_.topNames[i]));
         label2_[i - 1]->setText(top10::rowText(state_, i));
     }
 }
 
-void Form3::setMode(Mode mode) {
+void Top10Dialog::setMode(Mode mode) {
     const bool group = mode == Mode::Group;
     if (group) setWindowTitle(QStringLiteral("グループ変更＆ＴＯＰ１０"));
     for (int n : {1, 2, 3}) commands_[n]->setVisible(!group);
@@ -174,9 +174,10 @@ void Form3::setMode(Mode mode) {
     }
 }
 
-Form3* Form3::open(GameState& state, Store& store, Hooks hooks, Mode mode, QWidget* parent) {
-    auto* window = new Form3(state, store, std::move(hooks), parent);
-    if (!window->Form_Load()) {
+Top10Dialog* Top10Dialog::open(GameState& state, Store& store, Hooks hooks, Mode mode,
+                               QWidget* parent) {
+    auto* window = new Top10Dialog(state, store, std::move(hooks), parent);
+    if (!window->load()) {
         window->deleteLater();
         return nullptr;
     }
@@ -185,14 +186,14 @@ Form3* Form3::open(GameState& state, Store& store, Hooks hooks, Mode mode, QWidg
     return window;
 }
 
-Form3* Form3::matchEnd(GameState& state, Store& store, Hooks hooks, QWidget* parent) {
+Top10Dialog* Top10Dialog::matchEnd(GameState& state, Store& store, Hooks hooks, QWidget* parent) {
     const std::int16_t total = state.score[1];
     const Store::Watch watch(store);
     const bool entered = top10::enterTotal(store, state, total, top10::todayText());
     // The load reads the table back from the store: a new entry that could not be stored is
     // not in it.
-    auto* window = new Form3(state, store, std::move(hooks), parent);
-    if (!window->Form_Load()) {
+    auto* window = new Top10Dialog(state, store, std::move(hooks), parent);
+    if (!window->load()) {
         window->deleteLater();
         return nullptr;
     }
@@ -201,7 +202,7 @@ Form3* Form3::matchEnd(GameState& state, Store& store, Hooks hooks, QWidget* par
     if (!watch.ok()) {
         // The table as it is stored, with its "ＯＫ", and the player told why the total is
         // not in it.
-        const QPointer<Form3> shown = window;
+        const QPointer<Top10Dialog> shown = window;
         window->show();
         showUnsavedMessage(window, store);
         return shown;
@@ -214,14 +215,14 @@ Form3* Form3::matchEnd(GameState& state, Store& store, Hooks hooks, QWidget* par
     }
     window->commands_[1]->hide();
     window->show();
-    window->form9_ = new Form9(state, store, *window);
-    window->form9_->setWindowTitle(QStringLiteral("おめでとう") + signedLabel(state.newrank) +
+    window->form9_ = new NameEntry(state, store, *window);
+    window->form9_->setWindowTitle(QStringLiteral("おめでとう") + signedLabel(state.newRank) +
                                    QStringLiteral(" 位です"));
-    window->form9_->Form_Load();
+    window->form9_->load();
     return window;
 }
 
-void Form3::done() {
+void Top10Dialog::done() {
     if (!done_) {
         done_ = true;
         if (hooks_.enableMain) hooks_.enableMain();
@@ -229,17 +230,17 @@ void Form3::done() {
     close();
 }
 
-void Form3::damaged(const QString& text) {
+void Top10Dialog::damaged(const QString& text) {
     done_ = true;  // the program ends: the main window stays as it is
     message(this, QStringLiteral("データ異常"), text);
     if (hooks_.endProgram) hooks_.endProgram();
 }
 
-void Form3::command1Click() {
+void Top10Dialog::command1Click() {
     done();
 }
 
-QString Form3::chooseFile(FileDialog kind) {
+QString Top10Dialog::chooseFile(FileDialog kind) {
     if (hooks_.chooseFile) return hooks_.chooseFile(kind);
     QFileDialog dialog(this);
     dialog.setObjectName(QStringLiteral("CommonDialog1"));
@@ -255,14 +256,14 @@ QString Form3::chooseFile(FileDialog kind) {
     return dialog.selectedFiles().constFirst();
 }
 
-void Form3::command2Click() {
+void Top10Dialog::command2Click() {
     const QString file = chooseFile(FileDialog::Save);
     if (file.isEmpty()) return;
     // A file that cannot be written ends the command without a message.
-    topfile::topsave(file, state_);
+    topfile::exportTable(file, state_);
 }
 
-void Form3::command3Click() {
+void Top10Dialog::command3Click() {
     QMessageBox ask(
         QMessageBox::Question, QStringLiteral("ベスト１０データの読み込み"),
         QStringLiteral("ベスト１０データを上書きします。\n（元のデータは消去されます。）\n"
@@ -272,7 +273,7 @@ void Form3::command3Click() {
     const QString file = chooseFile(FileDialog::Open);
     if (file.isEmpty()) return;
     const Store::Watch watch(store_);
-    switch (topfile::topload(file, store_, state_)) {
+    switch (topfile::importTable(file, store_, state_)) {
         case topfile::Load::Loaded:
             if (!watch.ok()) {
                 // The table stays as it is stored.
@@ -290,7 +291,7 @@ void Form3::command3Click() {
     }
 }
 
-void Form3::combo1Click(int index) {
+void Top10Dialog::combo1Click(int index) {
     if (filling_ || index < 0 || index == state_.group) return;
     // The group being left keeps its settings and the entered group takes over only when
     // both writes reach the disk; otherwise the group in use stays.
@@ -327,7 +328,7 @@ void Form3::combo1Click(int index) {
     if (hooks_.loadSettings) hooks_.loadSettings();
 }
 
-void Form3::command4Click() {
+void Top10Dialog::command4Click() {
     const int index = combo1_->currentIndex();
     const Store::Watch watch(store_);
     writeGroup(store_, index);
@@ -339,7 +340,7 @@ void Form3::command4Click() {
     done();
 }
 
-void Form3::command5Click() {
+void Top10Dialog::command5Click() {
     text1_->setText(combo1_->currentText());
     commands_[6]->setEnabled(!text1_->text().isEmpty());
     text1_->show();
@@ -355,7 +356,7 @@ void Form3::command5Click() {
     text1_->setFocus();
 }
 
-void Form3::endRename() {
+void Top10Dialog::endRename() {
     combo1_->setEnabled(true);
     text1_->hide();
     commands_[6]->hide();
@@ -367,7 +368,7 @@ void Form3::endRename() {
     setHeight(kHeight);
 }
 
-void Form3::command6Click() {
+void Top10Dialog::command6Click() {
     const QString name = text1_->text();
     if (name.isEmpty()) return;
     const int index = combo1_->currentIndex();
@@ -384,11 +385,11 @@ void Form3::command6Click() {
     if (hooks_.groupRenamed) hooks_.groupRenamed(index, name);
 }
 
-void Form3::command7Click() {
+void Top10Dialog::command7Click() {
     endRename();
 }
 
-void Form3::keyPressEvent(QKeyEvent* event) {
+void Top10Dialog::keyPressEvent(QKeyEvent* event) {
     const bool renaming = text1_->isVisible();
     if (isEnterKey(event)) {
         if (renaming)
@@ -409,11 +410,11 @@ void Form3::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
-void Form3::closeEvent(QCloseEvent* event) {
+void Top10Dialog::closeEvent(QCloseEvent* event) {
     // The close box ends the dialog like its "ＯＫ"; while a new entry's name is being
     // entered, it registers the entry.
     if (form9_) {
-        Form9* entry = form9_;
+        NameEntry* entry = form9_;
         form9_ = nullptr;
         entry->close();
     }

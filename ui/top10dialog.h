@@ -1,9 +1,9 @@
-// Form3: the TOP-10 dialog "トップ１０ランキング". One window, three uses:
+// Top10Dialog: the TOP-10 dialog "トップ１０ランキング". One window, three uses:
 // - the TOP-10 view: the table with "書出" (export), "読込" (import) and "ＯＫ";
 // - the group change "グループ変更＆ＴＯＰ１０": the list of groups (choosing one switches to it
 //   at once), "名前変更" (rename, with the window enlarged for the new name) and "ＯＫ";
 // - the table at the end of a match: "あかんかったねぇ " with the total and "ＯＫ", or the
-//   table with the new entry, its name entered in Form9 below it.
+//   table with the new entry, its name entered in NameEntry below it.
 //
 // Loading the window reads the live TOP-10 table and checks it; a damaged table has been
 // reset in the store and the program must end. The window is not modal: the opener keeps
@@ -36,9 +36,9 @@ class QPushButton;
 namespace plumet {
 
 class Store;
-class Form9;
+class NameEntry;
 
-class Form3 : public QWidget {
+class Top10Dialog : public QWidget {
     Q_OBJECT
   public:
     enum class Mode { Top10, Group, MatchEnd };
@@ -49,8 +49,8 @@ class Form3 : public QWidget {
         std::function<void()> enableMain;  // the dialog is done with: the main window again
         // The stored data was found damaged, the message has been shown: end the program.
         std::function<void()> endProgram;
-        std::function<void()> saveSettings;  // savesettings, before a group switch
-        std::function<void()> loadSettings;  // loadsettings, after a group switch
+        std::function<void()> saveSettings;  // saveProfile, before a group switch
+        std::function<void()> loadSettings;  // loadProfile, after a group switch
         // A group was renamed (the main window's caption shows the group's name).
         std::function<void(int group, const QString& name)> groupRenamed;
         // The file dialogs of export and import: the chosen file, or empty when cancelled.
@@ -63,17 +63,17 @@ class Form3 : public QWidget {
 
     // `parent`: the main window, when the dialog is opened from it. The dialog stays a window
     // of its own (centred on the screen), but with the game's window.
-    Form3(GameState& state, Store& store, Hooks hooks, QWidget* parent = nullptr);
+    Top10Dialog(GameState& state, Store& store, Hooks hooks, QWidget* parent = nullptr);
 
     // Loads (reads and checks the table) and shows the dialog in one of its uses. nullptr
     // when the table was damaged: the message has been shown and endProgram called.
-    static Form3* open(GameState& state, Store& store, Hooks hooks, Mode mode,
-                       QWidget* parent = nullptr);
+    static Top10Dialog* open(GameState& state, Store& store, Hooks hooks, Mode mode,
+                             QWidget* parent = nullptr);
 
     // The load: the table read from the live profile and checked (made on the first run),
     // the group names, the rows. False when the data was damaged (message shown, endProgram
     // called); the window must then be closed.
-    bool Form_Load();
+    bool load();
     void setMode(Mode mode);
 
     // The first run: while "ckkc" reads 1968, loading the dialog once, unseen, makes the
@@ -82,8 +82,9 @@ class Form3 : public QWidget {
     static bool initialiseData(GameState& state, Store& store, Hooks hooks);
 
     // The TOP-10 entry at the end of a match with the human's total: the table alone when
-    // the total did not enter, otherwise the table with the new row in red and Form9 below.
-    static Form3* matchEnd(GameState& state, Store& store, Hooks hooks, QWidget* parent = nullptr);
+    // the total did not enter, otherwise the table with the new row in red and NameEntry below.
+    static Top10Dialog* matchEnd(GameState& state, Store& store, Hooks hooks,
+                                 QWidget* parent = nullptr);
 
     // Shows the table in memory in the ten rows.
     void fillRows();
@@ -93,7 +94,7 @@ class Form3 : public QWidget {
     QPushButton* command(int n) const { return commands_.at(n); }     // Command1..Command7
     QComboBox* combo() const { return combo1_; }
     QLineEdit* text() const { return text1_; }
-    Form9* nameEntry() const { return form9_; }
+    NameEntry* nameEntry() const { return form9_; }
     const Hooks& hooks() const { return hooks_; }
 
     // The button handlers.
@@ -127,11 +128,11 @@ class Form3 : public QWidget {
     std::array<QPushButton*, 8> commands_{};
     QComboBox* combo1_ = nullptr;
     QLineEdit* text1_ = nullptr;
-    Form9* form9_ = nullptr;
+    NameEntry* form9_ = nullptr;
     bool filling_ = false;
     bool done_ = false;
 
-    friend class Form9;
+    friend class NameEntry;
 };
 
 // The message texts of damaged data.

@@ -12,9 +12,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!table) return 0;
     GameState state;
     for (int i = 1; i <= top10::kPlaces; ++i) {
-        state.topname[i] = table->name[i];
-        state.topdate[i] = table->date[i];
-        state.topscore[i] = table->score[i];
+        state.topNames[i] = table->name[i];
+        state.topDates[i] = table->date[i];
+        state.topScores[i] = table->score[i];
     }
     if (!top10::tableSound(state, table->checks)) std::abort();
     const auto again = topfile::decode(topfile::encode(state));

@@ -26,20 +26,20 @@ Window* shownWindow() {
 // Whether the human is to move: the hand and the main window take input, cards are held.
 inline bool humanToMove(Session& session, const QWidget& main) {
     return acceptsInput(&session.human()) && acceptsInput(&main) &&
-           session.state().handcount[kHuman] > 0;
+           session.state().handCount[kHuman] > 0;
 }
 
 // Plays the game under way until its results window shows; nullptr when it never does.
-inline Form10* playToResults(Session& session, const QWidget& main) {
+inline ResultsWindow* playToResults(Session& session, const QWidget& main) {
     const GameState& s = session.state();
     for (int spin = 0; spin < 100000; ++spin) {
-        if (Form10* results = shownWindow<Form10>()) return results;
+        if (ResultsWindow* results = shownWindow<ResultsWindow>()) return results;
         if (!humanToMove(session, main)) {
             QTest::qWait(1);
             continue;
         }
-        int slot = s.handcount[kHuman] + 1;  // the pass card
-        for (int i = 1; i <= s.handcount[kHuman]; ++i) {
+        int slot = s.handCount[kHuman] + 1;  // the pass card
+        for (int i = 1; i <= s.handCount[kHuman]; ++i) {
             const int target = clickTarget(s, i);
             if (target >= 1 && target <= 8) {
                 slot = i;

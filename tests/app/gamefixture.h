@@ -30,17 +30,18 @@ namespace plumet::test {
 struct Game {
     QTemporaryDir data;
     std::unique_ptr<Session> session;
-    std::unique_ptr<MDIForm1> main;
+    std::unique_ptr<MainWindow> main;
     int gamesEnded = 0;
 
-    explicit Game(const QString& appdir = {}) {
+    explicit Game(const QString& dataFolder = {}) {
         speeds::timing() = {0, 0, false};
         session = std::make_unique<Session>();
-        session->state().appdir = (appdir.isEmpty() ? data.path() : appdir).toStdString();
-        main = std::make_unique<MDIForm1>(*session);
+        session->state().dataFolder =
+            (dataFolder.isEmpty() ? data.path() : dataFolder).toStdString();
+        main = std::make_unique<MainWindow>(*session);
         applyDefaults(*main, *session);
         main->setFitCards(false);
-        session->state().movespeed = 1;
+        session->state().flightFrames = 1;
         auto fallback = session->results;
         session->results = [this, fallback](bool over) {
             ++gamesEnded;
@@ -50,10 +51,10 @@ struct Game {
     }
 
     GameState& state() { return session->state(); }
-    Form4& human() { return session->human(); }
+    HandWindow& human() { return session->human(); }
     bool humanToMove() const {
         return acceptsInput(&session->human()) && acceptsInput(&session->main()) &&
-               session->state().handcount[kHuman] > 0;
+               session->state().handCount[kHuman] > 0;
     }
 
     // Answers the next message box with OK (or Cancel) and records its title.
@@ -73,8 +74,8 @@ struct Game {
     // Starts a game with a seeded generator, as "新規ゲーム" does.
     void start(std::uint64_t seed) {
         session->random().seed(seed);
-        if (state().gameno > 0) answerNextBox();
-        main->items().mnugstart->trigger();
+        if (state().gameNumber > 0) answerNextBox();
+        main->items().newGame->trigger();
     }
 
     // Runs the event loop until the human is to move or the game has ended.
@@ -97,9 +98,9 @@ struct Game {
     bool toComputerTurn() {
         if (!waitForHuman(gamesEnded) || !humanToMove()) return false;
         speeds::timing().paceMs = 600000;
-        click(state().handcount[kHuman] + 1);  // the pass card
-        for (ComputerForm* form : session->computers()) {
-            if (form->timer1().isActive()) return true;
+        click(state().handCount[kHuman] + 1);  // the pass card
+        for (ComputerWindow* form : session->computers()) {
+            if (form->thinkTimer().isActive()) return true;
         }
         return false;
     }

@@ -75,25 +75,26 @@ int main(int argc, char* argv[]) {
                             " 2 位 / あがり！",
                             ""};
     for (int g = 1; g <= 9; ++g) {
-        state.gamehist[g] = points[g];
-        state.gameplaces[g] = places[g];
+        state.humanGamePoints[g] = points[g];
+        state.humanGamePlaces[g] = places[g];
         state.score[1] = static_cast<std::int16_t>(state.score[1] + points[g]);
     }
-    state.gameno = 10;
-    state.gamepoints = {0, 31, 10, 4, 0};
+    state.gameNumber = 10;
+    state.gamePoints = {0, 31, 10, 4, 0};
     state.score = {0, static_cast<std::int16_t>(state.score[1] + 31), 190, 171, 1102};
-    Form10::Sources sources{[](int p) {
-                                const char* names[] = {"", "あなた", "ふうか", "たくみ", "ゆずは"};
-                                return QString::fromUtf8(names[p]);
-                            },
-                            [] { return QStringLiteral(" 1 位 / あがり！"); }};
-    Form10* results = Form10::open(state, store, sources, true);
+    ResultsWindow::Sources sources{
+        [](int p) {
+            const char* names[] = {"", "あなた", "ふうか", "たくみ", "ゆずは"};
+            return QString::fromUtf8(names[p]);
+        },
+        [] { return QStringLiteral(" 1 位 / あがり！"); }};
+    ResultsWindow* results = ResultsWindow::open(state, store, sources, true);
     save(results, out.filePath(QStringLiteral("results-cumulative.png")));
     results->command3Click();
     save(results, out.filePath(QStringLiteral("results-per-game.png")));
     results->command1Click();
 
-    Form3* table = Form3::matchEnd(state, store, {});
+    Top10Dialog* table = Top10Dialog::matchEnd(state, store, {});
     QInputMethodEvent typing;
     typing.setCommitString(QStringLiteral("やまだ"));
     QApplication::sendEvent(table->nameEntry()->text(), &typing);
@@ -112,7 +113,7 @@ int main(int argc, char* argv[]) {
 
     // The main window's close request asks "終了？" with Qt's Japanese buttons; Cancel.
     Session session;
-    MDIForm1 main(session);
+    MainWindow main(session);
     applyDefaults(main, session);
     main.setStore(&store);
     main.show();

@@ -25,21 +25,21 @@
 namespace plumet::test {
 
 struct Program {
-    QString appdir;
+    QString dataFolder;
     std::unique_ptr<Session> session;
-    std::unique_ptr<MDIForm1> main;
+    std::unique_ptr<MainWindow> main;
     std::unique_ptr<Store> store;
     MatchCourse* flow = nullptr;
     int ended = 0;  // endProgram or endAtOnce calls
     bool started = false;
 
-    explicit Program(const QString& dataFolder) : appdir(dataFolder) {
+    explicit Program(const QString& dataFolder) : dataFolder(dataFolder) {
         speeds::timing() = {0, 0, false};
         session = std::make_unique<Session>();
-        session->state().appdir = appdir.toStdString();
-        main = std::make_unique<MDIForm1>(*session);
+        session->state().dataFolder = dataFolder.toStdString();
+        main = std::make_unique<MainWindow>(*session);
         applyDefaults(*main, *session);
-        session->state().movespeed = 1;
+        session->state().flightFrames = 1;
         store = std::make_unique<Store>();
         flow = new MatchCourse(*session, *main, *store);
         flow->endProgram = [this] { ++ended; };
@@ -64,7 +64,7 @@ struct Program {
     bool humanToMove() const { return test::humanToMove(*session, *main); }
 
     // Plays the game under way as a player would until its results window shows.
-    Form10* playToResults() { return test::playToResults(*session, *main); }
+    ResultsWindow* playToResults() { return test::playToResults(*session, *main); }
 };
 
 }  // namespace plumet::test

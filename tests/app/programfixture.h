@@ -50,7 +50,7 @@ struct Run {
         QTest::qWait(0);
     }
 
-    MDIForm1& main() { return program->main(); }
+    MainWindow& main() { return program->main(); }
     GameState& state() { return program->session().state(); }
     const MenuItems& items() { return main().items(); }
 };

@@ -14,7 +14,7 @@ namespace plumet::test {
 
 struct Seat {
     QList<int> hand;  // card codes; the joker (53) goes last
-    int passleft = 4;
+    int passesLeft = 4;
     Outcome outcome = Outcome::Playing;
     int place = 0;  // for a player already out
 };
@@ -22,7 +22,7 @@ struct Seat {
 // Starts a match under `joker`, waits for the human's first turn, then replaces the game in
 // progress by `seats`: every card no hand holds lies on the board, each row end asks for the
 // nearest card of its side that is not on the board. No turn is given: the test calls the
-// `ccck` of the player to move.
+// `takeTurn` of the player to move.
 inline void setTable(Game& game, JokerMode joker, const std::array<Seat, kPlayers + 1>& seats) {
     game.main->setJoker(joker);
     game.start(1);
@@ -31,48 +31,48 @@ inline void setTable(Game& game, JokerMode joker, const std::array<Seat, kPlayer
     GameState& s = game.state();
     for (int p = 1; p <= kPlayers; ++p) session.window(p).stopTimers();
 
-    s.onboard.fill(1);
-    s.onboard[0] = 0;
-    s.onboard[kJoker] = 0;
-    s.cardsleft = 0;
-    s.finishorder.fill(0);
+    s.onBoard.fill(1);
+    s.onBoard[0] = 0;
+    s.onBoard[kJoker] = 0;
+    s.cardsLeft = 0;
+    s.finishOrder.fill(0);
     for (int p = 1; p <= kPlayers; ++p) {
         const Seat& seat = seats[p];
         s.hand[p].fill(0);
-        s.handcount[p] = static_cast<std::int16_t>(seat.hand.size());
+        s.handCount[p] = static_cast<std::int16_t>(seat.hand.size());
         for (int i = 0; i < seat.hand.size(); ++i) {
             const int card = seat.hand[i];
             s.hand[p][i + 1] = static_cast<std::int16_t>(card);
-            if (card != kJoker) s.onboard[card] = 0;
+            if (card != kJoker) s.onBoard[card] = 0;
         }
-        s.cardsleft = static_cast<std::int16_t>(s.cardsleft + seat.hand.size());
-        s.passleft[p] = static_cast<std::int16_t>(seat.passleft);
+        s.cardsLeft = static_cast<std::int16_t>(s.cardsLeft + seat.hand.size());
+        s.passesLeft[p] = static_cast<std::int16_t>(seat.passesLeft);
         s.outcome[p] = seat.outcome;
         s.place[p] = static_cast<std::int16_t>(seat.place);
-        if (seat.place) s.finishorder[seat.place] = static_cast<std::int16_t>(p);
-        s.outbonus[p] = 0;
+        if (seat.place) s.finishOrder[seat.place] = static_cast<std::int16_t>(p);
+        s.outBonus[p] = 0;
     }
     for (int suit = 0; suit < 4; ++suit) {
         std::int16_t down = kClosedEnd, up = kClosedEnd;
         for (int rank = 6; rank >= 1 && down == kClosedEnd; --rank) {
-            if (!s.onboard[suit * 13 + rank]) down = static_cast<std::int16_t>(suit * 13 + rank);
+            if (!s.onBoard[suit * 13 + rank]) down = static_cast<std::int16_t>(suit * 13 + rank);
         }
         for (int rank = 8; rank <= 13 && up == kClosedEnd; ++rank) {
-            if (!s.onboard[suit * 13 + rank]) up = static_cast<std::int16_t>(suit * 13 + rank);
+            if (!s.onBoard[suit * 13 + rank]) up = static_cast<std::int16_t>(suit * 13 + rank);
         }
-        s.rowend[2 * suit + 1] = down;
-        s.rowend[2 * suit + 2] = up;
+        s.rowEnd[2 * suit + 1] = down;
+        s.rowEnd[2 * suit + 2] = up;
     }
-    s.selslot = 0;
-    s.jokerplayer = 0;
-    s.jokerslot = 0;
+    s.selectedJokerSlot = 0;
+    s.gapHolder = 0;
+    s.gapHolderSlot = 0;
 
-    for (int c = 1; c <= 52; ++c) session.board().picture(c)->setVisible(s.onboard[c]);
+    for (int c = 1; c <= 52; ++c) session.board().picture(c)->setVisible(s.onBoard[c]);
     session.board().picture(kJoker)->hide();
     for (int p = 1; p <= kPlayers; ++p) {
-        PlayerForm* form = &session.window(p);
+        PlayerWindow* form = &session.window(p);
         form->prepareDeal();
-        if (s.handcount[p] > 0) form->showHand();
+        if (s.handCount[p] > 0) form->showHand();
         if (s.outcome[p] != Outcome::Playing) {
             form->setLabelText(3, QString::fromUtf8(outcomeText(s.outcome[p])));
             form->setLabelText(4, signedLabel(s.place[p]) + QStringLiteral(" 位"));
@@ -83,7 +83,7 @@ inline void setTable(Game& game, JokerMode joker, const std::array<Seat, kPlayer
 }
 
 // The cards of a hand as its window shows them: how many pictures are visible.
-inline int shownCards(const PlayerForm& form) {
+inline int shownCards(const PlayerWindow& form) {
     int shown = 0;
     for (int i = 1; i <= form.pictureCount(); ++i) shown += form.picture(i)->isVisible();
     return shown;

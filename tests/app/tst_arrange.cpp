@@ -44,22 +44,22 @@ double clientHeightOf(QMdiSubWindow* window) {
     } while (false)
 
 // Outer size of the main window in twips, and setting it.
-double outerWidth(const MDIForm1& main) {
+double outerWidth(const MainWindow& main) {
     return tw(main.frameGeometry().width());
 }
-double outerHeight(const MDIForm1& main) {
+double outerHeight(const MainWindow& main) {
     return tw(main.frameGeometry().height());
 }
-void setOuterSize(MDIForm1& main, double width, double height) {
+void setOuterSize(MainWindow& main, double width, double height) {
     const QSize frame = main.frameGeometry().size() - main.size();
     main.resize(px(width) - frame.width(), px(height) - frame.height());
 }
 
 // The client area the children are arranged in.
-double areaWidth(const MDIForm1& main) {
+double areaWidth(const MainWindow& main) {
     return tw(main.mdiArea()->viewport()->width());
 }
-double areaHeight(const MDIForm1& main) {
+double areaHeight(const MainWindow& main) {
     return tw(main.mdiArea()->viewport()->height());
 }
 
@@ -84,25 +84,25 @@ double bottomClient(const Game& game) {
 
 // Every child window somewhere off the cross, so that a pass that runs shows.
 const Box kScattered[] = {
-    {150, 150, 2400, 1800},  // Form2
-    {300, 300, 2700, 1200},  // Form4
+    {150, 150, 2400, 1800},  // BoardWindow
+    {300, 300, 2700, 1200},  // HandWindow
     {450, 450, 1500, 2100},  // Form5
     {600, 600, 2550, 1350},  // Form6
     {750, 750, 1650, 2250},  // Form7
 };
 constexpr int kForms[] = {2, 4, 5, 6, 7};
 
-void scatter(MDIForm1& main) {
+void scatter(MainWindow& main) {
     for (int i = 0; i < 5; ++i) setBox(main.child(kForms[i]), kScattered[i]);
 }
 
-void showChildren(MDIForm1& main) {
+void showChildren(MainWindow& main) {
     for (int form : kForms) main.child(form)->show();
 }
 
 // The whole-window cross for the client area now, horizontal and vertical parts.
 void verifyHorizontal(const Game& game) {
-    const MDIForm1& main = *game.main;
+    const MainWindow& main = *game.main;
     const double w = areaWidth(main);
     const Box f5 = boxOf(main.child(5)), f7 = boxOf(main.child(7));
     QCOMPARE_TW(f7.left, 0);
@@ -117,7 +117,7 @@ void verifyHorizontal(const Game& game) {
 }
 
 void verifyVertical(const Game& game) {
-    const MDIForm1& main = *game.main;
+    const MainWindow& main = *game.main;
     const double h = areaHeight(main);
     for (int form : {7, 5}) {
         const Box b = boxOf(main.child(form));
@@ -134,7 +134,7 @@ void verifyVertical(const Game& game) {
 }
 
 // Nothing of one direction moved from the scattered boxes.
-void verifyUntouched(const MDIForm1& main, bool horizontal) {
+void verifyUntouched(const MainWindow& main, bool horizontal) {
     for (int i = 0; i < 5; ++i) {
         const Box b = boxOf(main.child(kForms[i]));
         const Box& was = kScattered[i];
@@ -150,7 +150,7 @@ void verifyUntouched(const MDIForm1& main, bool horizontal) {
 
 // The board-centred cross around the board as it stands.
 void verifyAroundBoard(const Game& game) {
-    const MDIForm1& main = *game.main;
+    const MainWindow& main = *game.main;
     const Box f2 = boxOf(main.child(2)), f4 = boxOf(main.child(4)), f5 = boxOf(main.child(5)),
               f6 = boxOf(main.child(6)), f7 = boxOf(main.child(7));
     for (const Box& b : {f6, f4}) {
@@ -171,17 +171,17 @@ void verifyAroundBoard(const Game& game) {
     }
 }
 
-// Records arrangestep as each resize of the main window arrives, before the window acts on it.
+// Records arrangeStep as each resize of the main window arrives, before the window acts on it.
 class StepRecorder : public QObject {
   public:
-    StepRecorder(MDIForm1& main, const GameState& state) : state_(state) {
+    StepRecorder(MainWindow& main, const GameState& state) : state_(state) {
         main.installEventFilter(this);
     }
     QList<int> steps;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Resize) steps.append(state_.arrangestep);
+        if (event->type() == QEvent::Resize) steps.append(state_.arrangeStep);
         return QObject::eventFilter(watched, event);
     }
 
@@ -215,7 +215,7 @@ class ArrangeTest : public QObject {
 void ArrangeTest::wholeWindow_data() {
     QTest::addColumn<double>("width");  // outer size of the main window, twips
     QTest::addColumn<double>("height");
-    QTest::addColumn<int>("step");  // arrangestep on entry
+    QTest::addColumn<int>("step");  // arrangeStep on entry
     QTest::addColumn<QSize>("face");
     QTest::addColumn<QSize>("back5");
     QTest::addColumn<QSize>("back6");
@@ -269,9 +269,9 @@ void ArrangeTest::wholeWindow() {
     showChildren(*game.main);
     setCards(game, face, back5, back6, back7);
     scatter(*game.main);
-    game.state().arrangestep = static_cast<std::int16_t>(step);
-    game.main->winallsub();
-    QCOMPARE(game.state().arrangestep, 0);
+    game.state().arrangeStep = static_cast<std::int16_t>(step);
+    game.main->arrangeWhole();
+    QCOMPARE(game.state().arrangeStep, 0);
     if (horizontal)
         verifyHorizontal(game);
     else
@@ -290,7 +290,7 @@ void ArrangeTest::wholeWindowOnHiddenChildren() {
     setCards(game, QSize(104, 144), kEmptyCard, QSize(104, 144), kEmptyCard);
     scatter(*game.main);
     setOuterSize(*game.main, 12000, 10500);
-    game.main->winallsub();
+    game.main->arrangeWhole();
     showChildren(*game.main);
     verifyHorizontal(game);
     verifyVertical(game);
@@ -316,7 +316,7 @@ void ArrangeTest::aroundBoardKeepsMainWindow() {
     setBox(game.main->child(2), board);
     const QRect mainBefore = game.main->frameGeometry();
     StepRecorder resizes(*game.main, game.state());
-    game.main->items().winseiretu->trigger();
+    game.main->items().arrangeAroundBoard->trigger();
     QCOMPARE(game.main->frameGeometry(), mainBefore);
     QVERIFY(resizes.steps.isEmpty());
     const Box f2 = boxOf(game.main->child(2));
@@ -342,16 +342,16 @@ void ArrangeTest::aroundBoardUnderAutoArrange() {
     QFETCH(double, boardWidth);
     QFETCH(double, boardHeight);
     Game game;
-    QVERIFY(game.main->items().wintune->isChecked());
+    QVERIFY(game.main->items().autoArrange->isChecked());
     showChildren(*game.main);
     scatter(*game.main);
     setBox(game.main->child(2), board);
     StepRecorder resizes(*game.main, game.state());
-    game.main->items().winseiretu->trigger();
+    game.main->items().arrangeAroundBoard->trigger();
     // The width fit comes with the counter at 1 (the nested arrangement redoes the horizontal
     // pass only), the height fit with it at 2 (the vertical pass only).
     QCOMPARE(resizes.steps, (QList<int>{1, 2}));
-    QCOMPARE(game.state().arrangestep, 0);
+    QCOMPARE(game.state().arrangeStep, 0);
     const Box f2 = boxOf(game.main->child(2));
     QCOMPARE_TW(f2.width, boardWidth);
     QCOMPARE_TW(f2.height, boardHeight);
@@ -372,13 +372,13 @@ void ArrangeTest::aroundBoardWhenAlreadyFitting() {
     Game game;
     showChildren(*game.main);
     setBox(game.main->child(2), {1500, 1800, 3000, 1500});
-    game.main->items().winseiretu->trigger();
+    game.main->items().arrangeAroundBoard->trigger();
     const QRect fitted = game.main->frameGeometry();
     StepRecorder resizes(*game.main, game.state());
-    game.main->items().winseiretu->trigger();
+    game.main->items().arrangeAroundBoard->trigger();
     QCOMPARE(game.main->frameGeometry(), fitted);
     QVERIFY(resizes.steps.isEmpty());
-    QCOMPARE(game.state().arrangestep, 0);
+    QCOMPARE(game.state().arrangeStep, 0);
     scatter(*game.main);
     setOuterSize(*game.main, 11250, 8250);
     QCOMPARE(resizes.steps, (QList<int>{0}));
@@ -393,30 +393,30 @@ void ArrangeTest::userResizeArrangesBothWays() {
     StepRecorder resizes(*game.main, game.state());
     setOuterSize(*game.main, 11250, 8250);
     QCOMPARE(resizes.steps, (QList<int>{0}));
-    QCOMPARE(game.state().arrangestep, 0);
+    QCOMPARE(game.state().arrangeStep, 0);
     verifyHorizontal(game);
     verifyVertical(game);
-    QVERIFY(game.main->items().winseiretu->isEnabled());
+    QVERIFY(game.main->items().arrangeAroundBoard->isEnabled());
 
     // Without the automatic arrangement a resize leaves the children alone.
-    game.main->items().wintune->trigger();
-    QVERIFY(!game.main->items().wintune->isChecked());
+    game.main->items().autoArrange->trigger();
+    QVERIFY(!game.main->items().autoArrange->isChecked());
     scatter(*game.main);
     setOuterSize(*game.main, 10500, 7500);
     verifyUntouched(*game.main, true);
     verifyUntouched(*game.main, false);
-    QCOMPARE(game.state().arrangestep, 0);
+    QCOMPARE(game.state().arrangeStep, 0);
 }
 
 void ArrangeTest::autoArrangeSwitchedOn() {
     Game game;
-    game.main->items().wintune->trigger();  // off: nothing moves
+    game.main->items().autoArrange->trigger();  // off: nothing moves
     showChildren(*game.main);
     scatter(*game.main);
     verifyUntouched(*game.main, true);
     verifyUntouched(*game.main, false);
-    game.main->items().wintune->trigger();  // on: arranged at once
-    QVERIFY(game.main->items().wintune->isChecked());
+    game.main->items().autoArrange->trigger();  // on: arranged at once
+    QVERIFY(game.main->items().autoArrange->isChecked());
     verifyHorizontal(game);
     verifyVertical(game);
 }
@@ -426,12 +426,12 @@ void ArrangeTest::toolbarHiddenRearranges() {
     game.main->setAutoArrange(false);  // the toolbar switch arranges by itself
     showChildren(*game.main);
     const double before = areaHeight(*game.main);
-    game.main->items().turuba->trigger();
+    game.main->items().toolbarShown->trigger();
     QVERIFY(!game.main->toolbar()->isVisible());
     QCOMPARE_TW(areaHeight(*game.main), before + 405);
     verifyHorizontal(game);
     verifyVertical(game);
-    game.main->items().turuba->trigger();
+    game.main->items().toolbarShown->trigger();
     QVERIFY(game.main->toolbar()->isVisible());
     QCOMPARE_TW(areaHeight(*game.main), before);
     verifyVertical(game);
@@ -439,7 +439,7 @@ void ArrangeTest::toolbarHiddenRearranges() {
 
 void ArrangeTest::aroundBoardUnavailableWhileMaximised() {
     Game game;
-    QAction* around = game.main->items().winseiretu;
+    QAction* around = game.main->items().arrangeAroundBoard;
     QVERIFY(around->isEnabled());
     game.main->showMaximized();
     QTRY_VERIFY(game.main->isMaximized());
@@ -448,7 +448,7 @@ void ArrangeTest::aroundBoardUnavailableWhileMaximised() {
     QTRY_VERIFY(!game.main->isMaximized());
     QTRY_VERIFY(around->isEnabled());
     // Also with the automatic arrangement off.
-    game.main->items().wintune->trigger();
+    game.main->items().autoArrange->trigger();
     game.main->showMaximized();
     QTRY_VERIFY(!around->isEnabled());
     game.main->showNormal();

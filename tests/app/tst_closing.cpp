@@ -32,9 +32,10 @@ int runToQuit() {
 void verifyQuiet(Game& game) {
     QVERIFY(game.session->closing());
     QVERIFY(!game.main->isVisible());
-    QVERIFY(!game.main->timer1().isActive());
-    for (int p = 1; p <= kPlayers; ++p) QVERIFY(!game.session->window(p).timer2().isActive());
-    for (ComputerForm* form : game.session->computers()) QVERIFY(!form->timer1().isActive());
+    QVERIFY(!game.main->captionTimer().isActive());
+    for (int p = 1; p <= kPlayers; ++p)
+        QVERIFY(!game.session->window(p).exchangeTimer().isActive());
+    for (ComputerWindow* form : game.session->computers()) QVERIFY(!form->thinkTimer().isActive());
 }
 
 }  // namespace
@@ -50,7 +51,7 @@ class ClosingTest : public QObject {
 void ClosingTest::duringCardFlight() {
     Game game;
     speeds::timing().frameMs = 20;
-    game.state().movespeed = 121;  // each seven flies for about 2.4 seconds
+    game.state().flightFrames = 121;  // each seven flies for about 2.4 seconds
     QTimer::singleShot(0, game.main.get(), [&game] { game.start(5); });
     requestClose(game.main.get(), 300);
     QElapsedTimer clock;
@@ -68,32 +69,32 @@ void ClosingTest::duringSynchronousVoice() {
     Game game(data.path());
     game.start(2);
     QVERIFY(game.waitForHuman(0));
-    const int passes = game.state().passleft[kHuman];
-    const auto counts = game.state().handcount;
+    const int passes = game.state().passesLeft[kHuman];
+    const auto counts = game.state().handCount;
     QTimer::singleShot(0, game.main.get(),
-                       [&game] { game.click(game.state().handcount[kHuman] + 1); });
+                       [&game] { game.click(game.state().handCount[kHuman] + 1); });
     requestClose(game.main.get(), 300);
     QElapsedTimer clock;
     clock.start();
     QCOMPARE(runToQuit(), 0);
     QVERIFY(clock.elapsed() < 2000);  // the voice's wait ended at once
-    QCOMPARE(game.state().passleft[kHuman], passes - 1);
-    QCOMPARE(game.state().handcount, counts);  // the voice held the turn until the close
+    QCOMPARE(game.state().passesLeft[kHuman], passes - 1);
+    QCOMPARE(game.state().handCount, counts);  // the voice held the turn until the close
     verifyQuiet(game);
-    for (ComputerForm* form : game.session->computers()) QCOMPARE(form->colour(), kIdleColour);
+    for (ComputerWindow* form : game.session->computers()) QCOMPARE(form->colour(), kIdleColour);
 }
 
 void ClosingTest::whileComputerTimerArmed() {
     Game game;
     speeds::timing().paceMs = 5000;
     game.start(4);
-    for (int spin = 0; spin < 100 && !game.session->computers()[0]->timer1().isActive() &&
-                       !game.session->computers()[1]->timer1().isActive() &&
-                       !game.session->computers()[2]->timer1().isActive();
+    for (int spin = 0; spin < 100 && !game.session->computers()[0]->thinkTimer().isActive() &&
+                       !game.session->computers()[1]->thinkTimer().isActive() &&
+                       !game.session->computers()[2]->thinkTimer().isActive();
          ++spin) {
         if (game.humanToMove()) {
             // Pass, so that a computer player's turn comes.
-            game.click(game.state().handcount[kHuman] + 1);
+            game.click(game.state().handCount[kHuman] + 1);
         }
         QTest::qWait(5);
     }

@@ -62,9 +62,9 @@ class DialogCommandsTest : public QObject {
 };
 
 void DialogCommandsTest::speedDialog_data() {
-    QTest::addColumn<int>("movespeed");  // before
-    QTest::addColumn<int>("bar");        // on opening
-    QTest::addColumn<int>("chosen");     // 0: Cancel
+    QTest::addColumn<int>("flightFrames");  // before
+    QTest::addColumn<int>("bar");           // on opening
+    QTest::addColumn<int>("chosen");        // 0: Cancel
     QTest::addColumn<int>("after");
     QTest::newRow("default, to fastest") << 64 << 8 << 1 << 1;
     QTest::newRow("fastest, to smoothest") << 1 << 1 << 11 << 121;
@@ -75,14 +75,14 @@ void DialogCommandsTest::speedDialog_data() {
 }
 
 void DialogCommandsTest::speedDialog() {
-    QFETCH(int, movespeed);
+    QFETCH(int, flightFrames);
     QFETCH(int, bar);
     QFETCH(int, chosen);
     QFETCH(int, after);
     Run run;
-    run.state().movespeed = static_cast<std::int16_t>(movespeed);
-    QTest::mouseClick(run.main().image(22), Qt::LeftButton);  // the MOVE button, as mnumove
-    QPointer<Form12> dialog = shownWindow<Form12>();
+    run.state().flightFrames = static_cast<std::int16_t>(flightFrames);
+    QTest::mouseClick(run.main().image(22), Qt::LeftButton);  // the MOVE button, as moveSpeed
+    QPointer<SpeedDialog> dialog = shownWindow<SpeedDialog>();
     QVERIFY(dialog);
     QVERIFY(!acceptsInput(&run.main()));
     auto* scroll = dialog->findChild<QScrollBar*>(QStringLiteral("HScroll1"));
@@ -94,7 +94,7 @@ void DialogCommandsTest::speedDialog() {
         scroll->setValue(11);
         click(dialog, "Command2");
     }
-    QCOMPARE(run.state().movespeed, std::int16_t(after));
+    QCOMPARE(run.state().flightFrames, std::int16_t(after));
     QVERIFY(acceptsInput(&run.main()));
     QTRY_VERIFY(dialog.isNull());
 }
@@ -111,8 +111,8 @@ void DialogCommandsTest::namesDialog() {
     QFETCH(bool, ok);
     Run run;
     const QByteArray bytes = TempStore::fileBytes();
-    run.items().mnuname->trigger();
-    QPointer<Form8> dialog = shownWindow<Form8>();
+    run.items().changeNames->trigger();
+    QPointer<NamesDialog> dialog = shownWindow<NamesDialog>();
     QVERIFY(dialog);
     QVERIFY(!acceptsInput(&run.main()));
     for (int i = 0; i < 4; ++i) {
@@ -138,11 +138,11 @@ void DialogCommandsTest::namesDialog() {
         }
     }
     if (ok) {
-        QCOMPARE(run.state().sex, (std::array<std::int16_t, kPlayers>{-1, 0, 0, -1}));
+        QCOMPARE(run.state().voices, (std::array<std::int16_t, kPlayers>{-1, 0, 0, -1}));
         QCOMPARE(store.get(u"form2", u"sex6", QString()), QStringLiteral("False"));
         QCOMPARE(store.get(u"form2", u"sex7", QString()), QStringLiteral("True"));
     } else {
-        QCOMPARE(run.state().sex, (std::array<std::int16_t, kPlayers>{-1, 0, -1, 0}));
+        QCOMPARE(run.state().voices, (std::array<std::int16_t, kPlayers>{-1, 0, -1, 0}));
         QCOMPARE(TempStore::fileBytes(), bytes);
     }
 }
@@ -181,10 +181,10 @@ void DialogCommandsTest::cardChooser() {
     Run run;
     Session& session = run.program->session();
     test::menuItem(run.main(), item.toLatin1().constData())->trigger();
-    QPointer<Form11> chooser = shownWindow<Form11>();
+    QPointer<CardChooser> chooser = shownWindow<CardChooser>();
     QVERIFY(chooser);
     QCOMPARE(chooser->windowTitle(), caption);
-    QCOMPARE(run.state().cardsleft, std::int16_t(mode));
+    QCOMPARE(run.state().cardsLeft, std::int16_t(mode));
     QVERIFY(!acceptsInput(&run.main()));
     // It opens at the set in use, the game's own.
     QCOMPARE(chooser->selectedFolder(), test::buildData());
@@ -197,18 +197,18 @@ void DialogCommandsTest::cardChooser() {
     click(chooser, ok ? "Command1" : "Command2");
     QTRY_VERIFY(chooser.isNull());
     QVERIFY(acceptsInput(&run.main()));
-    QCOMPARE(run.state().cardsleft, std::int16_t{0});
+    QCOMPARE(run.state().cardsLeft, std::int16_t{0});
 
     const GameState& s = run.state();
     const QString expected = ok ? set : test::buildData();
-    QCOMPARE(QString::fromStdString(mode == 1   ? s.boarddir
-                                    : mode == 2 ? s.facedir
-                                                : s.backdir),
+    QCOMPARE(QString::fromStdString(mode == 1   ? s.boardFaceFolder
+                                    : mode == 2 ? s.handFaceFolder
+                                                : s.backFolder),
              expected);
-    for (const std::string* dir : {&s.boarddir, &s.facedir, &s.backdir})
-        QCOMPARE(QString::fromStdString(*dir) == set, ok && dir == (mode == 1   ? &s.boarddir
-                                                                    : mode == 2 ? &s.facedir
-                                                                                : &s.backdir));
+    for (const std::string* dir : {&s.boardFaceFolder, &s.handFaceFolder, &s.backFolder})
+        QCOMPARE(QString::fromStdString(*dir) == set, ok && dir == (mode == 1   ? &s.boardFaceFolder
+                                                                    : mode == 2 ? &s.handFaceFolder
+                                                                                : &s.backFolder));
     if (mode == 1) {
         // The board's pictures come from the new set, and the cards are laid out for them.
         QCOMPARE(session.board().picture(0)->imageFile(), expected + QStringLiteral("/s1.bmp"));
@@ -228,14 +228,14 @@ void DialogCommandsTest::cardChooser() {
         // The side windows follow the card size: a 30-pixel back keeps them at 1000 twips.
         if (ok) QCOMPARE(run.main().child(5)->width(), px(1000));
     }
-    // The new folder is stored by the next savesettings, not at once.
+    // The new folder is stored by the next saveProfile, not at once.
     QCOMPARE(Store().get(u"form2", u"fdb", QStringLiteral("(absent)")), QStringLiteral("(absent)"));
 }
 
 void DialogCommandsTest::help() {
     Run run;
-    QCOMPARE(run.items().mnuhelpm->shortcut(), QKeySequence(Qt::Key_F1));
-    run.items().mnuhelpm->trigger();
+    QCOMPARE(run.items().helpTopics->shortcut(), QKeySequence(Qt::Key_F1));
+    run.items().helpTopics->trigger();
     QPointer<HelpWindow> window = shownWindow<HelpWindow>();
     QVERIFY(window);
     QVERIFY(window->hasDocument());
@@ -249,14 +249,14 @@ void DialogCommandsTest::help() {
     QCOMPARE(windows, 1);
     window->close();
     QTRY_VERIFY(window.isNull());
-    run.items().mnuhelpm->trigger();
+    run.items().helpTopics->trigger();
     QVERIFY(shownWindow<HelpWindow>());
 }
 
 void DialogCommandsTest::versionBox() {
     Run run;
-    run.items().mnuvar->trigger();
-    QPointer<Form1> box = shownWindow<Form1>();
+    run.items().versionInfo->trigger();
+    QPointer<TitleWindow> box = shownWindow<TitleWindow>();
     QVERIFY(box);
     QVERIFY(box->isVersionBox());
     QCOMPARE(box->windowTitle(), QStringLiteral("カドリオのﾊﾞｰｼﾞｮﾝ情報"));
@@ -272,12 +272,12 @@ void DialogCommandsTest::versionBox() {
 void DialogCommandsTest::frameDuringMatch() {
     Run run;
     Session& session = run.program->session();
-    run.state().movespeed = 1;
+    run.state().flightFrames = 1;
     session.random().seed(11);
-    run.items().mnugstart->trigger();
+    run.items().newGame->trigger();
     QTRY_VERIFY(acceptsInput(&session.human()) && acceptsInput(&run.main()));
     const GameState& s = run.state();
-    const int held = s.handcount[kHuman];
+    const int held = s.handCount[kHuman];
 
     struct Shown {
         CardPicture* picture;
@@ -287,7 +287,7 @@ void DialogCommandsTest::frameDuringMatch() {
     QList<Shown> shown;
     for (int i = 1; i <= held + 1; ++i) shown.append({session.human().picture(i), {}, {}});
     for (int p = 2; p <= kPlayers; ++p)
-        for (int i = 1; i <= s.handcount[p]; ++i)
+        for (int i = 1; i <= s.handCount[p]; ++i)
             shown.append({session.window(p).picture(i), {}, {}});
     for (int c = 1; c <= 53; ++c)
         if (session.board().picture(c)->isVisible())
@@ -300,8 +300,8 @@ void DialogCommandsTest::frameDuringMatch() {
         each.picture->clearImage();  // so that only a new reading shows it again
     }
 
-    run.items().mnucawaku->trigger();
-    QVERIFY(!run.items().mnucawaku->isChecked());
+    run.items().cardFrames->trigger();
+    QVERIFY(!run.items().cardFrames->isChecked());
     QVERIFY(!run.main().image(25)->isVisible() && run.main().image(26)->isVisible());
     for (const Shown& each : shown) {
         QCOMPARE(each.picture->imageFile(), each.file);
@@ -311,7 +311,7 @@ void DialogCommandsTest::frameDuringMatch() {
     QVERIFY(!session.board().picture(0)->framed());
     QVERIFY(!session.human().picture(16)->framed());
     QTest::mouseClick(run.main().image(26), Qt::LeftButton);
-    QVERIFY(run.items().mnucawaku->isChecked());
+    QVERIFY(run.items().cardFrames->isChecked());
     for (const Shown& each : shown) QVERIFY(each.picture->framed());
 
     ModalAnswers answers;

@@ -43,7 +43,7 @@ QRect rectOf(const QWidget* widget) {
 // first and last rows and columns on the window's edges, and the cards as large as the board
 // holds.
 void verifyBoard(Game& game) {
-    Form2& board = game.session->board();
+    BoardWindow& board = game.session->board();
     const CardPicture* reference = board.picture(0);
     const QSize card = reference->size();
     QVERIFY(reference->drawnHeight() > 0);
@@ -64,18 +64,18 @@ void verifyBoard(Game& game) {
     QVERIFY(qAbs(cards.last().right() - inside.right()) <= 1);
     QVERIFY(qAbs(cards.last().bottom() - inside.bottom()) <= 1);
     // One pixel more and the rows or the columns would overlap.
-    QVERIFY(!Form2::holds(board.size(), reference->sizeAt(reference->drawnHeight() + 1)));
+    QVERIFY(!BoardWindow::holds(board.size(), reference->sizeAt(reference->drawnHeight() + 1)));
 }
 
 // A hand: its shown cards inside the window, evenly spaced from the labels' 1000 twips on
 // along the run; where neighbours overlap, they are spread as the hand layout spreads a hand
 // of the cards held now or of more (the hand shrinks from its end as cards are laid).
 void verifyHand(Game& game, int player) {
-    PlayerForm& form = game.session->window(player);
+    PlayerWindow& form = game.session->window(player);
     const GameState& s = game.state();
     const bool human = player == kHuman;
     const bool down = player == 2 || player == 4;
-    const int count = s.handcount[player];
+    const int count = s.handCount[player];
     const int shown = human ? count + 1 : count;  // the human's pass card after the hand
     const QSize card = form.picture(1)->size();
     QCOMPARE(card, form.picture(1)->sizeAt(form.picture(1)->drawnHeight()));
@@ -116,7 +116,7 @@ QList<const CardPicture*> allPictures(Game& game) {
     QList<const CardPicture*> pictures;
     for (int c = 0; c <= kJoker; ++c) pictures << game.session->board().picture(c);
     for (int p = 1; p <= kPlayers; ++p) {
-        const PlayerForm& form = game.session->window(p);
+        const PlayerWindow& form = game.session->window(p);
         for (int i = 1; i <= form.pictureCount(); ++i) pictures << form.picture(i);
     }
     return pictures;
@@ -170,9 +170,9 @@ class FitCardsTest : public QObject {
 
 void FitCardsTest::menuItem() {
     Game game;
-    const QList<QAction*> items = game.main->items().mnuoption->actions();
-    QAction* fit = game.main->items().mnuawase;
-    QCOMPARE(items.indexOf(fit), items.indexOf(game.main->items().mnucawaku) + 1);
+    const QList<QAction*> items = game.main->items().optionMenu->actions();
+    QAction* fit = game.main->items().fitCards;
+    QCOMPARE(items.indexOf(fit), items.indexOf(game.main->items().cardFrames) + 1);
     QCOMPARE(fit->objectName(), QStringLiteral("mnuawase"));
     QCOMPARE(fit->text(), QStringLiteral("カードを窓に合わせる"));
     QVERIFY(fit->isCheckable());
@@ -252,7 +252,7 @@ void FitCardsTest::arrangementInOnePass() {
     game.startAndWait(3);
     resizeMain(game, window);
     // The arrangement sizes the windows from the drawn card size...
-    const MDIForm1& main = *game.main;
+    const MainWindow& main = *game.main;
     const int height = main.tableCardHeight();
     for (int p : {2, 4}) {
         const QSize card = game.session->window(p).picture(1)->sizeAt(height);
@@ -264,18 +264,18 @@ void FitCardsTest::arrangementInOnePass() {
     QVERIFY(game.session->human().picture(1)->height() >= height);
     // ... and arranging again changes nothing: the sizes were reached in one pass.
     const TableShape once = shapeOf(game);
-    game.main->items().winall->trigger();
+    game.main->items().arrangeWhole->trigger();
     QTest::qWait(0);
     QCOMPARE(shapeOf(game), once);
     // Around the board: the board stays, the cards take the size it holds, and the windows
     // around it (and the main window, under 勝手に整列) are fitted to them for good.
     game.main->showNormal();
     game.main->child(2)->resize(game.main->child(2)->size() * 9 / 10);
-    game.main->items().winseiretu->trigger();
+    game.main->items().arrangeAroundBoard->trigger();
     QTest::qWait(0);
     verifyBoard(game);
     const TableShape around = shapeOf(game);
-    game.main->items().winall->trigger();
+    game.main->items().arrangeWhole->trigger();
     QTest::qWait(0);
     QCOMPARE(shapeOf(game), around);
 }
@@ -284,9 +284,9 @@ void FitCardsTest::switchedDuringMatch() {
     FittedGame game;
     resizeMain(game, QSize(1280, 1000));
     game.startAndWait(5);
-    QAction* fit = game.main->items().mnuawase;
+    QAction* fit = game.main->items().fitCards;
     // Not part of the match lock.
-    QVERIFY(!game.main->items().ruruak->isEnabled());
+    QVERIFY(!game.main->items().aceKing->isEnabled());
     QVERIFY(fit->isEnabled());
     const int fitted = game.session->board().picture(0)->height();
     fit->trigger();
@@ -334,7 +334,7 @@ void FitCardsTest::flightEndsOnTheFittedBoard() {
     seats[4].hand = {10, 2};
     plumet::test::setTable(game, JokerMode::None, seats);
     QTest::qWait(0);
-    game.state().movespeed = 16;
+    game.state().flightFrames = 16;
     const CardImages& images = CardImages::shared();
     for (int p = 1; p <= kPlayers; ++p) {
         const int before = images.renders();
@@ -352,7 +352,7 @@ void FitCardsTest::flightEndsOnTheFittedBoard() {
 void FitCardsTest::chooserShowsTheShippedSet() {
     // The game's own set is a set like any other: it can be chosen, and its preview shows.
     for (int mode : {1, 2, 3}) {
-        auto* chooser = new Form11(mode, kData);
+        auto* chooser = new CardChooser(mode, kData);
         chooser->open();
         QCOMPARE(chooser->selectedFolder(), kData);
         QVERIFY(chooser->findChild<QPushButton*>(QStringLiteral("Command1"))->isEnabled());

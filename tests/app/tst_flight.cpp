@@ -1,6 +1,6 @@
 // Card flights counted frame by frame (never timed): a card laid by choice and the joker fly
-// in movespeed frames, a dropped-out player's card in about ten (step movespeed / 10), and a
-// flight of movespeed 1 has exactly one frame. Each flight ends with the card exactly on its
+// in flightFrames frames, a dropped-out player's card in about ten (step flightFrames / 10), and a
+// flight of flightFrames 1 has exactly one frame. Each flight ends with the card exactly on its
 // board position.
 #include <QTest>
 
@@ -33,7 +33,7 @@ struct Recorder {
     }
 };
 
-// The frames of a flight of movespeed `m` with step `step`: k = 1, 1 + step, ... while k <= m.
+// The frames of a flight of flightFrames `m` with step `step`: k = 1, 1 + step, ... while k <= m.
 QList<double> expectedFrames(int m, double step, int count) {
     QList<double> ks;
     for (int i = 0; i < count; ++i) ks.append(1 + i * step);
@@ -87,7 +87,7 @@ class FlightTest : public QObject {
 };
 
 void FlightTest::frames_data() {
-    QTest::addColumn<int>("movespeed");
+    QTest::addColumn<int>("flightFrames");
     QTest::addColumn<int>("player");
     QTest::addColumn<Kind>("kind");
     QTest::addColumn<int>("frames");
@@ -109,7 +109,7 @@ void FlightTest::frames_data() {
 }
 
 void FlightTest::frames() {
-    QFETCH(int, movespeed);
+    QFETCH(int, flightFrames);
     QFETCH(int, player);
     QFETCH(Kind, kind);
     QFETCH(int, frames);
@@ -117,10 +117,10 @@ void FlightTest::frames() {
     Game game;
     plumet::test::setTable(game, JokerMode::Once, jokerTable());
     GameState& s = game.state();
-    s.movespeed = static_cast<std::int16_t>(movespeed);
-    if (kind == Kind::Dump) s.passleft[player] = 0;
+    s.flightFrames = static_cast<std::int16_t>(flightFrames);
+    if (kind == Kind::Dump) s.passesLeft[player] = 0;
     Recorder recorder(*game.session);
-    PlayerForm* form = &game.session->window(player);
+    PlayerWindow* form = &game.session->window(player);
     const int card = kind == Kind::Joker ? kJoker : s.hand[player][1];
     if (kind == Kind::Joker)
         form->jokerFlight(8);
@@ -128,7 +128,7 @@ void FlightTest::frames() {
         form->cardFlight(card, 1);
     QCOMPARE(recorder.flights.size(), 1);
     QCOMPARE(recorder.flights[0].card, card);
-    compareFrames(recorder.flights[0].ks, expectedFrames(movespeed, step, frames));
+    compareFrames(recorder.flights[0].ks, expectedFrames(flightFrames, step, frames));
     // The card, or the joker in the place of the 8, exactly where it belongs.
     const QPointF target = game.session->board().cardPos(kind == Kind::Joker ? 8 : card);
     QCOMPARE(game.session->board().picture(card)->pos(), pxPoint(target.x(), target.y()));
@@ -137,7 +137,7 @@ void FlightTest::frames() {
 
 void FlightTest::sevensAtTheDeal() {
     Game game;
-    game.state().movespeed = 64;
+    game.state().flightFrames = 64;
     Recorder recorder(*game.session);
     game.start(3);
     QCOMPARE(recorder.flights.size(), 4);
@@ -159,12 +159,12 @@ void FlightTest::layByClick() {
     seats[3].hand = {13, 1};
     seats[4].hand = {10, 2};
     plumet::test::setTable(game, JokerMode::Once, seats);
-    game.state().movespeed = 64;
-    game.human().ccck();
+    game.state().flightFrames = 64;
+    game.human().takeTurn();
     QVERIFY(game.humanToMove());
     Recorder recorder(*game.session);
     game.click(1);
-    QCOMPARE(game.state().onboard[6], 1);
+    QCOMPARE(game.state().onBoard[6], 1);
     QCOMPARE(recorder.flights.size(), 1);
     QCOMPARE(recorder.flights[0].card, 6);
     compareFrames(recorder.flights[0].ks, expectedFrames(64, 1, 64));
@@ -174,13 +174,13 @@ void FlightTest::layByClick() {
 void FlightTest::jokerMoveAndExchange() {
     Game game;
     plumet::test::setTable(game, JokerMode::Once, jokerTable());
-    game.state().movespeed = 64;
-    game.human().ccck();
+    game.state().flightFrames = 64;
+    game.human().takeTurn();
     QVERIFY(game.humanToMove());
     Recorder recorder(*game.session);
     game.click(3);  // select the joker
     game.click(1);  // the 9, freed by the joker in the place of player 2's 8
-    QTRY_COMPARE(game.state().onboard[8], 1);  // the exchange is over
+    QTRY_COMPARE(game.state().onBoard[8], 1);  // the exchange is over
     QVERIFY(recorder.flights.size() >= 3);
     QCOMPARE(recorder.flights[0].card, kJoker);
     QCOMPARE(recorder.flights[1].card, 9);
@@ -193,7 +193,7 @@ void FlightTest::jokerMoveAndExchange() {
 
 void FlightTest::dumps_data() {
     QTest::addColumn<int>("player");
-    QTest::addColumn<int>("movespeed");
+    QTest::addColumn<int>("flightFrames");
     QTest::addColumn<int>("frames");
     QTest::addColumn<double>("step");
     QTest::newRow("human, 64") << 1 << 64 << 10 << 6.4;
@@ -204,7 +204,7 @@ void FlightTest::dumps_data() {
 
 void FlightTest::dumps() {
     QFETCH(int, player);
-    QFETCH(int, movespeed);
+    QFETCH(int, flightFrames);
     QFETCH(int, frames);
     QFETCH(double, step);
     // Nobody can lay at the first suit's down end but player 2, who holds its 5; the dropping
@@ -216,27 +216,27 @@ void FlightTest::dumps() {
     seats[3].hand = {26, 39};
     seats[4].hand = {8, 10};
     seats[player].hand = {3, 4};
-    seats[player].passleft = 1;
-    seats[1].passleft = player == 1 ? 1 : 4;
+    seats[player].passesLeft = 1;
+    seats[1].passesLeft = player == 1 ? 1 : 4;
     if (player != 1) seats[1].hand = {11, 40};
     plumet::test::setTable(game, JokerMode::Once, seats);
     GameState& s = game.state();
-    s.movespeed = static_cast<std::int16_t>(movespeed);
+    s.flightFrames = static_cast<std::int16_t>(flightFrames);
     Recorder recorder(*game.session);
     if (player == kHuman) {
-        game.human().ccck();
+        game.human().takeTurn();
         QVERIFY(game.humanToMove());
         game.click(3);  // the pass card
     } else {
-        game.session->window(player).ccck();
+        game.session->window(player).takeTurn();
     }
-    QTRY_COMPARE(s.passleft[player], 0);
+    QTRY_COMPARE(s.passesLeft[player], 0);
     QCOMPARE(s.outcome[player], Outcome::DroppedOut);
     QVERIFY(recorder.flights.size() >= 2);
     QCOMPARE(recorder.flights[0].card, 3);
     QCOMPARE(recorder.flights[1].card, 4);
     for (int i = 0; i < 2; ++i)
-        compareFrames(recorder.flights[i].ks, expectedFrames(movespeed, step, frames));
+        compareFrames(recorder.flights[i].ks, expectedFrames(flightFrames, step, frames));
     verifyOnBoard(game, 3);
     verifyOnBoard(game, 4);
 }

@@ -30,7 +30,7 @@ struct Coverage {
 };
 
 int firstSlot(const GameState& s, const std::function<bool(int)>& test) {
-    for (int i = 1; i <= s.handcount[kHuman]; ++i) {
+    for (int i = 1; i <= s.handCount[kHuman]; ++i) {
         if (test(i)) return i;
     }
     return 0;
@@ -54,9 +54,9 @@ void GameTest::dealShowsTheTable() {
     Game game;
     game.start(7);
     const GameState& s = game.state();
-    QCOMPARE(s.gameno, 1);
+    QCOMPARE(s.gameNumber, 1);
     QCOMPARE(game.main->windowTitle(), QStringLiteral("カドリオ   － 1 回戦 － （ グループ１ ）"));
-    const QString first = game.session->window(s.firstplayer).windowTitle();
+    const QString first = game.session->window(s.firstPlayer).windowTitle();
     QCOMPARE(game.session->board().windowTitle(),
              QStringLiteral("－　場　－   ") + first + QStringLiteral(" からスタート"));
     for (int form : {2, 4, 5, 6, 7}) QVERIFY(game.main->child(form)->isVisible());
@@ -67,20 +67,20 @@ void GameTest::dealShowsTheTable() {
         QCOMPARE(card->pos(), pxPoint(pos.x(), pos.y()));
     }
     for (int p = 1; p <= kPlayers; ++p) {
-        PlayerForm* form = &game.session->window(p);
+        PlayerWindow* form = &game.session->window(p);
         QCOMPARE(form->label(2)->text(), QStringLiteral(" 0 点"));
         QCOMPARE(form->label(3)->text(), QStringLiteral("パス"));
         QCOMPARE(form->label(4)->text(), QStringLiteral("残 3 回"));
-        const QColor expected = p == s.firstplayer ? kTurnColour : kIdleColour;
+        const QColor expected = p == s.firstPlayer ? kTurnColour : kIdleColour;
         QCOMPARE(form->colour(), expected);
         int shown = 0;
         for (int i = 1; i <= form->pictureCount(); ++i) shown += form->picture(i)->isVisible();
-        QCOMPARE(shown, s.handcount[p] + (p == kHuman ? 1 : 0));
+        QCOMPARE(shown, s.handCount[p] + (p == kHuman ? 1 : 0));
     }
-    QVERIFY(game.human().picture(s.handcount[kHuman] + 1)->imageFile().endsWith("ps4.bmp"));
-    QCOMPARE(s.cardsleft, 49);  // the joker is in play by default
-    QVERIFY(game.main->timer1().isActive());
-    QCOMPARE(game.session->window(s.firstplayer).colour(), kTurnColour);
+    QVERIFY(game.human().picture(s.handCount[kHuman] + 1)->imageFile().endsWith("ps4.bmp"));
+    QCOMPARE(s.cardsLeft, 49);  // the joker is in play by default
+    QVERIFY(game.main->captionTimer().isActive());
+    QCOMPARE(game.session->window(s.firstPlayer).colour(), kTurnColour);
 }
 
 void GameTest::playsWholeGames() {
@@ -103,14 +103,14 @@ void GameTest::playsWholeGames() {
             QCOMPARE(QString::fromStdString(checkInvariants(s, rules)), QString());
             QCOMPARE(game.human().colour(), kTurnColour);
             const auto before = s;
-            const int count = s.handcount[kHuman];
+            const int count = s.handCount[kHuman];
 
             // A card that fits nowhere: nothing changes, the human is still to move.
             const int wrong = firstSlot(s, [&](int i) { return clickTarget(s, i) == 0; });
             if (wrong && seen.invalidClicks < 3) {
                 game.click(wrong);
                 QCOMPARE(s.hand, before.hand);
-                QCOMPARE(s.cardsleft, before.cardsleft);
+                QCOMPARE(s.cardsLeft, before.cardsLeft);
                 QVERIFY(game.humanToMove());
                 ++seen.invalidClicks;
             }
@@ -118,28 +118,28 @@ void GameTest::playsWholeGames() {
             // The joker: select it, try a card it cannot free, then free one.
             const bool joker = s.hand[kHuman][count] == kJoker;
             const int freeable =
-                joker ? firstSlot(s, [&](int i) { return i < count && hanteij(s, rules, 1, i); })
+                joker ? firstSlot(s, [&](int i) { return i < count && jokerEnd(s, rules, 1, i); })
                       : 0;
             if (freeable) {
                 game.click(count);
-                QCOMPARE(s.selslot, count);
+                QCOMPARE(s.selectedJokerSlot, count);
                 QVERIFY(game.human().picture(count)->imageFile().endsWith("joker1.bmp"));
                 ++seen.jokerSelections;
                 const int stuck =
-                    firstSlot(s, [&](int i) { return i < count && hanteij(s, rules, 1, i) == 0; });
+                    firstSlot(s, [&](int i) { return i < count && jokerEnd(s, rules, 1, i) == 0; });
                 if (stuck) {
                     game.click(stuck);
                     QCOMPARE(s.hand, before.hand);
-                    QCOMPARE(s.selslot, count);
+                    QCOMPARE(s.selectedJokerSlot, count);
                 }
-                const int end = hanteij(s, rules, 1, freeable);
-                const int gap = s.rowend[end];
+                const int end = jokerEnd(s, rules, 1, freeable);
+                const int gap = s.rowEnd[end];
                 const int freed = s.hand[kHuman][freeable];
                 game.click(freeable);
                 QVERIFY(game.waitForHuman(ended));
-                QCOMPARE(s.onboard[freed], 1);
-                QCOMPARE(s.onboard[gap], 1);
-                QCOMPARE(s.selslot, 0);
+                QCOMPARE(s.onBoard[freed], 1);
+                QCOMPARE(s.onBoard[gap], 1);
+                QCOMPARE(s.selectedJokerSlot, 0);
                 QVERIFY(!game.session->board().picture(kJoker)->isVisible());
                 ++seen.jokerMoves;
                 continue;
@@ -151,30 +151,30 @@ void GameTest::playsWholeGames() {
                 const bool refused = lastPassRefused(s, rules);
                 game.click(count + 1);
                 if (refused) {
-                    QCOMPARE(s.passleft[kHuman], 1);
+                    QCOMPARE(s.passesLeft[kHuman], 1);
                     QVERIFY(game.humanToMove());
                     QVERIFY(acceptsInput(game.human().picture(count + 1)));
                     ++seen.refusedPasses;
-                } else if (before.passleft[kHuman] == 1) {
-                    QCOMPARE(s.passleft[kHuman], 0);
-                    QCOMPARE(s.handcount[kHuman], 0);
+                } else if (before.passesLeft[kHuman] == 1) {
+                    QCOMPARE(s.passesLeft[kHuman], 0);
+                    QCOMPARE(s.handCount[kHuman], 0);
                     QCOMPARE(s.outcome[kHuman], Outcome::DroppedOut);
                     QCOMPARE(game.human().label(3)->text(), QStringLiteral("はきだし"));
                     ++seen.dropOuts;
                     continue;
                 } else {
-                    QCOMPARE(s.passleft[kHuman], before.passleft[kHuman] - 1);
+                    QCOMPARE(s.passesLeft[kHuman], before.passesLeft[kHuman] - 1);
                     QVERIFY(game.human()
-                                .picture(s.handcount[kHuman] + 1)
+                                .picture(s.handCount[kHuman] + 1)
                                 ->imageFile()
-                                .endsWith(QStringLiteral("ps%1.bmp").arg(s.passleft[kHuman])));
+                                .endsWith(QStringLiteral("ps%1.bmp").arg(s.passesLeft[kHuman])));
                     continue;
                 }
             }
             if (!playable) continue;
             const int card = s.hand[kHuman][playable];
             game.click(playable);
-            QCOMPARE(s.onboard[card], 1);
+            QCOMPARE(s.onBoard[card], 1);
             if (s.outcome[kHuman] == Outcome::WentOut) {
                 QCOMPARE(game.human().label(3)->text(), QStringLiteral("あがり！"));
                 ++seen.wentOut;
@@ -185,20 +185,20 @@ void GameTest::playsWholeGames() {
         // The end state: every card laid, the places taken, the points as the rules give them.
         std::array<bool, kPlayers + 1> placed{};
         for (int k = 1; k <= kPlayers; ++k) {
-            QVERIFY(s.finishorder[k] >= 1 && s.finishorder[k] <= kPlayers);
-            placed[s.finishorder[k]] = true;
+            QVERIFY(s.finishOrder[k] >= 1 && s.finishOrder[k] <= kPlayers);
+            placed[s.finishOrder[k]] = true;
         }
         GameState expected = s;
         expected.score = scoreBefore;
         expected.streak = streakBefore;
         expected.starter = starterBefore;
-        scoregame(expected);
+        scoreGame(expected);
         QCOMPARE(s.score, expected.score);
-        QCOMPARE(s.gamepoints, expected.gamepoints);
+        QCOMPARE(s.gamePoints, expected.gamePoints);
         for (int p = 1; p <= kPlayers; ++p) {
             QVERIFY(placed[p]);
-            QCOMPARE(s.handcount[p], 0);
-            PlayerForm* form = &game.session->window(p);
+            QCOMPARE(s.handCount[p], 0);
+            PlayerWindow* form = &game.session->window(p);
             QCOMPARE(form->label(2)->text(), signedLabel(s.score[p]) + QStringLiteral(" 点"));
             QCOMPARE(form->label(3)->text(), QString::fromUtf8(outcomeText(s.outcome[p])));
             QCOMPARE(form->label(4)->text(), signedLabel(s.place[p]) + QStringLiteral(" 位"));
@@ -223,13 +223,14 @@ void GameTest::playsWholeGames() {
 
 void GameTest::menuLockDuringMatch() {
     Game game;
-    QVERIFY(game.main->items().ruruak->isEnabled());
-    QVERIFY(!game.main->items().mnusyoki->isEnabled());
+    QVERIFY(game.main->items().aceKing->isEnabled());
+    QVERIFY(!game.main->items().backToInitialScreen->isEnabled());
     game.start(3);
     const MenuItems& m = game.main->items();
-    for (QAction* item : {m.ruruak, m.jokernai, m.jokerdo, m.jokersai, m.ps2, m.ps3})
+    for (QAction* item :
+         {m.aceKing, m.jokerNone, m.jokerOnce, m.jokerReused, m.twoPasses, m.threePasses})
         QVERIFY2(!item->isEnabled(), qPrintable(item->objectName()));
-    QVERIFY(game.main->items().mnusyoki->isEnabled());
+    QVERIFY(game.main->items().backToInitialScreen->isEnabled());
     QVERIFY(game.main->image(4)->isVisibleTo(game.main.get()));
     QVERIFY(!game.main->image(5)->isVisibleTo(game.main.get()));
     // The AK, joker and pass buttons change nothing during a match.
@@ -243,11 +244,11 @@ void GameTest::menuLockDuringMatch() {
     // Back to the initial screen after the question.
     QVERIFY(game.waitForHuman(0));
     game.answerNextBox();
-    game.main->items().mnusyoki->trigger();
+    game.main->items().backToInitialScreen->trigger();
     QCOMPARE(game.lastQuestion, QStringLiteral("初期画面？"));
-    QCOMPARE(game.state().gameno, 0);
+    QCOMPARE(game.state().gameNumber, 0);
     for (int form : {2, 4, 5, 6, 7}) QVERIFY(!game.main->child(form)->isVisible());
-    QVERIFY(game.main->items().ruruak->isEnabled());
+    QVERIFY(game.main->items().aceKing->isEnabled());
     QCOMPARE(game.main->windowTitle(), QStringLiteral("カドリオ   （ グループ１ ）"));
 }
 
@@ -272,9 +273,9 @@ void GameTest::matchLockHolds() {
     Game game;
     Store store;
     attachDialogCommands(*game.main, *game.session, store);
-    game.main->attachDialog(game.main->items().mnugroup, [] {});  // the match course's dialog
+    game.main->attachDialog(game.main->items().changeGroup, [] {});  // the match course's dialog
     const auto action = [&game, &item] {
-        if (item == QLatin1String("mnucard")) return game.main->items().mnucard->menuAction();
+        if (item == QLatin1String("mnucard")) return game.main->items().cardMenu->menuAction();
         return test::menuItem(*game.main, item.toLatin1().constData());
     };
     QVERIFY(action()->isEnabled() != (item == QLatin1String("mnusyoki")));
@@ -286,7 +287,7 @@ void GameTest::matchLockHolds() {
     for (int mode = 1; mode <= 3; ++mode)
         QVERIFY(!openCardChooser(*game.main, *game.session, mode));
     for (QWidget* window : QApplication::topLevelWidgets())
-        QVERIFY(!qobject_cast<Form11*>(window) || !window->isVisible());
+        QVERIFY(!qobject_cast<CardChooser*>(window) || !window->isVisible());
 }
 
 void GameTest::hiddenPassRestore_data() {
@@ -302,22 +303,22 @@ void GameTest::hiddenPassRestore() {
     QFETCH(bool, restores);
     Game game;
     GameState& s = game.state();
-    Form4& human = game.human();
+    HandWindow& human = game.human();
     game.start(5);
     const auto pass = [&game, &s] {
         QVERIFY(game.waitForHuman(0));
-        game.click(s.handcount[kHuman] + 1);
+        game.click(s.handCount[kHuman] + 1);
         QVERIFY(game.waitForHuman(0));
         QCOMPARE(game.gamesEnded, 0);
     };
     const auto passCard = [&human, &s] {
-        return QFileInfo(human.picture(s.handcount[kHuman] + 1)->imageFile()).fileName();
+        return QFileInfo(human.picture(s.handCount[kHuman] + 1)->imageFile()).fileName();
     };
     for (int i = 0; i < 2; ++i) {
         pass();
         if (QTest::currentTestFailed()) return;
     }
-    QCOMPARE(s.passleft[kHuman], 2);
+    QCOMPARE(s.passesLeft[kHuman], 2);
     QCOMPARE(passCard(), QStringLiteral("ps2.bmp"));
     QCOMPARE(human.label(4)->text(), QStringLiteral("残 1 回"));
 
@@ -326,7 +327,7 @@ void GameTest::hiddenPassRestore() {
     QTest::mouseDClick(label, Qt::LeftButton, {}, label->rect().center());
     // Only the passes change: the pass card and the counter show the old number until the
     // next pass rewrites them.
-    QCOMPARE(s.passleft[kHuman], restores ? 4 : 2);
+    QCOMPARE(s.passesLeft[kHuman], restores ? 4 : 2);
     QCOMPARE(passCard(), QStringLiteral("ps2.bmp"));
     QCOMPARE(human.label(4)->text(), QStringLiteral("残 1 回"));
     QVERIFY(game.humanToMove());
@@ -336,7 +337,7 @@ void GameTest::hiddenPassRestore() {
     for (int left = 3; left >= 1; --left) {
         pass();
         if (QTest::currentTestFailed()) return;
-        QCOMPARE(s.passleft[kHuman], left);
+        QCOMPARE(s.passesLeft[kHuman], left);
         QCOMPARE(passCard(), QStringLiteral("ps%1.bmp").arg(left));
         QCOMPARE(human.label(4)->text(), QStringLiteral("残 %1 回").arg(left - 1));
     }

@@ -19,9 +19,9 @@ void holdComputerTurns() {
 
 // Gives `player` the turn and, for a computer, lets it think at once.
 void move(Game& game, int player) {
-    PlayerForm* form = &game.session->window(player);
-    form->ccck();
-    if (player != kHuman) static_cast<ComputerForm*>(form)->mein();
+    PlayerWindow* form = &game.session->window(player);
+    form->takeTurn();
+    if (player != kHuman) static_cast<ComputerWindow*>(form)->thinkingDone();
 }
 
 // What the holder's window shows at the moment the exchange makes it lay the gap card.
@@ -38,8 +38,8 @@ void watchHolder(Game& game, int holder, int gapCard, HolderView& view) {
     session.frameHook = [&session, holder, gapCard, &view](const QWidget* card, double k) {
         if (view.seen || k != 1 || card != session.board().picture(gapCard)) return;
         view.seen = true;
-        view.flyingSlot = session.state().jokerslot;
-        const PlayerForm* form = &session.window(holder);
+        view.flyingSlot = session.state().gapHolderSlot;
+        const PlayerWindow* form = &session.window(holder);
         view.shown = shownCards(*form);
         for (int i = 1; i <= view.shown; ++i) {
             view.files.append(QFileInfo(form->picture(i)->imageFile()).fileName());
@@ -95,20 +95,20 @@ void JokerTest::jokerReturns() {
     plumet::test::setTable(game, mode, seats);
     holdComputerTurns();
     GameState& s = game.state();
-    const int count = s.handcount[holder];
-    const int cards = s.cardsleft;
+    const int count = s.handCount[holder];
+    const int cards = s.cardsLeft;
     HolderView atExchange;
     watchHolder(game, holder, 8, atExchange);
 
     if (mover == kHuman) {
-        game.human().ccck();
+        game.human().takeTurn();
         game.click(3);  // the joker
         game.click(1);  // the 9
     } else {
         move(game, mover);
     }
-    QCOMPARE(s.onboard[9], 1);
-    QTRY_COMPARE(s.onboard[8], 1);  // the exchange is over
+    QCOMPARE(s.onBoard[9], 1);
+    QTRY_COMPARE(s.onBoard[8], 1);  // the exchange is over
     QVERIFY(!game.session->board().picture(kJoker)->isVisible());
     QVERIFY(atExchange.seen);
 
@@ -125,7 +125,7 @@ void JokerTest::jokerReturns() {
     }
     // Every picture has a place of its own, running the way the hand runs (the 8's picture,
     // in flight then, is back in its place now).
-    PlayerForm* form = &game.session->window(holder);
+    PlayerWindow* form = &game.session->window(holder);
     atExchange.positions[atExchange.flyingSlot - 1] = form->picture(atExchange.flyingSlot)->pos();
     for (int i = 1; i < atExchange.positions.size(); ++i) {
         const QPoint step = atExchange.positions[i] - atExchange.positions[i - 1];
@@ -137,7 +137,7 @@ void JokerTest::jokerReturns() {
     if (back && count == 1) {
         // The returned joker was all that was left: "ばばもち" at once.
         QCOMPARE(s.outcome[holder], Outcome::JokerLeft);
-        QCOMPARE(s.handcount[holder], 0);
+        QCOMPARE(s.handCount[holder], 0);
         QCOMPARE(s.place[holder], 4);
         QCOMPARE(form->label(3)->text(), QStringLiteral("ばばもち"));
         QCOMPARE(form->label(4)->text(), QStringLiteral(" 4 位"));
@@ -147,9 +147,9 @@ void JokerTest::jokerReturns() {
         QCOMPARE(form->label(3)->text(), QStringLiteral("あがり！"));
         QCOMPARE(form->label(4)->text(), QStringLiteral(" 1 位"));
     } else {
-        QCOMPARE(s.handcount[holder], count - 1 + (back ? 1 : 0));
-        QCOMPARE(s.hand[holder][s.handcount[holder]] == kJoker, back);
-        const int n = s.handcount[holder];
+        QCOMPARE(s.handCount[holder], count - 1 + (back ? 1 : 0));
+        QCOMPARE(s.hand[holder][s.handCount[holder]] == kJoker, back);
+        const int n = s.handCount[holder];
         if (holder == kHuman) {
             QCOMPARE(shownCards(*form), n + 1);
             QVERIFY(form->picture(n + 1)->imageFile().endsWith("ps4.bmp"));
@@ -160,7 +160,7 @@ void JokerTest::jokerReturns() {
     }
     // The joker, the 9 and the 8 have left the hands; the joker came back unless it was all
     // the holder had left.
-    QCOMPARE(s.cardsleft, cards - (back && count > 1 ? 2 : 3));
+    QCOMPARE(s.cardsLeft, cards - (back && count > 1 ? 2 : 3));
 }
 
 void JokerTest::leftWithJoker_data() {
@@ -202,26 +202,26 @@ void JokerTest::leftWithJoker() {
     plumet::test::setTable(game, JokerMode::Once, seats);
     holdComputerTurns();
     GameState& s = game.state();
-    const int cards = s.cardsleft;
+    const int cards = s.cardsLeft;
 
     if (mover == kHuman) {
-        game.human().ccck();
+        game.human().takeTurn();
         QVERIFY(game.humanToMove());
         game.click(1);
     } else {
         move(game, mover);
     }
-    QCOMPARE(s.onboard[13], 1);
+    QCOMPARE(s.onBoard[13], 1);
     QCOMPARE(s.outcome[mover], Outcome::JokerLeft);
-    QCOMPARE(s.handcount[mover], 0);
-    QCOMPARE(s.cardsleft, cards - 2);  // the K and the joker
-    QCOMPARE(s.outbonus[mover], 0);
-    PlayerForm* form = &game.session->window(mover);
+    QCOMPARE(s.handCount[mover], 0);
+    QCOMPARE(s.cardsLeft, cards - 2);  // the K and the joker
+    QCOMPARE(s.outBonus[mover], 0);
+    PlayerWindow* form = &game.session->window(mover);
     QCOMPARE(form->label(3)->text(), QStringLiteral("ばばもち"));
     for (int p = 1; p <= kPlayers; ++p) {
         QCOMPARE(s.place[p], placesAfter[p - 1]);
         if (placesAfter[p - 1] == 0) continue;
-        QCOMPARE(s.finishorder[placesAfter[p - 1]], p);
+        QCOMPARE(s.finishOrder[placesAfter[p - 1]], p);
         QCOMPARE(game.session->window(p).label(4)->text(),
                  signedLabel(placesAfter[p - 1]) + QStringLiteral(" 位"));
     }

@@ -37,10 +37,10 @@ constexpr int d(int rank) {
 // So the human's low hearts, clubs and diamonds fit nowhere, while the 5 of hearts can be freed
 // by the joker; the 8 of spades or of diamonds fits its high end, a king fits when the cards
 // before it lie on the board.
-std::array<Seat, kPlayers + 1> table(const QList<int>& human, int passleft = 4) {
+std::array<Seat, kPlayers + 1> table(const QList<int>& human, int passesLeft = 4) {
     std::array<Seat, kPlayers + 1> seats;
     seats[1].hand = human;
-    seats[1].passleft = passleft;
+    seats[1].passesLeft = passesLeft;
     seats[2].hand = {h(6), c(6), d(6)};
     seats[3].hand = {s(9), s(10)};
     seats[4].hand = {d(9)};
@@ -48,11 +48,11 @@ std::array<Seat, kPlayers + 1> table(const QList<int>& human, int passleft = 4) 
 }
 
 // Sets the table and gives the human the turn, as the hand-off does.
-void humanTurn(Game& game, const QList<int>& human, int passleft = 4) {
+void humanTurn(Game& game, const QList<int>& human, int passesLeft = 4) {
     speeds::timing().paceMs = 1000000;  // no computer turn starts by itself
-    plumet::test::setTable(game, JokerMode::Once, table(human, passleft));
+    plumet::test::setTable(game, JokerMode::Once, table(human, passesLeft));
     if (QTest::currentTestFailed()) return;
-    game.human().ccck();
+    game.human().takeTurn();
 }
 
 // The key goes where the keyboard is: the widget that has the focus.
@@ -63,14 +63,14 @@ void press(Qt::Key key) {
 }
 
 // The slots whose pictures carry the focus mark, and those that carry the hint mark.
-QList<int> focusMarks(const Form4& hand) {
+QList<int> focusMarks(const HandWindow& hand) {
     QList<int> marked;
     for (int i = 1; i <= hand.pictureCount(); ++i) {
         if (hand.picture(i)->focusMarked()) marked << i;
     }
     return marked;
 }
-QList<int> hintMarks(const Form4& hand) {
+QList<int> hintMarks(const HandWindow& hand) {
     QList<int> marked;
     for (int i = 1; i <= hand.pictureCount(); ++i) {
         if (hand.picture(i)->hintMarked()) marked << i;
@@ -88,21 +88,21 @@ QString snapshot(const GameState& g) {
         text += u'\n';
     };
     for (int p = 1; p <= kPlayers; ++p) add("hand", g.hand[p]);
-    add("handcount", g.handcount);
-    add("onboard", g.onboard);
-    add("rowend", g.rowend);
-    add("passleft", g.passleft);
-    add("finishorder", g.finishorder);
+    add("handcount", g.handCount);
+    add("onboard", g.onBoard);
+    add("rowend", g.rowEnd);
+    add("passleft", g.passesLeft);
+    add("finishorder", g.finishOrder);
     add("place", g.place);
-    add("laidcount", g.laidcount);
-    add("outbonus", g.outbonus);
+    add("laidcount", g.laidCount);
+    add("outbonus", g.outBonus);
     add("score", g.score);
-    add("gamepoints", g.gamepoints);
-    add("endscore", g.endscore);
-    add("endslot", g.endslot);
+    add("gamepoints", g.gamePoints);
+    add("endscore", g.endRatings);
+    add("endslot", g.jokerFreedSlots);
     add("deck", g.deck);
-    add("single",
-        std::array<int, 6>{g.cardsleft, g.dumped, g.selslot, g.jokerplayer, g.jokerslot, g.gameno});
+    add("single", std::array<int, 6>{g.cardsLeft, g.dumped, g.selectedJokerSlot, g.gapHolder,
+                                     g.gapHolderSlot, g.gameNumber});
     return text;
 }
 
@@ -155,7 +155,7 @@ void KeysTest::startFocus() {
 void KeysTest::arrowsMoveTheMark() {
     Game game;
     humanTurn(game, {h(3), c(2), d(8)});
-    Form4& hand = game.human();
+    HandWindow& hand = game.human();
     const struct {
         Qt::Key key;
         int slot;
@@ -185,7 +185,7 @@ void KeysTest::enterAndSpaceLay() {
     Game byMouse;
     humanTurn(byMouse, hand);
     byMouse.click(3);
-    QCOMPARE(byMouse.state().onboard[d(8)], 1);
+    QCOMPARE(byMouse.state().onBoard[d(8)], 1);
 
     Game byKey;
     humanTurn(byKey, hand);
@@ -215,25 +215,25 @@ void KeysTest::enterOnACardThatDoesNotFit() {
 void KeysTest::jokerKeys() {
     Game game;
     humanTurn(game, {h(3), h(5), c(2), kJoker});
-    Form4& hand = game.human();
+    HandWindow& hand = game.human();
     GameState& st = game.state();
     QCOMPARE(hand.focusSlot(), 4);
     // J selects the joker; the mark goes to the card it frees.
     press(Qt::Key_J);
-    QCOMPARE(st.selslot, 4);
+    QCOMPARE(st.selectedJokerSlot, 4);
     QVERIFY(hand.picture(4)->imageFile().endsWith(QStringLiteral("joker1.bmp")));
     QCOMPARE(hand.focusSlot(), 2);
     // Esc and J deselect it; Esc without a selection does nothing.
     press(Qt::Key_Escape);
-    QCOMPARE(st.selslot, 0);
+    QCOMPARE(st.selectedJokerSlot, 0);
     QVERIFY(hand.picture(4)->imageFile().endsWith(QStringLiteral("joker.bmp")));
     QCOMPARE(hand.focusSlot(), 4);
     press(Qt::Key_Escape);
-    QCOMPARE(st.selslot, 0);
+    QCOMPARE(st.selectedJokerSlot, 0);
     press(Qt::Key_J);
-    QCOMPARE(st.selslot, 4);
+    QCOMPARE(st.selectedJokerSlot, 4);
     press(Qt::Key_J);
-    QCOMPARE(st.selslot, 0);
+    QCOMPARE(st.selectedJokerSlot, 0);
     // Selected, Left/Right choose the card: one it cannot free changes nothing.
     press(Qt::Key_J);
     press(Qt::Key_Left);
@@ -245,21 +245,21 @@ void KeysTest::jokerKeys() {
     press(Qt::Key_Right);
     press(Qt::Key_Return);
     // The joker took the 6's place, the 5 lies beyond it, and player 2 lays the 6.
-    QCOMPARE(st.onboard[h(5)], 1);
-    QTRY_COMPARE(st.onboard[h(6)], 1);
-    QCOMPARE(st.selslot, 0);
-    QCOMPARE(st.handcount[kHuman], 2);
+    QCOMPARE(st.onBoard[h(5)], 1);
+    QTRY_COMPARE(st.onBoard[h(6)], 1);
+    QCOMPARE(st.selectedJokerSlot, 0);
+    QCOMPARE(st.handCount[kHuman], 2);
 }
 
 void KeysTest::enterAloneMakesTheJokerMove() {
     Game game;
     humanTurn(game, {h(3), h(5), c(2), kJoker});
     press(Qt::Key_Return);
-    QCOMPARE(game.state().selslot, 4);
+    QCOMPARE(game.state().selectedJokerSlot, 4);
     QCOMPARE(game.human().focusSlot(), 2);
     press(Qt::Key_Return);
-    QCOMPARE(game.state().onboard[h(5)], 1);
-    QTRY_COMPARE(game.state().onboard[h(6)], 1);
+    QCOMPARE(game.state().onBoard[h(5)], 1);
+    QTRY_COMPARE(game.state().onBoard[h(6)], 1);
 }
 
 void KeysTest::passKey() {
@@ -268,7 +268,7 @@ void KeysTest::passKey() {
         humanTurn(game, {h(3), c(2)});
         if (key == Qt::Key_Return) QCOMPARE(game.human().focusSlot(), 3);
         press(key);
-        QCOMPARE(game.state().passleft[kHuman], 3);
+        QCOMPARE(game.state().passesLeft[kHuman], 3);
         QVERIFY(!game.humanToMove());
         QVERIFY(game.human().picture(3)->imageFile().endsWith(QStringLiteral("ps3.bmp")));
     }
@@ -309,16 +309,16 @@ void KeysTest::lastPassRefused() {
         // Enter alone makes the move (the joker's takes two Enters, as does giving up a
         // selected joker that frees nothing before the card).
         press(Qt::Key_Return);
-        if (game.state().onboard[laid] == 0) press(Qt::Key_Return);
-        QCOMPARE(game.state().onboard[laid], 1);
-        QCOMPARE(game.state().passleft[kHuman], 1);
+        if (game.state().onBoard[laid] == 0) press(Qt::Key_Return);
+        QCOMPARE(game.state().onBoard[laid], 1);
+        QCOMPARE(game.state().passesLeft[kHuman], 1);
     }
 }
 
 void KeysTest::keysIgnoredWhileBlocked() {
     Game game;
     humanTurn(game, {h(3), h(5), c(2), d(8), kJoker});
-    Form4& hand = game.human();
+    HandWindow& hand = game.human();
     const QString before = snapshot(game.state());
     const int focus = hand.focusSlot();
     // A dialog opened over the main window keeps input from it and from the hand.
@@ -335,7 +335,7 @@ void KeysTest::keysIgnoredWhileBlocked() {
     press(Qt::Key_P);
     QVERIFY(!game.humanToMove());
     const QString passed = snapshot(game.state());
-    QVERIFY(!game.main->items().mnuhint->isEnabled());
+    QVERIFY(!game.main->items().hint->isEnabled());
     for (Qt::Key key : {Qt::Key_Return, Qt::Key_Space, Qt::Key_P, Qt::Key_J, Qt::Key_Left,
                         Qt::Key_Home, Qt::Key_H})
         QTest::keyClick(&hand, key);
@@ -354,35 +354,35 @@ void KeysTest::keysIgnoredDuringAFlight() {
         if (k != 1) return;
         for (Qt::Key key : {Qt::Key_Return, Qt::Key_P, Qt::Key_Home, Qt::Key_H}) {
             QTest::keyClick(&session.human(), key);
-            during << QString::number(session.state().passleft[kHuman]);
+            during << QString::number(session.state().passesLeft[kHuman]);
         }
     };
     press(Qt::Key_Return);
     session.frameHook = nullptr;
     QCOMPARE(during.size(), 4);
     // One card laid and nothing else: no pass, no second move.
-    QCOMPARE(game.state().passleft[kHuman], 4);
-    QCOMPARE(game.state().handcount[kHuman], 2);
-    QCOMPARE(game.state().onboard[d(8)], 1);
+    QCOMPARE(game.state().passesLeft[kHuman], 4);
+    QCOMPARE(game.state().handCount[kHuman], 2);
+    QCOMPARE(game.state().onBoard[d(8)], 1);
     QVERIFY(hintMarks(game.human()).isEmpty());
 }
 
 void KeysTest::hintMenuItem() {
     Game game;
-    QAction* item = game.main->items().mnuhint;
+    QAction* item = game.main->items().hint;
     QCOMPARE(item->text(), QStringLiteral("ヒント"));
     QCOMPARE(item->objectName(), QStringLiteral("mnuhint"));
     QCOMPARE(item->shortcut(), QKeySequence(Qt::Key_H));
-    QVERIFY(game.main->items().mnugame->actions().contains(item));
-    QCOMPARE(game.main->items().mnugstart->shortcut(), QKeySequence(Qt::Key_F2));
-    QCOMPARE(game.main->items().mnuhelpm->shortcut(), QKeySequence(Qt::Key_F1));
+    QVERIFY(game.main->items().gameMenu->actions().contains(item));
+    QCOMPARE(game.main->items().newGame->shortcut(), QKeySequence(Qt::Key_F2));
+    QCOMPARE(game.main->items().helpTopics->shortcut(), QKeySequence(Qt::Key_F1));
     QVERIFY(!item->isEnabled());  // no match
     humanTurn(game, {h(3), c(2), d(8)});
     QVERIFY(item->isEnabled());
     press(Qt::Key_Return);
     QVERIFY(!item->isEnabled());  // the computer players' turn
     game.answerNextBox();
-    game.main->items().mnusyoki->trigger();
+    game.main->items().backToInitialScreen->trigger();
     QVERIFY(!item->isEnabled());
 }
 
@@ -390,7 +390,7 @@ Q_DECLARE_METATYPE(Hint::Kind)
 
 void KeysTest::hint_data() {
     QTest::addColumn<QList<int>>("hand");
-    QTest::addColumn<int>("passleft");
+    QTest::addColumn<int>("passesLeft");
     QTest::addColumn<QList<int>>("marked");
     // The king ends its side of the row (hearts 8 .. Q lie on the board): the strategy lays it
     // at once, not the 8 before it.
@@ -407,11 +407,11 @@ void KeysTest::hint_data() {
 
 void KeysTest::hint() {
     QFETCH(QList<int>, hand);
-    QFETCH(int, passleft);
+    QFETCH(int, passesLeft);
     QFETCH(QList<int>, marked);
     Game game;
-    humanTurn(game, hand, passleft);
-    Form4& form = game.human();
+    humanTurn(game, hand, passesLeft);
+    HandWindow& form = game.human();
     const QString before = snapshot(game.state());
     const Random draws = game.session->random();
     const int focus = form.focusSlot();
@@ -473,14 +473,14 @@ void KeysTest::wholeGamesWithEnterAlone() {
     QVERIFY(p.started);
     p.main->setJoker(JokerMode::Reused);
     p.session->random().seed(5);
-    p.items().mnugstart->trigger();
+    p.items().newGame->trigger();
     GameState& st = p.state();
     int jokerSelections = 0, passes = 0, laid = 0;
     for (int game = 1; game <= 3; ++game) {
-        Form10* results = nullptr;
+        ResultsWindow* results = nullptr;
         int enters = 0;
         for (int spin = 0; spin < 100000 && !results; ++spin) {
-            results = plumet::test::shownWindow<Form10>();
+            results = plumet::test::shownWindow<ResultsWindow>();
             if (results) break;
             if (!p.humanToMove()) {
                 QTest::qWait(1);
@@ -490,30 +490,30 @@ void KeysTest::wholeGamesWithEnterAlone() {
             // activation arrives from the window system).
             QTRY_COMPARE(QApplication::focusWidget(), &p.session->human());
             const QString before = snapshot(st);
-            const int passleft = st.passleft[kHuman];
-            const int cards = st.handcount[kHuman];
+            const int passesLeft = st.passesLeft[kHuman];
+            const int cards = st.handCount[kHuman];
             QVERIFY2(++enters < 500, "Enter alone makes no progress");
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
             // Every Enter makes a legal move (the joker's selection is the first half of one).
             QVERIFY(snapshot(st) != before);
-            if (st.selslot > 0)
+            if (st.selectedJokerSlot > 0)
                 ++jokerSelections;
-            else if (st.passleft[kHuman] < passleft)
+            else if (st.passesLeft[kHuman] < passesLeft)
                 ++passes;
-            else if (st.handcount[kHuman] < cards)
+            else if (st.handCount[kHuman] < cards)
                 ++laid;
         }
         QVERIFY2(results, "no results window");
         QCOMPARE(results->windowTitle(), signedLabel(game) + QStringLiteral(" 回戦終了"));
         // Esc leaves the results window open; Enter goes on to the next game.
         QTRY_VERIFY(acceptsInput(results));
-        QPointer<Form10> window = results;
+        QPointer<ResultsWindow> window = results;
         QTest::keyClick(results, Qt::Key_Escape);
         QVERIFY(window && window->isVisible());
         QWidget* focus = QApplication::focusWidget();
         QTest::keyClick(focus && focus->window() == results ? focus : results, Qt::Key_Return);
         QTRY_VERIFY(window.isNull());
-        QCOMPARE(st.gameno, game + 1);
+        QCOMPARE(st.gameNumber, game + 1);
     }
     qInfo("Enter alone: %d cards laid, %d joker selections, %d passes", laid, jokerSelections,
           passes);

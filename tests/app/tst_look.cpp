@@ -39,7 +39,7 @@ QImage picture(QWidget* widget) {
 // The cards of the hand as they are drawn, pass card excluded.
 QList<QImage> handCards(Game& game) {
     QList<QImage> cards;
-    for (int i = 1; i <= game.state().handcount[kHuman]; ++i)
+    for (int i = 1; i <= game.state().handCount[kHuman]; ++i)
         cards.append(picture(game.human().picture(i)));
     return cards;
 }
@@ -115,7 +115,7 @@ void TestLook::blockedWindowsTakeNoInput() {
     QVERIFY(game.toComputerTurn());
     const GameState before = game.state();
     ModalAnswers answers;  // any message box would be a fault
-    for (int slot = 1; slot <= before.handcount[kHuman] + 1; ++slot) game.click(slot);
+    for (int slot = 1; slot <= before.handCount[kHuman] + 1; ++slot) game.click(slot);
     QTest::keyClick(&game.human(), Qt::Key_Return);
     QTest::keyClick(game.main.get(), Qt::Key_F2);
     QTest::keyClick(game.main.get(), Qt::Key_G, Qt::AltModifier);
@@ -124,11 +124,11 @@ void TestLook::blockedWindowsTakeNoInput() {
     drag(board, {30, 20});
     QTest::qWait(20);
     QVERIFY2(answers.boxes.isEmpty(), qPrintable(answers.unexpected.join(u'\n')));
-    QVERIFY(!game.main->items().mnugame->isVisible());
+    QVERIFY(!game.main->items().gameMenu->isVisible());
     QCOMPARE(game.state().hand, before.hand);
-    QCOMPARE(game.state().passleft, before.passleft);
-    QCOMPARE(game.state().gameno, before.gameno);
-    QCOMPARE(game.state().selslot, before.selslot);
+    QCOMPARE(game.state().passesLeft, before.passesLeft);
+    QCOMPARE(game.state().gameNumber, before.gameNumber);
+    QCOMPARE(game.state().selectedJokerSlot, before.selectedJokerSlot);
     QVERIFY(game.human().colour() != kTurnColour);
     QVERIFY(game.main->isVisible());
     QCOMPARE(board->pos(), place);
@@ -165,7 +165,7 @@ void TestLook::statusLinesFitIn() {
     for (int form : {4, 6}) QCOMPARE(game.session->window(form - 3).height(), px(900));
     const auto verifyFit = [&game](const char* when) {
         for (int p = 1; p <= kPlayers; ++p) {
-            const PlayerForm& form = game.session->window(p);
+            const PlayerWindow& form = game.session->window(p);
             for (int k = 1; k <= 4; ++k) {
                 const QLabel* label = form.label(k);
                 const QString where = QStringLiteral("%1, %2 Label%3 \"%4\"")
@@ -183,8 +183,8 @@ void TestLook::statusLinesFitIn() {
     while (game.gamesEnded == 0) {
         QVERIFY(game.waitForHuman(0));
         if (game.gamesEnded) break;
-        int slot = s.handcount[kHuman] + 1;
-        for (int i = 1; i <= s.handcount[kHuman]; ++i) {
+        int slot = s.handCount[kHuman] + 1;
+        for (int i = 1; i <= s.handCount[kHuman]; ++i) {
             const int target = clickTarget(s, i);
             if (target >= 1 && target <= 8) {
                 slot = i;

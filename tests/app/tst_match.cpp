@@ -33,16 +33,16 @@ QString stored(const Store& store, const char* key) {
 }
 
 bool continueEnabled(Program& p) {
-    const bool item = p.items().mnutuduki->isEnabled();
+    const bool item = p.items().continueMatch->isEnabled();
     const bool image = p.main->image(2)->isVisibleTo(p.main.get());
     return item && image && !p.main->image(3)->isVisibleTo(p.main.get());
 }
 
 // The title screen: no match, the board hidden, the rule options free again.
 bool atTitle(Program& p) {
-    return p.state().gameno == 0 && !p.main->child(2)->isVisible() &&
-           !p.main->child(4)->isVisible() && !p.items().mnusyoki->isEnabled() &&
-           p.items().mnugroup->isEnabled() && p.items().ruruak->isEnabled() &&
+    return p.state().gameNumber == 0 && !p.main->child(2)->isVisible() &&
+           !p.main->child(4)->isVisible() && !p.items().backToInitialScreen->isEnabled() &&
+           p.items().changeGroup->isEnabled() && p.items().aceKing->isEnabled() &&
            p.main->windowTitle() == QStringLiteral("カドリオ   （ グループ１ ）");
 }
 
@@ -88,14 +88,14 @@ void TestMatch::wholeMatch() {
         QVERIFY(p.started);
         QVERIFY(!continueEnabled(p));
         QVERIFY(p.main->image(3)->isVisibleTo(p.main.get()));
-        p.items().jokernai->trigger();
+        p.items().jokerNone->trigger();
         p.session->random().seed(11);
-        p.items().mnugstart->trigger();
-        QCOMPARE(p.state().gameno, 1);
-        QVERIFY(!p.items().mnugroup->isEnabled());
+        p.items().newGame->trigger();
+        QCOMPARE(p.state().gameNumber, 1);
+        QVERIFY(!p.items().changeGroup->isEnabled());
 
         for (int game = 1; game <= 3; ++game) {
-            Form10* results = p.playToResults();
+            ResultsWindow* results = p.playToResults();
             QVERIFY2(results, "the game stalled");
             QVERIFY(!acceptsInput(p.main.get()));
             // A window of its own, with the game's window, in the middle of the screen.
@@ -111,42 +111,42 @@ void TestMatch::wholeMatch() {
             if (game == 2) QTest::mouseClick(results->command(3), Qt::LeftButton);
             if (game < 3) {
                 QTest::mouseClick(results->command(1), Qt::LeftButton);
-                QCOMPARE(p.state().gameno, game + 1);
+                QCOMPARE(p.state().gameNumber, game + 1);
             }
         }
         // After game 3: save and back to the title screen.
         afterThree = p.state().score;
-        placesOfThree = p.state().gameplaces;
-        QTest::mouseClick(shownWindow<Form10>()->command(2), Qt::LeftButton);
-        QTRY_VERIFY(!shownWindow<Form10>());
+        placesOfThree = p.state().humanGamePlaces;
+        QTest::mouseClick(shownWindow<ResultsWindow>()->command(2), Qt::LeftButton);
+        QTRY_VERIFY(!shownWindow<ResultsWindow>());
         QVERIFY(acceptsInput(p.main.get()));
         QVERIFY(atTitle(p));
         QVERIFY(continueEnabled(p));
-        QCOMPARE(p.state().savedgame, 3);
+        QCOMPARE(p.state().savedGameNumber, 3);
         QCOMPARE(stored(*p.store, "sp"), QStringLiteral("3"));
         QCOMPARE(stored(*p.store, "gurahu"), QString::fromUtf8(kPerGameGraph));
         for (int c = 1; c <= 52; ++c) QVERIFY(!p.session->board().picture(c)->isVisible());
-        p.items().end->trigger();
+        p.items().quit->trigger();
     }
 
     // The program starts again and continues the match.
     Program p(data_.path());
     QVERIFY(p.started);
     QVERIFY(continueEnabled(p));
-    QCOMPARE(p.state().gameno, 0);
-    p.items().jokernai->trigger();
+    QCOMPARE(p.state().gameNumber, 0);
+    p.items().jokerNone->trigger();
     p.session->random().seed(12);
     QTest::mouseClick(p.main->image(2), Qt::LeftButton);  // the toolbar's continue button
-    QCOMPARE(p.state().gameno, 4);
+    QCOMPARE(p.state().gameNumber, 4);
     QCOMPARE(p.state().score[1], afterThree[1]);
     QCOMPARE(p.state().score[4], afterThree[4]);
     QVERIFY(!continueEnabled(p));
-    QVERIFY(p.items().mnusyoki->isEnabled());
-    QVERIFY(!p.items().mnugroup->isEnabled());
+    QVERIFY(p.items().backToInitialScreen->isEnabled());
+    QVERIFY(!p.items().changeGroup->isEnabled());
     QCOMPARE(stored(*p.store, "sp"), QStringLiteral("0"));
 
     for (int game = 4; game <= 10; ++game) {
-        Form10* results = p.playToResults();
+        ResultsWindow* results = p.playToResults();
         QVERIFY2(results, "the game stalled");
         if (game == 4) {
             // The record of the games before the break, and the graph last shown.
@@ -168,16 +168,16 @@ void TestMatch::wholeMatch() {
     // The TOP-10 entry: the total is well above the default tenth total of 10.
     const int total = p.state().score[1];
     QVERIFY(total >= 10);
-    QCOMPARE(p.state().gameno, 0);
+    QCOMPARE(p.state().gameNumber, 0);
     QVERIFY(!acceptsInput(p.main.get()));
-    QVERIFY(!p.items().mnusyoki->isEnabled());
-    QVERIFY(p.items().mnugroup->isEnabled());
-    Form3* table = shownWindow<Form3>();
-    Form9* entry = shownWindow<Form9>();
+    QVERIFY(!p.items().backToInitialScreen->isEnabled());
+    QVERIFY(p.items().changeGroup->isEnabled());
+    Top10Dialog* table = shownWindow<Top10Dialog>();
+    NameEntry* entry = shownWindow<NameEntry>();
     QVERIFY(table && entry);
     QVERIFY(withTheGame(p, table) && withTheGame(p, entry));
     QVERIFY(centred(table));
-    const int rank = p.state().newrank;
+    const int rank = p.state().newRank;
     QCOMPARE(entry->windowTitle(), QStringLiteral("おめでとう %1 位です").arg(rank));
     QCOMPARE(table->nameLabel(rank - 1)->palette().color(QPalette::WindowText), QColor(255, 0, 0));
     QInputMethodEvent typing;
@@ -185,7 +185,7 @@ void TestMatch::wholeMatch() {
     QApplication::sendEvent(entry->text(), &typing);
     QCOMPARE(table->nameLabel(rank - 1)->text(), QStringLiteral("やまだ"));
     QTest::mouseClick(entry->command(), Qt::LeftButton);
-    QTRY_VERIFY(!shownWindow<Form3>() && !shownWindow<Form9>());
+    QTRY_VERIFY(!shownWindow<Top10Dialog>() && !shownWindow<NameEntry>());
     QVERIFY(acceptsInput(p.main.get()));
     QCOMPARE(p.state().score[1], 0);
     QCOMPARE(p.store->get(u"form2", QStringLiteral("name%1").arg(rank), {}),
@@ -194,9 +194,9 @@ void TestMatch::wholeMatch() {
 
     // Export through the TOP-10 view and its file dialog.
     const QString good = files.filePath(QStringLiteral("top.dat"));
-    p.items().mnutop->trigger();
+    p.items().showTop10->trigger();
     QVERIFY(!acceptsInput(p.main.get()));
-    table = shownWindow<Form3>();
+    table = shownWindow<Top10Dialog>();
     QVERIFY(table);
     QVERIFY(withTheGame(p, table));
     QCOMPARE(table->nameLabel(rank - 1)->text(), QStringLiteral("やまだ"));
@@ -221,8 +221,8 @@ void TestMatch::wholeMatch() {
     copy.close();
 
     // Another group, with the default table, takes the files.
-    p.items().mnugroup->trigger();
-    table = shownWindow<Form3>();
+    p.items().changeGroup->trigger();
+    table = shownWindow<Top10Dialog>();
     QVERIFY(table);
     QVERIFY(withTheGame(p, table));
     table->combo()->setCurrentIndex(2);
@@ -232,8 +232,8 @@ void TestMatch::wholeMatch() {
     QTest::mouseClick(table->command(4), Qt::LeftButton);
     QVERIFY(acceptsInput(p.main.get()));
 
-    p.items().mnutop->trigger();
-    table = shownWindow<Form3>();
+    p.items().showTop10->trigger();
+    table = shownWindow<Top10Dialog>();
     answers.box(QMessageBox::Ok);
     answers.file(altered);
     answers.box(QMessageBox::Ok);
@@ -256,8 +256,8 @@ void TestMatch::wholeMatch() {
     QCOMPARE(p.ended, 0);
 
     // The imported table passes the next check.
-    p.items().mnutop->trigger();
-    QVERIFY(shownWindow<Form3>());
+    p.items().showTop10->trigger();
+    QVERIFY(shownWindow<Top10Dialog>());
     QCOMPARE(p.ended, 0);
 }
 
@@ -266,25 +266,25 @@ void TestMatch::wholeMatch() {
 void TestMatch::damagedTop10() {
     {
         Program p(data_.path());
-        p.items().mnutop->trigger();  // the first opening makes the check strings
-        QTest::mouseClick(shownWindow<Form3>()->command(1), Qt::LeftButton);
+        p.items().showTop10->trigger();  // the first opening makes the check strings
+        QTest::mouseClick(shownWindow<Top10Dialog>()->command(1), Qt::LeftButton);
         p.store->save(u"form2", u"ten3", QStringLiteral("85"));
         ModalAnswers answers;
         answers.box(QMessageBox::Ok);
-        p.items().mnutop->trigger();
+        p.items().showTop10->trigger();
         QCOMPARE(answers.boxes.size(), 1);
         QCOMPARE(answers.boxes[0].title, QStringLiteral("データ異常"));
         QCOMPARE(answers.boxes[0].text,
                  QStringLiteral(
                      "データが異常です。\nベスト１０を初期化後終了します。\n再起動して下さい。"));
         QCOMPARE(p.ended, 1);
-        QTRY_VERIFY(!shownWindow<Form3>());
+        QTRY_VERIFY(!shownWindow<Top10Dialog>());
         QCOMPARE(stored(*p.store, "ckkc"), QStringLiteral("9999"));
         QCOMPARE(stored(*p.store, "ten3"), QStringLiteral("<none>"));
     }
     Program p(data_.path());
-    p.items().mnutop->trigger();
-    Form3* table = shownWindow<Form3>();
+    p.items().showTop10->trigger();
+    Top10Dialog* table = shownWindow<Top10Dialog>();
     QVERIFY(table);
     QCOMPARE(p.ended, 0);
     QCOMPARE(table->rowLabel(2)->text(), QStringLiteral("1997-04-01   80  "));
@@ -297,7 +297,7 @@ void TestMatch::damagedSavedMatch() {
     {
         Store store;
         GameState s;
-        s.gameno = 3;
+        s.gameNumber = 3;
         s.score = {0, 12, 30, 4, 18};
         s.starter = 2;
         s.streak = 1;
@@ -315,8 +315,8 @@ void TestMatch::damagedSavedMatch() {
         QCOMPARE(answers.boxes[0].text,
                  QStringLiteral("データが異常です。\n前回の続きが出来ません。"));
         QVERIFY(!continueEnabled(p));
-        QCOMPARE(p.state().savedgame, 0);
-        QCOMPARE(p.state().gameno, 0);
+        QCOMPARE(p.state().savedGameNumber, 0);
+        QCOMPARE(p.state().gameNumber, 0);
         QCOMPARE(p.ended, 0);
         p.store->save(u"form2", u"right", QStringLiteral("325457"));
         p.store->save(u"form2", u"tp", QStringLiteral("59"));
@@ -353,11 +353,11 @@ void TestMatch::damagedSavedMatch() {
     QVERIFY(continueEnabled(p));
     p.store->save(u"form2", u"p2", QStringLiteral("31"));
     answers.box(QMessageBox::Ok);
-    p.items().mnutuduki->trigger();
+    p.items().continueMatch->trigger();
     QCOMPARE(answers.boxes.size(), 1);
     QCOMPARE(answers.boxes[0].text, QStringLiteral("データが異常です。\n前回の続きが出来ません。"));
     QVERIFY(!continueEnabled(p));
-    QCOMPARE(p.state().gameno, 0);
+    QCOMPARE(p.state().gameNumber, 0);
     QVERIFY(!p.main->child(2)->isVisible());
 }
 
@@ -367,7 +367,7 @@ void TestMatch::newGameDiscardsTheSavedMatch() {
     {
         Store store;
         GameState s;
-        s.gameno = 3;
+        s.gameNumber = 3;
         s.score = {0, 12, 30, 4, 18};
         s.starter = 2;
         savedmatch::saveMatch(store, s, QString::fromUtf8(kCumulativeGraph));
@@ -376,17 +376,17 @@ void TestMatch::newGameDiscardsTheSavedMatch() {
     QVERIFY(continueEnabled(p));
     ModalAnswers answers;
     answers.box(QMessageBox::Cancel);
-    p.items().mnugstart->trigger();
-    QCOMPARE(p.state().gameno, 0);
+    p.items().newGame->trigger();
+    QCOMPARE(p.state().gameNumber, 0);
     QVERIFY(continueEnabled(p));
     answers.box(QMessageBox::Ok);
-    p.items().mnugstart->trigger();
-    QCOMPARE(p.state().gameno, 1);
+    p.items().newGame->trigger();
+    QCOMPARE(p.state().gameNumber, 1);
     QVERIFY(!continueEnabled(p));
     for (const char* key : {"sp", "p1", "p2", "p3", "p4"})
         QCOMPARE(stored(*p.store, key), QStringLiteral("0"));
     answers.box(QMessageBox::Cancel);
-    p.items().mnugstart->trigger();
+    p.items().newGame->trigger();
     QCOMPARE(answers.boxes.size(), 3);
     QCOMPARE(answers.boxes[0].text,
              QStringLiteral("前回の保存データを破棄し\n新規ゲームを開始しますか？"));
@@ -424,7 +424,7 @@ void TestMatch::firstRun() {
 void TestMatch::ruleFaultEndsTheGame() {
     Program p(data_.path());
     p.session->random().seed(5);
-    p.items().mnugstart->trigger();
+    p.items().newGame->trigger();
     GameState& s = p.state();
     int slot = 0;
     for (int spin = 0; spin < 100000 && slot == 0; ++spin) {
@@ -432,12 +432,12 @@ void TestMatch::ruleFaultEndsTheGame() {
             QTest::qWait(1);
             continue;
         }
-        for (int i = 1; i <= s.handcount[kHuman] && slot == 0; ++i) {
+        for (int i = 1; i <= s.handCount[kHuman] && slot == 0; ++i) {
             const int target = clickTarget(s, i);
             if (target >= 1 && target <= 8) slot = i;
         }
         if (slot == 0) {  // nothing fits: pass and wait for the next turn
-            CardPicture* pass = p.session->human().picture(s.handcount[kHuman] + 1);
+            CardPicture* pass = p.session->human().picture(s.handCount[kHuman] + 1);
             QTest::mouseClick(pass, Qt::LeftButton, {}, pass->rect().center());
         }
     }
@@ -447,10 +447,10 @@ void TestMatch::ruleFaultEndsTheGame() {
     const std::int16_t card = s.hand[kHuman][slot];
     s.hand[kHuman] = {};
     s.hand[kHuman][1] = card;
-    s.handcount[kHuman] = 1;
+    s.handCount[kHuman] = 1;
     for (int q = 2; q <= kPlayers; ++q) {
         s.hand[q] = {};
-        s.handcount[q] = 0;
+        s.handCount[q] = 0;
     }
     ModalAnswers answers;
     answers.box(QMessageBox::Ok);
@@ -462,15 +462,15 @@ void TestMatch::ruleFaultEndsTheGame() {
     QCOMPARE(answers.boxes[0].title, QStringLiteral("ゲームの中断"));
     QVERIFY(atTitle(p));
     QVERIFY(acceptsInput(p.main.get()));
-    QVERIFY(p.items().mnugstart->isEnabled());
-    QVERIFY(!p.main->timer1().isActive());
-    for (ComputerForm* form : p.session->computers()) QVERIFY(!form->timer1().isActive());
+    QVERIFY(p.items().newGame->isEnabled());
+    QVERIFY(!p.main->captionTimer().isActive());
+    for (ComputerWindow* form : p.session->computers()) QVERIFY(!form->thinkTimer().isActive());
     for (int c = 1; c <= kJoker; ++c) QVERIFY(!p.session->board().picture(c)->isVisible());
     QCOMPARE(TempStore::fileBytes(), bytes);
 
     // The next game starts as usual.
-    p.items().mnugstart->trigger();
-    QCOMPARE(s.gameno, std::int16_t{1});
+    p.items().newGame->trigger();
+    QCOMPARE(s.gameNumber, std::int16_t{1});
     QVERIFY(p.main->child(2)->isVisible());
     QVERIFY(answers.unexpected.isEmpty());
 }

@@ -96,11 +96,11 @@ void StartupTest::firstRunWithEmptyStore() {
     QVERIFY(run.started);
     QCOMPARE(TempStore::stored("ckkc"), QStringLiteral("1234"));
     QCOMPARE(run.main().windowTitle(), QStringLiteral("カドリオ   （ グループ１ ）"));
-    QVERIFY(!run.items().mnutuduki->isEnabled());
+    QVERIFY(!run.items().continueMatch->isEnabled());
     QVERIFY(imageShown(run, 3) && !imageShown(run, 2));
-    QVERIFY(!run.items().mnusyoki->isEnabled());
+    QVERIFY(!run.items().backToInitialScreen->isEnabled());
     QVERIFY(imageShown(run, 5) && !imageShown(run, 4));
-    QCOMPARE(run.state().savedgame, std::int16_t{0});
+    QCOMPARE(run.state().savedGameNumber, std::int16_t{0});
 
     // The default profile, the card sets being the game's own; the arrangement placed the
     // child windows.
@@ -111,14 +111,14 @@ void StartupTest::firstRunWithEmptyStore() {
     QCOMPARE(actual, expected);
     QCOMPARE(run.main().size(), QSize(px(9525), px(6735)));
     QCOMPARE(run.main().pos(), QPoint(0, 0));
-    QCOMPARE(run.state().sex, (std::array<std::int16_t, kPlayers>{-1, 0, -1, 0}));
-    for (ComputerForm* form : run.program->session().computers())
-        QCOMPARE(form->timer1().interval(), 500);
+    QCOMPARE(run.state().voices, (std::array<std::int16_t, kPlayers>{-1, 0, -1, 0}));
+    for (ComputerWindow* form : run.program->session().computers())
+        QCOMPARE(form->thinkTimer().interval(), 500);
     for (int n : {9, 13, 11, 23, 25, 16, 18}) QVERIFY(imageShown(run, n));
     for (int n : {8, 14, 10, 12, 24, 26, 15, 17, 19}) QVERIFY(!imageShown(run, n));
     QVERIFY(!run.main().toolbar()->isHidden());
     // A new player has the cards fitted to the windows.
-    QVERIFY(run.items().mnuawase->isChecked());
+    QVERIFY(run.items().fitCards->isChecked());
     QVERIFY(run.main().tableCardHeight() > 0);
     for (int form : {2, 4, 5, 6, 7}) QVERIFY(run.main().child(form)->isHidden());
     QCOMPARE(run.program->session().board().picture(53)->imageFile(),
@@ -129,7 +129,7 @@ void StartupTest::titleWindowThenMainWindow() {
     speeds::timing() = {0, 0, false, 40};
     Program program(test::buildData());
     QVERIFY(program.initialiseData());
-    QPointer<Form1> title = program.createTitle();
+    QPointer<TitleWindow> title = program.createTitle();
     QCOMPARE(title->findChild<QTimer*>(QStringLiteral("Timer2"))->interval(), 40);
     QVERIFY(program.createMain());
     QVERIFY(!program.main().isVisible());
@@ -142,7 +142,7 @@ void StartupTest::titleWindowThenMainWindow() {
     QTRY_VERIFY(title.isNull());
     // The real title time.
     speeds::timing() = {};
-    Form1 second(test::buildData());
+    TitleWindow second(test::buildData());
     QCOMPARE(second.findChild<QTimer*>(QStringLiteral("Timer2"))->interval(), 3330);
     program.main().hide();
 }
@@ -162,13 +162,13 @@ void StartupTest::everySettingSurvivesRestart() {
         ModalAnswers answers;
         // Every option through its menu item.
         const MenuItems& m = run.items();
-        for (QAction* item : {m.ruruak, m.jokersai, m.ps2, m.daseruka, m.mnuosoi, m.otooff,
-                              m.turuba, m.mnucawaku, m.mnuawase, m.wintune})
+        for (QAction* item : {m.aceKing, m.jokerReused, m.twoPasses, m.detection, m.paceSlow,
+                              m.soundOff, m.toolbarShown, m.cardFrames, m.fitCards, m.autoArrange})
             item->trigger();
 
         // Names and voices through the names dialog.
-        run.items().mnuname->trigger();
-        auto* names = shownWindow<Form8>();
+        run.items().changeNames->trigger();
+        auto* names = shownWindow<NamesDialog>();
         QVERIFY(names);
         const QStringList newNames{QStringLiteral("はな"), QStringLiteral("じろう"), QString(),
                                    QStringLiteral("Ｚ")};
@@ -180,8 +180,8 @@ void StartupTest::everySettingSurvivesRestart() {
                           Qt::LeftButton);
 
         // The card speed through its dialog.
-        run.items().mnumove->trigger();
-        auto* speed = shownWindow<Form12>();
+        run.items().moveSpeed->trigger();
+        auto* speed = shownWindow<SpeedDialog>();
         QVERIFY(speed);
         speed->findChild<QScrollBar*>(QStringLiteral("HScroll1"))->setValue(3);
         QTest::mouseClick(speed->findChild<QPushButton*>(QStringLiteral("Command1")),
@@ -189,14 +189,15 @@ void StartupTest::everySettingSurvivesRestart() {
 
         // The three card sets through the chooser.
         for (const auto& [item, folder] :
-             {std::pair{m.mnuba, board}, std::pair{m.mnumy, faces}, std::pair{m.mnuura, backs}}) {
+             {std::pair{m.boardCards, board}, std::pair{m.handCards, faces},
+              std::pair{m.backCards, backs}}) {
             item->trigger();
-            auto* chooser = shownWindow<Form11>();
+            auto* chooser = shownWindow<CardChooser>();
             QVERIFY(chooser);
             chooser->selectFolder(folder);
             QTest::mouseClick(chooser->findChild<QPushButton*>(QStringLiteral("Command1")),
                               Qt::LeftButton);
-            QTRY_VERIFY(!shownWindow<Form11>());
+            QTRY_VERIFY(!shownWindow<CardChooser>());
         }
 
         // Window places.
@@ -210,7 +211,7 @@ void StartupTest::everySettingSurvivesRestart() {
 
         before = run.main().currentSettings();
         QCOMPARE(before.moves, std::int16_t{9});
-        QCOMPARE(before.fdb, board);
+        QCOMPARE(before.boardFaceFolder, board);
         QCOMPARE(before.names[2], QString());
         QCOMPARE(before.male, (std::array<bool, kPlayers>{false, true, true, false}));
 
@@ -229,15 +230,15 @@ void StartupTest::everySettingSurvivesRestart() {
     QVERIFY(again.main().toolbar()->isHidden());
     for (int n : {8, 14, 12, 24, 26, 15, 19}) QVERIFY(imageShown(again, n));
     for (int n : {9, 13, 10, 11, 23, 25, 16, 17, 18}) QVERIFY(!imageShown(again, n));
-    for (ComputerForm* form : again.program->session().computers())
-        QCOMPARE(form->timer1().interval(), 1000);
+    for (ComputerWindow* form : again.program->session().computers())
+        QCOMPARE(form->thinkTimer().interval(), 1000);
     QVERIFY(!again.program->session().board().picture(1)->framed());
-    QVERIFY(!again.items().mnuawase->isChecked());
+    QVERIFY(!again.items().fitCards->isChecked());
     QVERIFY(!again.main().options().fitCards);
     QCOMPARE(again.program->session().board().picture(1)->drawnHeight(), 0);
     QCOMPARE(again.program->session().window(2).windowTitle(), QStringLiteral("じろう"));
-    QCOMPARE(again.state().sex, (std::array<std::int16_t, kPlayers>{0, -1, -1, 0}));
-    QCOMPARE(again.state().movespeed, std::int16_t{9});
+    QCOMPARE(again.state().voices, (std::array<std::int16_t, kPlayers>{0, -1, -1, 0}));
+    QCOMPARE(again.state().flightFrames, std::int16_t{9});
     QCOMPARE(again.program->session().board().picture(0)->imageFile(),
              board + QStringLiteral("/s1.bmp"));
     QCOMPARE(again.program->session().window(3).picture(1)->imageFile(),
@@ -283,7 +284,7 @@ void StartupTest::geometryKeptUnlessNormal() {
         }
         QTest::qWait(0);
         run.main().child(2)->setGeometry(5, 5, 300, 150);
-        run.items().ruruak->trigger();
+        run.items().aceKing->trigger();
         QVERIFY(requestClose(run));
         QCOMPARE(answers.boxes.size(), maximised ? 1 : 0);
         QVERIFY(answers.unexpected.isEmpty());
@@ -312,8 +313,8 @@ void StartupTest::closeQuestion() {
     QFETCH(bool, closes);
     Run run;
     TempStore::store("ckkc", marker);
-    run.items().otooff->trigger();
-    run.items().mnuhelpm->trigger();
+    run.items().soundOff->trigger();
+    run.items().helpTopics->trigger();
     QPointer<HelpWindow> help = shownWindow<HelpWindow>();
     QVERIFY(help);
     const QByteArray bytes = TempStore::fileBytes();
@@ -370,7 +371,9 @@ void StartupTest::cardFolderFallback() {
 
     Run run;
     const GameState& s = run.state();
-    const std::string& dir = key == u"fdb" ? s.boarddir : key == u"fdf" ? s.facedir : s.backdir;
+    const std::string& dir = key == u"fdb"   ? s.boardFaceFolder
+                             : key == u"fdf" ? s.handFaceFolder
+                                             : s.backFolder;
     QCOMPARE(QString::fromStdString(dir), kept ? folder : test::buildData());
     // The sample picture comes from the folder in use.
     Session& session = run.program->session();
@@ -379,7 +382,7 @@ void StartupTest::cardFolderFallback() {
                                            : session.window(3).picture(1)->imageFile();
     QVERIFY2(sample.startsWith(QString::fromStdString(dir) + u'/'), qPrintable(sample));
     // The other two sets stay with the game's own cards.
-    for (const std::string* other : {&s.boarddir, &s.facedir, &s.backdir})
+    for (const std::string* other : {&s.boardFaceFolder, &s.handFaceFolder, &s.backFolder})
         if (other != &dir) QCOMPARE(QString::fromStdString(*other), test::buildData());
 }
 
@@ -427,10 +430,10 @@ void StartupTest::savedMatchAtStart() {
         QVERIFY(!run.main().isVisible());
         return;
     }
-    QCOMPARE(run.items().mnutuduki->isEnabled(), continues);
+    QCOMPARE(run.items().continueMatch->isEnabled(), continues);
     QCOMPARE(imageShown(run, 2), continues);
     QCOMPARE(imageShown(run, 3), !continues);
-    QCOMPARE(run.state().gameno, std::int16_t{0});
+    QCOMPARE(run.state().gameNumber, std::int16_t{0});
 }
 
 void StartupTest::messageAnsweredLate_data() {
@@ -459,7 +462,7 @@ void StartupTest::messageAnsweredLate() {
     // The title's time has passed once no title window is left whose timer still runs.
     const auto titleTimePassed = [] {
         for (QWidget* w : QApplication::topLevelWidgets()) {
-            auto* title = qobject_cast<Form1*>(w);
+            auto* title = qobject_cast<TitleWindow*>(w);
             if (title && title->findChild<QTimer*>(QStringLiteral("Timer2"))->isActive())
                 return false;
         }
@@ -469,12 +472,12 @@ void StartupTest::messageAnsweredLate() {
     answers.box(QMessageBox::Ok, titleTimePassed);
 
     auto program = std::make_unique<Program>(test::buildData());
-    QPointer<Form1> title;
+    QPointer<TitleWindow> title;
     bool titleShownAlone = false;  // when the title window closed: it showed, the main not yet
     const bool started = program->start([&](QWidget* window, QWidget* main) {
-        title = qobject_cast<Form1*>(window);
+        title = qobject_cast<TitleWindow*>(window);
         QVERIFY(title);
-        connect(title, &Form1::closed, main, [&title, &titleShownAlone, main] {
+        connect(title, &TitleWindow::closed, main, [&title, &titleShownAlone, main] {
             titleShownAlone = title->isVisible() && !main->isVisible();
         });
     });
@@ -486,7 +489,7 @@ void StartupTest::messageAnsweredLate() {
         QTRY_VERIFY(program->main().isVisible());
         QTRY_VERIFY(title.isNull());
         QVERIFY(titleShownAlone);
-        QVERIFY(!program->main().items().mnutuduki->isEnabled());
+        QVERIFY(!program->main().items().continueMatch->isEnabled());
         QCOMPARE(TempStore::stored("sp"), QStringLiteral("3"));
     } else {
         QCOMPARE(TempStore::stored("tp"), QStringLiteral("0"));
@@ -495,7 +498,7 @@ void StartupTest::messageAnsweredLate() {
     for (QWidget* w : QApplication::topLevelWidgets()) w->hide();
     program.reset();
     QTest::qWait(0);
-    for (QWidget* w : QApplication::topLevelWidgets()) QVERIFY(!qobject_cast<Form1*>(w));
+    for (QWidget* w : QApplication::topLevelWidgets()) QVERIFY(!qobject_cast<TitleWindow*>(w));
 }
 
 void StartupTest::handEditedGeometry_data() {
@@ -616,38 +619,38 @@ void StartupTest::noPaceChecked() {
     for (const char* key : {"hayai", "hyojun", "osoi"})
         TempStore::store(key, QStringLiteral("False"));
     Run run;
-    for (QAction* item : {run.items().mnuhayai, run.items().mnuhyojun, run.items().mnuosoi})
+    for (QAction* item : {run.items().paceFast, run.items().paceNormal, run.items().paceSlow})
         QVERIFY(!item->isChecked());
     for (int n : {15, 16, 17}) QVERIFY(!imageShown(run, n));
-    for (ComputerForm* form : run.program->session().computers())
-        QCOMPARE(form->timer1().interval(), 500);
+    for (ComputerWindow* form : run.program->session().computers())
+        QCOMPARE(form->thinkTimer().interval(), 500);
 }
 
 // After a group switch the menus, toolbar, pace, names and caption are the entered group's.
 void StartupTest::groupSwitchAppliesProfile() {
     Run run;
-    run.items().ruruak->trigger();
-    run.items().mnuhayai->trigger();
-    run.items().otooff->trigger();
-    run.items().mnugroup->trigger();
-    auto* dialog = shownWindow<Form3>();
+    run.items().aceKing->trigger();
+    run.items().paceFast->trigger();
+    run.items().soundOff->trigger();
+    run.items().changeGroup->trigger();
+    auto* dialog = shownWindow<Top10Dialog>();
     QVERIFY(dialog);
     dialog->combo()->setCurrentIndex(2);  // a fresh group: the default profile
     QCOMPARE(run.state().group, std::int16_t{2});
     QCOMPARE(run.main().windowTitle(), QStringLiteral("カドリオ   （ グループ３ ）"));
-    QVERIFY(!run.items().ruruak->isChecked());
-    QVERIFY(run.items().mnuhyojun->isChecked() && !run.items().mnuhayai->isChecked());
-    QVERIFY(run.items().otoon->isChecked());
+    QVERIFY(!run.items().aceKing->isChecked());
+    QVERIFY(run.items().paceNormal->isChecked() && !run.items().paceFast->isChecked());
+    QVERIFY(run.items().soundOn->isChecked());
     QVERIFY(imageShown(run, 9) && imageShown(run, 16) && imageShown(run, 18));
-    QCOMPARE(run.program->session().computers()[0]->timer1().interval(), 500);
+    QCOMPARE(run.program->session().computers()[0]->thinkTimer().interval(), 500);
 
     dialog->combo()->setCurrentIndex(0);  // back: the first group's profile as it was left
     QCOMPARE(run.main().windowTitle(), QStringLiteral("カドリオ   （ グループ１ ）"));
-    QVERIFY(run.items().ruruak->isChecked());
-    QVERIFY(run.items().mnuhayai->isChecked());
-    QVERIFY(run.items().otooff->isChecked() && !run.items().otoon->isChecked());
+    QVERIFY(run.items().aceKing->isChecked());
+    QVERIFY(run.items().paceFast->isChecked());
+    QVERIFY(run.items().soundOff->isChecked() && !run.items().soundOn->isChecked());
     QVERIFY(imageShown(run, 8) && imageShown(run, 17) && imageShown(run, 19));
-    QCOMPARE(run.program->session().computers()[2]->timer1().interval(), 100);
+    QCOMPARE(run.program->session().computers()[2]->thinkTimer().interval(), 100);
     QTest::mouseClick(dialog->command(4), Qt::LeftButton);
     QTRY_VERIFY(acceptsInput(&run.main()));
 }

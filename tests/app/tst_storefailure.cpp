@@ -30,16 +30,16 @@ using plumet::test::shownWindow;
 
 namespace {
 
-Form10* playToResults(Run& run) {
+ResultsWindow* playToResults(Run& run) {
     return test::playToResults(run.program->session(), run.main());
 }
 
 // A new match, silent (the voices would wait their length).
 void startMatch(Run& run) {
-    run.items().otooff->trigger();
+    run.items().soundOff->trigger();
     run.program->session().random().seed(3);
-    run.items().mnugstart->trigger();
-    run.state().movespeed = 1;
+    run.items().newGame->trigger();
+    run.state().flightFrames = 1;
 }
 
 bool isUnsavedMessage(const ModalAnswers::Box& box) {
@@ -95,14 +95,14 @@ void StoreFailureTest::unwritableStore() {
     int questions = 0;  // boxes of the game's own before the message
 
     if (action == u"settings at exit") {
-        run.items().ruruak->trigger();
+        run.items().aceKing->trigger();
         answers.box(QMessageBox::Ok);  // "終了？"
         answers.box(QMessageBox::Ok);
         questions = 1;
         QVERIFY(run.main().close());
     } else if (action == u"names") {
-        run.items().mnuname->trigger();
-        auto* names = shownWindow<Form8>();
+        run.items().changeNames->trigger();
+        auto* names = shownWindow<NamesDialog>();
         QVERIFY(names);
         names->findChild<QLineEdit*>(QStringLiteral("Text1_0"))->setText(QStringLiteral("はな"));
         answers.box(QMessageBox::Ok);
@@ -110,8 +110,8 @@ void StoreFailureTest::unwritableStore() {
                           Qt::LeftButton);
         QCOMPARE(run.program->session().human().windowTitle(), QStringLiteral("はな"));
     } else if (action == u"group switch") {
-        run.items().mnugroup->trigger();
-        auto* dialog = shownWindow<Form3>();
+        run.items().changeGroup->trigger();
+        auto* dialog = shownWindow<Top10Dialog>();
         QVERIFY(dialog);
         answers.box(QMessageBox::Ok);
         dialog->combo()->setCurrentIndex(2);
@@ -122,42 +122,42 @@ void StoreFailureTest::unwritableStore() {
         QCOMPARE(dialog->nameLabel(0)->text(), QStringLiteral("ＲＯＫＥＮ"));
     } else if (action == u"saved match") {
         startMatch(run);
-        Form10* results = playToResults(run);
+        ResultsWindow* results = playToResults(run);
         QVERIFY(results);
         answers.box(QMessageBox::Ok);
         QTest::mouseClick(results->command(2), Qt::LeftButton);
         // Not stored: the results window stays, the match with it, and nothing offers to
         // continue a match that is not there.
-        QCOMPARE(shownWindow<Form10>(), results);
-        QCOMPARE(run.state().gameno, std::int16_t{1});
-        QCOMPARE(run.state().savedgame, std::int16_t{0});
-        QVERIFY(!run.items().mnutuduki->isEnabled());
+        QCOMPARE(shownWindow<ResultsWindow>(), results);
+        QCOMPARE(run.state().gameNumber, std::int16_t{1});
+        QCOMPARE(run.state().savedGameNumber, std::int16_t{0});
+        QVERIFY(!run.items().continueMatch->isEnabled());
         QTest::mouseClick(results->command(1), Qt::LeftButton);  // the next game goes on
-        QTRY_COMPARE(run.state().gameno, std::int16_t{2});
-        QVERIFY(!run.items().mnutuduki->isEnabled());
+        QTRY_COMPARE(run.state().gameNumber, std::int16_t{2});
+        QVERIFY(!run.items().continueMatch->isEnabled());
     } else if (action == u"TOP-10 entry") {
         startMatch(run);
-        run.state().gameno = 10;
+        run.state().gameNumber = 10;
         run.state().score[kHuman] = 500;
-        Form10* results = playToResults(run);
+        ResultsWindow* results = playToResults(run);
         QVERIFY(results);
         answers.box(QMessageBox::Ok);
         QTest::mouseClick(results->command(1), Qt::LeftButton);
         // The table as stored, without the entry and without a name to enter.
-        auto* table = shownWindow<Form3>();
+        auto* table = shownWindow<Top10Dialog>();
         QVERIFY(table);
-        QVERIFY(!shownWindow<Form9>());
+        QVERIFY(!shownWindow<NameEntry>());
         QCOMPARE(table->rowLabel(0)->text(), QStringLiteral("1997-04-01  100  "));
         QTest::mouseClick(table->command(1), Qt::LeftButton);
         QTRY_VERIFY(acceptsInput(&run.main()));
     } else if (action == u"name registration") {
         startMatch(run);
-        run.state().gameno = 10;
+        run.state().gameNumber = 10;
         run.state().score[kHuman] = 500;
-        Form10* results = playToResults(run);
+        ResultsWindow* results = playToResults(run);
         QVERIFY(results);
         QTest::mouseClick(results->command(1), Qt::LeftButton);
-        auto* entry = shownWindow<Form9>();
+        auto* entry = shownWindow<NameEntry>();
         QVERIFY(entry);
         lock();
         entry->text()->setText(QStringLiteral("やまだ"));
@@ -168,7 +168,7 @@ void StoreFailureTest::unwritableStore() {
         QVERIFY(entry->isVisible());
         QVERIFY(!acceptsInput(&run.main()));
         QVERIFY(entry->close());
-        QTRY_VERIFY(!shownWindow<Form3>() && !shownWindow<Form9>());
+        QTRY_VERIFY(!shownWindow<Top10Dialog>() && !shownWindow<NameEntry>());
         QVERIFY(acceptsInput(&run.main()));
     }
 
@@ -193,10 +193,10 @@ void StoreFailureTest::unreadableStore() {
     QCOMPARE(answers.boxes[0].title, QStringLiteral("設定を読み込めません"));
     QVERIFY(answers.boxes[0].text.contains(Store::filePath()));
     QCOMPARE(program.main().windowTitle(), QStringLiteral("カドリオ   （ グループ１ ）"));
-    QVERIFY(!program.main().items().mnutuduki->isEnabled());
-    QVERIFY(program.main().items().mnuhyojun->isChecked());
+    QVERIFY(!program.main().items().continueMatch->isEnabled());
+    QVERIFY(program.main().items().paceNormal->isChecked());
 
-    program.main().items().ruruak->trigger();
+    program.main().items().aceKing->trigger();
     answers.box(QMessageBox::Ok);  // "終了？"
     QVERIFY(program.main().close());
     QVERIFY(answers.done());

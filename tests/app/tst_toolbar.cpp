@@ -19,7 +19,7 @@ enum class Option { AceKing, Joker, Passes, Detection, Frame, Sound, Pace };
 
 // State values: on/off 1/0; joker 0 none, 1 used, 2 reused; passes 3 or 2; pace 0 fast,
 // 1 standard, 2 slow.
-int stateOf(const MDIForm1& main, Option option) {
+int stateOf(const MainWindow& main, Option option) {
     const auto checked = [&main](const char* name) { return menuItem(main, name)->isChecked(); };
     const auto oneOf = [&](std::initializer_list<const char*> names) {
         int index = 0, found = -1, count = 0;
@@ -55,7 +55,7 @@ int stateOf(const MDIForm1& main, Option option) {
     return -1;
 }
 
-void setState(MDIForm1& main, Option option, int state) {
+void setState(MainWindow& main, Option option, int state) {
     switch (option) {
         case Option::AceKing:
             return main.setAceKing(state);
@@ -104,12 +104,12 @@ const QList<QList<int>> kPositions = {{1},          {2, 3},   {4, 5},   {6},    
 const QList<double> kLefts = {30,   510,  990,  1470, 1950, 2550, 3030, 3510, 3990,
                               4470, 4950, 5430, 5910, 6390, 6870, 7470, 8030};
 
-bool shown(const MDIForm1& main, int n) {
+bool shown(const MainWindow& main, int n) {
     return main.image(n)->isVisibleTo(main.toolbar());
 }
 
 // Every position shows exactly one of its buttons.
-void verifyOnePerPosition(const MDIForm1& main) {
+void verifyOnePerPosition(const MainWindow& main) {
     for (const QList<int>& position : kPositions) {
         int count = 0;
         for (int n : position) count += shown(main, n);
@@ -123,13 +123,13 @@ void verifyOnePerPosition(const MDIForm1& main) {
     }
 }
 
-QList<bool> visibility(const MDIForm1& main) {
+QList<bool> visibility(const MainWindow& main) {
     QList<bool> all;
     for (int n = 1; n <= 29; ++n) all.append(shown(main, n));
     return all;
 }
 
-void clickImage(MDIForm1& main, int n) {
+void clickImage(MainWindow& main, int n) {
     ToolImage* image = main.image(n);
     QTest::mouseClick(image, Qt::LeftButton, {}, image->rect().center());
 }
@@ -143,7 +143,7 @@ void playToEnd(Game& game) {
         QVERIFY(game.waitForHuman(ended));
         if (game.gamesEnded > ended) break;
         const Rules rules = game.main->rules();
-        const int count = s.handcount[kHuman];
+        const int count = s.handCount[kHuman];
         int slot = 0;
         for (int i = 1; i <= count && !slot; ++i) {
             const int target = clickTarget(s, i);
@@ -155,7 +155,7 @@ void playToEnd(Game& game) {
         }
         if (s.hand[kHuman][count] == kJoker) {
             for (int i = 1; i < count && !slot; ++i) {
-                if (hanteij(s, rules, kHuman, i)) slot = i;
+                if (jokerEnd(s, rules, kHuman, i)) slot = i;
             }
         }
         if (slot) {
@@ -212,7 +212,7 @@ void ToolbarTest::optionButtons() {
     QFETCH(int, before);
     QFETCH(int, after);
     Game game;
-    MDIForm1& main = *game.main;
+    MainWindow& main = *game.main;
     setState(main, option, before);
     QCOMPARE(stateOf(main, option), before);
     verifyOnePerPosition(main);
@@ -224,8 +224,8 @@ void ToolbarTest::optionButtons() {
     verifyOnePerPosition(main);
     if (option == Option::Pace) {
         const int interval = after == 0 ? 100 : after == 1 ? 500 : 1000;
-        for (ComputerForm* form : game.session->computers())
-            QCOMPARE(form->timer1().interval(), interval);
+        for (ComputerWindow* form : game.session->computers())
+            QCOMPARE(form->thinkTimer().interval(), interval);
     }
     if (option == Option::Frame) {
         for (int p = 1; p <= kPlayers; ++p)
@@ -256,7 +256,7 @@ void ToolbarTest::commandButtons() {
     QFETCH(int, image);
     QFETCH(QString, item);
     Game game;
-    MDIForm1& main = *game.main;
+    MainWindow& main = *game.main;
     // Only the routing is under test: each item's own command is cut off and counted.
     QList<QAction*> items;
     QList<int> counts;
@@ -328,7 +328,7 @@ void ToolbarTest::menuChoiceAlreadyInForce() {
     QFETCH(int, state);
     QFETCH(QString, item);
     Game game;
-    MDIForm1& main = *game.main;
+    MainWindow& main = *game.main;
     setState(main, option, state);
     const QList<bool> before = visibility(main);
     menuItem(main, item.toLatin1().constData())->trigger();
@@ -339,7 +339,7 @@ void ToolbarTest::menuChoiceAlreadyInForce() {
 
 void ToolbarTest::duringMatch() {
     Game game;
-    MDIForm1& main = *game.main;
+    MainWindow& main = *game.main;
     setState(main, Option::Detection, 0);
     game.start(11);
     QVERIFY(game.waitForHuman(0));
@@ -358,12 +358,12 @@ void ToolbarTest::duringMatch() {
 
     // The detection button works during the match and lifts the playable cards at once.
     const GameState& s = game.state();
-    Form4& human = game.human();
+    HandWindow& human = game.human();
     const int base = px(human.baseTop());
     const int lifted = px(human.baseTop() - human.cardHeight() * 0.2);
     const auto liftedSlots = [&] {
         QList<int> up;
-        for (int i = 1; i <= s.handcount[kHuman]; ++i) {
+        for (int i = 1; i <= s.handCount[kHuman]; ++i) {
             const int y = human.picture(i)->y();
             if (y != base) {
                 if (y != lifted) return QList<int>{-i};
@@ -373,7 +373,7 @@ void ToolbarTest::duringMatch() {
         return up;
     };
     QList<int> playable;
-    for (int i = 1; i <= s.handcount[kHuman]; ++i) {
+    for (int i = 1; i <= s.handCount[kHuman]; ++i) {
         const int target = clickTarget(s, i);
         if ((target >= 1 && target <= 52) ||
             (target == kJoker && jokerCanFree(s, main.rules(), kHuman)))
@@ -394,9 +394,9 @@ void ToolbarTest::duringMatch() {
     // flips the option while the rule buttons stay locked.
     playToEnd(game);
     if (QTest::currentTestFailed()) return;
-    QCOMPARE(s.gameno, 1);
+    QCOMPARE(s.gameNumber, 1);
     QVERIFY(acceptsInput(&main));
-    QVERIFY(!main.items().daseruka->isEnabled());
+    QVERIFY(!main.items().detection->isEnabled());
     clickImage(main, 14);
     QCOMPARE(stateOf(main, Option::Detection), 1);
     QVERIFY(shown(main, 13) && !shown(main, 14));

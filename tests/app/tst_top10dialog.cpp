@@ -40,8 +40,8 @@ class TestTop10Dialog : public QObject {
     QStringList calls_;
     QString file_;  // what the file dialogs pick
 
-    Form3::Hooks hooks() {
-        Form3::Hooks h;
+    Top10Dialog::Hooks hooks() {
+        Top10Dialog::Hooks h;
         h.enableMain = [this] { ++enabled_; };
         h.endProgram = [this] { ++ended_; };
         h.saveSettings = [this] { calls_ << QStringLiteral("save"); };
@@ -49,7 +49,7 @@ class TestTop10Dialog : public QObject {
         h.groupRenamed = [this](int group, const QString& name) {
             calls_ << QStringLiteral("renamed %1 %2").arg(group).arg(name);
         };
-        h.chooseFile = [this](Form3::FileDialog) { return file_; };
+        h.chooseFile = [this](Top10Dialog::FileDialog) { return file_; };
         return h;
     }
     QString stored(const QString& key) const {
@@ -74,7 +74,8 @@ class TestTop10Dialog : public QObject {
 
     // The first opening makes the check strings; the table shows in its rows; "ＯＫ" closes.
     void viewFirstRun() {
-        QPointer<Form3> window = Form3::open(state_, *store_, hooks(), Form3::Mode::Top10);
+        QPointer<Top10Dialog> window =
+            Top10Dialog::open(state_, *store_, hooks(), Top10Dialog::Mode::Top10);
         QVERIFY(window);
         QCOMPARE(stored(QStringLiteral("ckkc")), QStringLiteral("1234"));
         QCOMPARE(stored(QStringLiteral("def1")), QStringLiteral("32494848"));
@@ -101,7 +102,7 @@ class TestTop10Dialog : public QObject {
         store_->save(u"form2", u"ten3", QStringLiteral("85"));
         ModalAnswers answers;
         answers.box(QMessageBox::Ok);
-        QVERIFY(!Form3::open(state_, *store_, hooks(), Form3::Mode::Top10));
+        QVERIFY(!Top10Dialog::open(state_, *store_, hooks(), Top10Dialog::Mode::Top10));
         QCOMPARE(answers.boxes.size(), 1);
         QCOMPARE(answers.boxes[0].title, QStringLiteral("データ異常"));
         QCOMPARE(answers.boxes[0].text,
@@ -121,14 +122,15 @@ class TestTop10Dialog : public QObject {
     void exportAndImport() {
         QTemporaryDir files;
         file_ = files.filePath(QStringLiteral("best.dat"));
-        QPointer<Form3> window = Form3::open(state_, *store_, hooks(), Form3::Mode::Top10);
+        QPointer<Top10Dialog> window =
+            Top10Dialog::open(state_, *store_, hooks(), Top10Dialog::Mode::Top10);
         QTest::mouseClick(window->command(2), Qt::LeftButton);
         QVERIFY(QFile::exists(file_));
         window->close();
 
         state_.score[1] = 95;
         top10::enterTotal(*store_, state_, 95, QStringLiteral("2024-05-06"));
-        state_.topname[2] = "変更";
+        state_.topNames[2] = "変更";
         top10::registerName(*store_, state_);
 
         QFile good(file_);
@@ -147,7 +149,7 @@ class TestTop10Dialog : public QObject {
         badFile.write(bytes);
         badFile.close();
 
-        window = Form3::open(state_, *store_, hooks(), Form3::Mode::Top10);
+        window = Top10Dialog::open(state_, *store_, hooks(), Top10Dialog::Mode::Top10);
         QCOMPARE(window->nameLabel(1)->text(), QStringLiteral("変更"));
         ModalAnswers answers;
         answers.box(QMessageBox::Cancel);  // the question: nothing happens
@@ -176,7 +178,7 @@ class TestTop10Dialog : public QObject {
         QVERIFY(answers.unexpected.isEmpty());
         window->close();
         // The imported table passes the next check.
-        window = Form3::open(state_, *store_, hooks(), Form3::Mode::Top10);
+        window = Top10Dialog::open(state_, *store_, hooks(), Top10Dialog::Mode::Top10);
         QVERIFY(window);
         QCOMPARE(ended_, 0);
     }
@@ -185,9 +187,10 @@ class TestTop10Dialog : public QObject {
     // cancelling one ends the command quietly.
     void fileDialogs() {
         QTemporaryDir files;
-        Form3::Hooks h = hooks();
+        Top10Dialog::Hooks h = hooks();
         h.chooseFile = nullptr;
-        QPointer<Form3> window = Form3::open(state_, *store_, h, Form3::Mode::Top10);
+        QPointer<Top10Dialog> window =
+            Top10Dialog::open(state_, *store_, h, Top10Dialog::Mode::Top10);
         ModalAnswers answers;
         const QString file = files.filePath(QStringLiteral("out.dat"));
         answers.file(file);
@@ -206,7 +209,7 @@ class TestTop10Dialog : public QObject {
     void matchEndWithoutEntry() {
         state_.score[1] = 5;
         const QByteArray before = TempStore::fileBytes();
-        QPointer<Form3> window = Form3::matchEnd(state_, *store_, hooks());
+        QPointer<Top10Dialog> window = Top10Dialog::matchEnd(state_, *store_, hooks());
         QVERIFY(window);
         QCOMPARE(window->windowTitle(), QStringLiteral("あかんかったねぇ 5点"));
         QVERIFY(window->command(1)->isVisible());
@@ -218,7 +221,7 @@ class TestTop10Dialog : public QObject {
         QCOMPARE(enabled_, 1);
     }
 
-    // A new entry: the row in red, Form9 below the table, the name typed in, "登録".
+    // A new entry: the row in red, NameEntry below the table, the name typed in, "登録".
     void matchEndWithEntry_data() {
         QTest::addColumn<int>("total");
         QTest::addColumn<int>("rank");
@@ -234,11 +237,11 @@ class TestTop10Dialog : public QObject {
         QFETCH(int, rank);
         QFETCH(QString, name);
         state_.score = {0, static_cast<std::int16_t>(total), 7, 8, 9};
-        QPointer<Form3> window = Form3::matchEnd(state_, *store_, hooks());
+        QPointer<Top10Dialog> window = Top10Dialog::matchEnd(state_, *store_, hooks());
         QVERIFY(window);
-        QPointer<Form9> entry = window->nameEntry();
+        QPointer<NameEntry> entry = window->nameEntry();
         QVERIFY(entry && entry->isVisible());
-        QCOMPARE(state_.newrank, rank);
+        QCOMPARE(state_.newRank, rank);
         QCOMPARE(entry->windowTitle(), QStringLiteral("おめでとう %1 位です").arg(rank));
         QCOMPARE(entry->label()->text(), QStringLiteral("名前を入力してください"));
         for (int n : {1, 2, 3}) QVERIFY(!window->command(n)->isVisible());
@@ -267,15 +270,15 @@ class TestTop10Dialog : public QObject {
         QCOMPARE(state_.score, (PlayerInts{0, 0, 0, 0, 0}));
         QTRY_VERIFY(window.isNull() && entry.isNull());
         // The table with its new entry passes the check.
-        QVERIFY(Form3::open(state_, *store_, hooks(), Form3::Mode::Top10));
+        QVERIFY(Top10Dialog::open(state_, *store_, hooks(), Top10Dialog::Mode::Top10));
         QCOMPARE(ended_, 0);
     }
 
     // Enter takes the name like "登録", once the name was touched (the button is enabled).
     void enterRegisters() {
         state_.score[1] = 95;
-        QPointer<Form3> window = Form3::matchEnd(state_, *store_, hooks());
-        QPointer<Form9> entry = window->nameEntry();
+        QPointer<Top10Dialog> window = Top10Dialog::matchEnd(state_, *store_, hooks());
+        QPointer<NameEntry> entry = window->nameEntry();
         QTest::keyClick(entry->text(), Qt::Key_Return);
         QCOMPARE(enabled_, 0);
         QVERIFY(entry->isVisible());
@@ -289,14 +292,15 @@ class TestTop10Dialog : public QObject {
     // Enter and Esc in each use of the table window: Enter is the use's "ＯＫ"; Esc closes the
     // window as its close box does, except while a new entry's name is entered.
     void keysOfTheTable_data() {
-        QTest::addColumn<int>("mode");  // Form3::Mode
+        QTest::addColumn<int>("mode");  // Top10Dialog::Mode
         QTest::addColumn<int>("key");
-        for (Form3::Mode mode : {Form3::Mode::Top10, Form3::Mode::Group, Form3::Mode::MatchEnd}) {
+        for (Top10Dialog::Mode mode :
+             {Top10Dialog::Mode::Top10, Top10Dialog::Mode::Group, Top10Dialog::Mode::MatchEnd}) {
             for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
                 QTest::addRow("%s, %s",
-                              mode == Form3::Mode::Top10   ? "the table"
-                              : mode == Form3::Mode::Group ? "the group change"
-                                                           : "a total that did not enter",
+                              mode == Top10Dialog::Mode::Top10   ? "the table"
+                              : mode == Top10Dialog::Mode::Group ? "the group change"
+                                                                 : "a total that did not enter",
                               key == Qt::Key_Return ? "Enter" : "Esc")
                     << int(mode) << int(key);
             }
@@ -306,24 +310,27 @@ class TestTop10Dialog : public QObject {
         QFETCH(int, mode);
         QFETCH(int, key);
         state_.score[1] = 5;
-        QPointer<Form3> window = Form3::Mode(mode) == Form3::Mode::MatchEnd
-                                     ? Form3::matchEnd(state_, *store_, hooks())
-                                     : Form3::open(state_, *store_, hooks(), Form3::Mode(mode));
+        QPointer<Top10Dialog> window =
+            Top10Dialog::Mode(mode) == Top10Dialog::Mode::MatchEnd
+                ? Top10Dialog::matchEnd(state_, *store_, hooks())
+                : Top10Dialog::open(state_, *store_, hooks(), Top10Dialog::Mode(mode));
         QVERIFY(window);
-        if (Form3::Mode(mode) == Form3::Mode::Group) window->combo()->setCurrentIndex(2);
+        if (Top10Dialog::Mode(mode) == Top10Dialog::Mode::Group)
+            window->combo()->setCurrentIndex(2);
         // The keyboard on the first button ("書出" in the table): Enter still means "ＯＫ".
         QWidget* keyboard = window->focusWidget() ? window->focusWidget() : window.data();
         QTest::keyClick(keyboard, Qt::Key(key));
         QCOMPARE(enabled_, 1);
-        QVERIFY(calls_.isEmpty() || Form3::Mode(mode) == Form3::Mode::Group);
-        if (Form3::Mode(mode) == Form3::Mode::Group)
+        QVERIFY(calls_.isEmpty() || Top10Dialog::Mode(mode) == Top10Dialog::Mode::Group);
+        if (Top10Dialog::Mode(mode) == Top10Dialog::Mode::Group)
             QCOMPARE(stored(QStringLiteral("plymdi")), QStringLiteral("2"));
         QTRY_VERIFY(window.isNull());
     }
 
     // Renaming a group: Esc is "ｷｬﾝｾﾙ", Enter is its "ＯＫ"; the window stays.
     void keysOfTheRename() {
-        QPointer<Form3> window = Form3::open(state_, *store_, hooks(), Form3::Mode::Group);
+        QPointer<Top10Dialog> window =
+            Top10Dialog::open(state_, *store_, hooks(), Top10Dialog::Mode::Group);
         QTest::mouseClick(window->command(5), Qt::LeftButton);
         window->text()->setText(QStringLiteral("いえ"));
         QTest::keyClick(window->text(), Qt::Key_Escape);
@@ -344,8 +351,8 @@ class TestTop10Dialog : public QObject {
     // not register it (and Enter on the table, whose "ＯＫ" is hidden, does nothing).
     void escapeWaitsForTheName() {
         state_.score[1] = 95;
-        QPointer<Form3> window = Form3::matchEnd(state_, *store_, hooks());
-        QPointer<Form9> entry = window->nameEntry();
+        QPointer<Top10Dialog> window = Top10Dialog::matchEnd(state_, *store_, hooks());
+        QPointer<NameEntry> entry = window->nameEntry();
         QTest::keyClicks(entry->text(), QStringLiteral("ab"));
         QTest::keyClick(window, Qt::Key_Escape);
         QTest::keyClick(window, Qt::Key_Return);
@@ -358,8 +365,8 @@ class TestTop10Dialog : public QObject {
     // Closing the name entry by its close box registers the entry like "登録".
     void closingTheNameEntry() {
         state_.score[1] = 95;
-        QPointer<Form3> window = Form3::matchEnd(state_, *store_, hooks());
-        QPointer<Form9> entry = window->nameEntry();
+        QPointer<Top10Dialog> window = Top10Dialog::matchEnd(state_, *store_, hooks());
+        QPointer<NameEntry> entry = window->nameEntry();
         entry->text()->setText(QStringLiteral("あ"));
         window->close();
         QCOMPARE(enabled_, 1);
@@ -369,7 +376,8 @@ class TestTop10Dialog : public QObject {
 
     // The group change: the list, a fresh group, rename, and back to the first group.
     void groups() {
-        QPointer<Form3> window = Form3::open(state_, *store_, hooks(), Form3::Mode::Group);
+        QPointer<Top10Dialog> window =
+            Top10Dialog::open(state_, *store_, hooks(), Top10Dialog::Mode::Group);
         QCOMPARE(window->windowTitle(), QStringLiteral("グループ変更＆ＴＯＰ１０"));
         for (int n : {1, 2, 3}) QVERIFY(!window->command(n)->isVisible());
         QVERIFY(window->combo()->isVisible());
@@ -382,7 +390,7 @@ class TestTop10Dialog : public QObject {
         // Group 1's table differs from the default one.
         state_.score[1] = 95;
         top10::enterTotal(*store_, state_, 95, QStringLiteral("2024-05-06"));
-        state_.topname[2] = "いち";
+        state_.topNames[2] = "いち";
         top10::registerName(*store_, state_);
         window->fillRows();
 
@@ -434,7 +442,8 @@ class TestTop10Dialog : public QObject {
 
     // A group whose stashed table was changed by hand: the message and the end.
     void damagedGroup() {
-        QPointer<Form3> window = Form3::open(state_, *store_, hooks(), Form3::Mode::Group);
+        QPointer<Top10Dialog> window =
+            Top10Dialog::open(state_, *store_, hooks(), Top10Dialog::Mode::Group);
         window->combo()->setCurrentIndex(1);
         window->combo()->setCurrentIndex(0);  // group 1 is stashed now, with its table
         store_->save(u"form4", u"ten1", QStringLiteral("999"));

@@ -19,18 +19,18 @@ namespace {
 void fillGroupZero(Store& store, GameState& state) {
     QCOMPARE(top10::loadTable(store, state), top10::Load::Sound);
     Settings settings = Settings::defaults("/opt/cards");
-    settings.hayai = true;
-    settings.hyojun = false;
+    settings.paceFast = true;
+    settings.paceNormal = false;
     settings.board.width = 8000.5f;
     settings.names[0] = "花子";
     writeSettings(store, settings, true);
     writePlayers(store, settings);
     writeGroup(store, 0);
     QVERIFY(top10::enterTotal(store, state, 85, "2022-02-22"));
-    state.topname[state.newrank] = "花子";
+    state.topNames[state.newRank] = "花子";
     top10::registerName(store, state);
     GameState match;
-    match.gameno = 4;
+    match.gameNumber = 4;
     match.score = {0, 40, 20, 10, 30};
     match.starter = 3;
     savedmatch::saveMatch(store, match, QStringLiteral("累計の得点グラフ"));
@@ -87,26 +87,26 @@ class TestGroups : public QObject {
             QVERIFY(!disk.contains(u"form2", u"hayai"));
             QVERIFY(!disk.contains(u"form2", u"sp"));
             Settings defaults = Settings::defaults("/opt/cards");
-            defaults.plymdi = 3;
+            defaults.group = 3;
             QCOMPARE(readSettings(disk, "/opt/cards"), defaults);
             GameState fresh;
             QCOMPARE(top10::loadTable(disk, fresh), top10::Load::Sound);
-            QCOMPARE(fresh.topscore, state.topscore);
-            QCOMPARE(fresh.topname[1], std::string("ＲＯＫＥＮ"));
+            QCOMPARE(fresh.topScores, state.topScores);
+            QCOMPARE(fresh.topNames[1], std::string("ＲＯＫＥＮ"));
             QCOMPARE(disk.get(u"form2", u"def10", {}), QStringLiteral("324948"));
         }
-        for (int i = 1; i <= 10; ++i) QCOMPARE(int{state.topscore[i]}, (11 - i) * 10);
+        for (int i = 1; i <= 10; ++i) QCOMPARE(int{state.topScores[i]}, (11 - i) * 10);
 
         QCOMPARE(groups::switchGroup(store, state, 0), groups::Switch::Restored);
         QCOMPARE(state.group, std::int16_t{0});
         Store disk;
         QCOMPARE(disk.list(u"form2"), live);
-        QCOMPARE(state.topscore, tableOfZero.topscore);
-        QCOMPARE(state.topname, tableOfZero.topname);
+        QCOMPARE(state.topScores, tableOfZero.topScores);
+        QCOMPARE(state.topNames, tableOfZero.topNames);
         QCOMPARE(disk.get(u"form6", u"ckkc", {}), QStringLiteral("1234"));  // group 3's stash
         GameState match;
         QCOMPARE(savedmatch::checkAtStart(disk, match), savedmatch::Check::Ok);
-        QCOMPARE(match.savedgame, std::int16_t{4});
+        QCOMPARE(match.savedGameNumber, std::int16_t{4});
     }
 
     // The stash of a group being left replaces whatever its section held before.
@@ -162,7 +162,7 @@ class TestGroups : public QObject {
         }
         if (edit.startsWith("ckkc=(deleted),ten2")) {
             QCOMPARE(disk.get(u"form2", u"def2", {}), QStringLiteral("325753"));
-            QCOMPARE(int{state.topscore[2]}, 95);
+            QCOMPARE(int{state.topScores[2]}, 95);
         }
     }
 };

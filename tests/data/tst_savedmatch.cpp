@@ -17,13 +17,13 @@ namespace {
 // The match of the worked example: after game 3, totals 12, 30, 4, 18, starter 2, streak 1.
 GameState exampleMatch() {
     GameState state;
-    state.gameno = 3;
+    state.gameNumber = 3;
     state.score = {0, 12, 30, 4, 18};
     state.starter = 2;
     state.streak = 1;
     for (int g = 1; g <= 3; ++g) {
-        state.gamehist[g] = static_cast<std::int16_t>(g * 4);
-        state.gameplaces[g] = std::to_string(g) + " 位 / あがり！";
+        state.humanGamePoints[g] = static_cast<std::int16_t>(g * 4);
+        state.humanGamePlaces[g] = std::to_string(g) + " 位 / あがり！";
     }
     return state;
 }
@@ -35,7 +35,7 @@ class TestSavedMatch : public QObject {
 
   private slots:
     void checkDigits_data() {
-        QTest::addColumn<int>("gameno");
+        QTest::addColumn<int>("gameNumber");
         QTest::addColumn<int>("s1");
         QTest::addColumn<int>("s2");
         QTest::addColumn<int>("s3");
@@ -50,7 +50,7 @@ class TestSavedMatch : public QObject {
             << 9 << 32767 << 32767 << 0 << 0 << 4 << "325453535255";  // 65547
     }
     void checkDigits() {
-        QFETCH(int, gameno);
+        QFETCH(int, gameNumber);
         QFETCH(int, s1);
         QFETCH(int, s2);
         QFETCH(int, s3);
@@ -58,7 +58,7 @@ class TestSavedMatch : public QObject {
         QFETCH(int, starter);
         QFETCH(QString, right);
         savedmatch::Header header;
-        header.gameno = static_cast<std::int16_t>(gameno);
+        header.gameNumber = static_cast<std::int16_t>(gameNumber);
         header.score = {0, static_cast<std::int16_t>(s1), static_cast<std::int16_t>(s2),
                         static_cast<std::int16_t>(s3), static_cast<std::int16_t>(s4)};
         header.starter = static_cast<std::int16_t>(starter);
@@ -70,8 +70,8 @@ class TestSavedMatch : public QObject {
         Store store;
         GameState state = exampleMatch();
         savedmatch::saveMatch(store, state, QStringLiteral("各試合の得点グラフ"));
-        QCOMPARE(state.savedgame, std::int16_t{3});
-        QCOMPARE(state.gameno, std::int16_t{0});
+        QCOMPARE(state.savedGameNumber, std::int16_t{3});
+        QCOMPARE(state.gameNumber, std::int16_t{0});
 
         Store disk;
         const auto get = [&](const char* key) { return disk.get(u"form2", QString(key), "-"); };
@@ -134,51 +134,51 @@ class TestSavedMatch : public QObject {
         }
 
         GameState state;
-        state.savedgame = 7;
+        state.savedGameNumber = 7;
         QCOMPARE(savedmatch::checkAtStart(store, state), expected);
         QCOMPARE(Store().get(u"form2", u"tp", {}), tpAfter);
         if (expected == Check::Ok) {
-            QCOMPARE(state.savedgame, std::int16_t{3});
-            QCOMPARE(state.gameno, std::int16_t{0});
+            QCOMPARE(state.savedGameNumber, std::int16_t{3});
+            QCOMPARE(state.gameNumber, std::int16_t{0});
             QCOMPARE(state.score, exampleMatch().score);
             QCOMPARE(state.starter, std::int16_t{2});
             QCOMPARE(state.streak, std::int16_t{1});
         }
         if (expected == Check::BadCheckDigits || expected == Check::NoMatch) {
-            QCOMPARE(state.savedgame, std::int16_t{0});
-            QCOMPARE(state.gameno, std::int16_t{0});
+            QCOMPARE(state.savedGameNumber, std::int16_t{0});
+            QCOMPARE(state.gameNumber, std::int16_t{0});
         }
     }
 
     // Matches whose digits agree but that cannot be played on are refused, not continued.
     void unplayableMatchIsRefused_data() {
-        QTest::addColumn<int>("gameno");
+        QTest::addColumn<int>("gameNumber");
         QTest::addColumn<int>("tp");
         QTest::newRow("game 10") << 10 << 12;
         QTest::newRow("starter 0") << 3 << 10;
         QTest::newRow("negative starter") << 3 << -3;
     }
     void unplayableMatchIsRefused() {
-        QFETCH(int, gameno);
+        QFETCH(int, gameNumber);
         QFETCH(int, tp);
         TempStore temp;
         Store store;
         savedmatch::Header header;
-        header.gameno = static_cast<std::int16_t>(gameno);
+        header.gameNumber = static_cast<std::int16_t>(gameNumber);
         header.starter = static_cast<std::int16_t>(tp % 10);
-        store.save(u"form2", u"sp", QString::number(gameno));
+        store.save(u"form2", u"sp", QString::number(gameNumber));
         store.save(u"form2", u"tp", QString::number(tp));
         store.save(u"form2", u"right", QString::fromStdString(savedmatch::checkDigits(header)));
         GameState state;
         QCOMPARE(savedmatch::checkAtStart(store, state), Check::BadCheckDigits);
         QCOMPARE(savedmatch::continueMatch(store, state), Check::BadCheckDigits);
-        QCOMPARE(state.gameno, std::int16_t{0});
+        QCOMPARE(state.gameNumber, std::int16_t{0});
     }
 
     // Totals whose digits agree but that the games left could carry past 16 bits cannot come
     // from play: refused like bad check digits. A total at the bound is played on.
     void totalsThatCouldOverflowAreRefused_data() {
-        QTest::addColumn<int>("gameno");
+        QTest::addColumn<int>("gameNumber");
         QTest::addColumn<int>("total");  // of every player
         QTest::addColumn<bool>("refused");
         QTest::newRow("32767 after game 3") << 3 << 32767 << true;
@@ -188,13 +188,13 @@ class TestSavedMatch : public QObject {
         QTest::newRow("after game 1, above") << 1 << 32767 - 9 * kMaxGamePoints + 1 << true;
     }
     void totalsThatCouldOverflowAreRefused() {
-        QFETCH(int, gameno);
+        QFETCH(int, gameNumber);
         QFETCH(int, total);
         QFETCH(bool, refused);
         TempStore temp;
         Store store;
         GameState saved;
-        saved.gameno = static_cast<std::int16_t>(gameno);
+        saved.gameNumber = static_cast<std::int16_t>(gameNumber);
         saved.score = {0, static_cast<std::int16_t>(total), static_cast<std::int16_t>(total),
                        static_cast<std::int16_t>(total), static_cast<std::int16_t>(total)};
         saved.starter = 1;
@@ -203,7 +203,7 @@ class TestSavedMatch : public QObject {
         GameState state;
         QCOMPARE(savedmatch::checkAtStart(store, state), expected);
         QCOMPARE(savedmatch::continueMatch(store, state), expected);
-        QCOMPARE(state.gameno, std::int16_t(refused ? 0 : gameno));
+        QCOMPARE(state.gameNumber, std::int16_t(refused ? 0 : gameNumber));
     }
 
     // After an inconsistent "tp" was reset, the next start passes test 1 and the check
@@ -226,15 +226,15 @@ class TestSavedMatch : public QObject {
         savedmatch::saveMatch(store, saved, {});
 
         GameState state;
-        state.savedgame = 3;
+        state.savedGameNumber = 3;
         QCOMPARE(savedmatch::continueMatch(store, state), Check::Ok);
-        QCOMPARE(state.gameno, std::int16_t{3});
+        QCOMPARE(state.gameNumber, std::int16_t{3});
         QCOMPARE(state.score, exampleMatch().score);
         QCOMPARE(state.starter, std::int16_t{2});
         QCOMPARE(state.streak, std::int16_t{1});
-        QCOMPARE(state.gamehist, exampleMatch().gamehist);
-        QCOMPARE(state.gameplaces, exampleMatch().gameplaces);
-        QCOMPARE(state.savedgame, std::int16_t{0});
+        QCOMPARE(state.humanGamePoints, exampleMatch().humanGamePoints);
+        QCOMPARE(state.humanGamePlaces, exampleMatch().humanGamePlaces);
+        QCOMPARE(state.savedGameNumber, std::int16_t{0});
 
         Store disk;
         for (const char* key : {"sp", "p1", "p2", "p3", "p4"}) {
@@ -254,9 +254,9 @@ class TestSavedMatch : public QObject {
         store.save(u"form2", u"p4", QStringLiteral("80"));
         GameState state;
         QCOMPARE(savedmatch::continueMatch(store, state), Check::BadCheckDigits);
-        QCOMPARE(state.gameno, std::int16_t{0});
-        QCOMPARE(state.savedgame, std::int16_t{0});
-        QCOMPARE(state.gamehist, GameState().gamehist);
+        QCOMPARE(state.gameNumber, std::int16_t{0});
+        QCOMPARE(state.savedGameNumber, std::int16_t{0});
+        QCOMPARE(state.humanGamePoints, GameState().humanGamePoints);
         QCOMPARE(store.get(u"form2", u"sp", {}), QStringLiteral("3"));  // not discarded
     }
 
@@ -265,7 +265,7 @@ class TestSavedMatch : public QObject {
         Store store;
         GameState saved = exampleMatch();
         savedmatch::saveMatch(store, saved, QStringLiteral("g"));
-        savedmatch::tudukidel(store);
+        savedmatch::discard(store);
         const KeyValues pairs = Store().list(u"form2");
         for (const auto& [key, value] : pairs) {
             const bool zeroed = QStringList{"sp", "p1", "p2", "p3", "p4"}.contains(key);

@@ -22,9 +22,9 @@ class TestSettings : public QObject {
         Store store;
         const Settings settings = readSettings(store, kAppdir);
         QCOMPARE(settings, Settings::defaults(kAppdir));
-        QCOMPARE(settings.fdf, kAppdir);
-        QCOMPARE(settings.fdu, kAppdir);
-        QCOMPARE(settings.fdb, kAppdir);
+        QCOMPARE(settings.handFaceFolder, kAppdir);
+        QCOMPARE(settings.backFolder, kAppdir);
+        QCOMPARE(settings.boardFaceFolder, kAppdir);
     }
 
     // The defaults as they are written: every key of the live profile with its text.
@@ -104,14 +104,14 @@ class TestSettings : public QObject {
     void writtenSettingsReadBack() {
         TempStore temp;
         Settings settings = Settings::defaults(kAppdir);
-        settings.ruruak = settings.otooff = settings.osoi = settings.ps2 = true;
-        settings.daseruka = settings.otoon = settings.hyojun = settings.ps3 = false;
-        settings.awase = false;
+        settings.aceKing = settings.soundOff = settings.paceSlow = settings.twoPasses = true;
+        settings.detection = settings.soundOn = settings.paceNormal = settings.threePasses = false;
+        settings.fitCards = false;
         settings.mainWindow = {15, 30, 12000.5f, 9000};
         settings.players[2] = {1.25f, 2, 3, 4};
         settings.names = {"私", "A, B", "", " x "};
         settings.male = {false, true, false, true};
-        settings.fdf = "/home/me/カード";
+        settings.handFaceFolder = "/home/me/カード";
         settings.moves = 121;
         {
             Store store;
@@ -121,18 +121,19 @@ class TestSettings : public QObject {
         QCOMPARE(readSettings(Store(), kAppdir), settings);
     }
 
-    // A profile written before "カードを窓に合わせる" existed has no "awase": the cards are fitted.
+    // A profile written before "カードを窓に合わせる" existed has no "fitCards": the cards are
+    // fitted.
     void profileWithoutFitOptionFitsTheCards() {
         TempStore temp;
         Store store;
         Settings old = Settings::defaults(kAppdir);
-        old.awase = false;
-        old.cawaku = false;
+        old.fitCards = false;
+        old.cardFrames = false;
         writeSettings(store, old, true);
         store.remove(u"form2", u"awase");
         const Settings read = readSettings(store, kAppdir);
-        QVERIFY(read.awase);
-        QVERIFY(!read.cawaku);
+        QVERIFY(read.fitCards);
+        QVERIFY(!read.cardFrames);
     }
 
     void geometryKeptWhenTheMainWindowIsNotNormal() {
@@ -142,12 +143,12 @@ class TestSettings : public QObject {
         Settings moved = Settings::defaults(kAppdir);
         moved.mainWindow.width = 20000;
         moved.board.top = 1;
-        moved.hayai = true;
+        moved.paceFast = true;
         writeSettings(store, moved, false);
         const Settings read = readSettings(store, kAppdir);
         QCOMPARE(read.mainWindow, Settings::defaults(kAppdir).mainWindow);
         QCOMPARE(read.board, Settings::defaults(kAppdir).board);
-        QVERIFY(read.hayai);
+        QVERIFY(read.paceFast);
     }
 
     void damagedMarkerIsDeletedOnWrite_data() {
@@ -236,27 +237,23 @@ class TestSettings : public QObject {
         store.save(u"form2", key, text);
         const Settings s = readSettings(store, kAppdir);
         const std::map<QString, double> fields{
-            {"hayai", s.hayai},
-            {"hyojun", s.hyojun},
-            {"ruruak", s.ruruak},
-            {"male5", s.male[1]},
-            {"widthmdi", s.mainWindow.width},
-            {"moves", s.moves},
-            {"plymdi", s.plymdi},
+            {"hayai", s.paceFast}, {"hyojun", s.paceNormal},         {"ruruak", s.aceKing},
+            {"male5", s.male[1]},  {"widthmdi", s.mainWindow.width}, {"moves", s.moves},
+            {"plymdi", s.group},
         };
         QCOMPARE(fields.at(field), expected);
     }
 
     void applyToStateFillsTheGameVariables() {
         Settings settings = Settings::defaults(kAppdir);
-        settings.fdb = "/cards/board";
+        settings.boardFaceFolder = "/cards/board";
         settings.moves = 9;
         GameState state;
         applyToState(settings, state);
-        QCOMPARE(state.sex, (std::array<std::int16_t, 4>{-1, 0, -1, 0}));
-        QCOMPARE(state.facedir, kAppdir.toStdString());
-        QCOMPARE(state.boarddir, std::string("/cards/board"));
-        QCOMPARE(state.movespeed, std::int16_t{9});
+        QCOMPARE(state.voices, (std::array<std::int16_t, 4>{-1, 0, -1, 0}));
+        QCOMPARE(state.handFaceFolder, kAppdir.toStdString());
+        QCOMPARE(state.boardFaceFolder, std::string("/cards/board"));
+        QCOMPARE(state.flightFrames, std::int16_t{9});
     }
 };
 

@@ -43,9 +43,9 @@ class TestTop10 : public QObject {
         const char* expected[] = {"",       "32494848", "325748", "325648", "325548", "325448",
                                   "325348", "325248",   "325148", "325048", "324948"};
         for (int i = 1; i <= 10; ++i) {
-            QCOMPARE(state.topname[i], std::string("ＲＯＫＥＮ"));
-            QCOMPARE(state.topdate[i], std::string("1997-04-01"));
-            QCOMPARE(int{state.topscore[i]}, (11 - i) * 10);
+            QCOMPARE(state.topNames[i], std::string("ＲＯＫＥＮ"));
+            QCOMPARE(state.topDates[i], std::string("1997-04-01"));
+            QCOMPARE(int{state.topScores[i]}, (11 - i) * 10);
             QCOMPARE(checks[i], std::string(expected[i]));
         }
         QVERIFY(top10::tableSound(state, checks));
@@ -134,13 +134,13 @@ class TestTop10 : public QObject {
         disk.remove(u"form2", u"ckkc");
         GameState next;
         QCOMPARE(top10::loadTable(disk, next), top10::Load::Sound);
-        QCOMPARE(next.topscore, scores({100, 90, 80, 70, 60, 50, 40, 30, 20, 10}));
+        QCOMPARE(next.topScores, scores({100, 90, 80, 70, 60, 50, 40, 30, 20, 10}));
     }
 
     void enterTotal_data() {
         QTest::addColumn<int>("total");
         QTest::addColumn<bool>("entered");
-        QTest::addColumn<int>("newrank");
+        QTest::addColumn<int>("newRank");
         QTest::addColumn<Scores>("table");
         QTest::newRow("below the tenth")
             << 9 << false << 0 << scores({100, 90, 80, 70, 60, 50, 40, 30, 20, 10});
@@ -158,35 +158,35 @@ class TestTop10 : public QObject {
     void enterTotal() {
         QFETCH(int, total);
         QFETCH(bool, entered);
-        QFETCH(int, newrank);
+        QFETCH(int, newRank);
         QFETCH(Scores, table);
         TempStore temp;
         Store store;
         initialise(store);
         const QByteArray before = TempStore::fileBytes();
         GameState state;
-        state.newrank = 0;
+        state.newRank = 0;
         state.score = {0, static_cast<std::int16_t>(total), 5, 6, 7};
         QCOMPARE(top10::enterTotal(store, state, state.score[1], "2024-05-06"), entered);
-        QCOMPARE(state.topscore, table);
-        QCOMPARE(int{state.newrank}, newrank);
+        QCOMPARE(state.topScores, table);
+        QCOMPARE(int{state.newRank}, newRank);
         if (!entered) {
             QCOMPARE(TempStore::fileBytes(), before);  // nothing stored
             return;
         }
-        QCOMPARE(state.topname[newrank], std::string());
-        QCOMPARE(state.topdate[newrank], std::string("2024-05-06"));
-        QCOMPARE(state.topdate[newrank == 10 ? 9 : newrank + 1], std::string("1997-04-01"));
+        QCOMPARE(state.topNames[newRank], std::string());
+        QCOMPARE(state.topDates[newRank], std::string("2024-05-06"));
+        QCOMPARE(state.topDates[newRank == 10 ? 9 : newRank + 1], std::string("1997-04-01"));
 
         // The name as the entry dialog leaves it, then "登録".
-        state.topname[newrank] = "山田";
+        state.topNames[newRank] = "山田";
         top10::registerName(store, state);
         QCOMPARE(state.score, PlayerInts{});
         GameState reread;
         QCOMPARE(top10::loadTable(store, reread), top10::Load::Sound);
-        QCOMPARE(reread.topscore, table);
-        QCOMPARE(reread.topname[newrank], std::string("山田"));
-        QCOMPARE(reread.topdate[newrank], std::string("2024-05-06"));
+        QCOMPARE(reread.topScores, table);
+        QCOMPARE(reread.topNames[newRank], std::string("山田"));
+        QCOMPARE(reread.topDates[newRank], std::string("2024-05-06"));
     }
 
     void emptyNameCanBeRegistered() {
@@ -212,7 +212,7 @@ class TestTop10 : public QObject {
         GameState state;
         QCOMPARE(top10::loadTable(store, state), top10::Load::Sound);
         QVERIFY(top10::enterTotal(store, state, -5, "2024-01-01"));
-        QCOMPARE(int{state.newrank}, 1);
+        QCOMPARE(int{state.newRank}, 1);
         QCOMPARE(store.get(u"form2", u"def1", {}), QStringLiteral("4553"));
         QCOMPARE(store.get(u"form2", u"ten1", {}), QStringLiteral("-5"));
     }
@@ -230,7 +230,7 @@ class TestTop10 : public QObject {
         QFETCH(QString, text);
         GameState state;
         top10::setDefaultTable(state);
-        state.topscore[3] = static_cast<std::int16_t>(total);
+        state.topScores[3] = static_cast<std::int16_t>(total);
         QCOMPARE(top10::rowText(state, 3), text);
     }
 };

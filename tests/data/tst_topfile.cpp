@@ -1,4 +1,4 @@
-// TOP-10 files: the exact form topsave writes, export and import through the real store,
+// TOP-10 files: the exact form exportTable writes, export and import through the real store,
 // every kind of broken file refused without a change, and a bounded fuzz run of the reader.
 #include <QDir>
 #include <QFile>
@@ -42,7 +42,7 @@ std::vector<std::vector<int>> defaultFields() {
     const GameState state = defaultTable();
     for (int i = 1; i <= 10; ++i) {
         for (const std::string& text :
-             {state.topname[i], state.topdate[i], signedText(state.topscore[i])}) {
+             {state.topNames[i], state.topDates[i], signedText(state.topScores[i])}) {
             std::vector<int> codes;
             for (const char32_t ch : QString::fromStdString(text).toUcs4()) {
                 codes.push_back(cp932::encode(ch));
@@ -71,9 +71,9 @@ QString writeFile(const QString& dir, const QByteArray& bytes) {
 
 void compareTables(const GameState& a, const GameState& b) {
     for (int i = 1; i <= 10; ++i) {
-        QCOMPARE(QString::fromStdString(a.topname[i]), QString::fromStdString(b.topname[i]));
-        QCOMPARE(QString::fromStdString(a.topdate[i]), QString::fromStdString(b.topdate[i]));
-        QCOMPARE(a.topscore[i], b.topscore[i]);
+        QCOMPARE(QString::fromStdString(a.topNames[i]), QString::fromStdString(b.topNames[i]));
+        QCOMPARE(QString::fromStdString(a.topDates[i]), QString::fromStdString(b.topDates[i]));
+        QCOMPARE(a.topScores[i], b.topScores[i]);
     }
 }
 
@@ -85,8 +85,8 @@ class TestTopFile : public QObject {
   private slots:
     void exactForm() {
         GameState state = defaultTable();
-        state.topname[1] = "A漢ｱ";
-        state.topscore[2] = -5;
+        state.topNames[1] = "A漢ｱ";
+        state.topScores[2] = -5;
         const QByteArray file = topfile::encode(state);
         QVERIFY(file.startsWith("65,65\r\n-30017,-29952\r\n177,-29775\r\n0,0\r\n49,-29726\r\n"));
         QVERIFY(file.endsWith("0,0\r\n\"Version 3.15_DVvb6\"\r\n"));
@@ -94,7 +94,7 @@ class TestTopFile : public QObject {
         const QList<QByteArray> lines = file.split('\n');
         // 3 + 9 x 5 name characters, 10 x 10 date characters, totals, 30 terminators, trailer.
         int expected = 3 + 9 * 5 + 100 + 30 + 1;
-        for (int i = 1; i <= 10; ++i) expected += int(signedText(state.topscore[i]).size());
+        for (int i = 1; i <= 10; ++i) expected += int(signedText(state.topScores[i]).size());
         QCOMPARE(lines.size() - 1, expected);
         QVERIFY(file.contains("\r\n45,"));  // the minus sign of -5 as a code
         const auto table = topfile::decode(file);
@@ -130,25 +130,26 @@ class TestTopFile : public QObject {
         {
             Store store;
             QCOMPARE(top10::loadTable(store, before), top10::Load::Sound);
-            before.topname[4] = name.toStdString();
-            before.topdate[4] = "2023-12-31";
-            before.topscore[4] = static_cast<std::int16_t>(total);
+            before.topNames[4] = name.toStdString();
+            before.topDates[4] = "2023-12-31";
+            before.topScores[4] = static_cast<std::int16_t>(total);
             top10::CheckStrings checks = top10::defaultCheckStrings();
             checks[4] = checkString(total);
             top10::writeTable(store, before, &checks);
-            QVERIFY(topfile::topsave(temp.path() + "/mine.dat", before));
+            QVERIFY(topfile::exportTable(temp.path() + "/mine.dat", before));
             store.removeApplication();
         }
         Store store;
         GameState after;
-        QCOMPARE(topfile::topload(temp.path() + "/mine.dat", store, after), topfile::Load::Loaded);
+        QCOMPARE(topfile::importTable(temp.path() + "/mine.dat", store, after),
+                 topfile::Load::Loaded);
         compareTables(after, before);
         GameState reread;
         QCOMPARE(top10::loadTable(store, reread), top10::Load::Sound);
         compareTables(reread, before);
         for (int i = 1; i <= 10; ++i) {
             QCOMPARE(store.get(u"form2", QStringLiteral("def%1").arg(i), {}).toStdString(),
-                     checkString(before.topscore[i]));
+                     checkString(before.topScores[i]));
         }
     }
 
@@ -182,9 +183,9 @@ class TestTopFile : public QObject {
         GameState state;
         QCOMPARE(top10::loadTable(store, state), top10::Load::Sound);  // check strings made
         const QString name = writeFile(temp.path(), fileOf(fields));
-        QCOMPARE(topfile::topload(name, store, state), topfile::Load::Loaded);
+        QCOMPARE(topfile::importTable(name, store, state), topfile::Load::Loaded);
 
-        QCOMPARE(int(state.topscore[4]), total);
+        QCOMPARE(int(state.topScores[4]), total);
         QCOMPARE(store.get(u"form2", u"ten4", {}), QString::number(total));
         QCOMPARE(store.get(u"form2", u"def4", {}).toStdString(), check);
         GameState reread;
@@ -192,12 +193,12 @@ class TestTopFile : public QObject {
         QVERIFY(top10::tableSound(reread, checks));
         QCOMPARE(top10::marker(store), top10::kMarkerMade.toString());
         QCOMPARE(top10::loadTable(store, reread), top10::Load::Sound);
-        QCOMPARE(int(reread.topscore[4]), total);
+        QCOMPARE(int(reread.topScores[4]), total);
     }
 
     void characterOutsideTheCodePageBecomesQuestionMark() {
         GameState state = defaultTable();
-        state.topname[1] = "é🂡x";
+        state.topNames[1] = "é🂡x";
         const auto table = topfile::decode(topfile::encode(state));
         QVERIFY(table);
         QCOMPARE(table->name[1], std::string("??x"));
@@ -217,7 +218,7 @@ class TestTopFile : public QObject {
         QVERIFY(topfile::decode(file));
     }
 
-    // Broken files: topload refuses them and the state, the rows' source and the store keep
+    // Broken files: importTable refuses them and the state, the rows' source and the store keep
     // what they held.
     void refused_data() {
         QTest::addColumn<QByteArray>("file");
@@ -281,13 +282,13 @@ class TestTopFile : public QObject {
         Store store;
         GameState state;
         QCOMPARE(top10::loadTable(store, state), top10::Load::Sound);
-        state.topname[3] = "今の表";
+        state.topNames[3] = "今の表";
         top10::registerName(store, state);
         const GameState before = state;
         const QByteArray storeBefore = TempStore::fileBytes();
 
         const QString name = writeFile(temp.path(), file);
-        QCOMPARE(topfile::topload(name, store, state), topfile::Load::Refused);
+        QCOMPARE(topfile::importTable(name, store, state), topfile::Load::Refused);
         compareTables(state, before);
         QCOMPARE(TempStore::fileBytes(), storeBefore);
     }
@@ -296,9 +297,9 @@ class TestTopFile : public QObject {
         TempStore temp;
         Store store;
         GameState state;
-        QCOMPARE(topfile::topload(temp.path() + "/none.dat", store, state),
+        QCOMPARE(topfile::importTable(temp.path() + "/none.dat", store, state),
                  topfile::Load::Unreadable);
-        QVERIFY(!topfile::topsave(temp.path() + "/no/such/folder/x.dat", state));
+        QVERIFY(!topfile::exportTable(temp.path() + "/no/such/folder/x.dat", state));
     }
 
     // Mutated files: the reader never crashes or reads out of bounds (the sanitizer build
@@ -306,8 +307,8 @@ class TestTopFile : public QObject {
     // writes back to the same table.
     void boundedFuzz() {
         GameState state = defaultTable();
-        state.topname[2] = "漢字ｶﾅ,\"x\"";
-        state.topscore[7] = -12;
+        state.topNames[2] = "漢字ｶﾅ,\"x\"";
+        state.topScores[7] = -12;
         const QByteArray good = topfile::encode(state);
         std::mt19937 random(20240601);
         const auto pick = [&](qsizetype n) {
@@ -349,9 +350,9 @@ class TestTopFile : public QObject {
             ++accepted;
             GameState read;
             for (int i = 1; i <= 10; ++i) {
-                read.topname[i] = table->name[i];
-                read.topdate[i] = table->date[i];
-                read.topscore[i] = table->score[i];
+                read.topNames[i] = table->name[i];
+                read.topDates[i] = table->date[i];
+                read.topScores[i] = table->score[i];
             }
             QVERIFY(top10::tableSound(read, table->checks));
             const auto again = topfile::decode(topfile::encode(read));

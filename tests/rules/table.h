@@ -17,35 +17,35 @@ constexpr int card(int suit, int rank) {
 class Table {
   public:
     explicit Table(Rules rules = {}) : rules(rules) {
-        state.rowend = {0, 6, 8, 19, 21, 32, 34, 45, 47};
-        for (int suit = 0; suit < 4; ++suit) state.onboard[card(suit, 7)] = 1;
+        state.rowEnd = {0, 6, 8, 19, 21, 32, 34, 45, 47};
+        for (int suit = 0; suit < 4; ++suit) state.onBoard[card(suit, 7)] = 1;
         for (int p = 1; p <= kPlayers; ++p)
-            state.passleft[p] = static_cast<std::int16_t>(rules.startPassleft());
-        state.gameno = 1;
+            state.passesLeft[p] = static_cast<std::int16_t>(rules.startPassesLeft());
+        state.gameNumber = 1;
     }
 
     Table& board(std::initializer_list<int> cards) {
-        for (int c : cards) state.onboard[c] = 1;
+        for (int c : cards) state.onBoard[c] = 1;
         return *this;
     }
     // Sets the two ends of `suit`.
     Table& ends(int suit, int low, int high) {
-        state.rowend[2 * suit + 1] = static_cast<std::int16_t>(low);
-        state.rowend[2 * suit + 2] = static_cast<std::int16_t>(high);
+        state.rowEnd[2 * suit + 1] = static_cast<std::int16_t>(low);
+        state.rowEnd[2 * suit + 2] = static_cast<std::int16_t>(high);
         return *this;
     }
-    // Gives `player` exactly these cards, in this slot order; cardsleft follows the hands.
+    // Gives `player` exactly these cards, in this slot order; cardsLeft follows the hands.
     Table& hand(int player, std::initializer_list<int> cards) {
         state.hand[player].fill(0);
         int slot = 0;
         for (int c : cards) state.hand[player][++slot] = static_cast<std::int16_t>(c);
-        state.handcount[player] = static_cast<std::int16_t>(slot);
-        state.cardsleft = 0;
-        for (int p = 1; p <= kPlayers; ++p) state.cardsleft += state.handcount[p];
+        state.handCount[player] = static_cast<std::int16_t>(slot);
+        state.cardsLeft = 0;
+        for (int p = 1; p <= kPlayers; ++p) state.cardsLeft += state.handCount[p];
         return *this;
     }
-    Table& passes(int player, int passleft) {
-        state.passleft[player] = static_cast<std::int16_t>(passleft);
+    Table& passes(int player, int passesLeft) {
+        state.passesLeft[player] = static_cast<std::int16_t>(passesLeft);
         return *this;
     }
 

@@ -29,8 +29,8 @@ class TestBoard : public QObject {
     // ends of the suit must ask for the expected cards (7 = closed).
     void daseruAdvancesEnds_data();
     void daseruAdvancesEnds();
-    void beyondend_data();
-    void beyondend();
+    void cardBeyondEnd_data();
+    void cardBeyondEnd();
 };
 
 void TestBoard::daseruAdvancesEnds_data() {
@@ -93,15 +93,15 @@ void TestBoard::daseruAdvancesEnds() {
     GameState& s = table.state;
     for (int i = 0; i < lays.size(); ++i) {
         const int end = lays[i];
-        s.onboard[s.rowend[end]] = 1;  // what laying the card did
-        daseru(s, rules, end);
-        QCOMPARE(s.rowend[kLow], afterEach[2 * i]);
-        QCOMPARE(s.rowend[kHigh], afterEach[2 * i + 1]);
+        s.onBoard[s.rowEnd[end]] = 1;  // what laying the card did
+        advanceEnd(s, rules, end);
+        QCOMPARE(s.rowEnd[kLow], afterEach[2 * i]);
+        QCOMPARE(s.rowEnd[kHigh], afterEach[2 * i + 1]);
     }
-    for (int end = 3; end <= 8; ++end) QCOMPARE(s.rowend[end], table.state.rowend[end]);
+    for (int end = 3; end <= 8; ++end) QCOMPARE(s.rowEnd[end], table.state.rowEnd[end]);
 }
 
-void TestBoard::beyondend_data() {
+void TestBoard::cardBeyondEnd_data() {
     QTest::addColumn<bool>("aceKing");
     QTest::addColumn<QList<int>>("onBoard");
     QTest::addColumn<int>("low");
@@ -136,7 +136,7 @@ void TestBoard::beyondend_data() {
         << true << (spades(1, 5) + spades(8, 13)) << 6 << 7 << kLow << none;
 }
 
-void TestBoard::beyondend() {
+void TestBoard::cardBeyondEnd() {
     QFETCH(bool, aceKing);
     QFETCH(QList<int>, onBoard);
     QFETCH(int, low);
@@ -149,7 +149,7 @@ void TestBoard::beyondend() {
     Table table(rules);
     for (int c : onBoard) table.board({c});
     table.ends(0, low, high);
-    QCOMPARE(plumet::beyondend(table.state, rules, end), expected);
+    QCOMPARE(plumet::cardBeyondEnd(table.state, rules, end), expected);
 }
 
 QTEST_APPLESS_MAIN(TestBoard)

@@ -64,15 +64,15 @@ void TestDeal::handsAfterTheDeal() {
         std::array<int, 54> seen{};
         for (int k = 1; k <= n; ++k) ++seen[s.deck[k]];
         for (int c = 1; c <= n; ++c) QCOMPARE(seen[c], 1);
-        QCOMPARE(s.cardsleft, n);
+        QCOMPARE(s.cardsLeft, n);
         for (int p = 1; p <= kPlayers; ++p) {
-            QCOMPARE(s.handcount[p], p == s.starter && joker ? 14 : 13);
-            QCOMPARE(s.passleft[p], 4);
+            QCOMPARE(s.handCount[p], p == s.starter && joker ? 14 : 13);
+            QCOMPARE(s.passesLeft[p], 4);
             auto dealt =
                 std::vector<int>(s.deck.begin() + 1 + 13 * (p - 1), s.deck.begin() + 1 + 13 * p);
             if (p == s.starter && joker) dealt.push_back(s.deck[53]);
             auto held =
-                std::vector<int>(s.hand[p].begin() + 1, s.hand[p].begin() + 1 + s.handcount[p]);
+                std::vector<int>(s.hand[p].begin() + 1, s.hand[p].begin() + 1 + s.handCount[p]);
             if (p == kHuman) {
                 std::sort(dealt.begin(), dealt.end());
                 QCOMPARE(held, dealt);  // ascending, so the joker is last
@@ -85,11 +85,11 @@ void TestDeal::handsAfterTheDeal() {
         }
 
         laySevens(s);
-        QCOMPARE(s.cardsleft, n - 4);
-        QVERIFY(s.firstplayer >= 1 && s.firstplayer <= 4);
-        QCOMPARE(s.onboard[card(3, 7)], 1);
+        QCOMPARE(s.cardsLeft, n - 4);
+        QVERIFY(s.firstPlayer >= 1 && s.firstPlayer <= 4);
+        QCOMPARE(s.onBoard[card(3, 7)], 1);
         for (int p = 1; p <= kPlayers; ++p) {
-            for (int i = 1; i <= s.handcount[p]; ++i) {
+            for (int i = 1; i <= s.handCount[p]; ++i) {
                 QVERIFY(!isSeven(s.hand[p][i]));
                 QVERIFY(s.hand[p][i] != card(3, 7));
             }
@@ -106,7 +106,7 @@ void TestDeal::sevenOfSuitThreeAsTheExtraCard() {
     Random random(seed);
     deal(s, rules, random);
     laySevens(s);
-    QCOMPARE(s.firstplayer, s.starter);
+    QCOMPARE(s.firstPlayer, s.starter);
 }
 
 void TestDeal::adjacentSevensAreBothLaid() {
@@ -114,7 +114,7 @@ void TestDeal::adjacentSevensAreBothLaid() {
     test::Table table;
     GameState& s = table.hand(2, {3, card(0, 7), card(1, 7), 40}).state;
     laySevens(s);
-    QCOMPARE(s.handcount[2], 2);
+    QCOMPARE(s.handCount[2], 2);
     QCOMPARE(s.hand[2][1], 3);
     QCOMPARE(s.hand[2][2], 40);
     QCOMPARE(s.hand[2][3], 0);
@@ -125,11 +125,11 @@ void TestDeal::matchStartAndLaterGames() {
     GameState s;
     s.score = {0, 12, 30, 4, 18};
     s.streak = 2;
-    s.gameno = 3;
+    s.gameNumber = 3;
     s.starter = 2;
     Random random(7);
     deal(s, rules, random);  // the fourth game of a match keeps its totals and starter
-    QCOMPARE(s.gameno, 4);
+    QCOMPARE(s.gameNumber, 4);
     QCOMPARE(s.score, (PlayerInts{0, 12, 30, 4, 18}));
     QCOMPARE(s.starter, 2);
     QCOMPARE(s.streak, 2);
@@ -139,8 +139,8 @@ void TestDeal::matchStartAndLaterGames() {
         GameState fresh;
         fresh.score = {0, 5, 5, 5, 5};
         Random r(seed);
-        deal(fresh, rules, r);  // gameno 0: a new match
-        QCOMPARE(fresh.gameno, 1);
+        deal(fresh, rules, r);  // gameNumber 0: a new match
+        QCOMPARE(fresh.gameNumber, 1);
         QCOMPARE(fresh.score, (PlayerInts{}));
         ++starters[fresh.starter];
     }

@@ -37,7 +37,7 @@ void TestHint::hint_data() {
     QTest::addColumn<QList<int>>("onBoard");
     QTest::addColumn<int>("high0");  // the high end of suit 0
     QTest::addColumn<QList<int>>("hand");
-    QTest::addColumn<int>("passleft");
+    QTest::addColumn<int>("passesLeft");
     QTest::addColumn<Hint::Kind>("kind");
     QTest::addColumn<int>("slot");
     QTest::addColumn<int>("jokerSlot");
@@ -65,23 +65,23 @@ void TestHint::hint() {
     QFETCH(QList<int>, onBoard);
     QFETCH(int, high0);
     QFETCH(QList<int>, hand);
-    QFETCH(int, passleft);
+    QFETCH(int, passesLeft);
     QFETCH(Hint::Kind, kind);
     QFETCH(int, slot);
     QFETCH(int, jokerSlot);
 
     Table t;
-    for (int c : onBoard) t.state.onboard[c] = 1;
+    for (int c : onBoard) t.state.onBoard[c] = 1;
     t.ends(0, card(0, 6), high0);
     t.state.hand[kHuman].fill(0);
     for (int i = 0; i < hand.size(); ++i)
         t.state.hand[kHuman][i + 1] = static_cast<std::int16_t>(hand[i]);
-    t.state.handcount[kHuman] = static_cast<std::int16_t>(hand.size());
+    t.state.handCount[kHuman] = static_cast<std::int16_t>(hand.size());
     t.state.hand[3][1] = static_cast<std::int16_t>(card(0, 8));
-    t.state.handcount[3] = 1;
-    t.passes(kHuman, passleft);
-    t.state.endscore.fill(-1);
-    t.state.endslot.fill(-1);
+    t.state.handCount[3] = 1;
+    t.passes(kHuman, passesLeft);
+    t.state.endRatings.fill(-1);
+    t.state.jokerFreedSlots.fill(-1);
     const GameState before = t.state;
 
     // The same answer whatever the draws.
@@ -93,8 +93,8 @@ void TestHint::hint() {
         QCOMPARE(h.jokerSlot, jokerSlot);
     }
     // The strategy thought on a copy: its scratch arrays are as they were.
-    QCOMPARE(t.state.endscore, before.endscore);
-    QCOMPARE(t.state.endslot, before.endslot);
+    QCOMPARE(t.state.endRatings, before.endRatings);
+    QCOMPARE(t.state.jokerFreedSlots, before.jokerFreedSlots);
 }
 
 QTEST_APPLESS_MAIN(TestHint)

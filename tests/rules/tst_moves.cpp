@@ -41,17 +41,17 @@ class Recorder : public MoveView {
 
 QList<int> handOf(const GameState& s, int p) {
     QList<int> cards;
-    for (int i = 1; i <= s.handcount[p]; ++i) cards << s.hand[p][i];
+    for (int i = 1; i <= s.handCount[p]; ++i) cards << s.hand[p][i];
     return cards;
 }
 
 QList<int> finishOrder(const GameState& s) {
-    return {s.finishorder[1], s.finishorder[2], s.finishorder[3], s.finishorder[4]};
+    return {s.finishOrder[1], s.finishOrder[2], s.finishOrder[3], s.finishOrder[4]};
 }
 
 void setFinishOrder(GameState& s, const QList<int>& order) {
     for (int k = 1; k <= kPlayers; ++k) {
-        s.finishorder[k] = static_cast<std::int16_t>(order[k - 1]);
+        s.finishOrder[k] = static_cast<std::int16_t>(order[k - 1]);
         if (order[k - 1] != 0) s.place[order[k - 1]] = static_cast<std::int16_t>(k);
     }
 }
@@ -71,8 +71,8 @@ class TestMoves : public QObject {
     void droppingOutWithTheJoker();
     void lastPassRefusal_data();
     void lastPassRefusal();
-    void hanteij_data();
-    void hanteij();
+    void jokerEnd_data();
+    void jokerEnd();
     void jokerMoveAndExchange_data();
     void jokerMoveAndExchange();
     void jokerSelection();
@@ -100,15 +100,15 @@ void TestMoves::layingTheLastCard() {
     Recorder view;
 
     QVERIFY(layCard(s, t.rules, 2, 1, view));
-    QCOMPARE(s.handcount[2], 0);
+    QCOMPARE(s.handCount[2], 0);
     QCOMPARE(s.outcome[2], Outcome::WentOut);
-    QCOMPARE(s.outbonus[2], 9);  // the cards the other three still hold
+    QCOMPARE(s.outBonus[2], 9);  // the cards the other three still hold
     QCOMPARE(s.place[2], expectedPlace);
-    QCOMPARE(s.finishorder[expectedPlace], 2);
-    QCOMPARE(s.laidcount[2], 1);
-    QCOMPARE(s.cardsleft, 9);
-    QCOMPARE(s.onboard[card(0, 6)], 1);
-    QCOMPARE(s.rowend[1], card(0, 5));
+    QCOMPARE(s.finishOrder[expectedPlace], 2);
+    QCOMPARE(s.laidCount[2], 1);
+    QCOMPARE(s.cardsLeft, 9);
+    QCOMPARE(s.onBoard[card(0, 6)], 1);
+    QCOMPARE(s.rowEnd[1], card(0, 5));
     QCOMPARE(view.events, (QStringList{"fly 2 6 1", "laid 2 6 1"}));
 }
 
@@ -132,13 +132,13 @@ void TestMoves::leftWithTheJoker() {
 
     QVERIFY(layCard(s, t.rules, 1, 1));
     QCOMPARE(s.outcome[1], Outcome::JokerLeft);
-    QCOMPARE(s.handcount[1], 0);
+    QCOMPARE(s.handCount[1], 0);
     QCOMPARE(s.hand[1][1], 0);
-    QCOMPARE(s.cardsleft, 3);  // the card and the joker
-    QCOMPARE(s.outbonus[1], 0);
+    QCOMPARE(s.cardsLeft, 3);  // the card and the joker
+    QCOMPARE(s.outBonus[1], 0);
     QCOMPARE(finishOrder(s), finishAfter);
     for (int k = 1; k <= kPlayers; ++k) {
-        if (s.finishorder[k] != 0) QCOMPARE(s.place[s.finishorder[k]], k);
+        if (s.finishOrder[k] != 0) QCOMPARE(s.place[s.finishOrder[k]], k);
     }
 }
 
@@ -148,8 +148,8 @@ void TestMoves::invalidLayChangesNothing() {
     const GameState before = t.state;
     QVERIFY(!layCard(t.state, t.rules, 1, 1));
     QVERIFY(t.state.hand == before.hand);
-    QCOMPARE(t.state.cardsleft, before.cardsleft);
-    QVERIFY(t.state.rowend == before.rowend);
+    QCOMPARE(t.state.cardsLeft, before.cardsLeft);
+    QVERIFY(t.state.rowEnd == before.rowEnd);
     QCOMPARE(clickTarget(t.state, 1), 0);
 }
 
@@ -158,28 +158,28 @@ void TestMoves::passAndDropOut() {
     t.hand(1, {card(1, 1)}).hand(2, {card(0, 1), card(2, 12), card(0, 13)});
     t.hand(3, {card(1, 2)}).hand(4, {card(1, 3)});
     GameState& s = t.state;
-    s.finishorder[4] = 4;
+    s.finishOrder[4] = 4;
     s.place[4] = 4;
     Recorder view;
 
     for (int left = 3; left >= 1; --left) {
-        QCOMPARE(ps(s, 2, view), PassResult::Passed);
-        QCOMPARE(s.passleft[2], left);
+        QCOMPARE(passOrDropOut(s, 2, view), PassResult::Passed);
+        QCOMPARE(s.passesLeft[2], left);
     }
     QCOMPARE(view.events, (QStringList{"pass 2", "pass 2", "pass 2"}));
     view.events.clear();
 
-    const auto ends = s.rowend;
-    QCOMPARE(ps(s, 2, view), PassResult::DroppedOut);
-    QCOMPARE(s.passleft[2], 0);
-    QCOMPARE(s.handcount[2], 0);
+    const auto ends = s.rowEnd;
+    QCOMPARE(passOrDropOut(s, 2, view), PassResult::DroppedOut);
+    QCOMPARE(s.passesLeft[2], 0);
+    QCOMPARE(s.handCount[2], 0);
     QCOMPARE(s.dumped, 3);
-    QCOMPARE(s.cardsleft, 3);
+    QCOMPARE(s.cardsLeft, 3);
     QCOMPARE(s.outcome[2], Outcome::DroppedOut);
     QCOMPARE(s.place[2], 3);  // the worst free place
-    QCOMPARE(s.laidcount[2], 0);
-    QVERIFY(s.rowend == ends);  // dumped cards move no end
-    for (int c : {card(0, 1), card(2, 12), card(0, 13)}) QCOMPARE(s.onboard[c], 1);
+    QCOMPARE(s.laidCount[2], 0);
+    QVERIFY(s.rowEnd == ends);  // dumped cards move no end
+    for (int c : {card(0, 1), card(2, 12), card(0, 13)}) QCOMPARE(s.onBoard[c], 1);
     QCOMPARE(view.events, (QStringList{"dropping 2", "fly 2 1 1", "laid 2 1 1", "fly 2 38 1",
                                        "laid 2 38 1", "fly 2 13 1", "laid 2 13 1", "dropped 2"}));
 }
@@ -188,19 +188,19 @@ void TestMoves::droppingOutWithTheJoker() {
     Table t;
     t.hand(1, {card(1, 12), kJ}).hand(2, {card(1, 1)});
     GameState& s = t.state;
-    s.selslot = 2;
+    s.selectedJokerSlot = 2;
     t.passes(1, 1);
-    QCOMPARE(ps(s, 1), PassResult::DroppedOut);
-    QCOMPARE(s.selslot, 0);
+    QCOMPARE(passOrDropOut(s, 1), PassResult::DroppedOut);
+    QCOMPARE(s.selectedJokerSlot, 0);
     QCOMPARE(s.dumped, 2);
-    QCOMPARE(s.cardsleft, 1);  // the joker is counted out without lying on the board
-    QCOMPARE(s.onboard[kJ], 0);
+    QCOMPARE(s.cardsLeft, 1);  // the joker is counted out without lying on the board
+    QCOMPARE(s.onBoard[kJ], 0);
     QCOMPARE(s.outcome[1], Outcome::DroppedOut);  // not "ばばもち": the player dropped out
     QCOMPARE(s.place[1], 4);
 }
 
 void TestMoves::lastPassRefusal_data() {
-    QTest::addColumn<int>("passleft");
+    QTest::addColumn<int>("passesLeft");
     QTest::addColumn<QList<int>>("hand");
     QTest::addColumn<bool>("refused");
     QTest::newRow("a card fits") << 1 << QList<int>{card(1, 1), card(0, 8)} << true;
@@ -211,18 +211,18 @@ void TestMoves::lastPassRefusal_data() {
 }
 
 void TestMoves::lastPassRefusal() {
-    QFETCH(int, passleft);
+    QFETCH(int, passesLeft);
     QFETCH(QList<int>, hand);
     QFETCH(bool, refused);
     Table t;
-    t.hand(2, {card(0, 8)}).passes(1, passleft);
+    t.hand(2, {card(0, 8)}).passes(1, passesLeft);
     GameState& s = t.state;
-    s.handcount[1] = static_cast<std::int16_t>(hand.size());
+    s.handCount[1] = static_cast<std::int16_t>(hand.size());
     for (int i = 0; i < hand.size(); ++i) s.hand[1][i + 1] = static_cast<std::int16_t>(hand[i]);
     QCOMPARE(lastPassRefused(s, t.rules), refused);
 }
 
-void TestMoves::hanteij_data() {
+void TestMoves::jokerEnd_data() {
     QTest::addColumn<QList<int>>("dumped");
     QTest::addColumn<QList<int>>("hand");
     QTest::addColumn<int>("slot");
@@ -237,7 +237,7 @@ void TestMoves::hanteij_data() {
         << QList<int>{card(0, 9)} << QList<int>{card(0, 10), kJ} << 1 << 2;
 }
 
-void TestMoves::hanteij() {
+void TestMoves::jokerEnd() {
     QFETCH(QList<int>, dumped);
     QFETCH(QList<int>, hand);
     QFETCH(int, slot);
@@ -245,9 +245,9 @@ void TestMoves::hanteij() {
     Table t;
     for (int c : dumped) t.board({c});
     GameState& s = t.state;
-    s.handcount[1] = static_cast<std::int16_t>(hand.size());
+    s.handCount[1] = static_cast<std::int16_t>(hand.size());
     for (int i = 0; i < hand.size(); ++i) s.hand[1][i + 1] = static_cast<std::int16_t>(hand[i]);
-    QCOMPARE(plumet::hanteij(s, t.rules, 1, slot), expected);
+    QCOMPARE(plumet::jokerEnd(s, t.rules, 1, slot), expected);
 }
 
 void TestMoves::jokerMoveAndExchange_data() {
@@ -282,35 +282,35 @@ void TestMoves::jokerMoveAndExchange() {
     Table t(rules);
     t.hand(1, {card(1, 1)}).hand(2, {card(0, 9), card(2, 2), kJ}).hand(4, {card(1, 2)});
     GameState& s = t.state;
-    s.handcount[3] = static_cast<std::int16_t>(holderHand.size());
+    s.handCount[3] = static_cast<std::int16_t>(holderHand.size());
     for (int i = 0; i < holderHand.size(); ++i)
         s.hand[3][i + 1] = static_cast<std::int16_t>(holderHand[i]);
-    s.cardsleft = static_cast<std::int16_t>(s.cardsleft + holderHand.size());
-    const int before = s.cardsleft;
+    s.cardsLeft = static_cast<std::int16_t>(s.cardsLeft + holderHand.size());
+    const int before = s.cardsLeft;
     Recorder view;
 
-    QCOMPARE(plumet::hanteij(s, rules, 2, 1), 2);
+    QCOMPARE(plumet::jokerEnd(s, rules, 2, 1), 2);
     jokerMove(s, rules, 2, 3, 1, 2, view);
     QCOMPARE(handOf(s, 2), (QList<int>{card(2, 2)}));
-    QCOMPARE(s.jokerplayer, 3);
-    QCOMPARE(s.hand[3][s.jokerslot], card(0, 8));
-    QCOMPARE(s.onboard[card(0, 9)], 1);
-    QCOMPARE(s.onboard[card(0, 8)], 0);
-    QCOMPARE(s.rowend[2], card(0, 10));  // past the freed card; the gap is not laid yet
-    QCOMPARE(s.cardsleft, before - 2);
-    QCOMPARE(s.laidcount[2], 1);
+    QCOMPARE(s.gapHolder, 3);
+    QCOMPARE(s.hand[3][s.gapHolderSlot], card(0, 8));
+    QCOMPARE(s.onBoard[card(0, 9)], 1);
+    QCOMPARE(s.onBoard[card(0, 8)], 0);
+    QCOMPARE(s.rowEnd[2], card(0, 10));  // past the freed card; the gap is not laid yet
+    QCOMPARE(s.cardsLeft, before - 2);
+    QCOMPARE(s.laidCount[2], 1);
 
     exchange(s, rules, 2, view);
     QCOMPARE(handOf(s, 3), holderAfter);
     QCOMPARE(int(s.outcome[3]), holderOutcome);
-    QCOMPARE(s.onboard[card(0, 8)], 1);
-    QCOMPARE(s.onboard[kJ], 0);
-    QCOMPARE(s.rowend[2], card(0, 10));
-    QCOMPARE(s.cardsleft, before + cardsleftChange);
-    QCOMPARE(s.laidcount[3], 0);
+    QCOMPARE(s.onBoard[card(0, 8)], 1);
+    QCOMPARE(s.onBoard[kJ], 0);
+    QCOMPARE(s.rowEnd[2], card(0, 10));
+    QCOMPARE(s.cardsLeft, before + cardsleftChange);
+    QCOMPARE(s.laidCount[3], 0);
     int held = 0;
-    for (int p = 1; p <= kPlayers; ++p) held += s.handcount[p];
-    QCOMPARE(s.cardsleft, held);
+    for (int p = 1; p <= kPlayers; ++p) held += s.handCount[p];
+    QCOMPARE(s.cardsLeft, held);
 
     QStringList expected{"laid 2 53 3", "joker 2 8", "fly 2 9 1", "laid 2 9 1"};
     if (rules.joker == JokerMode::Reused) expected << "returned 3";
@@ -326,16 +326,16 @@ void TestMoves::jokerSelection() {
     GameState& s = t.state;
     QCOMPARE(clickTarget(s, 3), kJoker);
     toggleJokerSelection(s, 3);
-    QCOMPARE(s.selslot, 3);
+    QCOMPARE(s.selectedJokerSlot, 3);
     toggleJokerSelection(s, 3);
-    QCOMPARE(s.selslot, 0);
+    QCOMPARE(s.selectedJokerSlot, 0);
     toggleJokerSelection(s, 3);
 
     // The human's joker move; the exchange after it clears the selection.
-    jokerMove(s, t.rules, 1, s.selslot, 1, 2);
+    jokerMove(s, t.rules, 1, s.selectedJokerSlot, 1, 2);
     QCOMPARE(handOf(s, 1), (QList<int>{card(1, 13)}));
     exchange(s, t.rules, 1);
-    QCOMPARE(s.selslot, 0);
+    QCOMPARE(s.selectedJokerSlot, 0);
     QCOMPARE(s.outcome[3], Outcome::WentOut);
 
     // A joker move that frees nothing is refused before anything changes.
@@ -363,15 +363,15 @@ void TestMoves::handOff() {
     QFETCH(int, next);
     GameState s;
     for (int p = 1; p <= kPlayers; ++p) {
-        s.handcount[p] = static_cast<std::int16_t>(counts[p - 1]);
-        s.cardsleft = static_cast<std::int16_t>(s.cardsleft + counts[p - 1]);
+        s.handCount[p] = static_cast<std::int16_t>(counts[p - 1]);
+        s.cardsLeft = static_cast<std::int16_t>(s.cardsLeft + counts[p - 1]);
     }
     QCOMPARE(nextToMove(s, mover), next);
 }
 
 void TestMoves::handOffWithNoCardsHeldIsAFault() {
     GameState s;
-    s.cardsleft = 2;
+    s.cardsLeft = 2;
     QVERIFY_THROWS_EXCEPTION(RuleFault, nextToMove(s, 1));
 }
 

@@ -12,17 +12,17 @@ struct GameEnd {
     QList<int> places;
     QList<int> outcomes;  // Outcome values
     QList<int> laid;
-    QList<int> outbonus;
+    QList<int> outBonus;
     int dumped = 0;
 };
 
 void apply(GameState& s, const GameEnd& e) {
     for (int p = 1; p <= kPlayers; ++p) {
         s.place[p] = static_cast<std::int16_t>(e.places[p - 1]);
-        s.finishorder[e.places[p - 1]] = static_cast<std::int16_t>(p);
+        s.finishOrder[e.places[p - 1]] = static_cast<std::int16_t>(p);
         s.outcome[p] = Outcome(e.outcomes[p - 1]);
-        s.laidcount[p] = static_cast<std::int16_t>(e.laid[p - 1]);
-        s.outbonus[p] = static_cast<std::int16_t>(e.outbonus[p - 1]);
+        s.laidCount[p] = static_cast<std::int16_t>(e.laid[p - 1]);
+        s.outBonus[p] = static_cast<std::int16_t>(e.outBonus[p - 1]);
     }
     s.dumped = static_cast<std::int16_t>(e.dumped);
 }
@@ -32,7 +32,7 @@ constexpr int kDropped = int(Outcome::DroppedOut);
 constexpr int kBaba = int(Outcome::JokerLeft);
 
 QList<int> points(const GameState& s) {
-    return {s.gamepoints[1], s.gamepoints[2], s.gamepoints[3], s.gamepoints[4]};
+    return {s.gamePoints[1], s.gamePoints[2], s.gamePoints[3], s.gamePoints[4]};
 }
 
 }  // namespace
@@ -53,7 +53,7 @@ void TestScoring::gamePoints_data() {
     QTest::addColumn<GameEnd>("end");
     QTest::addColumn<QList<int>>("expected");
 
-    // places 18, 10, 4, 0; +1 per card laid; going out adds dumped + outbonus; bonus 2 each
+    // places 18, 10, 4, 0; +1 per card laid; going out adds dumped + outBonus; bonus 2 each
     // when all four went out, else 11 / 5 / 3 for each of one / two / three who went out.
     QTest::newRow("all four out")
         << GameEnd{{1, 2, 3, 4}, {kOut, kOut, kOut, kOut}, {12, 12, 12, 13}, {30, 15, 5, 0}}
@@ -82,11 +82,11 @@ void TestScoring::gamePoints() {
     QFETCH(GameEnd, end);
     QFETCH(QList<int>, expected);
     GameState s;
-    s.gameno = 1;
+    s.gameNumber = 1;
     s.starter = 3;
     s.score = {0, 100, 0, 50, 7};
     apply(s, end);
-    scoregame(s);
+    scoreGame(s);
     QCOMPARE(points(s), expected);
     QCOMPARE(s.streak, 0);
     QCOMPARE(s.score[1], 100 + expected[0]);
@@ -103,19 +103,19 @@ void TestScoring::streakOverAMatch() {
     const Rules rules;
     const QList<int> bonus{0, 1, 2, 3};
     for (int game = 1; game <= 4; ++game) {
-        s.gameno = static_cast<std::int16_t>(game);
+        s.gameNumber = static_cast<std::int16_t>(game);
         apply(s, twoWins);
-        QVERIFY(!endgame(s, rules));
-        QCOMPARE(s.gamepoints[2], 18 + 2 + bonus[game - 1]);
+        QVERIFY(!finishGame(s, rules));
+        QCOMPARE(s.gamePoints[2], 18 + 2 + bonus[game - 1]);
         QCOMPARE(s.streak, bonus[game - 1]);
         QCOMPARE(s.starter, 2);
-        QCOMPARE(s.cardsleft, 53);
+        QCOMPARE(s.cardsLeft, 53);
     }
-    s.gameno = 5;
+    s.gameNumber = 5;
     apply(s, threeWins);
-    endgame(s, rules);
+    finishGame(s, rules);
     QCOMPARE(s.streak, 0);
-    QCOMPARE(s.gamepoints[3], 18 + 2);
+    QCOMPARE(s.gamePoints[3], 18 + 2);
     QCOMPARE(s.starter, 3);
 }
 
@@ -126,15 +126,15 @@ void TestScoring::matchOfTenGames() {
     Rules rules;
     rules.joker = JokerMode::None;
     for (int game = 1; game <= 9; ++game) {
-        s.gameno = static_cast<std::int16_t>(game);
+        s.gameNumber = static_cast<std::int16_t>(game);
         apply(s, oneWins);
-        QVERIFY(!endgame(s, rules));
-        QCOMPARE(s.cardsleft, 52);
+        QVERIFY(!finishGame(s, rules));
+        QCOMPARE(s.cardsLeft, 52);
     }
     const int starter = s.starter;
-    s.gameno = 10;
+    s.gameNumber = 10;
     apply(s, GameEnd{{2, 1, 3, 4}, {kOut, kOut, kOut, kOut}, {0, 0, 0, 0}, {0, 0, 0, 0}});
-    QVERIFY(endgame(s, rules));
+    QVERIFY(finishGame(s, rules));
     QCOMPARE(s.starter, starter);  // the match is over: no next game to start
 }
 

@@ -27,11 +27,11 @@ class Checker : public sim::Listener {
     void exchange(const GameState& s, int) override { check(s, "exchange"); }
     void gameEnd(const GameState& s) override {
         // Every card is on the board or out of the game, every player has a place.
-        for (int p = 1; p <= kPlayers; ++p) QCOMPARE(s.handcount[p], 0);
-        for (int c = 1; c <= 52; ++c) QCOMPARE(s.onboard[c], 1);
+        for (int p = 1; p <= kPlayers; ++p) QCOMPARE(s.handCount[p], 0);
+        for (int c = 1; c <= 52; ++c) QCOMPARE(s.onBoard[c], 1);
         for (int k = 1; k <= kPlayers; ++k) {
-            QVERIFY(s.finishorder[k] != 0);
-            if (s.outcome[s.finishorder[k]] == Outcome::JokerLeft) ++jokerLeft;
+            QVERIFY(s.finishOrder[k] != 0);
+            if (s.outcome[s.finishOrder[k]] == Outcome::JokerLeft) ++jokerLeft;
         }
     }
 
@@ -45,7 +45,7 @@ class Checker : public sim::Listener {
         if (!problem.empty())
             failure = QString("after a %1 of game %2: %3")
                           .arg(when)
-                          .arg(s.gameno)
+                          .arg(s.gameNumber)
                           .arg(QString::fromStdString(problem));
     }
 

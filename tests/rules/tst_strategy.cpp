@@ -16,7 +16,7 @@ const int kJ = kJoker;
 void giveHand(GameState& s, int p, const QList<int>& cards) {
     s.hand[p].fill(0);
     for (int i = 0; i < cards.size(); ++i) s.hand[p][i + 1] = static_cast<std::int16_t>(cards[i]);
-    s.handcount[p] = static_cast<std::int16_t>(cards.size());
+    s.handCount[p] = static_cast<std::int16_t>(cards.size());
 }
 
 }  // namespace
@@ -25,8 +25,8 @@ class TestStrategy : public QObject {
     Q_OBJECT
 
   private slots:
-    void endrate_data();
-    void endrate();
+    void endRating_data();
+    void endRating();
     void immediateChoice_data();
     void immediateChoice();
     void bestEndTiesToTheLowest();
@@ -37,7 +37,7 @@ class TestStrategy : public QObject {
     void jokerAttempt();
 };
 
-void TestStrategy::endrate_data() {
+void TestStrategy::endRating_data() {
     QTest::addColumn<bool>("aceKing");
     QTest::addColumn<QList<int>>("onBoard");
     QTest::addColumn<int>("low");
@@ -68,7 +68,7 @@ void TestStrategy::endrate_data() {
         << 13 << QList<int>{card(0, 13)} << 2 << 1666;
 }
 
-void TestStrategy::endrate() {
+void TestStrategy::endRating() {
     QFETCH(bool, aceKing);
     QFETCH(QList<int>, onBoard);
     QFETCH(int, low);
@@ -82,9 +82,9 @@ void TestStrategy::endrate() {
     for (int c : onBoard) t.board({c});
     t.ends(0, low, high);
     giveHand(t.state, 2, hand);
-    t.state.endscore.fill(0);
-    QCOMPARE(plumet::endrate(t.state, rules, 2, end), expected);
-    QCOMPARE(t.state.endscore[end], expected);
+    t.state.endRatings.fill(0);
+    QCOMPARE(plumet::endRating(t.state, rules, 2, end), expected);
+    QCOMPARE(t.state.endRatings[end], expected);
 }
 
 void TestStrategy::immediateChoice_data() {
@@ -134,7 +134,7 @@ void TestStrategy::immediateChoice() {
         t.ends(0, low, high);
         giveHand(t.state, 3, hand);
         Random random(seed);
-        const Decision d = sikou(t.state, rules, 3, 6, random);
+        const Decision d = classicDecision(t.state, rules, 3, 6, random);
         if (slot != 0) {
             QCOMPARE(int(d.kind), int(Decision::Kind::Lay));
             QCOMPARE(d.slot, slot);
@@ -151,15 +151,15 @@ void TestStrategy::bestEndTiesToTheLowest() {
     giveHand(t.state, 2, {card(2, 8), card(1, 6)});
     t.passes(2, 2);  // no voluntary pass with one pass left
     Random random(1);
-    const Decision d = sikou(t.state, t.rules, 2, 6, random);
+    const Decision d = classicDecision(t.state, t.rules, 2, 6, random);
     QCOMPARE(int(d.kind), int(Decision::Kind::Lay));
     QCOMPARE(d.end, 3);
     QCOMPARE(d.slot, 2);
-    QCOMPARE(t.state.endscore[3], t.state.endscore[6]);
+    QCOMPARE(t.state.endRatings[3], t.state.endRatings[6]);
 }
 
 void TestStrategy::voluntaryPassRate_data() {
-    QTest::addColumn<int>("passleft");
+    QTest::addColumn<int>("passesLeft");
     QTest::addColumn<int>("passConstant");
     QTest::addColumn<double>("rate");
     QTest::newRow("three passes left") << 4 << 6 << 0.4;
@@ -171,7 +171,7 @@ void TestStrategy::voluntaryPassRate_data() {
 }
 
 void TestStrategy::voluntaryPassRate() {
-    QFETCH(int, passleft);
+    QFETCH(int, passesLeft);
     QFETCH(int, passConstant);
     QFETCH(double, rate);
     constexpr int kTurns = 4000;
@@ -180,8 +180,8 @@ void TestStrategy::voluntaryPassRate() {
     for (int i = 0; i < kTurns; ++i) {
         Table t;
         giveHand(t.state, 4, {card(1, 6), card(3, 1)});  // fits, but nothing qualifies
-        t.passes(4, passleft);
-        const Decision d = sikou(t.state, t.rules, 4, passConstant, random);
+        t.passes(4, passesLeft);
+        const Decision d = classicDecision(t.state, t.rules, 4, passConstant, random);
         QVERIFY(d.passDrawn);
         if (d.kind == Decision::Kind::Pass) ++passes;
     }
@@ -193,7 +193,7 @@ void TestStrategy::nothingFitsPasses() {
     giveHand(t.state, 2, {card(1, 1), card(3, 12)});
     t.passes(2, 1);
     Random random(5);
-    const Decision d = sikou(t.state, t.rules, 2, 6, random);
+    const Decision d = classicDecision(t.state, t.rules, 2, 6, random);
     QCOMPARE(int(d.kind), int(Decision::Kind::Pass));
     QVERIFY(d.passDrawn);
 }
@@ -220,8 +220,8 @@ void TestStrategy::jokerAttempt() {
         Table t;
         giveHand(t.state, 2, hand);
         t.state.hand[3][1] = static_cast<std::int16_t>(card(0, 8));
-        t.state.handcount[3] = 1;
-        const Decision d = sikou(t.state, t.rules, 2, 6, random);
+        t.state.handCount[3] = 1;
+        const Decision d = classicDecision(t.state, t.rules, 2, 6, random);
         QVERIFY(d.jokerDraw >= 5 && d.jokerDraw <= 14);
         if (d.kind != Decision::Kind::Joker) continue;
         ++attempts;

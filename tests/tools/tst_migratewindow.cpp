@@ -48,7 +48,7 @@ void TestMigrateWindow::init() {
 }
 
 void TestMigrateWindow::showsItsTextsCentred() {
-    plume1to3::Form1 window;
+    plume1to3::MigrationWindow window;
     QCOMPARE(window.objectName(), QStringLiteral("Form1"));
     QCOMPARE(window.windowTitle(), QStringLiteral("カドリオデータ移行"));
     const QStringList lines = {
@@ -82,7 +82,7 @@ void TestMigrateWindow::reportsMissingOldData() {
     const QByteArray text = "[form2]\ntop=1365\ndef1=32494848\n\n[mdiform1]\ntop=0\n";
     if (!otherFile.isEmpty()) toolfixture::writeIni(otherFile, text);
 
-    plume1to3::Form1 window;
+    plume1to3::MigrationWindow window;
     window.show();
     Answerer answerer;
     button(window, "Command1")->click();
@@ -115,7 +115,7 @@ void TestMigrateWindow::migratesAndAsksAboutTheOldData() {
     toolfixture::writeLines(workFolder_->filePath("g15.cfg"),
                             toolfixture::groupFileLines(toolfixture::defaultEntries()));
 
-    plume1to3::Form1 window;
+    plume1to3::MigrationWindow window;
     window.show();
     Answerer answerer({QMessageBox::Ok, answer});
     button(window, "Command1")->click();
@@ -169,7 +169,7 @@ void TestMigrateWindow::failedWriteKeepsTheOldData() {
         QVERIFY(QDir().mkpath(newFile));
     }
 
-    plume1to3::Form1 window;
+    plume1to3::MigrationWindow window;
     window.show();
     // Were the deletion offered, this answer would take it.
     Answerer answerer({QMessageBox::Yes, QMessageBox::Ok});
@@ -191,7 +191,7 @@ void TestMigrateWindow::failedWriteKeepsTheOldData() {
 
 void TestMigrateWindow::cancelCloses() {
     openStore("plumet")->setValue("form2/top", "1365");
-    plume1to3::Form1 window;
+    plume1to3::MigrationWindow window;
     window.show();
     button(window, "Command2")->click();
     QVERIFY(!window.isVisible());

@@ -145,7 +145,7 @@ void TestRemoval::deleteTop10() {
 }
 
 void TestRemoval::showsItsTextsCentred() {
-    plumetdel::Form1 window;
+    plumetdel::RemovalWindow window;
     QCOMPARE(window.objectName(), QStringLiteral("Form1"));
     QCOMPARE(window.windowTitle(), QStringLiteral("カドリオの登録データ削除？V3.00"));
     QCOMPARE(window.findChild<QLabel*>("Label1")->text(),
@@ -185,7 +185,7 @@ void TestRemoval::buttonsReportAndClose() {
     QFETCH(QString, text);
     if (stored) storeAll(merged(liveTable(), kSettings));
 
-    plumetdel::Form1 window;
+    plumetdel::RemovalWindow window;
     window.show();
     toolfixture::MessageBoxAnswerer answerer;
     window.findChild<QPushButton*>(button)->click();
@@ -199,7 +199,7 @@ void TestRemoval::buttonsReportAndClose() {
 
 void TestRemoval::cancelCloses() {
     storeAll(merged(liveTable(), kSettings));
-    plumetdel::Form1 window;
+    plumetdel::RemovalWindow window;
     window.show();
     window.findChild<QPushButton*>("Command2")->click();
     QVERIFY(!window.isVisible());
@@ -228,7 +228,7 @@ void TestRemoval::failedDeletionIsReported() {
     const QByteArray before = file.readAll();
     file.close();
 
-    plumetdel::Form1 window;
+    plumetdel::RemovalWindow window;
     window.show();
     toolfixture::MessageBoxAnswerer answerer;
     {
@@ -271,7 +271,7 @@ void TestRemoval::onlyTheStoreFileCounts() {
     const QByteArray text = "[form2]\ndef1=32494848\nten1=100\nname1=ROKEN\ntop4=4423\nckkc=1234\n";
     toolfixture::writeIni(file, text);
 
-    plumetdel::Form1 window;
+    plumetdel::RemovalWindow window;
     window.show();
     toolfixture::MessageBoxAnswerer answerer;
     window.findChild<QPushButton*>(button)->click();

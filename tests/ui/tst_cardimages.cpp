@@ -331,7 +331,7 @@ void CardImagesTest::titleCardsAtRatioTwo() {
         set.bitmap(QString::fromLatin1(name), QSize(34, 42), Qt::red, Qt::blue);
         set.vector(QString::fromLatin1(name));
     }
-    Form1 title(set.dir.path());
+    TitleWindow title(set.dir.path());
     for (int i = 1; i <= 4; ++i) {
         const auto* card = title.findChild<QLabel*>(QStringLiteral("Picture%1").arg(i));
         QVERIFY(card);

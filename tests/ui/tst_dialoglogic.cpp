@@ -25,7 +25,7 @@ class TestDialogsLogic : public QObject {
     }
 
     void speedBarFromMovespeed_data() {
-        QTest::addColumn<int>("movespeed");
+        QTest::addColumn<int>("flightFrames");
         QTest::addColumn<int>("bar");
         QTest::newRow("one frame") << 1 << 1;
         QTest::newRow("default 64") << 64 << 8;
@@ -41,14 +41,14 @@ class TestDialogsLogic : public QObject {
         QTest::newRow("16-bit maximum") << 32767 << 11;
     }
     void speedBarFromMovespeed() {
-        QFETCH(int, movespeed);
+        QFETCH(int, flightFrames);
         QFETCH(int, bar);
-        QCOMPARE(plumet::speedBarFromMovespeed(movespeed), bar);
+        QCOMPARE(plumet::speedBarFromMovespeed(flightFrames), bar);
     }
 
     void movespeedFromBar_data() {
         QTest::addColumn<int>("bar");
-        QTest::addColumn<int>("movespeed");
+        QTest::addColumn<int>("flightFrames");
         QTest::newRow("高速") << 1 << 1;
         QTest::newRow("default") << 8 << 64;
         QTest::newRow("なめらか") << 11 << 121;
@@ -57,8 +57,8 @@ class TestDialogsLogic : public QObject {
     }
     void movespeedFromBar() {
         QFETCH(int, bar);
-        QFETCH(int, movespeed);
-        QCOMPARE(plumet::movespeedFromBar(bar), movespeed);
+        QFETCH(int, flightFrames);
+        QCOMPARE(plumet::movespeedFromBar(bar), flightFrames);
     }
 
     void everyBarValueSurvivesTheRoundTrip() {
@@ -120,10 +120,10 @@ class TestDialogsLogic : public QObject {
             QFile f(dir.filePath(QString::fromLatin1(file)));
             QVERIFY(f.open(QIODevice::WriteOnly));
         }
-        const QString appdir = QStringLiteral("/opt/plumet/data");
+        const QString dataFolder = QStringLiteral("/opt/plumet/data");
         const QString path = folder.isEmpty() ? QString() : dir.filePath(folder);
-        const QString result = plumet::checkedCardFolder(path, CardSet(set), appdir);
-        QCOMPARE(result, kept ? QDir::cleanPath(path) : appdir);
+        const QString result = plumet::checkedCardFolder(path, CardSet(set), dataFolder);
+        QCOMPARE(result, kept ? QDir::cleanPath(path) : dataFolder);
         QCOMPARE(isCardSetFolder(path, CardSet(set)), kept);
     }
 

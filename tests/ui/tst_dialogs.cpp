@@ -89,7 +89,7 @@ void addLeaveRows() {
 }  // namespace
 
 Q_DECLARE_METATYPE(plumet::PlayerNameArray)
-Q_DECLARE_METATYPE(plumet::PlayerSexArray)
+Q_DECLARE_METATYPE(plumet::PlayerVoiceArray)
 
 class TestDialogsWindows : public QObject {
     Q_OBJECT
@@ -97,16 +97,16 @@ class TestDialogsWindows : public QObject {
   private slots:
     void initTestCase() {
         qRegisterMetaType<PlayerNameArray>();
-        qRegisterMetaType<PlayerSexArray>();
+        qRegisterMetaType<PlayerVoiceArray>();
     }
 
-    // --- Form1 ---------------------------------------------------------------------------
+    // --- TitleWindow ---------------------------------------------------------------------------
 
     void titleScreen() {
-        QTemporaryDir appdir;
-        QPointer<Form1> form = new Form1(appdir.path());
-        QSignalSpy timeUp(form.data(), &Form1::titleTimeUp);
-        QSignalSpy closed(form.data(), &Form1::closed);
+        QTemporaryDir dataFolder;
+        QPointer<TitleWindow> form = new TitleWindow(dataFolder.path());
+        QSignalSpy timeUp(form.data(), &TitleWindow::titleTimeUp);
+        QSignalSpy closed(form.data(), &TitleWindow::closed);
         form->showTitle();
         QCOMPARE(child<QLabel>(form, "Label1")->text(), QStringLiteral("カドリオ for Windows95"));
         QCOMPARE(child<QLabel>(form, "Label2")->text(), QStringLiteral("Version 3.15"));
@@ -132,10 +132,10 @@ class TestDialogsWindows : public QObject {
     }
     void versionBox() {
         QFETCH(int, how);
-        QTemporaryDir appdir;
-        QPointer<Form1> form = new Form1(appdir.path());
-        QSignalSpy timeUp(form.data(), &Form1::titleTimeUp);
-        QSignalSpy closed(form.data(), &Form1::closed);
+        QTemporaryDir dataFolder;
+        QPointer<TitleWindow> form = new TitleWindow(dataFolder.path());
+        QSignalSpy timeUp(form.data(), &TitleWindow::titleTimeUp);
+        QSignalSpy closed(form.data(), &TitleWindow::closed);
         form->showVersionBox();
         QCOMPARE(form->windowTitle(), QStringLiteral("カドリオのﾊﾞｰｼﾞｮﾝ情報"));
         auto* command1 = child<QPushButton>(form, "Command1");
@@ -162,14 +162,14 @@ class TestDialogsWindows : public QObject {
     }
 
     void titleShowsIconAndSevensFromAppdir() {
-        QTemporaryDir appdir;
-        writeBitmap(appdir.filePath("d7.bmp"));
-        writeBitmap(appdir.filePath("s7.bmp"));
-        writeFile(appdir.filePath("h7.bmp"), "not a bitmap");  // shown as nothing
+        QTemporaryDir dataFolder;
+        writeBitmap(dataFolder.filePath("d7.bmp"));
+        writeBitmap(dataFolder.filePath("s7.bmp"));
+        writeFile(dataFolder.filePath("h7.bmp"), "not a bitmap");  // shown as nothing
         QImage icon(64, 64, QImage::Format_ARGB32);
         icon.fill(Qt::blue);
-        QVERIFY(icon.save(appdir.filePath("plumet.png")));
-        auto* form = new Form1(appdir.path());
+        QVERIFY(icon.save(dataFolder.filePath("plumet.png")));
+        auto* form = new TitleWindow(dataFolder.path());
         QVERIFY(form->findChild<QLabel*>("Image1"));
         QVERIFY(form->findChild<QLabel*>("Picture1"));   // s7
         QVERIFY(!form->findChild<QLabel*>("Picture2"));  // h7 unreadable
@@ -179,11 +179,11 @@ class TestDialogsWindows : public QObject {
         delete form;
     }
 
-    // --- Form8 ---------------------------------------------------------------------------
+    // --- NamesDialog ---------------------------------------------------------------------------
 
     void namesDialogOpensWithCurrentNamesAndVoices() {
         const PlayerNameArray names = {"あなた", "ふうか", "たくみ", "ゆずは"};
-        auto* form = new Form8(names, {-1, 0, -1, 0});
+        auto* form = new NamesDialog(names, {-1, 0, -1, 0});
         form->open();
         QCOMPARE(form->windowTitle(), QStringLiteral("名前の変更"));
         static const char* const kLabels[] = {"PLAYER", "COM1", "COM2", "COM3"};
@@ -214,9 +214,10 @@ class TestDialogsWindows : public QObject {
     void namesDialogLeaving() {
         QFETCH(int, how);
         QFETCH(bool, applied);
-        QPointer<Form8> form = new Form8({"あなた", "ふうか", "たくみ", "ゆずは"}, {-1, 0, -1, 0});
-        QSignalSpy accepted(form.data(), &Form8::namesAccepted);
-        QSignalSpy closed(form.data(), &Form8::closed);
+        QPointer<NamesDialog> form =
+            new NamesDialog({"あなた", "ふうか", "たくみ", "ゆずは"}, {-1, 0, -1, 0});
+        QSignalSpy accepted(form.data(), &NamesDialog::namesAccepted);
+        QSignalSpy closed(form.data(), &NamesDialog::closed);
         form->open();
         // A new name, an emptied name (stored as it is), and two voices swapped.
         child<QLineEdit>(form, "Text1_1")->setText("はるか");
@@ -228,17 +229,17 @@ class TestDialogsWindows : public QObject {
         QCOMPARE(accepted.count(), applied ? 1 : 0);
         if (applied) {
             const auto names = accepted.first().at(0).value<PlayerNameArray>();
-            const auto sex = accepted.first().at(1).value<PlayerSexArray>();
+            const auto voices = accepted.first().at(1).value<PlayerVoiceArray>();
             QCOMPARE(names, (PlayerNameArray{"あなた", "はるか", "", "ゆずは"}));
-            QCOMPARE(sex, (PlayerSexArray{0, 0, -1, -1}));
+            QCOMPARE(voices, (PlayerVoiceArray{0, 0, -1, -1}));
         }
         QTRY_VERIFY(form.isNull());
     }
 
-    // --- Form12 --------------------------------------------------------------------------
+    // --- SpeedDialog --------------------------------------------------------------------------
 
     void speedDialogOpensAtTheRoot_data() {
-        QTest::addColumn<int>("movespeed");
+        QTest::addColumn<int>("flightFrames");
         QTest::addColumn<int>("bar");
         QTest::newRow("default") << 64 << 8;
         QTest::newRow("fastest") << 1 << 1;
@@ -247,9 +248,9 @@ class TestDialogsWindows : public QObject {
         QTest::newRow("broken stored value") << 0 << 1;
     }
     void speedDialogOpensAtTheRoot() {
-        QFETCH(int, movespeed);
+        QFETCH(int, flightFrames);
         QFETCH(int, bar);
-        auto* form = new Form12(movespeed);
+        auto* form = new SpeedDialog(flightFrames);
         form->open();
         QCOMPARE(form->windowTitle(), QStringLiteral("カードの移動速度"));
         auto* scroll = child<QScrollBar>(form, "HScroll1");
@@ -268,9 +269,9 @@ class TestDialogsWindows : public QObject {
     void speedDialogLeaving() {
         QFETCH(int, how);
         QFETCH(bool, applied);
-        QPointer<Form12> form = new Form12(64);
-        QSignalSpy chosen(form.data(), &Form12::movespeedChosen);
-        QSignalSpy closed(form.data(), &Form12::closed);
+        QPointer<SpeedDialog> form = new SpeedDialog(64);
+        QSignalSpy chosen(form.data(), &SpeedDialog::movespeedChosen);
+        QSignalSpy closed(form.data(), &SpeedDialog::closed);
         form->open();
         auto* scroll = child<QScrollBar>(form, "HScroll1");
         scroll->triggerAction(QAbstractSlider::SliderToMaximum);  // "なめらか"
@@ -283,8 +284,8 @@ class TestDialogsWindows : public QObject {
     }
 
     void speedDialogFastest() {
-        auto* form = new Form12(64);
-        QSignalSpy chosen(form, &Form12::movespeedChosen);
+        auto* form = new SpeedDialog(64);
+        QSignalSpy chosen(form, &SpeedDialog::movespeedChosen);
         form->open();
         child<QScrollBar>(form, "HScroll1")->triggerAction(QAbstractSlider::SliderToMinimum);
         QTest::mouseClick(child<QPushButton>(form, "Command1"), Qt::LeftButton);
@@ -292,7 +293,7 @@ class TestDialogsWindows : public QObject {
         QCOMPARE(chosen.first().at(0).toInt(), 1);  // one-frame flights
     }
 
-    // --- Form11 --------------------------------------------------------------------------
+    // --- CardChooser --------------------------------------------------------------------------
 
     void chooserCaption_data() {
         QTest::addColumn<int>("mode");
@@ -304,7 +305,7 @@ class TestDialogsWindows : public QObject {
     void chooserCaption() {
         QFETCH(int, mode);
         QFETCH(QString, caption);
-        auto* form = new Form11(mode, QDir::tempPath());
+        auto* form = new CardChooser(mode, QDir::tempPath());
         QCOMPARE(form->windowTitle(), caption);
         QCOMPARE(form->mode(), mode);
         QCOMPARE(child<QPushButton>(form, "Command1")->text(), QStringLiteral("Ｏ　　Ｋ"));
@@ -341,7 +342,7 @@ class TestDialogsWindows : public QObject {
         QFETCH(bool, preview);
         QTemporaryDir root;
         makeFixture(root.path());
-        auto* form = new Form11(mode, root.filePath(folder));
+        auto* form = new CardChooser(mode, root.filePath(folder));
         form->open();
         QCOMPARE(form->selectedFolder(), root.filePath(selected));
         QCOMPARE(child<QPushButton>(form, "Command1")->isEnabled(), enabled);
@@ -353,9 +354,9 @@ class TestDialogsWindows : public QObject {
     void chooserFollowsTheTree() {
         QTemporaryDir root;
         makeFixture(root.path());
-        QPointer<Form11> form = new Form11(1, root.filePath("empty"));
-        QSignalSpy chosen(form.data(), &Form11::folderChosen);
-        QSignalSpy closed(form.data(), &Form11::closed);
+        QPointer<CardChooser> form = new CardChooser(1, root.filePath("empty"));
+        QSignalSpy chosen(form.data(), &CardChooser::folderChosen);
+        QSignalSpy closed(form.data(), &CardChooser::closed);
         form->open();
         auto* ok = child<QPushButton>(form, "Command1");
         auto* picture = child<QLabel>(form, "Picture1");
@@ -386,9 +387,9 @@ class TestDialogsWindows : public QObject {
         QFETCH(bool, applied);
         QTemporaryDir root;
         makeFixture(root.path());
-        QPointer<Form11> form = new Form11(3, root.filePath("backs"));
-        QSignalSpy chosen(form.data(), &Form11::folderChosen);
-        QSignalSpy closed(form.data(), &Form11::closed);
+        QPointer<CardChooser> form = new CardChooser(3, root.filePath("backs"));
+        QSignalSpy chosen(form.data(), &CardChooser::folderChosen);
+        QSignalSpy closed(form.data(), &CardChooser::closed);
         form->open();
         leave(form, Leave(how));
         QCOMPARE(closed.count(), 1);
@@ -399,8 +400,8 @@ class TestDialogsWindows : public QObject {
     void chooserRefusesAFolderThatLostItsTestFile() {
         QTemporaryDir root;
         makeFixture(root.path());
-        auto* form = new Form11(2, root.filePath("faces"));
-        QSignalSpy chosen(form, &Form11::folderChosen);
+        auto* form = new CardChooser(2, root.filePath("faces"));
+        QSignalSpy chosen(form, &CardChooser::folderChosen);
         form->open();
         QVERIFY(QFile::remove(root.filePath("faces/d7.bmp")));
         auto* ok = child<QPushButton>(form, "Command1");
@@ -413,7 +414,7 @@ class TestDialogsWindows : public QObject {
     }
 
     void chooserAtTheRoot() {
-        auto* form = new Form11(1, QStringLiteral("/"));
+        auto* form = new CardChooser(1, QStringLiteral("/"));
         QCOMPARE(form->selectedFolder(), QStringLiteral("/"));
         QCOMPARE(child<QPushButton>(form, "Command1")->isEnabled(),
                  QFileInfo::exists(QStringLiteral("/d7.bmp")));

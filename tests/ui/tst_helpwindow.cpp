@@ -99,13 +99,13 @@ class TestDialogsHelp : public QObject {
     }
     void missingDocumentSaysWhereItLooked() {
         QFETCH(bool, folderInItsPlace);
-        QTemporaryDir appdir;
-        if (folderInItsPlace) QVERIFY(QDir(appdir.path()).mkpath("help/plumet.html"));
-        auto* window = new HelpWindow(appdir.path());
+        QTemporaryDir dataFolder;
+        if (folderInItsPlace) QVERIFY(QDir(dataFolder.path()).mkpath("help/plumet.html"));
+        auto* window = new HelpWindow(dataFolder.path());
         QVERIFY(!window->hasDocument());
         const QString text = window->browser()->toPlainText();
         QVERIFY(text.contains(QStringLiteral("ヘルプファイルが見つかりません")));
-        QVERIFY(text.contains(plumet::helpFilePath(appdir.path())));
+        QVERIFY(text.contains(plumet::helpFilePath(dataFolder.path())));
         QVERIFY(!window->findChild<QPushButton*>("homeButton")->isEnabled());
         delete window;
     }

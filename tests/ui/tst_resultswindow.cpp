@@ -22,20 +22,20 @@ namespace {
 const QString kPerGame = QString::fromUtf8(kPerGameGraph);
 const QString kCumulative = QString::fromUtf8(kCumulativeGraph);
 
-Form10::Sources sources() {
+ResultsWindow::Sources sources() {
     return {[](int p) { return QStringLiteral("player%1").arg(p); },
             [] { return QStringLiteral(" 2 位 / あがり！"); }};
 }
 
-// A match after game `gameno`, with this game's points and the totals given.
-GameState match(int gameno, PlayerInts points, PlayerInts totals) {
+// A match after game `gameNumber`, with this game's points and the totals given.
+GameState match(int gameNumber, PlayerInts points, PlayerInts totals) {
     GameState state;
-    state.gameno = static_cast<std::int16_t>(gameno);
-    state.gamepoints = points;
+    state.gameNumber = static_cast<std::int16_t>(gameNumber);
+    state.gamePoints = points;
     state.score = totals;
-    for (int g = 1; g < gameno; ++g) {
-        state.gamehist[g] = static_cast<std::int16_t>(10 * g);
-        state.gameplaces[g] = " 1 位 / あがり！";
+    for (int g = 1; g < gameNumber; ++g) {
+        state.humanGamePoints[g] = static_cast<std::int16_t>(10 * g);
+        state.humanGamePlaces[g] = " 1 位 / あがり！";
     }
     return state;
 }
@@ -92,7 +92,7 @@ class TestResults : public QObject {
     // After the first game: captions, columns, one record row, the cumulative graph.
     void firstGame() {
         GameState state = match(1, {0, 18, 10, 4, 0}, {0, 18, 10, 4, 1234});
-        QPointer<Form10> window = Form10::open(state, *store_, sources(), false);
+        QPointer<ResultsWindow> window = ResultsWindow::open(state, *store_, sources(), false);
         QVERIFY(window->isVisible());
         QVERIFY(acceptsInput(window));
         QCOMPARE(window->windowTitle(), QStringLiteral(" 1 回戦終了"));
@@ -109,8 +109,8 @@ class TestResults : public QObject {
         QCOMPARE(window->label(3, 4)->text(), QStringLiteral("1234 点"));
         QCOMPARE(window->label(5)->text(), QStringLiteral("得点　　 順位 /  結 果"));
 
-        QCOMPARE(state.gamehist[1], 18);
-        QCOMPARE(state.gameplaces[1], std::string(" 2 位 / あがり！"));
+        QCOMPARE(state.humanGamePoints[1], 18);
+        QCOMPARE(state.humanGamePlaces[1], std::string(" 2 位 / あがり！"));
         QCOMPARE(window->label(4, 0)->text(), QStringLiteral("1"));
         QCOMPARE(window->label(6, 0)->text(), QStringLiteral("  18 点"));
         QCOMPARE(window->label(7, 0)->text(), QStringLiteral(" 2 位 / あがり！"));
@@ -125,10 +125,10 @@ class TestResults : public QObject {
         window->command1Click();
     }
 
-    // Records of earlier games (a continued match) come from gamehist and gameplaces.
+    // Records of earlier games (a continued match) come from humanGamePoints and humanGamePlaces.
     void recordOfEarlierGames() {
         GameState state = match(4, {0, 5, 18, 10, 4}, {0, 65, 50, 40, 30});
-        QPointer<Form10> window = Form10::open(state, *store_, sources(), false);
+        QPointer<ResultsWindow> window = ResultsWindow::open(state, *store_, sources(), false);
         QCOMPARE(window->label(6, 2)->text(), QStringLiteral("  30 点"));
         QCOMPARE(window->label(7, 2)->text(), QStringLiteral(" 1 位 / あがり！"));
         QCOMPARE(window->label(6, 3)->text(), QStringLiteral("   5 点"));
@@ -152,7 +152,7 @@ class TestResults : public QObject {
         QFETCH(QString, button);
         if (!stored.isNull()) store_->save(u"form2", u"gurahu", stored);
         GameState state = match(2, {0, 4, 10, 18, 0}, {0, 14, 20, 28, 10});
-        QPointer<Form10> window = Form10::open(state, *store_, sources(), false);
+        QPointer<ResultsWindow> window = ResultsWindow::open(state, *store_, sources(), false);
         QCOMPARE(window->label(8)->text(), shown);
         QCOMPARE(window->command(3)->text(), button);
 
@@ -174,15 +174,15 @@ class TestResults : public QObject {
 
     void nextGame() {
         GameState state = match(3, {0, 4, 10, 18, 0}, {0, 14, 20, 28, 10});
-        QPointer<Form10> window = Form10::open(state, *store_, sources(), false);
-        QSignalSpy next(window.data(), &Form10::nextGame);
-        QSignalSpy over(window.data(), &Form10::matchOver);
+        QPointer<ResultsWindow> window = ResultsWindow::open(state, *store_, sources(), false);
+        QSignalSpy next(window.data(), &ResultsWindow::nextGame);
+        QSignalSpy over(window.data(), &ResultsWindow::matchOver);
         window->close();  // the close box does nothing
         QVERIFY(window->isVisible());
         QTest::mouseClick(window->command(1), Qt::LeftButton);
         QCOMPARE(next.count(), 1);
         QCOMPARE(over.count(), 0);
-        QCOMPARE(state.gameno, 3);
+        QCOMPARE(state.gameNumber, 3);
         QTRY_VERIFY(window.isNull());
         QVERIFY(!store_->contains(u"form2", u"sp"));
     }
@@ -197,9 +197,9 @@ class TestResults : public QObject {
     void keys() {
         QFETCH(bool, matchOver);
         GameState state = match(matchOver ? 10 : 3, {0, 4, 10, 18, 0}, {0, 14, 20, 28, 10});
-        QPointer<Form10> window = Form10::open(state, *store_, sources(), matchOver);
-        QSignalSpy next(window.data(), &Form10::nextGame);
-        QSignalSpy over(window.data(), &Form10::matchOver);
+        QPointer<ResultsWindow> window = ResultsWindow::open(state, *store_, sources(), matchOver);
+        QSignalSpy next(window.data(), &ResultsWindow::nextGame);
+        QSignalSpy over(window.data(), &ResultsWindow::matchOver);
         QVERIFY(window->command(1)->isDefault());
         QTest::keyClick(window, Qt::Key_Escape);
         QVERIFY(window->isVisible());
@@ -216,15 +216,15 @@ class TestResults : public QObject {
 
     void endOfMatch() {
         GameState state = match(10, {0, 4, 10, 18, 0}, {0, 140, 200, 280, 100});
-        QPointer<Form10> window = Form10::open(state, *store_, sources(), true);
+        QPointer<ResultsWindow> window = ResultsWindow::open(state, *store_, sources(), true);
         QCOMPARE(window->windowTitle(), QStringLiteral("ゲーム終了"));
         QCOMPARE(window->command(1)->text(), QStringLiteral("ゲーム終了"));
         QVERIFY(!window->command(2)->isVisibleTo(window));
         QCOMPARE(window->label(6, 9)->text(), QStringLiteral("   4 点"));
-        QSignalSpy over(window.data(), &Form10::matchOver);
+        QSignalSpy over(window.data(), &ResultsWindow::matchOver);
         QTest::mouseClick(window->command(1), Qt::LeftButton);
         QCOMPARE(over.count(), 1);
-        QCOMPARE(state.gameno, 0);
+        QCOMPARE(state.gameNumber, 0);
         QCOMPARE(state.score[1], 140);  // the TOP-10 entry still needs it
     }
 
@@ -233,13 +233,13 @@ class TestResults : public QObject {
         GameState state = match(3, {0, 4, 10, 18, 0}, {0, 12, 30, 4, 18});
         state.starter = 2;
         state.streak = 1;
-        QPointer<Form10> window = Form10::open(state, *store_, sources(), false);
+        QPointer<ResultsWindow> window = ResultsWindow::open(state, *store_, sources(), false);
         window->command3Click();
-        QSignalSpy saved(window.data(), &Form10::saved);
+        QSignalSpy saved(window.data(), &ResultsWindow::saved);
         QTest::mouseClick(window->command(2), Qt::LeftButton);
         QCOMPARE(saved.count(), 1);
-        QCOMPARE(state.gameno, 0);
-        QCOMPARE(state.savedgame, 3);
+        QCOMPARE(state.gameNumber, 0);
+        QCOMPARE(state.savedGameNumber, 3);
         const auto stored = [this](const char* key) {
             return store_->get(u"form2", QString::fromLatin1(key), QStringLiteral("?"));
         };
@@ -316,7 +316,7 @@ class TestResults : public QObject {
         GameHistory history{};
         for (int g = 1; g <= 10; ++g) history[g] = static_cast<std::int16_t>(points[g - 1]);
         GameState state;
-        const Form10 window(state, *store_, sources());
+        const ResultsWindow window(state, *store_, sources());
         const QSize size = window.picture()->contentsRect().size();
         for (GraphKind kind : {GraphKind::Cumulative, GraphKind::PerGame}) {
             const std::vector<GraphNumber> numbers =

@@ -46,7 +46,7 @@ void SoundTest::fileName() {
     QTemporaryDir dir;
     for (const QString& file : present) test::writeWave(dir.filePath(file), 10, true);
     GameState state;
-    state.sex = {-1, 0, -1, 0};  // players 2 and 4 female
+    state.voices = {-1, 0, -1, 0};  // players 2 and 4 female
     QCOMPARE(soundFileName(dir.path(), name, voice, state), played);
 }
 
@@ -66,18 +66,18 @@ void SoundTest::synchronousEndsWithoutDevice() {
     QTemporaryDir dir;
     test::writeWave(dir.filePath("pass1.wav"), 300, true);
     GameState state;
-    state.appdir = dir.path().toStdString();
-    state.sex = {-1, -1, -1, -1};
+    state.dataFolder = dir.path().toStdString();
+    state.voices = {-1, -1, -1, -1};
     NestedLoops loops;
     Sound sound(
         state, [] { return true; }, loops);
     QElapsedTimer clock;
     clock.start();
-    sound.playsound("pass1.wav", SoundMode::Sync, 0);
+    sound.play("pass1.wav", SoundMode::Sync, 0);
     QVERIFY(clock.elapsed() >= 300);  // the clip's length, device or not
     QVERIFY(clock.elapsed() < 300 + speeds::kSoundMarginMs + 2000);
     clock.restart();
-    sound.playsound("nothing1.wav", SoundMode::Sync, 0);  // no file: silence at once
+    sound.play("nothing1.wav", SoundMode::Sync, 0);  // no file: silence at once
     QVERIFY(clock.elapsed() < 200);
 }
 
@@ -85,13 +85,13 @@ void SoundTest::soundOffLooksNothingUp() {
     QTemporaryDir dir;
     test::writeWave(dir.filePath("pass1.wav"), 2000, true);
     GameState state;
-    state.appdir = dir.path().toStdString();
+    state.dataFolder = dir.path().toStdString();
     NestedLoops loops;
     Sound sound(
         state, [] { return false; }, loops);
     QElapsedTimer clock;
     clock.start();
-    sound.playsound("pass1.wav", SoundMode::Sync, 0);
+    sound.play("pass1.wav", SoundMode::Sync, 0);
     QVERIFY(clock.elapsed() < 200);
     // The pause instead of a joker voice ends when the clock's second changes.
     sound.voiceOrPause("babadasi1.wav", 0);

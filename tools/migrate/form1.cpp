@@ -12,7 +12,7 @@
 
 namespace plume1to3 {
 
-Form1::Form1(QWidget* parent) : QWidget(parent) {
+MigrationWindow::MigrationWindow(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("カドリオデータ移行"));
 
@@ -40,7 +40,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(Command1, &QPushButton::clicked, this, &MigrationWindow::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &QWidget::close);
 
     adjustSize();
@@ -49,7 +49,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
          screenArea.y() + (screenArea.height() - height()) / 2);
 }
 
-void Form1::Command1_Click() {
+void MigrationWindow::Command1_Click() {
     const auto oldStore = openApplication(kOldApplication);
     const auto newStore = openApplication(kNewApplication);
     Migration migration(*oldStore, *newStore, QDir::current());
@@ -95,11 +95,12 @@ void Form1::Command1_Click() {
     close();
 }
 
-void Form1::showMessage(const QString& title, const QString& text) {
+void MigrationWindow::showMessage(const QString& title, const QString& text) {
     showMessage(QMessageBox::NoIcon, title, text);
 }
 
-void Form1::showMessage(QMessageBox::Icon icon, const QString& title, const QString& text) {
+void MigrationWindow::showMessage(QMessageBox::Icon icon, const QString& title,
+                                  const QString& text) {
     QMessageBox box(icon, title, text, QMessageBox::Ok, this);
     box.exec();
 }

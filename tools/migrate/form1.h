@@ -8,11 +8,11 @@ class QPushButton;
 
 namespace plume1to3 {
 
-class Form1 : public QWidget {
+class MigrationWindow : public QWidget {
     Q_OBJECT
 
   public:
-    explicit Form1(QWidget* parent = nullptr);
+    explicit MigrationWindow(QWidget* parent = nullptr);
 
   private:
     void Command1_Click();

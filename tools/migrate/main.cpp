@@ -7,7 +7,7 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     toolcommon::setUpJapaneseUi(app);
-    plume1to3::Form1 window;
+    plume1to3::MigrationWindow window;
     window.show();
     return app.exec();
 }

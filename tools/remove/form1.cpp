@@ -12,7 +12,7 @@
 
 namespace plumetdel {
 
-Form1::Form1(QWidget* parent) : QWidget(parent) {
+RemovalWindow::RemovalWindow(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("カドリオの登録データ削除？V3.00"));
 
@@ -42,8 +42,8 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
-    connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+    connect(Command1, &QPushButton::clicked, this, &RemovalWindow::Command1_Click);
+    connect(Command3, &QPushButton::clicked, this, &RemovalWindow::Command3_Click);
     connect(Command2, &QPushButton::clicked, this, &QWidget::close);
 
     adjustSize();
@@ -53,7 +53,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
     QApplication::beep();
 }
 
-void Form1::Command1_Click() {
+void RemovalWindow::Command1_Click() {
     const auto store = openStore();
     switch (deleteEverything(*store)) {
         case Outcome::Deleted:
@@ -71,7 +71,7 @@ void Form1::Command1_Click() {
     }
 }
 
-void Form1::Command3_Click() {
+void RemovalWindow::Command3_Click() {
     const auto store = openStore();
     switch (deleteTop10(*store)) {
         case Outcome::Deleted:
@@ -90,7 +90,7 @@ void Form1::Command3_Click() {
 }
 
 // Tells what happened, then ends the program.
-void Form1::report(const QString& title, const QString& text) {
+void RemovalWindow::report(const QString& title, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, this);
     box.exec();
     close();
@@ -98,7 +98,7 @@ void Form1::report(const QString& title, const QString& text) {
 
 // A deletion that did not reach the store: the window stays, so that the player can try again
 // once the file can be written.
-void Form1::reportFailure(const QString& text) {
+void RemovalWindow::reportFailure(const QString& text) {
     QMessageBox box(QMessageBox::Warning, QStringLiteral("削除失敗"), text, QMessageBox::Ok, this);
     box.exec();
 }

@@ -7,12 +7,12 @@ class QPushButton;
 
 namespace plumetdel {
 
-class Form1 : public QWidget {
+class RemovalWindow : public QWidget {
     Q_OBJECT
 
   public:
     // Centres the window on the screen and sounds the system beep.
-    explicit Form1(QWidget* parent = nullptr);
+    explicit RemovalWindow(QWidget* parent = nullptr);
 
   private:
     void Command1_Click();

@@ -7,7 +7,7 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     toolcommon::setUpJapaneseUi(app);
-    plumetdel::Form1 window;
+    plumetdel::RemovalWindow window;
     window.show();
     return app.exec();
 }
