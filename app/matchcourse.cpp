@@ -158,8 +158,8 @@ void MatchCourse::showResults(bool over) {
     ResultsWindow::Sources sources;
     sources.playerCaption = [this](int p) { return session_.window(p).windowTitle(); };
     sources.humanPlace = [this] {
-        return session_.human().label(4)->text() + QStringLiteral(" / ") +
-               session_.human().label(3)->text();
+        return session_.human().statusLabel(StatusLine::PassesOrPlace)->text() +
+               QStringLiteral(" / ") + session_.human().statusLabel(StatusLine::Status)->text();
     };
     ResultsWindow* window = ResultsWindow::open(session_.state(), store_, sources, over, &main_);
     if (!window) return;

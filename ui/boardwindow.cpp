@@ -81,7 +81,8 @@ void BoardWindow::endGame() {
     GameState& s = host_.state();
     const bool matchOver = finishGame(s, host_.rules());
     for (int p = 1; p <= kPlayers; ++p)
-        host_.window(p).setLabelText(2, signedLabel(s.score[p]) + QStringLiteral(" 点"));
+        host_.window(p).setStatusText(StatusLine::Score,
+                                      signedLabel(s.score[p]) + QStringLiteral(" 点"));
     if (matchOver) host_.setDetectionAvailable(true);
     host_.setMainInput(false);
     host_.showResults(matchOver);

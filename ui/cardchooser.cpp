@@ -69,17 +69,17 @@ CardChooser::CardChooser(int mode, const QString& folder, QWidget* parent)
     model_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
     model_->setRootPath(QDir::rootPath());
 
-    dir1_ = new QTreeView(this);
-    dir1_->setObjectName(QStringLiteral("Dir1"));
-    dir1_->setModel(model_);
-    for (int column = 1; column < model_->columnCount(); ++column) dir1_->hideColumn(column);
-    dir1_->setHeaderHidden(true);
-    dir1_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    dir1_->header()->setStretchLastSection(false);
-    dir1_->setUniformRowHeights(true);
-    connect(dir1_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+    folderTree_ = new QTreeView(this);
+    folderTree_->setObjectName(QStringLiteral("Dir1"));
+    folderTree_->setModel(model_);
+    for (int column = 1; column < model_->columnCount(); ++column) folderTree_->hideColumn(column);
+    folderTree_->setHeaderHidden(true);
+    folderTree_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    folderTree_->header()->setStretchLastSection(false);
+    folderTree_->setUniformRowHeights(true);
+    connect(folderTree_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &CardChooser::folderChanged);
-    dir1_->setIndentation(px(180));
+    folderTree_->setIndentation(px(180));
     // The tree fills in asynchronously: keep the selected folder in view as rows arrive and
     // get sorted, until the user takes over the tree.
     revealTimer_ = new QTimer(this);
@@ -92,25 +92,25 @@ CardChooser::CardChooser(int mode, const QString& folder, QWidget* parent)
     connect(model_, &QFileSystemModel::directoryLoaded, this, scheduleReveal);
     connect(model_, &QAbstractItemModel::rowsInserted, this, scheduleReveal);
     connect(model_, &QAbstractItemModel::layoutChanged, this, scheduleReveal);
-    dir1_->installEventFilter(this);
-    dir1_->viewport()->installEventFilter(this);
-    connect(dir1_->verticalScrollBar(), &QAbstractSlider::actionTriggered, this,
+    folderTree_->installEventFilter(this);
+    folderTree_->viewport()->installEventFilter(this);
+    connect(folderTree_->verticalScrollBar(), &QAbstractSlider::actionTriggered, this,
             [this] { wanted_.clear(); });
 
-    picture1_ = new QLabel(this);
-    picture1_->setObjectName(QStringLiteral("Picture1"));
-    picture1_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    picture1_->setAlignment(Qt::AlignCenter);
+    preview_ = new QLabel(this);
+    preview_->setObjectName(QStringLiteral("Picture1"));
+    preview_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    preview_->setAlignment(Qt::AlignCenter);
 
     pathLabel_ = new QLabel(this);
     pathLabel_->setObjectName(QStringLiteral("pathLabel"));
     pathLabel_->setWordWrap(true);
     pathLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    command1_ = new QPushButton(QStringLiteral("Ｏ　　Ｋ"), this);
-    command1_->setObjectName(QStringLiteral("Command1"));
-    command1_->setDefault(true);
-    connect(command1_, &QPushButton::clicked, this, [this] {
+    okButton_ = new QPushButton(QStringLiteral("Ｏ　　Ｋ"), this);
+    okButton_->setObjectName(QStringLiteral("Command1"));
+    okButton_->setDefault(true);
+    connect(okButton_, &QPushButton::clicked, this, [this] {
         const QString folder = normalisedFolder(selectedFolder());
         if (!isCardSetFolder(folder, set_)) {  // the test file vanished meanwhile
             showFolder(folder);
@@ -120,9 +120,9 @@ CardChooser::CardChooser(int mode, const QString& folder, QWidget* parent)
         accept();
     });
 
-    command2_ = new QPushButton(QStringLiteral("キャンセル"), this);
-    command2_->setObjectName(QStringLiteral("Command2"));
-    connect(command2_, &QPushButton::clicked, this, &QDialog::reject);
+    cancelButton_ = new QPushButton(QStringLiteral("キャンセル"), this);
+    cancelButton_->setObjectName(QStringLiteral("Command2"));
+    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
     connect(this, &QDialog::finished, this, &CardChooser::closed);
 
     layoutControls();
@@ -132,11 +132,11 @@ CardChooser::CardChooser(int mode, const QString& folder, QWidget* parent)
 void CardChooser::open() {
     centreOnScreen(this);
     show();
-    dir1_->setFocus();
+    folderTree_->setFocus();
 }
 
 QString CardChooser::selectedFolder() const {
-    const QModelIndex current = dir1_->currentIndex();
+    const QModelIndex current = folderTree_->currentIndex();
     return current.isValid() ? model_->filePath(current) : QString();
 }
 
@@ -144,8 +144,8 @@ void CardChooser::selectFolder(const QString& folder) {
     const QString path = existingFolder(folder);
     const QModelIndex index = model_->index(path);
     wanted_ = path;
-    dir1_->setCurrentIndex(index);
-    dir1_->expand(index);
+    folderTree_->setCurrentIndex(index);
+    folderTree_->expand(index);
     revealFolder(path);
     // The tree may still be loading; check the folder now rather than waiting for it.
     showFolder(path);
@@ -153,14 +153,14 @@ void CardChooser::selectFolder(const QString& folder) {
 
 void CardChooser::revealFolder(const QString& folder) {
     const QModelIndex index = model_->index(folder);
-    if (folder.isEmpty() || !index.isValid() || index != dir1_->currentIndex()) return;
+    if (folder.isEmpty() || !index.isValid() || index != folderTree_->currentIndex()) return;
     for (QModelIndex parent = index.parent(); parent.isValid(); parent = parent.parent())
-        dir1_->expand(parent);
-    dir1_->scrollTo(index, QAbstractItemView::PositionAtCenter);
+        folderTree_->expand(parent);
+    folderTree_->scrollTo(index, QAbstractItemView::PositionAtCenter);
     // Folder names start at the left edge; deep folders scroll only as far as needed.
-    const QRect item = dir1_->visualRect(index);
-    const int viewWidth = dir1_->viewport()->width();
-    QScrollBar* horizontal = dir1_->horizontalScrollBar();
+    const QRect item = folderTree_->visualRect(index);
+    const int viewWidth = folderTree_->viewport()->width();
+    QScrollBar* horizontal = folderTree_->horizontalScrollBar();
     const int needed = item.left() + horizontal->value() - viewWidth / 3;
     horizontal->setValue(std::max(0, needed));
 }
@@ -186,19 +186,19 @@ void CardChooser::folderChanged(const QModelIndex& current) {
 void CardChooser::showFolder(const QString& folder) {
     const QString testFile = cardFilePath(folder, cardSetTestFile(set_));
     const bool valid = QFileInfo(testFile).isFile();
-    command1_->setEnabled(valid);
-    picture1_->clear();
+    okButton_->setEnabled(valid);
+    preview_->clear();
     CardImages& images = CardImages::shared();
     if (valid && images.readable(testFile)) {
         // At its own size, or smaller to fit the preview; made at the device pixel ratio from
         // the card image cache like every card of the game (the vector form where the set has
         // one). An unreadable bitmap just leaves the preview empty.
         QSize shown = images.naturalSize(testFile);
-        const QSize room = picture1_->contentsRect().size();
+        const QSize room = preview_->contentsRect().size();
         if (shown.width() > room.width() || shown.height() > room.height())
             shown.scale(room, Qt::KeepAspectRatio);
-        const qreal ratio = picture1_->devicePixelRatioF();
-        picture1_->setPixmap(images.pixmap(
+        const qreal ratio = preview_->devicePixelRatioF();
+        preview_->setPixmap(images.pixmap(
             testFile, QSize(qRound(shown.width() * ratio), qRound(shown.height() * ratio)), ratio));
     }
     // Let the path wrap after each separator.
@@ -211,11 +211,11 @@ void CardChooser::showFolder(const QString& folder) {
 void CardChooser::layoutControls() {
     const double extraWidth = tw(width()) - kBaseWidth;
     const double extraHeight = tw(height()) - kBaseHeight;
-    dir1_->setGeometry(pxRect(30, 105, 2280 + extraWidth, 2310 + extraHeight));
-    picture1_->setGeometry(pxRect(2445 + extraWidth, 105, 975, 1200));
+    folderTree_->setGeometry(pxRect(30, 105, 2280 + extraWidth, 2310 + extraHeight));
+    preview_->setGeometry(pxRect(2445 + extraWidth, 105, 975, 1200));
     pathLabel_->setGeometry(pxRect(2445 + extraWidth, 1380, 2835, 1020 + extraHeight));
-    command1_->setGeometry(pxRect(4275 + extraWidth, 120, 1005, 465));
-    command2_->setGeometry(pxRect(4290 + extraWidth, 675, 990, 450));
+    okButton_->setGeometry(pxRect(4275 + extraWidth, 120, 1005, 465));
+    cancelButton_->setGeometry(pxRect(4290 + extraWidth, 675, 990, 450));
 }
 
 void CardChooser::resizeEvent(QResizeEvent* event) {

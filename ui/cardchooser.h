@@ -59,11 +59,11 @@ class CardChooser : public QDialog {
     QString wanted_;  // folder to keep in view while the tree is still loading
     QTimer* revealTimer_ = nullptr;
     QFileSystemModel* model_ = nullptr;
-    QTreeView* dir1_ = nullptr;
-    QLabel* picture1_ = nullptr;
+    QTreeView* folderTree_ = nullptr;
+    QLabel* preview_ = nullptr;
     QLabel* pathLabel_ = nullptr;
-    QPushButton* command1_ = nullptr;
-    QPushButton* command2_ = nullptr;
+    QPushButton* okButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
 };
 
 }  // namespace plumet

@@ -22,7 +22,7 @@ ComputerWindow::ComputerWindow(GameHost& host, int player, QWidget* parent)
     thinkTimer_.setObjectName(QStringLiteral("Timer1"));
     thinkTimer_.setInterval(speeds::kPaceNormalMs);
     connect(&thinkTimer_, &QTimer::timeout, this, &ComputerWindow::thinkingDone);
-    label(3)->installEventFilter(this);
+    statusLabel(StatusLine::Status)->installEventFilter(this);
 }
 
 QString ComputerWindow::backFile() const {
@@ -47,7 +47,8 @@ void ComputerWindow::stopTimers() {
 
 bool ComputerWindow::eventFilter(QObject* watched, QEvent* event) {
     // Form6's hidden control: a double click on "パス" gives the human all three passes back.
-    if (player() == 3 && watched == label(3) && event->type() == QEvent::MouseButtonDblClick)
+    if (player() == 3 && watched == statusLabel(StatusLine::Status) &&
+        event->type() == QEvent::MouseButtonDblClick)
         host_.state().passesLeft[kHuman] = 4;
     return PlayerWindow::eventFilter(watched, event);
 }

@@ -21,24 +21,24 @@ NameEntry::NameEntry(GameState& state, Store& store, Top10Dialog& table)
     setObjectName(QStringLiteral("Form9"));
     setAttribute(Qt::WA_DeleteOnClose);
 
-    label1_ = new QLabel(QStringLiteral("名前を入力してください"), this);
-    label1_->setObjectName(QStringLiteral("Label1"));
-    label1_->setGeometry(pxRect(180, 105, 2430, 210));
-    text1_ = new QLineEdit(this);
-    text1_->setObjectName(QStringLiteral("Text1"));
-    text1_->setGeometry(pxRect(570, 375, 2385, 285));
-    command1_ = new QPushButton(QStringLiteral("登録"), this);
-    command1_->setObjectName(QStringLiteral("Command1"));
-    command1_->setGeometry(pxRect(2640, 780, 675, 285));
-    command1_->setEnabled(false);
-    command1_->setDefault(true);
+    promptLabel_ = new QLabel(QStringLiteral("名前を入力してください"), this);
+    promptLabel_->setObjectName(QStringLiteral("Label1"));
+    promptLabel_->setGeometry(pxRect(180, 105, 2430, 210));
+    nameEdit_ = new QLineEdit(this);
+    nameEdit_->setObjectName(QStringLiteral("Text1"));
+    nameEdit_->setGeometry(pxRect(570, 375, 2385, 285));
+    registerButton_ = new QPushButton(QStringLiteral("登録"), this);
+    registerButton_->setObjectName(QStringLiteral("Command1"));
+    registerButton_->setGeometry(pxRect(2640, 780, 675, 285));
+    registerButton_->setEnabled(false);
+    registerButton_->setDefault(true);
 
-    connect(text1_, &QLineEdit::textChanged, this, &NameEntry::text1Change);
+    connect(nameEdit_, &QLineEdit::textChanged, this, &NameEntry::nameEdited);
     // Enter takes the name as the default button "登録" would in a dialog.
-    connect(text1_, &QLineEdit::returnPressed, this, [this] {
-        if (command1_->isEnabled()) command1Click();
+    connect(nameEdit_, &QLineEdit::returnPressed, this, [this] {
+        if (registerButton_->isEnabled()) registerClicked();
     });
-    connect(command1_, &QPushButton::clicked, this, &NameEntry::command1Click);
+    connect(registerButton_, &QPushButton::clicked, this, &NameEntry::registerClicked);
 }
 
 void NameEntry::load() {
@@ -48,7 +48,7 @@ void NameEntry::load() {
     resize(std::max(table.width() - frame, px(3400)), px(1160));
     move(table.left(), table.top() + table.height());
     show();
-    text1_->setFocus();
+    nameEdit_->setFocus();
 }
 
 void NameEntry::colourRow(const QColor& colour) {
@@ -61,12 +61,12 @@ void NameEntry::colourRow(const QColor& colour) {
     }
 }
 
-void NameEntry::text1Change(const QString& text) {
+void NameEntry::nameEdited(const QString& text) {
     if (state_.newRank >= 1 && state_.newRank <= top10::kPlaces) {
         state_.topNames[state_.newRank] = text.toStdString();
         table_.nameLabel(state_.newRank - 1)->setText(text);
     }
-    command1_->setEnabled(true);
+    registerButton_->setEnabled(true);
 }
 
 bool NameEntry::registerName() {
@@ -85,11 +85,11 @@ bool NameEntry::registerName() {
 void NameEntry::finish() {
     registered_ = true;
     colourRow(palette().color(QPalette::ButtonText));
-    table_.form9_ = nullptr;
+    table_.nameEntry_ = nullptr;
     table_.done();
 }
 
-void NameEntry::command1Click() {
+void NameEntry::registerClicked() {
     // A name that could not be stored keeps the window open for another try.
     if (registerName()) close();
 }

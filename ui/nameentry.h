@@ -30,12 +30,12 @@ class NameEntry : public QWidget {
     // The row of newRank turns red; the window takes its place below the table and shows.
     void load();
 
-    QLabel* label() const { return label1_; }
-    QLineEdit* text() const { return text1_; }
-    QPushButton* command() const { return command1_; }
+    QLabel* promptLabel() const { return promptLabel_; }
+    QLineEdit* nameEdit() const { return nameEdit_; }
+    QPushButton* registerButton() const { return registerButton_; }
 
-    void text1Change(const QString& text);
-    void command1Click();
+    void nameEdited(const QString& text);
+    void registerClicked();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -49,9 +49,9 @@ class NameEntry : public QWidget {
     GameState& state_;
     Store& store_;
     Top10Dialog& table_;
-    QLabel* label1_ = nullptr;
-    QLineEdit* text1_ = nullptr;
-    QPushButton* command1_ = nullptr;
+    QLabel* promptLabel_ = nullptr;
+    QLineEdit* nameEdit_ = nullptr;
+    QPushButton* registerButton_ = nullptr;
     bool registered_ = false;
     bool refused_ = false;  // a registration failed and the player was told
 };

@@ -38,15 +38,15 @@ class NamesDialog : public QDialog {
     void closed();
 
   private:
-    void command1Click();
+    void acceptNames();
 
-    std::array<QLabel*, 4> label1_{};
-    std::array<QLineEdit*, 4> text1_{};
-    std::array<QGroupBox*, 4> frame1_{};
-    std::array<QRadioButton*, 4> option1_{};
-    std::array<QRadioButton*, 4> option2_{};
-    QPushButton* command1_ = nullptr;
-    QPushButton* command2_ = nullptr;
+    std::array<QLabel*, 4> playerLabels_{};
+    std::array<QLineEdit*, 4> nameEdits_{};
+    std::array<QGroupBox*, 4> voiceBoxes_{};
+    std::array<QRadioButton*, 4> maleButtons_{};
+    std::array<QRadioButton*, 4> femaleButtons_{};
+    QPushButton* okButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
 };
 
 }  // namespace plumet

@@ -38,10 +38,10 @@ PlayerWindow::PlayerWindow(GameHost& host, int player, int pictures, QWidget* pa
         label->setFont(font);
         labels_.push_back(label);
     }
-    setLabelText(1, QStringLiteral("得点"));
-    setLabelText(2, QString());
-    setLabelText(3, QStringLiteral("パス"));
-    setLabelText(4, QString());
+    setStatusText(StatusLine::Heading, QStringLiteral("得点"));
+    setStatusText(StatusLine::Score, QString());
+    setStatusText(StatusLine::Status, QStringLiteral("パス"));
+    setStatusText(StatusLine::PassesOrPlace, QString());
     exchangeTimer_.setObjectName(QStringLiteral("Timer2"));
     exchangeTimer_.setInterval(speeds::kExchangeMs);
     connect(&exchangeTimer_, &QTimer::timeout, this, &PlayerWindow::exchangeTick);
@@ -66,8 +66,8 @@ QFont PlayerWindow::statusFont(const QFont& base) {
     return font;
 }
 
-void PlayerWindow::setLabelText(int k, const QString& text) {
-    QLabel* label = labels_.at(k);
+void PlayerWindow::setStatusText(StatusLine line, const QString& text) {
+    QLabel* label = statusLabel(line);
     label->setText(text);
     label->adjustSize();
 }
@@ -88,9 +88,9 @@ void PlayerWindow::prepareDeal() {
         picture(i)->hide();
         setAcceptsInput(picture(i), true);
     }
-    setLabelText(2, signedLabel(s.score[player_]) + QStringLiteral(" 点"));
+    setStatusText(StatusLine::Score, signedLabel(s.score[player_]) + QStringLiteral(" 点"));
     showPassesLeft();
-    setLabelText(3, QStringLiteral("パス"));
+    setStatusText(StatusLine::Status, QStringLiteral("パス"));
     layoutLabels();
     setColour(kIdleColour);
     stopTimers();
@@ -126,8 +126,9 @@ void PlayerWindow::layoutLabels() {
 }
 
 void PlayerWindow::showPassesLeft() {
-    setLabelText(4, QStringLiteral("残") + signedLabel(host_.state().passesLeft[player_] - 1) +
-                        QStringLiteral(" 回"));
+    setStatusText(StatusLine::PassesOrPlace,
+                  QStringLiteral("残") + signedLabel(host_.state().passesLeft[player_] - 1) +
+                      QStringLiteral(" 回"));
 }
 
 void PlayerWindow::showPlaceLabels() {
@@ -136,9 +137,10 @@ void PlayerWindow::showPlaceLabels() {
     const GameState& s = host_.state();
     for (int q = 1; q <= kPlayers; ++q) {
         if (s.outcome[q] == Outcome::Playing) continue;
-        host_.window(q).setLabelText(4, signedLabel(s.place[q]) + QStringLiteral(" 位"));
+        host_.window(q).setStatusText(StatusLine::PassesOrPlace,
+                                      signedLabel(s.place[q]) + QStringLiteral(" 位"));
     }
-    setLabelText(3, QString::fromUtf8(outcomeText(s.outcome[player_])));
+    setStatusText(StatusLine::Status, QString::fromUtf8(outcomeText(s.outcome[player_])));
 }
 
 QString PlayerWindow::voiceFile(const char* stem) const {

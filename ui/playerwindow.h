@@ -23,17 +23,21 @@ inline const QColor kIdleColour(0, 128, 0);
 inline const QColor kTurnColour(0, 0, 255);
 inline const QColor kHolderColour(255, 0, 0);
 
+// The four status lines in a player window's corner, top to bottom: "得点", the match total,
+// "パス" or how the game ended for the player, the passes left or the place.
+enum class StatusLine { Heading = 1, Score, Status, PassesOrPlace };
+
 class PlayerWindow : public ChildWindow {
     Q_OBJECT
   public:
     PlayerWindow(GameHost& host, int player, int pictures, QWidget* parent = nullptr);
 
     int player() const { return player_; }
-    CardPicture* picture(int i) const { return pictures_.at(i); }  // Picture1(i), i >= 1
+    CardPicture* picture(int i) const { return pictures_.at(i); }  // hand slot i >= 1
     int pictureCount() const { return static_cast<int>(pictures_.size()) - 1; }
-    QLabel* label(int k) const { return labels_.at(k); }  // Label1..Label4
-    // Sets Label k's text and sizes the label to it.
-    void setLabelText(int k, const QString& text);
+    QLabel* statusLabel(StatusLine line) const { return labels_.at(static_cast<int>(line)); }
+    // Sets a status line's text and sizes its label to it.
+    void setStatusText(StatusLine line, const QString& text);
     // The status lines' font: `base` at the largest pixel size (up to kStatusMaxPixels) whose
     // four lines fit the smallest client height the arrangement gives a player window.
     static QFont statusFont(const QFont& base);

@@ -54,14 +54,27 @@ class ResultsWindow : public QWidget {
     void load();
 
     // The controls, for the windows that set them up and for tests.
-    QLabel* label(int array, int index = 0) const;  // Label1..Label8
-    QPushButton* command(int n) const;              // Command1..Command3
-    ScoreGraph* picture() const { return picture1_; }
+    // Rows 0 (the heads) and 1..4 (the players) of the scores.
+    QLabel* nameLabel(int row) const { return nameLabels_.at(row); }
+    QLabel* gamePointsLabel(int row) const { return gamePointsLabels_.at(row); }
+    QLabel* totalLabel(int row) const { return totalLabels_.at(row); }
+    // The human's record, game k + 1 in row k.
+    QLabel* recordHeadLabel() const { return recordHeadLabel_; }
+    QLabel* gameNumberLabel(int k) const { return gameNumberLabels_.at(k); }
+    QLabel* recordPointsLabel(int k) const { return recordPointsLabels_.at(k); }
+    QLabel* recordPlaceLabel(int k) const { return recordPlaceLabels_.at(k); }
+    // "各試合の得点グラフ" or "累計の得点グラフ": the graph shown.
+    QLabel* graphCaptionLabel() const { return graphCaptionLabel_; }
+    ScoreGraph* graph() const { return graph_; }
+    // The buttons, each under its classic object name "Command1".."Command3" (the number):
+    // the next game (or the end of the match), "保存後タイトルへ", the other graph.
+    enum class Button { Proceed = 1, SaveToTitle, SwitchGraph };
+    QPushButton* button(Button which) const;
 
     // The button handlers.
-    void command1Click();
-    void command2Click();
-    void command3Click();
+    void proceed();
+    void saveAndReturnToTitle();
+    void switchGraph();
 
   signals:
     // Command1 after games 1..9: the next game is to start.
@@ -83,12 +96,14 @@ class ResultsWindow : public QWidget {
     GameState& state_;
     Store& store_;
     Sources sources_;
-    std::array<QLabel*, 5> label1_{}, label2_{}, label3_{};
-    std::array<QLabel*, 10> label4_{}, label6_{}, label7_{};
-    QLabel* label5_ = nullptr;
-    QLabel* label8_ = nullptr;
-    ScoreGraph* picture1_ = nullptr;
-    std::array<QPushButton*, 4> commands_{};
+    std::array<QLabel*, 5> nameLabels_{}, gamePointsLabels_{}, totalLabels_{};
+    std::array<QLabel*, 10> gameNumberLabels_{}, recordPointsLabels_{}, recordPlaceLabels_{};
+    QLabel* recordHeadLabel_ = nullptr;
+    QLabel* graphCaptionLabel_ = nullptr;
+    ScoreGraph* graph_ = nullptr;
+    QPushButton* proceedButton_ = nullptr;
+    QPushButton* saveButton_ = nullptr;
+    QPushButton* graphButton_ = nullptr;
     std::array<QFrame*, 4> lines_{};
     bool closing_ = false;
 };

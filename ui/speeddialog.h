@@ -30,11 +30,11 @@ class SpeedDialog : public QDialog {
     void closed();
 
   private:
-    QScrollBar* hscroll1_ = nullptr;
-    QLabel* label1_ = nullptr;
-    QLabel* label2_ = nullptr;
-    QPushButton* command1_ = nullptr;
-    QPushButton* command2_ = nullptr;
+    QScrollBar* speedBar_ = nullptr;
+    QLabel* fastLabel_ = nullptr;
+    QLabel* smoothLabel_ = nullptr;
+    QPushButton* okButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
 };
 
 }  // namespace plumet

@@ -81,28 +81,28 @@ TitleWindow::TitleWindow(const QString& dataFolder, QWidget* parent)
         image->setStyleSheet(QStringLiteral("background: transparent;"));
     }
 
-    label1_ = makeShadowedLabel(QStringLiteral("カドリオ for Windows95"), QStringLiteral("Label1"),
-                                24, true, this);
-    label1_->setGeometry(pxRect(1980, 420, kWidth - 2280, 900));
-    fitToWidth(label1_);
-    label2_ = makeShadowedLabel(QString::fromLatin1(kVersionText), QStringLiteral("Label2"), 12,
-                                false, this);
-    label2_->setGeometry(pxRect(2010, 1260, 3000, 420));
+    titleLabel_ = makeShadowedLabel(QStringLiteral("カドリオ for Windows95"),
+                                    QStringLiteral("Label1"), 24, true, this);
+    titleLabel_->setGeometry(pxRect(1980, 420, kWidth - 2280, 900));
+    fitToWidth(titleLabel_);
+    versionLabel_ = makeShadowedLabel(QString::fromLatin1(kVersionText), QStringLiteral("Label2"),
+                                      12, false, this);
+    versionLabel_->setGeometry(pxRect(2010, 1260, 3000, 420));
 
     addCards(dataFolder);
 
-    command1_ = new QPushButton(QStringLiteral("ＯＫ"), this);
-    command1_->setObjectName(QStringLiteral("Command1"));
-    command1_->setGeometry(pxRect(kWidth - 1500, kHeight - 660, 1200, 420));
-    command1_->setDefault(true);
-    command1_->hide();
-    connect(command1_, &QPushButton::clicked, this, &QWidget::close);
+    okButton_ = new QPushButton(QStringLiteral("ＯＫ"), this);
+    okButton_->setObjectName(QStringLiteral("Command1"));
+    okButton_->setGeometry(pxRect(kWidth - 1500, kHeight - 660, 1200, 420));
+    okButton_->setDefault(true);
+    okButton_->hide();
+    connect(okButton_, &QPushButton::clicked, this, &QWidget::close);
 
-    timer2_ = new QTimer(this);
-    timer2_->setObjectName(QStringLiteral("Timer2"));
-    timer2_->setInterval(speeds::timing().titleMs);
-    connect(timer2_, &QTimer::timeout, this, &TitleWindow::timer2Tick);
-    timer2_->start();
+    titleTimer_ = new QTimer(this);
+    titleTimer_->setObjectName(QStringLiteral("Timer2"));
+    titleTimer_->setInterval(speeds::timing().titleMs);
+    connect(titleTimer_, &QTimer::timeout, this, &TitleWindow::titleTimeOver);
+    titleTimer_->start();
 }
 
 void TitleWindow::addCards(const QString& dataFolder) {
@@ -142,13 +142,13 @@ void TitleWindow::addCards(const QString& dataFolder) {
 }
 
 QString TitleWindow::versionText() const {
-    return label2_->text();
+    return versionLabel_->text();
 }
 
 void TitleWindow::showTitle() {
     versionBox_ = false;
     setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
-    command1_->hide();
+    okButton_->hide();
     centreOnScreen(this);
     show();
     if (timeUp_) QTimer::singleShot(0, this, &QWidget::close);
@@ -156,17 +156,17 @@ void TitleWindow::showTitle() {
 
 void TitleWindow::showVersionBox() {
     versionBox_ = true;
-    timer2_->stop();
+    titleTimer_->stop();
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral("カドリオのﾊﾞｰｼﾞｮﾝ情報"));
-    command1_->show();
+    okButton_->show();
     centreOnScreen(this);
     show();
-    command1_->setFocus();
+    okButton_->setFocus();
 }
 
-void TitleWindow::timer2Tick() {
-    timer2_->stop();
+void TitleWindow::titleTimeOver() {
+    titleTimer_->stop();
     if (versionBox_) return;
     emit titleTimeUp();
     if (!isVisible()) {
@@ -187,7 +187,7 @@ void TitleWindow::paintEvent(QPaintEvent*) {
 }
 
 void TitleWindow::closeEvent(QCloseEvent* event) {
-    timer2_->stop();
+    titleTimer_->stop();
     QWidget::closeEvent(event);
     if (event->isAccepted()) emit closed();
 }
@@ -195,7 +195,7 @@ void TitleWindow::closeEvent(QCloseEvent* event) {
 void TitleWindow::keyPressEvent(QKeyEvent* event) {
     // The version box: Enter is its ＯＫ, Esc closes it as ＯＫ does.
     if (versionBox_ && isEnterKey(event)) {
-        pressButton(command1_);
+        pressButton(okButton_);
         return;
     }
     if (versionBox_ && isEscapeKey(event)) {

@@ -49,13 +49,13 @@ class TitleWindow : public QWidget {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
-    void timer2Tick();
+    void titleTimeOver();
     void addCards(const QString& dataFolder);
 
-    QLabel* label1_ = nullptr;
-    QLabel* label2_ = nullptr;
-    QPushButton* command1_ = nullptr;
-    QTimer* timer2_ = nullptr;
+    QLabel* titleLabel_ = nullptr;
+    QLabel* versionLabel_ = nullptr;
+    QPushButton* okButton_ = nullptr;
+    QTimer* titleTimer_ = nullptr;
     bool versionBox_ = false;
     bool timeUp_ = false;  // Timer2 fired before the title screen was shown
 };

@@ -58,58 +58,85 @@ Top10Dialog::Top10Dialog(GameState& state, Store& store, Hooks hooks, QWidget* p
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("トップ１０ランキング"));
 
-    label11_ = new QLabel(QStringLiteral("名前　 　　　　　　　日付  　   得点"), this);
-    label11_->setObjectName(QStringLiteral("Label11"));
-    label11_->setGeometry(pxRect(210, 120, 3240, 240));
+    headingLabel_ = new QLabel(QStringLiteral("名前　 　　　　　　　日付  　   得点"), this);
+    headingLabel_->setObjectName(QStringLiteral("Label11"));
+    headingLabel_->setGeometry(pxRect(210, 120, 3240, 240));
     for (int i = 0; i < top10::kPlaces; ++i) {
-        label1_[i] = new QLabel(this);
-        label1_[i]->setObjectName(QStringLiteral("Label1_%1").arg(i));
-        label2_[i] = new QLabel(this);
-        label2_[i]->setObjectName(QStringLiteral("Label2_%1").arg(i));
+        nameLabels_[i] = new QLabel(this);
+        nameLabels_[i]->setObjectName(QStringLiteral("Label1_%1").arg(i));
+        rowLabels_[i] = new QLabel(this);
+        rowLabels_[i]->setObjectName(QStringLiteral("Label2_%1").arg(i));
     }
 
-    const auto button = [this](int n, const QString& caption, QRect where) {
-        auto* b = new QPushButton(caption, this);
-        b->setObjectName(QStringLiteral("Command%1").arg(n));
-        b->setGeometry(where);
-        commands_[n] = b;
-        return b;
+    const auto button = [this](QPushButton*& made, Button which, const QString& caption,
+                               QRect where) {
+        made = new QPushButton(caption, this);
+        made->setObjectName(QStringLiteral("Command%1").arg(static_cast<int>(which)));
+        made->setGeometry(where);
+        return made;
     };
-    connect(button(2, QStringLiteral("書出"), pxRect(135, 2895, 700, kButtonHeight)),
-            &QPushButton::clicked, this, &Top10Dialog::command2Click);
-    connect(button(3, QStringLiteral("読込"), pxRect(870, 2895, 700, kButtonHeight)),
-            &QPushButton::clicked, this, &Top10Dialog::command3Click);
-    connect(button(1, QStringLiteral("ＯＫ"), pxRect(2895, 2895, 700, kButtonHeight)),
-            &QPushButton::clicked, this, &Top10Dialog::command1Click);
+    connect(button(exportButton_, Button::Export, QStringLiteral("書出"),
+                   pxRect(135, 2895, 700, kButtonHeight)),
+            &QPushButton::clicked, this, &Top10Dialog::exportTable);
+    connect(button(importButton_, Button::Import, QStringLiteral("読込"),
+                   pxRect(870, 2895, 700, kButtonHeight)),
+            &QPushButton::clicked, this, &Top10Dialog::importTable);
+    connect(button(okButton_, Button::Ok, QStringLiteral("ＯＫ"),
+                   pxRect(2895, 2895, 700, kButtonHeight)),
+            &QPushButton::clicked, this, &Top10Dialog::acceptTable);
 
-    combo1_ = new QComboBox(this);
-    combo1_->setObjectName(QStringLiteral("Combo1"));
-    combo1_->setGeometry(pxRect(90, 2865, 1785, 360));
-    combo1_->hide();
-    connect(combo1_, &QComboBox::currentIndexChanged, this, &Top10Dialog::combo1Click);
-    connect(button(5, QStringLiteral("名前変更"), pxRect(1950, 2895, 900, kButtonHeight)),
-            &QPushButton::clicked, this, &Top10Dialog::command5Click);
-    connect(button(4, QStringLiteral("ＯＫ"), pxRect(2895, 2895, 700, kButtonHeight)),
-            &QPushButton::clicked, this, &Top10Dialog::command4Click);
-    commands_[4]->hide();
-    commands_[5]->hide();
-    commands_[1]->setDefault(true);
+    groupList_ = new QComboBox(this);
+    groupList_->setObjectName(QStringLiteral("Combo1"));
+    groupList_->setGeometry(pxRect(90, 2865, 1785, 360));
+    groupList_->hide();
+    connect(groupList_, &QComboBox::currentIndexChanged, this, &Top10Dialog::switchToGroup);
+    connect(button(renameButton_, Button::Rename, QStringLiteral("名前変更"),
+                   pxRect(1950, 2895, 900, kButtonHeight)),
+            &QPushButton::clicked, this, &Top10Dialog::startRename);
+    connect(button(groupOkButton_, Button::GroupOk, QStringLiteral("ＯＫ"),
+                   pxRect(2895, 2895, 700, kButtonHeight)),
+            &QPushButton::clicked, this, &Top10Dialog::acceptGroup);
+    groupOkButton_->hide();
+    renameButton_->hide();
+    okButton_->setDefault(true);
 
-    label3_ = new QLabel(QStringLiteral("グループ名"), this);
-    label3_->setObjectName(QStringLiteral("Label3"));
-    label3_->setGeometry(pxRect(90, 3405, 950, 240));
-    text1_ = new QLineEdit(this);
-    text1_->setObjectName(QStringLiteral("Text1"));
-    text1_->setGeometry(pxRect(1065, 3375, 2415, 300));
-    text1_->hide();
-    connect(text1_, &QLineEdit::textChanged, this,
-            [this](const QString& text) { commands_[6]->setEnabled(!text.isEmpty()); });
-    connect(button(7, QStringLiteral("ｷｬﾝｾﾙ"), pxRect(1935, 3720, 830, kButtonHeight)),
-            &QPushButton::clicked, this, &Top10Dialog::command7Click);
-    connect(button(6, QStringLiteral("ＯＫ"), pxRect(2805, 3720, 700, kButtonHeight)),
-            &QPushButton::clicked, this, &Top10Dialog::command6Click);
-    commands_[6]->hide();
-    commands_[7]->hide();
+    groupNameLabel_ = new QLabel(QStringLiteral("グループ名"), this);
+    groupNameLabel_->setObjectName(QStringLiteral("Label3"));
+    groupNameLabel_->setGeometry(pxRect(90, 3405, 950, 240));
+    groupNameEdit_ = new QLineEdit(this);
+    groupNameEdit_->setObjectName(QStringLiteral("Text1"));
+    groupNameEdit_->setGeometry(pxRect(1065, 3375, 2415, 300));
+    groupNameEdit_->hide();
+    connect(groupNameEdit_, &QLineEdit::textChanged, this,
+            [this](const QString& text) { renameOkButton_->setEnabled(!text.isEmpty()); });
+    connect(button(renameCancelButton_, Button::RenameCancel, QStringLiteral("ｷｬﾝｾﾙ"),
+                   pxRect(1935, 3720, 830, kButtonHeight)),
+            &QPushButton::clicked, this, &Top10Dialog::cancelRename);
+    connect(button(renameOkButton_, Button::RenameOk, QStringLiteral("ＯＫ"),
+                   pxRect(2805, 3720, 700, kButtonHeight)),
+            &QPushButton::clicked, this, &Top10Dialog::acceptRename);
+    renameOkButton_->hide();
+    renameCancelButton_->hide();
+}
+
+QPushButton* Top10Dialog::button(Button which) const {
+    switch (which) {
+        case Button::Ok:
+            return okButton_;
+        case Button::Export:
+            return exportButton_;
+        case Button::Import:
+            return importButton_;
+        case Button::GroupOk:
+            return groupOkButton_;
+        case Button::Rename:
+            return renameButton_;
+        case Button::RenameOk:
+            return renameOkButton_;
+        case Button::RenameCancel:
+            break;
+    }
+    return renameCancelButton_;
 }
 
 void Top10Dialog::setHeight(int twips) {
@@ -142,34 +169,35 @@ bool Top10Dialog::load() {
 
 void Top10Dialog::fillNames() {
     filling_ = true;
-    combo1_->clear();
-    combo1_->addItems(groups::names(store_));
-    combo1_->setCurrentIndex(state_.group);
+    groupList_->clear();
+    groupList_->addItems(groups::names(store_));
+    groupList_->setCurrentIndex(state_.group);
     filling_ = false;
 }
 
 void Top10Dialog::fillRows() {
     for (int i = 1; i <= top10::kPlaces; ++i) {
         const int top = 360 + 250 * (i - 1);
-        label1_[i - 1]->setGeometry(pxRect(120, top, 1950, 240));
-        label2_[i - 1]->setGeometry(pxRect(2100, top, 1740, 240));
-        label1_[i - 1]->setText(QString::fromStdString(state_.topNames[i]));
-        label2_[i - 1]->setText(top10::rowText(state_, i));
+        nameLabels_[i - 1]->setGeometry(pxRect(120, top, 1950, 240));
+        rowLabels_[i - 1]->setGeometry(pxRect(2100, top, 1740, 240));
+        nameLabels_[i - 1]->setText(QString::fromStdString(state_.topNames[i]));
+        rowLabels_[i - 1]->setText(top10::rowText(state_, i));
     }
 }
 
 void Top10Dialog::setMode(Mode mode) {
     const bool group = mode == Mode::Group;
     if (group) setWindowTitle(QStringLiteral("グループ変更＆ＴＯＰ１０"));
-    for (int n : {1, 2, 3}) commands_[n]->setVisible(!group);
-    combo1_->setVisible(group);
-    commands_[4]->setVisible(group);
-    commands_[5]->setVisible(group);
-    commands_[4]->setDefault(group);
-    commands_[1]->setDefault(!group);
+    for (QPushButton* button : {okButton_, exportButton_, importButton_})
+        button->setVisible(!group);
+    groupList_->setVisible(group);
+    groupOkButton_->setVisible(group);
+    renameButton_->setVisible(group);
+    groupOkButton_->setDefault(group);
+    okButton_->setDefault(!group);
     if (group) {
         filling_ = true;
-        combo1_->setCurrentIndex(state_.group);
+        groupList_->setCurrentIndex(state_.group);
         filling_ = false;
     }
 }
@@ -197,8 +225,8 @@ Top10Dialog* Top10Dialog::matchEnd(GameState& state, Store& store, Hooks hooks, 
         window->deleteLater();
         return nullptr;
     }
-    window->commands_[2]->hide();
-    window->commands_[3]->hide();
+    window->exportButton_->hide();
+    window->importButton_->hide();
     if (!watch.ok()) {
         // The table as it is stored, with its "ＯＫ", and the player told why the total is
         // not in it.
@@ -213,12 +241,12 @@ Top10Dialog* Top10Dialog::matchEnd(GameState& state, Store& store, Hooks hooks, 
         window->show();
         return window;
     }
-    window->commands_[1]->hide();
+    window->okButton_->hide();
     window->show();
-    window->form9_ = new NameEntry(state, store, *window);
-    window->form9_->setWindowTitle(QStringLiteral("おめでとう") + signedLabel(state.newRank) +
-                                   QStringLiteral(" 位です"));
-    window->form9_->load();
+    window->nameEntry_ = new NameEntry(state, store, *window);
+    window->nameEntry_->setWindowTitle(QStringLiteral("おめでとう") + signedLabel(state.newRank) +
+                                       QStringLiteral(" 位です"));
+    window->nameEntry_->load();
     return window;
 }
 
@@ -236,7 +264,7 @@ void Top10Dialog::damaged(const QString& text) {
     if (hooks_.endProgram) hooks_.endProgram();
 }
 
-void Top10Dialog::command1Click() {
+void Top10Dialog::acceptTable() {
     done();
 }
 
@@ -256,14 +284,14 @@ QString Top10Dialog::chooseFile(FileDialog kind) {
     return dialog.selectedFiles().constFirst();
 }
 
-void Top10Dialog::command2Click() {
+void Top10Dialog::exportTable() {
     const QString file = chooseFile(FileDialog::Save);
     if (file.isEmpty()) return;
     // A file that cannot be written ends the command without a message.
     topfile::exportTable(file, state_);
 }
 
-void Top10Dialog::command3Click() {
+void Top10Dialog::importTable() {
     QMessageBox ask(
         QMessageBox::Question, QStringLiteral("ベスト１０データの読み込み"),
         QStringLiteral("ベスト１０データを上書きします。\n（元のデータは消去されます。）\n"
@@ -291,7 +319,7 @@ void Top10Dialog::command3Click() {
     }
 }
 
-void Top10Dialog::combo1Click(int index) {
+void Top10Dialog::switchToGroup(int index) {
     if (filling_ || index < 0 || index == state_.group) return;
     // The group being left keeps its settings and the entered group takes over only when
     // both writes reach the disk; otherwise the group in use stays.
@@ -328,8 +356,8 @@ void Top10Dialog::combo1Click(int index) {
     if (hooks_.loadSettings) hooks_.loadSettings();
 }
 
-void Top10Dialog::command4Click() {
-    const int index = combo1_->currentIndex();
+void Top10Dialog::acceptGroup() {
+    const int index = groupList_->currentIndex();
     const Store::Watch watch(store_);
     writeGroup(store_, index);
     if (!watch.ok()) {
@@ -340,38 +368,38 @@ void Top10Dialog::command4Click() {
     done();
 }
 
-void Top10Dialog::command5Click() {
-    text1_->setText(combo1_->currentText());
-    commands_[6]->setEnabled(!text1_->text().isEmpty());
-    text1_->show();
-    label3_->show();
-    commands_[6]->show();
-    commands_[7]->show();
-    commands_[4]->hide();
-    commands_[5]->hide();
-    commands_[4]->setDefault(false);
-    commands_[6]->setDefault(true);
+void Top10Dialog::startRename() {
+    groupNameEdit_->setText(groupList_->currentText());
+    renameOkButton_->setEnabled(!groupNameEdit_->text().isEmpty());
+    groupNameEdit_->show();
+    groupNameLabel_->show();
+    renameOkButton_->show();
+    renameCancelButton_->show();
+    groupOkButton_->hide();
+    renameButton_->hide();
+    groupOkButton_->setDefault(false);
+    renameOkButton_->setDefault(true);
     setHeight(kRenameHeight);
-    combo1_->setEnabled(false);
-    text1_->setFocus();
+    groupList_->setEnabled(false);
+    groupNameEdit_->setFocus();
 }
 
 void Top10Dialog::endRename() {
-    combo1_->setEnabled(true);
-    text1_->hide();
-    commands_[6]->hide();
-    commands_[7]->hide();
-    commands_[4]->show();
-    commands_[5]->show();
-    commands_[6]->setDefault(false);
-    commands_[4]->setDefault(true);
+    groupList_->setEnabled(true);
+    groupNameEdit_->hide();
+    renameOkButton_->hide();
+    renameCancelButton_->hide();
+    groupOkButton_->show();
+    renameButton_->show();
+    renameOkButton_->setDefault(false);
+    groupOkButton_->setDefault(true);
     setHeight(kHeight);
 }
 
-void Top10Dialog::command6Click() {
-    const QString name = text1_->text();
+void Top10Dialog::acceptRename() {
+    const QString name = groupNameEdit_->text();
     if (name.isEmpty()) return;
-    const int index = combo1_->currentIndex();
+    const int index = groupList_->currentIndex();
     const Store::Watch watch(store_);
     groups::rename(store_, index, name);
     if (!watch.ok()) {
@@ -379,31 +407,31 @@ void Top10Dialog::command6Click() {
         return;
     }
     filling_ = true;
-    combo1_->setItemText(index, name);
+    groupList_->setItemText(index, name);
     filling_ = false;
     endRename();
     if (hooks_.groupRenamed) hooks_.groupRenamed(index, name);
 }
 
-void Top10Dialog::command7Click() {
+void Top10Dialog::cancelRename() {
     endRename();
 }
 
 void Top10Dialog::keyPressEvent(QKeyEvent* event) {
-    const bool renaming = text1_->isVisible();
+    const bool renaming = groupNameEdit_->isVisible();
     if (isEnterKey(event)) {
         if (renaming)
-            pressButton(commands_[6]);
-        else if (commands_[4]->isVisible())
-            pressButton(commands_[4]);
+            pressButton(renameOkButton_);
+        else if (groupOkButton_->isVisible())
+            pressButton(groupOkButton_);
         else
-            pressButton(commands_[1]);
+            pressButton(okButton_);
         return;
     }
     if (isEscapeKey(event)) {
         if (renaming)
-            pressButton(commands_[7]);
-        else if (!form9_)
+            pressButton(renameCancelButton_);
+        else if (!nameEntry_)
             close();
         return;
     }
@@ -413,9 +441,9 @@ void Top10Dialog::keyPressEvent(QKeyEvent* event) {
 void Top10Dialog::closeEvent(QCloseEvent* event) {
     // The close box ends the dialog like its "ＯＫ"; while a new entry's name is being
     // entered, it registers the entry.
-    if (form9_) {
-        NameEntry* entry = form9_;
-        form9_ = nullptr;
+    if (nameEntry_) {
+        NameEntry* entry = nameEntry_;
+        nameEntry_ = nullptr;
         entry->close();
     }
     if (!done_) {

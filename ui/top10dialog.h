@@ -89,23 +89,25 @@ class Top10Dialog : public QWidget {
     // Shows the table in memory in the ten rows.
     void fillRows();
 
-    QLabel* nameLabel(int index) const { return label1_.at(index); }  // Label1(0..9)
-    QLabel* rowLabel(int index) const { return label2_.at(index); }   // Label2(0..9)
-    QPushButton* command(int n) const { return commands_.at(n); }     // Command1..Command7
-    QComboBox* combo() const { return combo1_; }
-    QLineEdit* text() const { return text1_; }
-    NameEntry* nameEntry() const { return form9_; }
+    QLabel* nameLabel(int index) const { return nameLabels_.at(index); }  // Label1(0..9)
+    QLabel* rowLabel(int index) const { return rowLabels_.at(index); }    // Label2(0..9)
+    // The buttons, each under its classic object name "Command1".."Command7" (the number).
+    enum class Button { Ok = 1, Export, Import, GroupOk, Rename, RenameOk, RenameCancel };
+    QPushButton* button(Button which) const;
+    QComboBox* groupList() const { return groupList_; }
+    QLineEdit* groupNameEdit() const { return groupNameEdit_; }
+    NameEntry* nameEntry() const { return nameEntry_; }
     const Hooks& hooks() const { return hooks_; }
 
     // The button handlers.
-    void command1Click();  // "ＯＫ" of the table
-    void command2Click();  // "書出"
-    void command3Click();  // "読込"
-    void command4Click();  // "ＯＫ" of the group
-    void command5Click();  // "名前変更"
-    void command6Click();  // "ＯＫ" of the new name
-    void command7Click();  // "ｷｬﾝｾﾙ"
-    void combo1Click(int index);
+    void acceptTable();   // "ＯＫ" of the table
+    void exportTable();   // "書出"
+    void importTable();   // "読込"
+    void acceptGroup();   // "ＯＫ" of the group
+    void startRename();   // "名前変更"
+    void acceptRename();  // "ＯＫ" of the new name
+    void cancelRename();  // "ｷｬﾝｾﾙ"
+    void switchToGroup(int index);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -122,13 +124,19 @@ class Top10Dialog : public QWidget {
     GameState& state_;
     Store& store_;
     Hooks hooks_;
-    std::array<QLabel*, 10> label1_{}, label2_{};
-    QLabel* label11_ = nullptr;
-    QLabel* label3_ = nullptr;
-    std::array<QPushButton*, 8> commands_{};
-    QComboBox* combo1_ = nullptr;
-    QLineEdit* text1_ = nullptr;
-    NameEntry* form9_ = nullptr;
+    std::array<QLabel*, 10> nameLabels_{}, rowLabels_{};
+    QLabel* headingLabel_ = nullptr;
+    QLabel* groupNameLabel_ = nullptr;
+    QPushButton* okButton_ = nullptr;            // "ＯＫ" of the table
+    QPushButton* exportButton_ = nullptr;        // "書出"
+    QPushButton* importButton_ = nullptr;        // "読込"
+    QPushButton* groupOkButton_ = nullptr;       // "ＯＫ" of the group
+    QPushButton* renameButton_ = nullptr;        // "名前変更"
+    QPushButton* renameOkButton_ = nullptr;      // "ＯＫ" of the new name
+    QPushButton* renameCancelButton_ = nullptr;  // "ｷｬﾝｾﾙ"
+    QComboBox* groupList_ = nullptr;
+    QLineEdit* groupNameEdit_ = nullptr;
+    NameEntry* nameEntry_ = nullptr;
     bool filling_ = false;
     bool done_ = false;
 

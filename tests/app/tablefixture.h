@@ -74,8 +74,9 @@ inline void setTable(Game& game, JokerMode joker, const std::array<Seat, kPlayer
         form->prepareDeal();
         if (s.handCount[p] > 0) form->showHand();
         if (s.outcome[p] != Outcome::Playing) {
-            form->setLabelText(3, QString::fromUtf8(outcomeText(s.outcome[p])));
-            form->setLabelText(4, signedLabel(s.place[p]) + QStringLiteral(" 位"));
+            form->setStatusText(StatusLine::Status, QString::fromUtf8(outcomeText(s.outcome[p])));
+            form->setStatusText(StatusLine::PassesOrPlace,
+                                signedLabel(s.place[p]) + QStringLiteral(" 位"));
         }
     }
     setAcceptsInput(&session.human(), false);

@@ -68,9 +68,9 @@ void GameTest::dealShowsTheTable() {
     }
     for (int p = 1; p <= kPlayers; ++p) {
         PlayerWindow* form = &game.session->window(p);
-        QCOMPARE(form->label(2)->text(), QStringLiteral(" 0 点"));
-        QCOMPARE(form->label(3)->text(), QStringLiteral("パス"));
-        QCOMPARE(form->label(4)->text(), QStringLiteral("残 3 回"));
+        QCOMPARE(form->statusLabel(StatusLine::Score)->text(), QStringLiteral(" 0 点"));
+        QCOMPARE(form->statusLabel(StatusLine::Status)->text(), QStringLiteral("パス"));
+        QCOMPARE(form->statusLabel(StatusLine::PassesOrPlace)->text(), QStringLiteral("残 3 回"));
         const QColor expected = p == s.firstPlayer ? kTurnColour : kIdleColour;
         QCOMPARE(form->colour(), expected);
         int shown = 0;
@@ -159,7 +159,8 @@ void GameTest::playsWholeGames() {
                     QCOMPARE(s.passesLeft[kHuman], 0);
                     QCOMPARE(s.handCount[kHuman], 0);
                     QCOMPARE(s.outcome[kHuman], Outcome::DroppedOut);
-                    QCOMPARE(game.human().label(3)->text(), QStringLiteral("はきだし"));
+                    QCOMPARE(game.human().statusLabel(StatusLine::Status)->text(),
+                             QStringLiteral("はきだし"));
                     ++seen.dropOuts;
                     continue;
                 } else {
@@ -176,7 +177,8 @@ void GameTest::playsWholeGames() {
             game.click(playable);
             QCOMPARE(s.onBoard[card], 1);
             if (s.outcome[kHuman] == Outcome::WentOut) {
-                QCOMPARE(game.human().label(3)->text(), QStringLiteral("あがり！"));
+                QCOMPARE(game.human().statusLabel(StatusLine::Status)->text(),
+                         QStringLiteral("あがり！"));
                 ++seen.wentOut;
             }
         }
@@ -199,9 +201,12 @@ void GameTest::playsWholeGames() {
             QVERIFY(placed[p]);
             QCOMPARE(s.handCount[p], 0);
             PlayerWindow* form = &game.session->window(p);
-            QCOMPARE(form->label(2)->text(), signedLabel(s.score[p]) + QStringLiteral(" 点"));
-            QCOMPARE(form->label(3)->text(), QString::fromUtf8(outcomeText(s.outcome[p])));
-            QCOMPARE(form->label(4)->text(), signedLabel(s.place[p]) + QStringLiteral(" 位"));
+            QCOMPARE(form->statusLabel(StatusLine::Score)->text(),
+                     signedLabel(s.score[p]) + QStringLiteral(" 点"));
+            QCOMPARE(form->statusLabel(StatusLine::Status)->text(),
+                     QString::fromUtf8(outcomeText(s.outcome[p])));
+            QCOMPARE(form->statusLabel(StatusLine::PassesOrPlace)->text(),
+                     signedLabel(s.place[p]) + QStringLiteral(" 位"));
         }
         QVERIFY(acceptsInput(game.main.get()));
         if (games >= 4 && seen.jokerMoves && seen.refusedPasses && seen.dropOuts && seen.wentOut &&
@@ -320,16 +325,16 @@ void GameTest::hiddenPassRestore() {
     }
     QCOMPARE(s.passesLeft[kHuman], 2);
     QCOMPARE(passCard(), QStringLiteral("ps2.bmp"));
-    QCOMPARE(human.label(4)->text(), QStringLiteral("残 1 回"));
+    QCOMPARE(human.statusLabel(StatusLine::PassesOrPlace)->text(), QStringLiteral("残 1 回"));
 
-    QLabel* label = game.session->window(player).label(3);
+    QLabel* label = game.session->window(player).statusLabel(StatusLine::Status);
     QCOMPARE(label->text(), QStringLiteral("パス"));
     QTest::mouseDClick(label, Qt::LeftButton, {}, label->rect().center());
     // Only the passes change: the pass card and the counter show the old number until the
     // next pass rewrites them.
     QCOMPARE(s.passesLeft[kHuman], restores ? 4 : 2);
     QCOMPARE(passCard(), QStringLiteral("ps2.bmp"));
-    QCOMPARE(human.label(4)->text(), QStringLiteral("残 1 回"));
+    QCOMPARE(human.statusLabel(StatusLine::PassesOrPlace)->text(), QStringLiteral("残 1 回"));
     QVERIFY(game.humanToMove());
     if (!restores) return;
 
@@ -339,7 +344,8 @@ void GameTest::hiddenPassRestore() {
         if (QTest::currentTestFailed()) return;
         QCOMPARE(s.passesLeft[kHuman], left);
         QCOMPARE(passCard(), QStringLiteral("ps%1.bmp").arg(left));
-        QCOMPARE(human.label(4)->text(), QStringLiteral("残 %1 回").arg(left - 1));
+        QCOMPARE(human.statusLabel(StatusLine::PassesOrPlace)->text(),
+                 QStringLiteral("残 %1 回").arg(left - 1));
     }
 }
 

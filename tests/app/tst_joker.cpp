@@ -139,13 +139,13 @@ void JokerTest::jokerReturns() {
         QCOMPARE(s.outcome[holder], Outcome::JokerLeft);
         QCOMPARE(s.handCount[holder], 0);
         QCOMPARE(s.place[holder], 4);
-        QCOMPARE(form->label(3)->text(), QStringLiteral("ばばもち"));
-        QCOMPARE(form->label(4)->text(), QStringLiteral(" 4 位"));
+        QCOMPARE(form->statusLabel(StatusLine::Status)->text(), QStringLiteral("ばばもち"));
+        QCOMPARE(form->statusLabel(StatusLine::PassesOrPlace)->text(), QStringLiteral(" 4 位"));
         QVERIFY(!acceptsInput(form->picture(1)));
     } else if (count == 1) {
         QCOMPARE(s.outcome[holder], Outcome::WentOut);
-        QCOMPARE(form->label(3)->text(), QStringLiteral("あがり！"));
-        QCOMPARE(form->label(4)->text(), QStringLiteral(" 1 位"));
+        QCOMPARE(form->statusLabel(StatusLine::Status)->text(), QStringLiteral("あがり！"));
+        QCOMPARE(form->statusLabel(StatusLine::PassesOrPlace)->text(), QStringLiteral(" 1 位"));
     } else {
         QCOMPARE(s.handCount[holder], count - 1 + (back ? 1 : 0));
         QCOMPARE(s.hand[holder][s.handCount[holder]] == kJoker, back);
@@ -217,12 +217,12 @@ void JokerTest::leftWithJoker() {
     QCOMPARE(s.cardsLeft, cards - 2);  // the K and the joker
     QCOMPARE(s.outBonus[mover], 0);
     PlayerWindow* form = &game.session->window(mover);
-    QCOMPARE(form->label(3)->text(), QStringLiteral("ばばもち"));
+    QCOMPARE(form->statusLabel(StatusLine::Status)->text(), QStringLiteral("ばばもち"));
     for (int p = 1; p <= kPlayers; ++p) {
         QCOMPARE(s.place[p], placesAfter[p - 1]);
         if (placesAfter[p - 1] == 0) continue;
         QCOMPARE(s.finishOrder[placesAfter[p - 1]], p);
-        QCOMPARE(game.session->window(p).label(4)->text(),
+        QCOMPARE(game.session->window(p).statusLabel(StatusLine::PassesOrPlace)->text(),
                  signedLabel(placesAfter[p - 1]) + QStringLiteral(" 位"));
     }
     // The joker stays in view, out of play.

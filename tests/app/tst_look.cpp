@@ -167,7 +167,7 @@ void TestLook::statusLinesFitIn() {
         for (int p = 1; p <= kPlayers; ++p) {
             const PlayerWindow& form = game.session->window(p);
             for (int k = 1; k <= 4; ++k) {
-                const QLabel* label = form.label(k);
+                const QLabel* label = form.statusLabel(static_cast<StatusLine>(k));
                 const QString where = QStringLiteral("%1, %2 Label%3 \"%4\"")
                                           .arg(QLatin1String(when), form.objectName())
                                           .arg(k)

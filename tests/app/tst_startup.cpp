@@ -635,7 +635,7 @@ void StartupTest::groupSwitchAppliesProfile() {
     run.items().changeGroup->trigger();
     auto* dialog = shownWindow<Top10Dialog>();
     QVERIFY(dialog);
-    dialog->combo()->setCurrentIndex(2);  // a fresh group: the default profile
+    dialog->groupList()->setCurrentIndex(2);  // a fresh group: the default profile
     QCOMPARE(run.state().group, std::int16_t{2});
     QCOMPARE(run.main().windowTitle(), QStringLiteral("カドリオ   （ グループ３ ）"));
     QVERIFY(!run.items().aceKing->isChecked());
@@ -644,14 +644,14 @@ void StartupTest::groupSwitchAppliesProfile() {
     QVERIFY(imageShown(run, 9) && imageShown(run, 16) && imageShown(run, 18));
     QCOMPARE(run.program->session().computers()[0]->thinkTimer().interval(), 500);
 
-    dialog->combo()->setCurrentIndex(0);  // back: the first group's profile as it was left
+    dialog->groupList()->setCurrentIndex(0);  // back: the first group's profile as it was left
     QCOMPARE(run.main().windowTitle(), QStringLiteral("カドリオ   （ グループ１ ）"));
     QVERIFY(run.items().aceKing->isChecked());
     QVERIFY(run.items().paceFast->isChecked());
     QVERIFY(run.items().soundOff->isChecked() && !run.items().soundOn->isChecked());
     QVERIFY(imageShown(run, 8) && imageShown(run, 17) && imageShown(run, 19));
     QCOMPARE(run.program->session().computers()[2]->thinkTimer().interval(), 100);
-    QTest::mouseClick(dialog->command(4), Qt::LeftButton);
+    QTest::mouseClick(dialog->button(Top10Dialog::Button::GroupOk), Qt::LeftButton);
     QTRY_VERIFY(acceptsInput(&run.main()));
 }
 
