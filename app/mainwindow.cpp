@@ -50,23 +50,23 @@ MainWindow::MainWindow(Session& session, QWidget* parent) : QMainWindow(parent),
     setCentralWidget(central);
 
     // The child windows are shown by the game start, not before.
-    const auto addChild = [this](int form, QWidget* widget) {
+    // Each frame keeps the object name of its window's classic name ("Form2Window" for the
+    // board, "Form4Window".."Form7Window" for players 1..4).
+    const auto addChild = [this](int classicNumber, QWidget* widget) {
         QMdiSubWindow* sub = mdi_->addSubWindow(
             widget, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-        sub->setObjectName(QStringLiteral("Form%1Window").arg(form));
+        sub->setObjectName(QStringLiteral("Form%1Window").arg(classicNumber));
         sub->hide();
-        children_[form] = sub;
+        return sub;
     };
     auto* board = new BoardWindow(session_);
     auto* human = new HandWindow(session_);
     std::array<ComputerWindow*, 3> computers{};
     for (int p = 2; p <= 4; ++p) computers[p - 2] = new ComputerWindow(session_, p);
     session_.setWindows(this, board, human, computers);
-    addChild(5, computers[0]);
-    addChild(6, computers[1]);
-    addChild(7, computers[2]);
-    addChild(4, human);
-    addChild(2, board);
+    for (int p = 2; p <= kPlayers; ++p) playerFrames_[p] = addChild(p + 3, computers[p - 2]);
+    playerFrames_[1] = addChild(4, human);
+    boardFrame_ = addChild(2, board);
 
     captionTimer_.setObjectName(QStringLiteral("Timer1"));
     captionTimer_.setInterval(speeds::kBoardCaptionMs);
@@ -84,8 +84,8 @@ MainWindow::MainWindow(Session& session, QWidget* parent) : QMainWindow(parent),
 ToolImage* MainWindow::image(int n) const {
     return toolbar_->image(n);
 }
-QMdiSubWindow* MainWindow::child(int form) const {
-    return children_.value(form);
+QList<QMdiSubWindow*> MainWindow::frames() const {
+    return {boardFrame_, playerFrames_[1], playerFrames_[2], playerFrames_[3], playerFrames_[4]};
 }
 // The client area as the layout gives it, also before the window is first shown (the
 // viewport learns its size only from its first resize event).
@@ -401,7 +401,7 @@ void MainWindow::abandonMatch() {
         s.savedGameNumber = 0;
         session_.clearTable();
     }
-    child(2)->hide();
+    boardFrame()->hide();
     items_.backToInitialScreen->setEnabled(false);
     unlockMatch();
     showIdleCaption();

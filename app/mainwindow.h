@@ -2,10 +2,11 @@
 // in its client area, the match lock, the window arrangement and the board caption timer.
 #pragma once
 
-#include <QHash>
+#include <QList>
 #include <QMainWindow>
 #include <QSet>
 #include <QTimer>
+#include <array>
 #include <functional>
 
 #include "app/menuitems.h"
@@ -126,7 +127,10 @@ class MainWindow : public QMainWindow {
     void attachDialog(QAction* item, std::function<void()> open);
 
     // Child window frames, in twips (outer size as the window stands on the main window).
-    QMdiSubWindow* child(int form) const;  // 2, 4, 5, 6, 7
+    QMdiSubWindow* boardFrame() const { return boardFrame_; }
+    QMdiSubWindow* playerFrame(int player) const { return playerFrames_.at(player); }
+    // The board's frame and the players' frames, 1 to 4.
+    QList<QMdiSubWindow*> frames() const;
     double clientWidth() const;
     double clientHeight() const;
 
@@ -159,7 +163,8 @@ class MainWindow : public QMainWindow {
     QTimer captionTimer_;
     MenuItems items_;
     QSet<QAction*> pending_;  // commands whose dialogs are not wired yet
-    QHash<int, QMdiSubWindow*> children_;
+    QMdiSubWindow* boardFrame_ = nullptr;
+    std::array<QMdiSubWindow*, kPlayers + 1> playerFrames_{};  // index: player
     int pace_ = 500;
     bool matchLocked_ = false;
     int tableCardHeight_ = 0;

@@ -59,16 +59,17 @@ bool MainWindow::applySettings(const Settings& settings, bool startUp) {
     // area, each at a usable size.
     if (!isMaximized() && !isMinimized() && !isFullScreen()) {
         const QRect frame =
-            fitInto(settings.mainWindow, screenAreaFor(settings.mainWindow), minimumFrame(1));
+            fitInto(settings.mainWindow, screenAreaFor(settings.mainWindow), minimumMainFrame());
         move(frame.topLeft());
         resize(frame.size());
     }
     settleLayout();
     // The board and the player windows stay inside the client area, and with it on the screen.
     const QRect client(QPoint(0, 0), mdi_->contentsRect().size());
-    child(2)->setGeometry(fitInto(settings.board, client, minimumFrame(2)));
+    boardFrame()->setGeometry(fitInto(settings.board, client, minimumBoardFrame()));
     for (int p = 1; p <= kPlayers; ++p) {
-        child(p + 3)->setGeometry(fitInto(settings.players[p - 1], client, minimumFrame(p + 3)));
+        playerFrame(p)->setGeometry(
+            fitInto(settings.players[p - 1], client, minimumPlayerFrame(p)));
         session_.window(p).setWindowTitle(settings.names[p - 1]);
         s.voices[p - 1] = settings.male[p - 1] ? -1 : 0;
     }
@@ -139,9 +140,9 @@ Settings MainWindow::currentSettings() const {
     Settings settings = Settings::defaults(folderOf(s.dataFolder));
     storeOptions(settings, options());
     settings.mainWindow = twipsOf(QRect(pos(), size()));
-    settings.board = twipsOf(child(2)->geometry());
+    settings.board = twipsOf(boardFrame()->geometry());
     for (int p = 1; p <= kPlayers; ++p) {
-        settings.players[p - 1] = twipsOf(child(p + 3)->geometry());
+        settings.players[p - 1] = twipsOf(playerFrame(p)->geometry());
         settings.names[p - 1] = session_.window(p).windowTitle();
         settings.male[p - 1] = s.voices[p - 1] != 0;
     }

@@ -114,7 +114,8 @@ void Session::startGame() {
         deal(s, rules(), random_);
         for (int c = 1; c <= kJoker; ++c) board_->picture(c)->hide();
         for (int p = 1; p <= kPlayers; ++p) window(p).prepareDeal();
-        for (int form : {5, 6, 7, 4, 2}) main_->child(form)->show();
+        for (int p : {2, 3, 4, 1}) main_->playerFrame(p)->show();
+        main_->boardFrame()->show();
         setAcceptsInput(main_, false);
         setAcceptsInput(human_, false);
         setHintAvailable(false);
@@ -165,7 +166,7 @@ void Session::setHintAvailable(bool available) {
 }
 
 void Session::clearTable() {
-    for (int form : {4, 5, 6, 7}) main_->child(form)->hide();
+    for (int p = 1; p <= kPlayers; ++p) main_->playerFrame(p)->hide();
     // The board's cards go one at a time in random order; deck lists those still shown.
     std::vector<int> shown;
     for (int r = 1; r <= 52; ++r) {
@@ -177,7 +178,7 @@ void Session::clearTable() {
         state_.deck[shown[i]] = 0;
         shown.erase(shown.begin() + i);
     }
-    main_->child(2)->hide();
+    main_->boardFrame()->hide();
     for (ComputerWindow* form : computers_) form->thinkTimer().stop();
 }
 

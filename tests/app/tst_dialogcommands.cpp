@@ -226,7 +226,7 @@ void DialogCommandsTest::cardChooser() {
         QCOMPARE(session.window(4).picture(1)->imageFile(), expected + QStringLiteral("/uray.bmp"));
         QCOMPARE(session.window(3).picture(1)->imageFile(), expected + QStringLiteral("/urat.bmp"));
         // The side windows follow the card size: a 30-pixel back keeps them at 1000 twips.
-        if (ok) QCOMPARE(run.main().child(5)->width(), px(1000));
+        if (ok) QCOMPARE(run.main().playerFrame(2)->width(), px(1000));
     }
     // The new folder is stored by the next saveProfile, not at once.
     QCOMPARE(Store().get(u"form2", u"fdb", QStringLiteral("(absent)")), QStringLiteral("(absent)"));

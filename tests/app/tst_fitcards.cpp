@@ -144,7 +144,7 @@ struct TableShape {
 
 TableShape shapeOf(Game& game) {
     TableShape shape;
-    for (int form : {2, 4, 5, 6, 7}) shape.frames << game.main->child(form)->geometry();
+    for (const QMdiSubWindow* frame : game.main->frames()) shape.frames << frame->geometry();
     shape.heights << game.session->board().picture(0)->drawnHeight();
     for (int p = 1; p <= kPlayers; ++p)
         shape.heights << game.session->window(p).picture(1)->drawnHeight();
@@ -256,7 +256,7 @@ void FitCardsTest::arrangementInOnePass() {
     const int height = main.tableCardHeight();
     for (int p : {2, 4}) {
         const QSize card = game.session->window(p).picture(1)->sizeAt(height);
-        QCOMPARE(main.child(p + 3)->width(), px(std::max(tw(card.width()) + 60, 1000.0)));
+        QCOMPARE(main.playerFrame(p)->width(), px(std::max(tw(card.width()) + 60, 1000.0)));
     }
     QCOMPARE(game.session->window(3).height(),
              px(std::max(tw(game.session->window(3).picture(1)->sizeAt(height).height()), 900.0)));
@@ -270,7 +270,7 @@ void FitCardsTest::arrangementInOnePass() {
     // Around the board: the board stays, the cards take the size it holds, and the windows
     // around it (and the main window, under 勝手に整列) are fitted to them for good.
     game.main->showNormal();
-    game.main->child(2)->resize(game.main->child(2)->size() * 9 / 10);
+    game.main->boardFrame()->resize(game.main->boardFrame()->size() * 9 / 10);
     game.main->items().arrangeAroundBoard->trigger();
     QTest::qWait(0);
     verifyBoard(game);

@@ -59,7 +59,7 @@ void GameTest::dealShowsTheTable() {
     const QString first = game.session->window(s.firstPlayer).windowTitle();
     QCOMPARE(game.session->board().windowTitle(),
              QStringLiteral("－　場　－   ") + first + QStringLiteral(" からスタート"));
-    for (int form : {2, 4, 5, 6, 7}) QVERIFY(game.main->child(form)->isVisible());
+    for (const QMdiSubWindow* frame : game.main->frames()) QVERIFY(frame->isVisible());
     for (int c : {7, 20, 33, 46}) {
         CardPicture* card = game.session->board().picture(c);
         QVERIFY(card->isVisible());
@@ -252,7 +252,7 @@ void GameTest::menuLockDuringMatch() {
     game.main->items().backToInitialScreen->trigger();
     QCOMPARE(game.lastQuestion, QStringLiteral("初期画面？"));
     QCOMPARE(game.state().gameNumber, 0);
-    for (int form : {2, 4, 5, 6, 7}) QVERIFY(!game.main->child(form)->isVisible());
+    for (const QMdiSubWindow* frame : game.main->frames()) QVERIFY(!frame->isVisible());
     QVERIFY(game.main->items().aceKing->isEnabled());
     QCOMPARE(game.main->windowTitle(), QStringLiteral("カドリオ   （ グループ１ ）"));
 }

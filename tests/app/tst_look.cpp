@@ -99,7 +99,7 @@ void TestLook::blockedWindowsTakeNoInput() {
     game.start(4);
     QVERIFY(game.waitForHuman(0) && game.humanToMove());
     QVERIFY(QTest::qWaitForWindowActive(game.main.get()));
-    QMdiSubWindow* board = game.main->child(2);
+    QMdiSubWindow* board = game.main->boardFrame();
     const QPoint place = board->pos();
     drag(board, {30, 20});
     QVERIFY(board->pos() != place);

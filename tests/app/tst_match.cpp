@@ -40,8 +40,8 @@ bool continueEnabled(Program& p) {
 
 // The title screen: no match, the board hidden, the rule options free again.
 bool atTitle(Program& p) {
-    return p.state().gameNumber == 0 && !p.main->child(2)->isVisible() &&
-           !p.main->child(4)->isVisible() && !p.items().backToInitialScreen->isEnabled() &&
+    return p.state().gameNumber == 0 && !p.main->boardFrame()->isVisible() &&
+           !p.main->playerFrame(1)->isVisible() && !p.items().backToInitialScreen->isEnabled() &&
            p.items().changeGroup->isEnabled() && p.items().aceKing->isEnabled() &&
            p.main->windowTitle() == QStringLiteral("カドリオ   （ グループ１ ）");
 }
@@ -367,7 +367,7 @@ void TestMatch::damagedSavedMatch() {
     QCOMPARE(answers.boxes[0].text, QStringLiteral("データが異常です。\n前回の続きが出来ません。"));
     QVERIFY(!continueEnabled(p));
     QCOMPARE(p.state().gameNumber, 0);
-    QVERIFY(!p.main->child(2)->isVisible());
+    QVERIFY(!p.main->boardFrame()->isVisible());
 }
 
 // "新規ゲーム" over a saved match asks once, discards it, and a second new game during the
@@ -480,7 +480,7 @@ void TestMatch::ruleFaultEndsTheGame() {
     // The next game starts as usual.
     p.items().newGame->trigger();
     QCOMPARE(s.gameNumber, std::int16_t{1});
-    QVERIFY(p.main->child(2)->isVisible());
+    QVERIFY(p.main->boardFrame()->isVisible());
     QVERIFY(answers.unexpected.isEmpty());
 }
 

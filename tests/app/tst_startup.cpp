@@ -120,7 +120,7 @@ void StartupTest::firstRunWithEmptyStore() {
     // A new player has the cards fitted to the windows.
     QVERIFY(run.items().fitCards->isChecked());
     QVERIFY(run.main().tableCardHeight() > 0);
-    for (int form : {2, 4, 5, 6, 7}) QVERIFY(run.main().child(form)->isHidden());
+    for (const QMdiSubWindow* frame : run.main().frames()) QVERIFY(frame->isHidden());
     QCOMPARE(run.program->session().board().picture(53)->imageFile(),
              test::buildData() + QStringLiteral("/joker.bmp"));
 }
@@ -203,11 +203,11 @@ void StartupTest::everySettingSurvivesRestart() {
         // Window places.
         run.main().move(40, 30);
         run.main().resize(700, 520);
-        run.main().child(2)->setGeometry(90, 100, 400, 200);
-        run.main().child(4)->setGeometry(90, 300, 400, 110);
-        run.main().child(5)->setGeometry(500, 0, 80, 420);
-        run.main().child(6)->setGeometry(90, 0, 400, 100);
-        run.main().child(7)->setGeometry(0, 0, 80, 420);
+        run.main().boardFrame()->setGeometry(90, 100, 400, 200);
+        run.main().playerFrame(1)->setGeometry(90, 300, 400, 110);
+        run.main().playerFrame(2)->setGeometry(500, 0, 80, 420);
+        run.main().playerFrame(3)->setGeometry(90, 0, 400, 100);
+        run.main().playerFrame(4)->setGeometry(0, 0, 80, 420);
 
         before = run.main().currentSettings();
         QCOMPARE(before.moves, std::int16_t{9});
@@ -226,7 +226,7 @@ void StartupTest::everySettingSurvivesRestart() {
     // What the settings show.
     QCOMPARE(again.main().pos(), QPoint(40, 30));
     QCOMPARE(again.main().size(), QSize(700, 520));
-    QCOMPARE(again.main().child(5)->geometry(), QRect(500, 0, 80, 420));
+    QCOMPARE(again.main().playerFrame(2)->geometry(), QRect(500, 0, 80, 420));
     QVERIFY(again.main().toolbar()->isHidden());
     for (int n : {8, 14, 12, 24, 26, 15, 19}) QVERIFY(imageShown(again, n));
     for (int n : {9, 13, 10, 11, 23, 25, 16, 17, 18}) QVERIFY(!imageShown(again, n));
@@ -283,7 +283,7 @@ void StartupTest::geometryKeptUnlessNormal() {
             run.main().showMinimized();
         }
         QTest::qWait(0);
-        run.main().child(2)->setGeometry(5, 5, 300, 150);
+        run.main().boardFrame()->setGeometry(5, 5, 300, 150);
         run.items().aceKing->trigger();
         QVERIFY(requestClose(run));
         QCOMPARE(answers.boxes.size(), maximised ? 1 : 0);
@@ -546,21 +546,21 @@ void StartupTest::handEditedGeometry() {
                                                        .arg(main.height())));
         QVERIFY(main.width() >= 576 && main.height() >= 360);  // the whole toolbar shows
         const QRect client(QPoint(0, 0), run.main().mdiArea()->contentsRect().size());
-        const std::map<int, QSize> smallest{
-            {2, {200, 100}}, {4, {200, 60}}, {5, {68, 200}}, {6, {200, 60}}, {7, {68, 200}}};
-        for (const auto& [form, size] : smallest) {
-            const QRect frame = run.main().child(form)->geometry();
-            QVERIFY2(client.contains(frame), qPrintable(QString::number(form)));
-            QVERIFY(frame.width() >= size.width() && frame.height() >= size.height());
+        // The board, then players 1..4.
+        const QSize smallest[] = {{200, 100}, {200, 60}, {68, 200}, {200, 60}, {68, 200}};
+        for (int i = 0; i < 5; ++i) {
+            const QRect frame = run.main().frames()[i]->geometry();
+            QVERIFY2(client.contains(frame), qPrintable(run.main().frames()[i]->objectName()));
+            QVERIFY(frame.width() >= smallest[i].width() && frame.height() >= smallest[i].height());
         }
     };
     QRect main;
-    std::map<int, QRect> children;
+    QList<QRect> frames;
     {
         Run run;
         verifyUsable(run);
         main = QRect(run.main().pos(), run.main().size());
-        for (int form : {2, 4, 5, 6, 7}) children[form] = run.main().child(form)->geometry();
+        for (const QMdiSubWindow* frame : run.main().frames()) frames << frame->geometry();
         ModalAnswers answers;
         answers.box(QMessageBox::Ok);
         QVERIFY(requestClose(run));
@@ -568,7 +568,7 @@ void StartupTest::handEditedGeometry() {
     Run again;
     verifyUsable(again);
     QCOMPARE(QRect(again.main().pos(), again.main().size()), main);
-    for (int form : {2, 4, 5, 6, 7}) QCOMPARE(again.main().child(form)->geometry(), children[form]);
+    for (int i = 0; i < 5; ++i) QCOMPARE(again.main().frames()[i]->geometry(), frames[i]);
 }
 
 void StartupTest::missingDataFolder_data() {
