@@ -85,8 +85,8 @@ int vertical(const QMargins& m) {
 
 }  // namespace
 
-QSize MainWindow::arrangedCardSize(const PlayerWindow& form) const {
-    const CardPicture* reference = form.picture(1);
+QSize MainWindow::arrangedCardSize(const PlayerWindow& playerWindow) const {
+    const CardPicture* reference = playerWindow.picture(1);
     return tableCardHeight_ > 0 ? reference->sizeAt(tableCardHeight_) : reference->size();
 }
 

@@ -313,15 +313,17 @@ void MainWindow::refitCards() {
 void MainWindow::setFramesAndReload(bool on) {
     session_.board().setFramed(on);
     for (int p = 1; p <= kPlayers; ++p) {
-        PlayerWindow& form = session_.window(p);
-        for (int i = 1; i <= form.pictureCount(); ++i) form.picture(i)->setFramed(on);
+        PlayerWindow& playerWindow = session_.window(p);
+        for (int i = 1; i <= playerWindow.pictureCount(); ++i)
+            playerWindow.picture(i)->setFramed(on);
     }
     if (session_.state().gameNumber == 0) return;
     // During a match the shown pictures are read again from their folders; no card moves.
     session_.human().reloadHand();
-    for (ComputerWindow* form : session_.computers()) {
-        const int count = session_.state().handCount[form->player()];
-        for (int i = count; i >= 1; --i) form->picture(i)->setImageFile(form->backFile());
+    for (ComputerWindow* playerWindow : session_.computers()) {
+        const int count = session_.state().handCount[playerWindow->player()];
+        for (int i = count; i >= 1; --i)
+            playerWindow->picture(i)->setImageFile(playerWindow->backFile());
     }
     session_.board().loadPictures();
 }

@@ -81,9 +81,9 @@ class MainWindow : public QMainWindow {
     // Derives the table's card height from the client area now and has every game window fit
     // its cards (or show them at their own size, with the option off).
     void fitCards();
-    // The size (frame included) at which `form`'s reference picture takes part in the
+    // The size (frame included) at which `playerWindow`'s reference picture takes part in the
     // arrangement: the table's card size when cards are fitted, else the picture's own.
-    QSize arrangedCardSize(const PlayerWindow& form) const;
+    QSize arrangedCardSize(const PlayerWindow& playerWindow) const;
 
     // The settings store the window reads its profile from and writes it back to. Without
     // one (tests of the windows alone) nothing is stored and the window closes unasked.

@@ -132,7 +132,8 @@ void MainWindow::applyPace() {
     pace_ = *options().pace == Pace::Fast     ? speeds::kPaceFastMs
             : *options().pace == Pace::Normal ? speeds::kPaceNormalMs
                                               : speeds::kPaceSlowMs;
-    for (ComputerWindow* form : session_.computers()) form->thinkTimer().setInterval(pace_);
+    for (ComputerWindow* playerWindow : session_.computers())
+        playerWindow->thinkTimer().setInterval(pace_);
 }
 
 Settings MainWindow::currentSettings() const {

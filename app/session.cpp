@@ -96,7 +96,7 @@ void Session::play(const std::function<void()>& move) {
 void Session::abandonAfterFault(const QString& what) {
     // Nothing moves on while the player reads the message.
     for (int p = 1; p <= kPlayers; ++p) window(p).stopTimers();
-    for (ComputerWindow* form : computers_) form->thinkTimer().stop();
+    for (ComputerWindow* playerWindow : computers_) playerWindow->thinkTimer().stop();
     QMessageBox box(QMessageBox::Warning, QStringLiteral("ゲームの中断"),
                     QStringLiteral("ゲームの進行に矛盾が見つかったため、\n"
                                    "このゲームを中止して初期画面に戻ります。\n"
@@ -179,7 +179,7 @@ void Session::clearTable() {
         shown.erase(shown.begin() + i);
     }
     main_->boardFrame()->hide();
-    for (ComputerWindow* form : computers_) form->thinkTimer().stop();
+    for (ComputerWindow* playerWindow : computers_) playerWindow->thinkTimer().stop();
 }
 
 void Session::flightFrame(const QWidget* card, double k, int frame, const QElapsedTimer& clock) {

@@ -99,8 +99,8 @@ struct Game {
         if (!waitForHuman(gamesEnded) || !humanToMove()) return false;
         speeds::timing().paceMs = 600000;
         click(state().handCount[kHuman] + 1);  // the pass card
-        for (ComputerWindow* form : session->computers()) {
-            if (form->thinkTimer().isActive()) return true;
+        for (ComputerWindow* playerWindow : session->computers()) {
+            if (playerWindow->thinkTimer().isActive()) return true;
         }
         return false;
     }

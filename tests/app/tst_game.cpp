@@ -67,14 +67,16 @@ void GameTest::dealShowsTheTable() {
         QCOMPARE(card->pos(), pxPoint(pos.x(), pos.y()));
     }
     for (int p = 1; p <= kPlayers; ++p) {
-        PlayerWindow* form = &game.session->window(p);
-        QCOMPARE(form->statusLabel(StatusLine::Score)->text(), QStringLiteral(" 0 点"));
-        QCOMPARE(form->statusLabel(StatusLine::Status)->text(), QStringLiteral("パス"));
-        QCOMPARE(form->statusLabel(StatusLine::PassesOrPlace)->text(), QStringLiteral("残 3 回"));
+        PlayerWindow* playerWindow = &game.session->window(p);
+        QCOMPARE(playerWindow->statusLabel(StatusLine::Score)->text(), QStringLiteral(" 0 点"));
+        QCOMPARE(playerWindow->statusLabel(StatusLine::Status)->text(), QStringLiteral("パス"));
+        QCOMPARE(playerWindow->statusLabel(StatusLine::PassesOrPlace)->text(),
+                 QStringLiteral("残 3 回"));
         const QColor expected = p == s.firstPlayer ? kTurnColour : kIdleColour;
-        QCOMPARE(form->colour(), expected);
+        QCOMPARE(playerWindow->colour(), expected);
         int shown = 0;
-        for (int i = 1; i <= form->pictureCount(); ++i) shown += form->picture(i)->isVisible();
+        for (int i = 1; i <= playerWindow->pictureCount(); ++i)
+            shown += playerWindow->picture(i)->isVisible();
         QCOMPARE(shown, s.handCount[p] + (p == kHuman ? 1 : 0));
     }
     QVERIFY(game.human().picture(s.handCount[kHuman] + 1)->imageFile().endsWith("ps4.bmp"));
@@ -200,12 +202,12 @@ void GameTest::playsWholeGames() {
         for (int p = 1; p <= kPlayers; ++p) {
             QVERIFY(placed[p]);
             QCOMPARE(s.handCount[p], 0);
-            PlayerWindow* form = &game.session->window(p);
-            QCOMPARE(form->statusLabel(StatusLine::Score)->text(),
+            PlayerWindow* playerWindow = &game.session->window(p);
+            QCOMPARE(playerWindow->statusLabel(StatusLine::Score)->text(),
                      signedLabel(s.score[p]) + QStringLiteral(" 点"));
-            QCOMPARE(form->statusLabel(StatusLine::Status)->text(),
+            QCOMPARE(playerWindow->statusLabel(StatusLine::Status)->text(),
                      QString::fromUtf8(outcomeText(s.outcome[p])));
-            QCOMPARE(form->statusLabel(StatusLine::PassesOrPlace)->text(),
+            QCOMPARE(playerWindow->statusLabel(StatusLine::PassesOrPlace)->text(),
                      signedLabel(s.place[p]) + QStringLiteral(" 位"));
         }
         QVERIFY(acceptsInput(game.main.get()));

@@ -162,17 +162,17 @@ void TestLook::statusLinesFitIn() {
     ShippedGame game;
     game.start(6);
     // The hand and the top window at the height the arrangement gives them at the least.
-    for (int form : {4, 6}) QCOMPARE(game.session->window(form - 3).height(), px(900));
+    for (int p : {1, 3}) QCOMPARE(game.session->window(p).height(), px(900));
     const auto verifyFit = [&game](const char* when) {
         for (int p = 1; p <= kPlayers; ++p) {
-            const PlayerWindow& form = game.session->window(p);
+            const PlayerWindow& playerWindow = game.session->window(p);
             for (int k = 1; k <= 4; ++k) {
-                const QLabel* label = form.statusLabel(static_cast<StatusLine>(k));
+                const QLabel* label = playerWindow.statusLabel(static_cast<StatusLine>(k));
                 const QString where = QStringLiteral("%1, %2 Label%3 \"%4\"")
-                                          .arg(QLatin1String(when), form.objectName())
+                                          .arg(QLatin1String(when), playerWindow.objectName())
                                           .arg(k)
                                           .arg(label->text());
-                QVERIFY2(form.rect().contains(label->geometry()), qPrintable(where));
+                QVERIFY2(playerWindow.rect().contains(label->geometry()), qPrintable(where));
                 QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(where));
             }
         }

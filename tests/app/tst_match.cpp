@@ -473,7 +473,8 @@ void TestMatch::ruleFaultEndsTheGame() {
     QVERIFY(acceptsInput(p.main.get()));
     QVERIFY(p.items().newGame->isEnabled());
     QVERIFY(!p.main->captionTimer().isActive());
-    for (ComputerWindow* form : p.session->computers()) QVERIFY(!form->thinkTimer().isActive());
+    for (ComputerWindow* playerWindow : p.session->computers())
+        QVERIFY(!playerWindow->thinkTimer().isActive());
     for (int c = 1; c <= kJoker; ++c) QVERIFY(!p.session->board().picture(c)->isVisible());
     QCOMPARE(TempStore::fileBytes(), bytes);
 

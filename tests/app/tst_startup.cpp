@@ -112,8 +112,8 @@ void StartupTest::firstRunWithEmptyStore() {
     QCOMPARE(run.main().size(), QSize(px(9525), px(6735)));
     QCOMPARE(run.main().pos(), QPoint(0, 0));
     QCOMPARE(run.state().voices, (std::array<std::int16_t, kPlayers>{-1, 0, -1, 0}));
-    for (ComputerWindow* form : run.program->session().computers())
-        QCOMPARE(form->thinkTimer().interval(), 500);
+    for (ComputerWindow* playerWindow : run.program->session().computers())
+        QCOMPARE(playerWindow->thinkTimer().interval(), 500);
     for (int n : {9, 13, 11, 23, 25, 16, 18}) QVERIFY(imageShown(run, n));
     for (int n : {8, 14, 10, 12, 24, 26, 15, 17, 19}) QVERIFY(!imageShown(run, n));
     QVERIFY(!run.main().toolbar()->isHidden());
@@ -230,8 +230,8 @@ void StartupTest::everySettingSurvivesRestart() {
     QVERIFY(again.main().toolbar()->isHidden());
     for (int n : {8, 14, 12, 24, 26, 15, 19}) QVERIFY(imageShown(again, n));
     for (int n : {9, 13, 10, 11, 23, 25, 16, 17, 18}) QVERIFY(!imageShown(again, n));
-    for (ComputerWindow* form : again.program->session().computers())
-        QCOMPARE(form->thinkTimer().interval(), 1000);
+    for (ComputerWindow* playerWindow : again.program->session().computers())
+        QCOMPARE(playerWindow->thinkTimer().interval(), 1000);
     QVERIFY(!again.program->session().board().picture(1)->framed());
     QVERIFY(!again.items().fitCards->isChecked());
     QVERIFY(!again.main().options().fitCards);
@@ -622,8 +622,8 @@ void StartupTest::noPaceChecked() {
     for (QAction* item : {run.items().paceFast, run.items().paceNormal, run.items().paceSlow})
         QVERIFY(!item->isChecked());
     for (int n : {15, 16, 17}) QVERIFY(!imageShown(run, n));
-    for (ComputerWindow* form : run.program->session().computers())
-        QCOMPARE(form->thinkTimer().interval(), 500);
+    for (ComputerWindow* playerWindow : run.program->session().computers())
+        QCOMPARE(playerWindow->thinkTimer().interval(), 500);
 }
 
 // After a group switch the menus, toolbar, pace, names and caption are the entered group's.

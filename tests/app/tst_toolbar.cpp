@@ -224,8 +224,8 @@ void ToolbarTest::optionButtons() {
     verifyOnePerPosition(main);
     if (option == Option::Pace) {
         const int interval = after == 0 ? 100 : after == 1 ? 500 : 1000;
-        for (ComputerWindow* form : game.session->computers())
-            QCOMPARE(form->thinkTimer().interval(), interval);
+        for (ComputerWindow* playerWindow : game.session->computers())
+            QCOMPARE(playerWindow->thinkTimer().interval(), interval);
     }
     if (option == Option::Frame) {
         for (int p = 1; p <= kPlayers; ++p)
