@@ -81,8 +81,8 @@ MainWindow::MainWindow(Session& session, QWidget* parent) : QMainWindow(parent),
     session_.results = [this](bool matchOver) { resultsFallback(matchOver); };
 }
 
-ToolImage* MainWindow::image(int n) const {
-    return toolbar_->image(n);
+ToolImage* MainWindow::toolButton(ToolButton which) const {
+    return toolbar_->button(which);
 }
 QList<QMdiSubWindow*> MainWindow::frames() const {
     return {boardFrame_, playerFrames_[1], playerFrames_[2], playerFrames_[3], playerFrames_[4]};
@@ -164,48 +164,48 @@ void MainWindow::setAvailable(QAction* item, bool enabled) {
 }
 
 void MainWindow::buildToolbar() {
-    const auto on = [this](int n, auto handler) {
-        connect(image(n), &ToolImage::clicked, this, handler);
+    const auto on = [this](ToolButton button, auto handler) {
+        connect(toolButton(button), &ToolImage::clicked, this, handler);
     };
     const auto as = [](QAction* item) { return [item] { item->trigger(); }; };
     const MenuItems& m = items_;
-    on(1, as(m.newGame));
-    on(2, as(m.continueMatch));
-    on(4, as(m.backToInitialScreen));
-    on(6, as(m.showTop10));
-    on(7, as(m.quit));
+    on(ToolButton::Start, as(m.newGame));
+    on(ToolButton::Continue, as(m.continueMatch));
+    on(ToolButton::Title, as(m.backToInitialScreen));
+    on(ToolButton::Top10, as(m.showTop10));
+    on(ToolButton::End, as(m.quit));
     // The rule buttons act only while their menu items are enabled: the match lock.
     const auto ifEnabled = [](QAction* item, auto command) {
         return [item, command] {
             if (item->isEnabled()) command();
         };
     };
-    on(8, ifEnabled(m.aceKing, [this] { setAceKing(!options().aceKing); }));
-    on(9, ifEnabled(m.aceKing, [this] { setAceKing(!options().aceKing); }));
-    on(10, ifEnabled(m.jokerOnce, [this] { setJoker(JokerMode::Once); }));
-    on(11, ifEnabled(m.jokerOnce, [this] { setJoker(JokerMode::Reused); }));
-    on(12, ifEnabled(m.jokerOnce, [this] { setJoker(JokerMode::None); }));
-    on(23, ifEnabled(m.threePasses, [this] { setPasses(2); }));
-    on(24, ifEnabled(m.twoPasses, [this] { setPasses(3); }));
+    on(ToolButton::AceKingOn, ifEnabled(m.aceKing, [this] { setAceKing(!options().aceKing); }));
+    on(ToolButton::AceKingOff, ifEnabled(m.aceKing, [this] { setAceKing(!options().aceKing); }));
+    on(ToolButton::JokerNone, ifEnabled(m.jokerOnce, [this] { setJoker(JokerMode::Once); }));
+    on(ToolButton::JokerOnce, ifEnabled(m.jokerOnce, [this] { setJoker(JokerMode::Reused); }));
+    on(ToolButton::JokerReused, ifEnabled(m.jokerOnce, [this] { setJoker(JokerMode::None); }));
+    on(ToolButton::ThreePasses, ifEnabled(m.threePasses, [this] { setPasses(2); }));
+    on(ToolButton::TwoPasses, ifEnabled(m.twoPasses, [this] { setPasses(3); }));
     // Detection can be flipped from the toolbar during a match too.
-    on(13, [this] { setDetection(!options().detection); });
-    on(14, [this] { setDetection(!options().detection); });
-    on(27, as(m.changeGroup));
-    on(28, as(m.changeNames));
-    on(25, [this] { setFramed(!options().framed); });
-    on(26, [this] { setFramed(!options().framed); });
-    on(15, [this] { setPace(Pace::Fast); });
-    on(16, [this] { setPace(Pace::Slow); });
-    on(17, [this] { setPace(Pace::Normal); });
-    on(22, as(m.moveSpeed));
-    on(18, [this] { setSoundOn(false); });
-    on(19, [this] { setSoundOn(true); });
-    on(20, as(m.arrangeWhole));
-    on(21, as(m.helpTopics));
+    on(ToolButton::DetectionOn, [this] { setDetection(!options().detection); });
+    on(ToolButton::DetectionOff, [this] { setDetection(!options().detection); });
+    on(ToolButton::Group, as(m.changeGroup));
+    on(ToolButton::Names, as(m.changeNames));
+    on(ToolButton::FramesOn, [this] { setFramed(!options().framed); });
+    on(ToolButton::FramesOff, [this] { setFramed(!options().framed); });
+    on(ToolButton::PaceSlow, [this] { setPace(Pace::Fast); });
+    on(ToolButton::PaceNormal, [this] { setPace(Pace::Slow); });
+    on(ToolButton::PaceFast, [this] { setPace(Pace::Normal); });
+    on(ToolButton::MoveSpeed, as(m.moveSpeed));
+    on(ToolButton::SoundOn, [this] { setSoundOn(false); });
+    on(ToolButton::SoundOff, [this] { setSoundOn(true); });
+    on(ToolButton::Arrange, as(m.arrangeWhole));
+    on(ToolButton::Help, as(m.helpTopics));
 }
 
-void MainWindow::setShown(int n, bool shown) {
-    image(n)->setVisible(shown);
+void MainWindow::setShown(ToolButton button, bool shown) {
+    toolButton(button)->setVisible(shown);
 }
 
 const Options& MainWindow::options() const {
@@ -220,35 +220,35 @@ void MainWindow::showOptions() {
     const Options& o = options();
     const MenuItems& m = items_;
     m.aceKing->setChecked(o.aceKing);
-    setShown(8, o.aceKing);
-    setShown(9, !o.aceKing);
+    setShown(ToolButton::AceKingOn, o.aceKing);
+    setShown(ToolButton::AceKingOff, !o.aceKing);
     m.jokerNone->setChecked(o.joker == JokerMode::None);
     m.jokerOnce->setChecked(o.joker == JokerMode::Once);
     m.jokerReused->setChecked(o.joker == JokerMode::Reused);
-    setShown(10, o.joker == JokerMode::None);
-    setShown(11, o.joker == JokerMode::Once);
-    setShown(12, o.joker == JokerMode::Reused);
+    setShown(ToolButton::JokerNone, o.joker == JokerMode::None);
+    setShown(ToolButton::JokerOnce, o.joker == JokerMode::Once);
+    setShown(ToolButton::JokerReused, o.joker == JokerMode::Reused);
     m.threePasses->setChecked(o.passes != 2);
     m.twoPasses->setChecked(o.passes == 2);
-    setShown(23, o.passes != 2);
-    setShown(24, o.passes == 2);
+    setShown(ToolButton::ThreePasses, o.passes != 2);
+    setShown(ToolButton::TwoPasses, o.passes == 2);
     m.detection->setChecked(o.detection);
-    setShown(13, o.detection);
-    setShown(14, !o.detection);
+    setShown(ToolButton::DetectionOn, o.detection);
+    setShown(ToolButton::DetectionOff, !o.detection);
     m.cardFrames->setChecked(o.framed);
-    setShown(25, o.framed);
-    setShown(26, !o.framed);
+    setShown(ToolButton::FramesOn, o.framed);
+    setShown(ToolButton::FramesOff, !o.framed);
     m.fitCards->setChecked(o.fitCards);
     m.soundOn->setChecked(o.sound);
     m.soundOff->setChecked(!o.sound);
-    setShown(18, o.sound);
-    setShown(19, !o.sound);
+    setShown(ToolButton::SoundOn, o.sound);
+    setShown(ToolButton::SoundOff, !o.sound);
     m.paceFast->setChecked(o.pace == Pace::Fast);
     m.paceNormal->setChecked(o.pace == Pace::Normal);
     m.paceSlow->setChecked(o.pace == Pace::Slow);
-    setShown(17, o.pace == Pace::Fast);
-    setShown(16, o.pace == Pace::Normal);
-    setShown(15, o.pace == Pace::Slow);
+    setShown(ToolButton::PaceFast, o.pace == Pace::Fast);
+    setShown(ToolButton::PaceNormal, o.pace == Pace::Normal);
+    setShown(ToolButton::PaceSlow, o.pace == Pace::Slow);
     m.toolbarShown->setChecked(o.toolbar);
     toolbar_->setVisible(o.toolbar);
     m.autoArrange->setChecked(o.autoArrange);
@@ -363,8 +363,8 @@ void MainWindow::newGame() {
     const auto discard = [this, &s] {
         if (discardSavedMatch) discardSavedMatch();
         items_.continueMatch->setEnabled(false);
-        setShown(2, false);
-        setShown(3, true);
+        setShown(ToolButton::Continue, false);
+        setShown(ToolButton::ContinueOff, true);
         captionTimer_.stop();
         s.gameNumber = 0;
         s.selectedJokerSlot = 0;
@@ -415,10 +415,10 @@ void MainWindow::lockMatch() {
     for (QAction* item : lockedItems(items_)) item->setEnabled(false);
     items_.hint->setEnabled(false);
     items_.backToInitialScreen->setEnabled(true);
-    setShown(4, true);
-    setShown(29, true);
-    setShown(5, false);
-    setShown(27, false);
+    setShown(ToolButton::Title, true);
+    setShown(ToolButton::GroupOff, true);
+    setShown(ToolButton::TitleOff, false);
+    setShown(ToolButton::Group, false);
 }
 
 void MainWindow::unlockMatch() {
@@ -426,10 +426,10 @@ void MainWindow::unlockMatch() {
     for (QAction* item : lockedItems(items_)) setAvailable(item, true);
     items_.hint->setEnabled(false);
     items_.backToInitialScreen->setEnabled(false);
-    setShown(4, false);
-    setShown(29, false);
-    setShown(5, true);
-    setShown(27, true);
+    setShown(ToolButton::Title, false);
+    setShown(ToolButton::GroupOff, false);
+    setShown(ToolButton::TitleOff, true);
+    setShown(ToolButton::Group, true);
 }
 
 void MainWindow::resultsFallback(bool matchOver) {

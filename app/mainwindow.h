@@ -11,6 +11,7 @@
 
 #include "app/menuitems.h"
 #include "data/options.h"
+#include "ui/toolbar.h"
 
 class QMdiArea;
 class QMdiSubWindow;
@@ -20,8 +21,6 @@ namespace plumet {
 class PlayerWindow;
 class Session;
 class Store;
-class Toolbar;
-class ToolImage;
 struct Geometry;
 struct Settings;
 
@@ -32,7 +31,7 @@ class MainWindow : public QMainWindow {
 
     // The menus and their items, each under its name.
     const MenuItems& items() const { return items_; }
-    ToolImage* image(int n) const;
+    ToolImage* toolButton(ToolButton which) const;
     Toolbar* toolbar() const { return toolbar_; }
     QMdiArea* mdiArea() const { return mdi_; }
     QTimer& captionTimer() { return captionTimer_; }
@@ -145,7 +144,7 @@ class MainWindow : public QMainWindow {
     void connectMenus();
     void buildToolbar();
     Options& editOptions();
-    void setShown(int image, bool shown);
+    void setShown(ToolButton button, bool shown);
     void setAvailable(QAction* item, bool enabled);
     bool ask(const QString& title, const QString& text);
     void resultsFallback(bool matchOver);

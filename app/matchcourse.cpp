@@ -80,8 +80,8 @@ bool MatchCourse::checkSavedMatch() {
 
 void MatchCourse::setContinue(bool enabled) {
     main_.items().continueMatch->setEnabled(enabled);
-    main_.image(2)->setVisible(enabled);
-    main_.image(3)->setVisible(!enabled);
+    main_.toolButton(ToolButton::Continue)->setVisible(enabled);
+    main_.toolButton(ToolButton::ContinueOff)->setVisible(!enabled);
 }
 
 void MatchCourse::message(const QString& text) {

@@ -81,7 +81,8 @@ void DialogCommandsTest::speedDialog() {
     QFETCH(int, after);
     Run run;
     run.state().flightFrames = static_cast<std::int16_t>(flightFrames);
-    QTest::mouseClick(run.main().image(22), Qt::LeftButton);  // the MOVE button, as moveSpeed
+    QTest::mouseClick(run.main().toolButton(ToolButton::MoveSpeed),
+                      Qt::LeftButton);  // the MOVE button, as moveSpeed
     QPointer<SpeedDialog> dialog = shownWindow<SpeedDialog>();
     QVERIFY(dialog);
     QVERIFY(!acceptsInput(&run.main()));
@@ -242,7 +243,7 @@ void DialogCommandsTest::help() {
     QVERIFY(acceptsInput(&run.main()));
     // The HELP button shows the same window again.
     window->hide();
-    QTest::mouseClick(run.main().image(21), Qt::LeftButton);
+    QTest::mouseClick(run.main().toolButton(ToolButton::Help), Qt::LeftButton);
     QCOMPARE(shownWindow<HelpWindow>(), window.data());
     int windows = 0;
     for (QWidget* w : QApplication::topLevelWidgets()) windows += qobject_cast<HelpWindow*>(w) != 0;
@@ -302,7 +303,8 @@ void DialogCommandsTest::frameDuringMatch() {
 
     run.items().cardFrames->trigger();
     QVERIFY(!run.items().cardFrames->isChecked());
-    QVERIFY(!run.main().image(25)->isVisible() && run.main().image(26)->isVisible());
+    QVERIFY(!run.main().toolButton(ToolButton::FramesOn)->isVisible() &&
+            run.main().toolButton(ToolButton::FramesOff)->isVisible());
     for (const Shown& each : shown) {
         QCOMPARE(each.picture->imageFile(), each.file);
         QCOMPARE(each.picture->pos(), each.pos);
@@ -310,7 +312,7 @@ void DialogCommandsTest::frameDuringMatch() {
     }
     QVERIFY(!session.board().picture(0)->framed());
     QVERIFY(!session.human().picture(16)->framed());
-    QTest::mouseClick(run.main().image(26), Qt::LeftButton);
+    QTest::mouseClick(run.main().toolButton(ToolButton::FramesOff), Qt::LeftButton);
     QVERIFY(run.items().cardFrames->isChecked());
     for (const Shown& each : shown) QVERIFY(each.picture->framed());
 

@@ -238,12 +238,13 @@ void GameTest::menuLockDuringMatch() {
          {m.aceKing, m.jokerNone, m.jokerOnce, m.jokerReused, m.twoPasses, m.threePasses})
         QVERIFY2(!item->isEnabled(), qPrintable(item->objectName()));
     QVERIFY(game.main->items().backToInitialScreen->isEnabled());
-    QVERIFY(game.main->image(4)->isVisibleTo(game.main.get()));
-    QVERIFY(!game.main->image(5)->isVisibleTo(game.main.get()));
+    QVERIFY(game.main->toolButton(ToolButton::Title)->isVisibleTo(game.main.get()));
+    QVERIFY(!game.main->toolButton(ToolButton::TitleOff)->isVisibleTo(game.main.get()));
     // The AK, joker and pass buttons change nothing during a match.
     const Rules before = game.main->rules();
     for (int n : {8, 9, 10, 11, 12, 23, 24}) {
-        if (game.main->image(n)->isVisibleTo(game.main.get())) emit game.main->image(n)->clicked();
+        if (game.main->toolButton(static_cast<ToolButton>(n))->isVisibleTo(game.main.get()))
+            emit game.main->toolButton(static_cast<ToolButton>(n))->clicked();
     }
     QCOMPARE(game.main->rules().aceKing, before.aceKing);
     QCOMPARE(game.main->rules().joker, before.joker);

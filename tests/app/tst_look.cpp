@@ -119,8 +119,8 @@ void TestLook::blockedWindowsTakeNoInput() {
     QTest::keyClick(&game.human(), Qt::Key_Return);
     QTest::keyClick(game.main.get(), Qt::Key_F2);
     QTest::keyClick(game.main.get(), Qt::Key_G, Qt::AltModifier);
-    QTest::mouseClick(game.main->image(1), Qt::LeftButton);  // START
-    QTest::mouseClick(game.main->image(7), Qt::LeftButton);  // END
+    QTest::mouseClick(game.main->toolButton(ToolButton::Start), Qt::LeftButton);  // START
+    QTest::mouseClick(game.main->toolButton(ToolButton::End), Qt::LeftButton);    // END
     drag(board, {30, 20});
     QTest::qWait(20);
     QVERIFY2(answers.boxes.isEmpty(), qPrintable(answers.unexpected.join(u'\n')));

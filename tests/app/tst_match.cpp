@@ -34,8 +34,8 @@ QString stored(const Store& store, const char* key) {
 
 bool continueEnabled(Program& p) {
     const bool item = p.items().continueMatch->isEnabled();
-    const bool image = p.main->image(2)->isVisibleTo(p.main.get());
-    return item && image && !p.main->image(3)->isVisibleTo(p.main.get());
+    const bool image = p.main->toolButton(ToolButton::Continue)->isVisibleTo(p.main.get());
+    return item && image && !p.main->toolButton(ToolButton::ContinueOff)->isVisibleTo(p.main.get());
 }
 
 // The title screen: no match, the board hidden, the rule options free again.
@@ -87,7 +87,7 @@ void TestMatch::wholeMatch() {
         Program p(data_.path());
         QVERIFY(p.started);
         QVERIFY(!continueEnabled(p));
-        QVERIFY(p.main->image(3)->isVisibleTo(p.main.get()));
+        QVERIFY(p.main->toolButton(ToolButton::ContinueOff)->isVisibleTo(p.main.get()));
         p.items().jokerNone->trigger();
         p.session->random().seed(11);
         p.items().newGame->trigger();
@@ -141,7 +141,8 @@ void TestMatch::wholeMatch() {
     QCOMPARE(p.state().gameNumber, 0);
     p.items().jokerNone->trigger();
     p.session->random().seed(12);
-    QTest::mouseClick(p.main->image(2), Qt::LeftButton);  // the toolbar's continue button
+    QTest::mouseClick(p.main->toolButton(ToolButton::Continue),
+                      Qt::LeftButton);  // the toolbar's continue button
     QCOMPARE(p.state().gameNumber, 4);
     QCOMPARE(p.state().score[1], afterThree[1]);
     QCOMPARE(p.state().score[4], afterThree[4]);

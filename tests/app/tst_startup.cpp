@@ -42,7 +42,7 @@ using plumet::test::shownWindow;
 namespace {
 
 bool imageShown(Run& run, int n) {
-    return !run.main().image(n)->isHidden();
+    return !run.main().toolButton(static_cast<ToolButton>(n))->isHidden();
 }
 
 // Closes the main window as its close box does.
