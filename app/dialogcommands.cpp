@@ -57,7 +57,7 @@ void changeNames(MainWindow& main, Session& session, Store& store) {
 void moveSpeed(MainWindow& main, Session& session) {
     auto* dialog = new SpeedDialog(session.state().flightFrames);
     openOver(main, dialog);
-    QObject::connect(dialog, &SpeedDialog::movespeedChosen, &main, [&session](int flightFrames) {
+    QObject::connect(dialog, &SpeedDialog::flightFramesChosen, &main, [&session](int flightFrames) {
         session.state().flightFrames = static_cast<std::int16_t>(flightFrames);
     });
     dialog->open();

@@ -51,7 +51,7 @@ class MainWindow : public QMainWindow {
     void setFitCards(bool on);
     void setToolbarShown(bool on);
     void setAutoArrange(bool on);
-    // Interval of the computer players' Timer1 for the pace now checked.
+    // Interval of the computer players' think timers for the pace now checked.
     int paceInterval() const { return pace_; }
     // Every menu check mark and toolbar image shows the options as they are now.
     void showOptions();

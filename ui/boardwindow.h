@@ -1,5 +1,5 @@
-// The board window BoardWindow: four suit rows of thirteen places, one card picture per card code,
-// the joker's picture, and the end of a game (`endGame`).
+// The board window: four suit rows of thirteen places, one card picture per card code, the
+// joker's picture, and the end of a game (`endGame`).
 #pragma once
 
 #include <QPointF>
@@ -22,7 +22,9 @@ class BoardWindow : public ChildWindow {
   public:
     explicit BoardWindow(GameHost& host, QWidget* parent = nullptr);
 
-    CardPicture* picture(int c) const { return pictures_.at(c); }  // Picture1(0..53)
+    CardPicture* picture(int c) const {
+        return pictures_.at(c);
+    }  // card code c, 0 and 53 the joker
 
     // The board position of card c (1..52) in twips: rows by suit, columns by rank.
     QPointF cardPos(int card) const;

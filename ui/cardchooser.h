@@ -1,7 +1,7 @@
 // CardChooser: the card image chooser ("場のカードの変更", "あなたのカードの変更",
 // "裏面のカードの変更").
 //
-// One folder tree (directories only) from the root "/" down. Picture1 previews the set's
+// One folder tree (directories only) from the root "/" down. A preview shows the set's
 // test file ("d7.bmp" for faces, "urat.bmp" for backs) of the selected folder, and "Ｏ　　Ｋ"
 // is enabled exactly when the selected folder holds that file. "Ｏ　　Ｋ" emits
 // folderChosen() with the folder (no trailing separator; the root is "/"), "キャンセル"

@@ -46,7 +46,7 @@ void ComputerWindow::stopTimers() {
 }
 
 bool ComputerWindow::eventFilter(QObject* watched, QEvent* event) {
-    // Form6's hidden control: a double click on "パス" gives the human all three passes back.
+    // Player 3's hidden control: a double click on "パス" gives the human all three passes back.
     if (player() == 3 && watched == statusLabel(StatusLine::Status) &&
         event->type() == QEvent::MouseButtonDblClick)
         host_.state().passesLeft[kHuman] = 4;

@@ -1,4 +1,4 @@
-// Form5, Form6, Form7: the computer players' windows (players 2, 3, 4), each showing its
+// The computer players' windows (players 2, 3, 4), each showing its
 // hand face down. One class; the three instances differ in their player number, where they
 // stand beside the board and which way their hand runs.
 #pragma once
@@ -12,7 +12,7 @@ namespace plumet {
 class ComputerWindow : public PlayerWindow {
     Q_OBJECT
   public:
-    // player 2 (Form5, right of the board), 3 (Form6, above it) or 4 (Form7, left of it).
+    // player 2 (right of the board), 3 (above it) or 4 (left of it).
     ComputerWindow(GameHost& host, int player, QWidget* parent = nullptr);
 
     QTimer& thinkTimer() { return thinkTimer_; }
@@ -25,7 +25,7 @@ class ComputerWindow : public PlayerWindow {
     void passed() override;
     void jokerReturned() override;
 
-    // Timer1's tick: the turn's thinking time is over.
+    // The think timer's tick: the turn's thinking time is over.
     void thinkingDone();
     // Decides and carries out this turn's move.
     void decideAndMove();

@@ -22,7 +22,7 @@ PlayerWindow::PlayerWindow(GameHost& host, int player, int pictures, QWidget* pa
     : ChildWindow(parent), host_(host), player_(player) {
     setAutoFillBackground(true);
     setColour(kIdleColour);
-    pictures_.push_back(nullptr);  // Picture1 is indexed from 1
+    pictures_.push_back(nullptr);  // hand slots count from 1
     for (int i = 1; i <= pictures; ++i) {
         auto* card = new CardPicture(this);
         card->setObjectName(QStringLiteral("Picture1_%1").arg(i));

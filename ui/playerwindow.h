@@ -1,5 +1,5 @@
 // What the four player windows share: the hand pictures, the four status labels, the turn
-// colour, the joker exchange timer `Timer2`, and the showing side of laying a card, passing
+// colour, the joker exchange timer, and the showing side of laying a card, passing
 // and the joker.
 #pragma once
 
@@ -69,7 +69,7 @@ class PlayerWindow : public ChildWindow {
     virtual void jokerReturned() = 0;
     void beforeExchange();
 
-    // Starts the joker exchange: Timer2 armed, the holder's window red.
+    // Starts the joker exchange: the exchange timer armed, the holder's window red.
     void startExchange();
 
     // Whether the window, `inner` pixels inside, holds its hand of cards `card` large (frame

@@ -8,8 +8,8 @@
 // on the other windows (clearing the table, the next game, the title screen, the TOP-10 entry) is
 // the receiver's of its signals, which come after the window has closed.
 //
-// Enter presses Command1, the default button (the next game, or the end of the match); Space
-// presses the button that has the keyboard focus. Esc does nothing: the window has no cancel,
+// Enter presses the proceed button, the default button (the next game, or the end of the match);
+// Space presses the button that has the keyboard focus. Esc does nothing: the window has no cancel,
 // and only its buttons close it.
 #pragma once
 
@@ -77,12 +77,12 @@ class ResultsWindow : public QWidget {
     void switchGraph();
 
   signals:
-    // Command1 after games 1..9: the next game is to start.
+    // The proceed button after games 1..9: the next game is to start.
     void nextGame();
-    // Command1 after game 10: gameNumber is 0 again; the TOP-10 entry is to run.
+    // The proceed button after game 10: gameNumber is 0 again; the TOP-10 entry is to run.
     void matchOver();
-    // Command2: the match is stored and gameNumber is 0; the title screen is to be restored. When
-    // the store cannot be written the player is told and the window stays as it was.
+    // "保存後タイトルへ": the match is stored and gameNumber is 0; the title screen is to be
+    // restored. When the store cannot be written the player is told and the window stays as it was.
     void saved();
 
   protected:

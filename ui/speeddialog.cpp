@@ -39,7 +39,7 @@ SpeedDialog::SpeedDialog(int flightFrames, QWidget* parent)
     okButton_->setGeometry(pxRect(1680, 1140, 1200, 420));
     okButton_->setDefault(true);
     connect(okButton_, &QPushButton::clicked, this, [this] {
-        emit movespeedChosen(movespeedFromBar(speedBar_->value()));
+        emit flightFramesChosen(movespeedFromBar(speedBar_->value()));
         accept();
     });
 

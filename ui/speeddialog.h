@@ -1,8 +1,8 @@
 // SpeedDialog: the card moving speed dialog "カードの移動速度".
 //
-// The bar HScroll1 runs from 1 ("高速", one frame per card flight) to 11 ("なめらか", 121
+// The speed bar runs from 1 ("高速", one frame per card flight) to 11 ("なめらか", 121
 // frames); it opens at the value nearest to the square root of the current speed. "ＯＫ"
-// emits movespeedChosen() with value², "キャンセル" changes nothing; closed() follows either
+// emits flightFramesChosen() with value², "キャンセル" changes nothing; closed() follows either
 // way (also after the close box or Esc). The dialog deletes itself when it closes.
 //
 // The opener keeps input from the main window while the dialog is open (ui/inputblock.h); the
@@ -26,7 +26,7 @@ class SpeedDialog : public QDialog {
     void open() override;
 
   signals:
-    void movespeedChosen(int flightFrames);
+    void flightFramesChosen(int flightFrames);
     void closed();
 
   private:

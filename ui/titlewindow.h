@@ -1,6 +1,6 @@
 // TitleWindow: the title window shown at start-up, reused as the version box.
 //
-// As a title screen it has no caption and no OK button; its Timer2 runs from creation and,
+// As a title screen it has no caption and no OK button; its title timer runs from creation and,
 // 3330 ms later, fires once: the window emits titleTimeUp() and closes, and the start-up
 // shows the main window. When the time is up before the window was shown (start-up held up
 // by a message the player left open), the window stays until it is shown and then closes at
@@ -40,8 +40,9 @@ class TitleWindow : public QWidget {
     bool isVersionBox() const { return versionBox_; }
 
   signals:
-    void titleTimeUp();  // Timer2 fired on the title screen (the window closes right after)
-    void closed();       // the window has closed, by any means
+    void
+    titleTimeUp();  // the title timer fired on the title screen (the window closes right after)
+    void closed();  // the window has closed, by any means
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -57,7 +58,7 @@ class TitleWindow : public QWidget {
     QPushButton* okButton_ = nullptr;
     QTimer* titleTimer_ = nullptr;
     bool versionBox_ = false;
-    bool timeUp_ = false;  // Timer2 fired before the title screen was shown
+    bool timeUp_ = false;  // the title timer fired before the title screen was shown
 };
 
 }  // namespace plumet

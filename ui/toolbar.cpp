@@ -12,7 +12,7 @@ namespace {
 
 enum class Tint { Blue, Grey, Red };
 
-struct ImageInfo {
+struct ButtonFace {
     int left;  // twips
     const char* label;
     Tint tint;
@@ -20,7 +20,7 @@ struct ImageInfo {
 };
 
 // The buttons by number.
-const ImageInfo kImages[kToolButtons + 1] = {
+const ButtonFace kButtonFaces[kToolButtons + 1] = {
     {0, "", Tint::Blue, ""},
     {30, "START", Tint::Blue, "新規ゲーム開始"},
     {510, "CONT", Tint::Blue, "前回の続き開始"},
@@ -69,7 +69,7 @@ QColor tintColour(Tint tint) {
 
 ToolImage::ToolImage(ToolButton button, QWidget* parent) : QLabel(parent), button_(button) {
     setObjectName(QStringLiteral("Image%1").arg(static_cast<int>(button)));
-    const ImageInfo& info = kImages[static_cast<int>(button)];
+    const ButtonFace& info = kButtonFaces[static_cast<int>(button)];
     home_ = pxRect(info.left, 30, 480, 300);
     setGeometry(home_);
     if (*info.tooltip) setToolTip(QString::fromUtf8(info.tooltip));
@@ -89,7 +89,7 @@ void ToolImage::load(const QString& folder) {
                 ? bitmap
                 : bitmap.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     } else {
-        const ImageInfo& info = kImages[static_cast<int>(button_)];
+        const ButtonFace& info = kButtonFaces[static_cast<int>(button_)];
         image = QPixmap(pixels);
         image.setDevicePixelRatio(ratio);
         image.fill(QColor(192, 192, 192));

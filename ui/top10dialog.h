@@ -89,8 +89,8 @@ class Top10Dialog : public QWidget {
     // Shows the table in memory in the ten rows.
     void fillRows();
 
-    QLabel* nameLabel(int index) const { return nameLabels_.at(index); }  // Label1(0..9)
-    QLabel* rowLabel(int index) const { return rowLabels_.at(index); }    // Label2(0..9)
+    QLabel* nameLabel(int index) const { return nameLabels_.at(index); }  // place index + 1
+    QLabel* rowLabel(int index) const { return rowLabels_.at(index); }    // its date and total
     // The buttons, each under its classic object name "Command1".."Command7" (the number).
     enum class Button { Ok = 1, Export, Import, GroupOk, Rename, RenameOk, RenameCancel };
     QPushButton* button(Button which) const;

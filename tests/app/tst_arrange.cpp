@@ -86,9 +86,9 @@ double bottomClient(const Game& game) {
 const Box kScattered[] = {
     {150, 150, 2400, 1800},  // BoardWindow
     {300, 300, 2700, 1200},  // HandWindow
-    {450, 450, 1500, 2100},  // Form5
-    {600, 600, 2550, 1350},  // Form6
-    {750, 750, 1650, 2250},  // Form7
+    {450, 450, 1500, 2100},  // player 2
+    {600, 600, 2550, 1350},  // player 3
+    {750, 750, 1650, 2250},  // player 4
 };
 void scatter(MainWindow& main) {
     for (int i = 0; i < 5; ++i) setBox(main.frames()[i], kScattered[i]);

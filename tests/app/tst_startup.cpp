@@ -388,7 +388,7 @@ void StartupTest::cardFolderFallback() {
 
 void StartupTest::savedMatchAtStart_data() {
     QTest::addColumn<QString>("right");
-    QTest::addColumn<QString>("tp");
+    QTest::addColumn<QString>("streakAndStarter");
     QTest::addColumn<bool>("starts");
     QTest::addColumn<bool>("continues");
     QTest::addColumn<QString>("message");
@@ -404,7 +404,7 @@ void StartupTest::savedMatchAtStart_data() {
 
 void StartupTest::savedMatchAtStart() {
     QFETCH(QString, right);
-    QFETCH(QString, tp);
+    QFETCH(QString, streakAndStarter);
     QFETCH(bool, starts);
     QFETCH(bool, continues);
     QFETCH(QString, message);
@@ -412,7 +412,7 @@ void StartupTest::savedMatchAtStart() {
         Run first;  // the data initialised, as the game that saved the match left it
     }
     const char* keys[] = {"sp", "p1", "p2", "p3", "p4", "tp", "right"};
-    const QString values[] = {"3", "12", "30", "4", "18", tp, right};
+    const QString values[] = {"3", "12", "30", "4", "18", streakAndStarter, right};
     for (int i = 0; i < 7; ++i) TempStore::store(keys[i], values[i]);
 
     ModalAnswers answers;
@@ -437,7 +437,7 @@ void StartupTest::savedMatchAtStart() {
 }
 
 void StartupTest::messageAnsweredLate_data() {
-    QTest::addColumn<QString>("tp");
+    QTest::addColumn<QString>("streakAndStarter");
     QTest::addColumn<QString>("right");
     QTest::addColumn<bool>("starts");
     QTest::newRow("wrong check digits") << "12"
@@ -450,12 +450,12 @@ void StartupTest::messageAnsweredLate_data() {
 // the start-up path main() runs: start-up then goes on in its order (the title window, then
 // the main window) or, for an inconsistent match, ends cleanly with nothing shown.
 void StartupTest::messageAnsweredLate() {
-    QFETCH(QString, tp);
+    QFETCH(QString, streakAndStarter);
     QFETCH(QString, right);
     QFETCH(bool, starts);
     { Run first; }
     const char* keys[] = {"sp", "p1", "p2", "p3", "p4", "tp", "right"};
-    const QString values[] = {"3", "12", "30", "4", "18", tp, right};
+    const QString values[] = {"3", "12", "30", "4", "18", streakAndStarter, right};
     for (int i = 0; i < 7; ++i) TempStore::store(keys[i], values[i]);
 
     speeds::timing() = {0, 0, false, 40};

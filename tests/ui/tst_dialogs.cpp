@@ -114,10 +114,10 @@ class TestDialogsWindows : public QObject {
         QVERIFY(!child<QPushButton>(window, "Command1")->isVisible());
         QVERIFY(window->windowFlags() & Qt::FramelessWindowHint);
 
-        auto* timer2 = child<QTimer>(window, "Timer2");
-        QCOMPARE(timer2->interval(), 3330);
-        QVERIFY(timer2->isActive());
-        timer2->setInterval(0);  // let the title time pass at once
+        auto* titleTimer = child<QTimer>(window, "Timer2");
+        QCOMPARE(titleTimer->interval(), 3330);
+        QVERIFY(titleTimer->isActive());
+        titleTimer->setInterval(0);  // let the title time pass at once
         QTRY_COMPARE(timeUp.count(), 1);
         QCOMPARE(closed.count(), 1);
         QTRY_VERIFY(window.isNull());  // the title window is gone
@@ -138,13 +138,13 @@ class TestDialogsWindows : public QObject {
         QSignalSpy closed(window.data(), &TitleWindow::closed);
         window->showVersionBox();
         QCOMPARE(window->windowTitle(), QStringLiteral("カドリオのﾊﾞｰｼﾞｮﾝ情報"));
-        auto* command1 = child<QPushButton>(window, "Command1");
-        QVERIFY(command1->isVisible());
-        QCOMPARE(command1->text(), QStringLiteral("ＯＫ"));
+        auto* okButton = child<QPushButton>(window, "Command1");
+        QVERIFY(okButton->isVisible());
+        QCOMPARE(okButton->text(), QStringLiteral("ＯＫ"));
         QVERIFY(!child<QTimer>(window, "Timer2")->isActive());
         switch (Leave(how)) {
             case Leave::Ok:
-                QTest::mouseClick(command1, Qt::LeftButton);
+                QTest::mouseClick(okButton, Qt::LeftButton);
                 break;
             case Leave::Enter:
                 QTest::keyClick(keyboardOf(window), Qt::Key_Return);
@@ -270,7 +270,7 @@ class TestDialogsWindows : public QObject {
         QFETCH(int, how);
         QFETCH(bool, applied);
         QPointer<SpeedDialog> window = new SpeedDialog(64);
-        QSignalSpy chosen(window.data(), &SpeedDialog::movespeedChosen);
+        QSignalSpy chosen(window.data(), &SpeedDialog::flightFramesChosen);
         QSignalSpy closed(window.data(), &SpeedDialog::closed);
         window->open();
         auto* scroll = child<QScrollBar>(window, "HScroll1");
@@ -285,7 +285,7 @@ class TestDialogsWindows : public QObject {
 
     void speedDialogFastest() {
         auto* window = new SpeedDialog(64);
-        QSignalSpy chosen(window, &SpeedDialog::movespeedChosen);
+        QSignalSpy chosen(window, &SpeedDialog::flightFramesChosen);
         window->open();
         child<QScrollBar>(window, "HScroll1")->triggerAction(QAbstractSlider::SliderToMinimum);
         QTest::mouseClick(child<QPushButton>(window, "Command1"), Qt::LeftButton);

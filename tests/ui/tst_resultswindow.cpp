@@ -190,7 +190,7 @@ class TestResults : public QObject {
         QVERIFY(!store_->contains(u"form2", u"sp"));
     }
 
-    // Enter is the default button Command1, wherever the keyboard is in the window; Esc does
+    // Enter is the default button, proceed, wherever the keyboard is in the window; Esc does
     // nothing (there is no cancel, only the buttons close the window).
     void keys_data() {
         QTest::addColumn<bool>("matchOver");
