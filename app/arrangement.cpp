@@ -7,10 +7,10 @@
 
 #include "app/mainwindow.h"
 #include "app/session.h"
-#include "ui/boardwindow.h"
-#include "ui/cardfit.h"
-#include "ui/computerwindow.h"
-#include "ui/handwindow.h"
+#include "ui/cards/cardfit.h"
+#include "ui/table/boardwindow.h"
+#include "ui/table/computerwindow.h"
+#include "ui/table/handwindow.h"
 #include "ui/twips.h"
 
 namespace plumet {

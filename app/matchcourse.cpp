@@ -14,12 +14,12 @@
 #include "data/store.h"
 #include "data/top10.h"
 #include "data/values.h"
-#include "ui/handwindow.h"
 #include "ui/inputblock.h"
 #include "ui/labeltext.h"
-#include "ui/resultswindow.h"
 #include "ui/storemessages.h"
+#include "ui/table/handwindow.h"
 #include "ui/toolbar.h"
+#include "ui/windows/resultswindow.h"
 
 namespace plumet {
 

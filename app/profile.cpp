@@ -6,18 +6,18 @@
 #include <QMdiSubWindow>
 #include <QScreen>
 
-#include "app/appdir.h"
+#include "app/datafolder.h"
 #include "app/mainwindow.h"
 #include "app/session.h"
 #include "app/windowbounds.h"
 #include "data/options.h"
 #include "data/settings.h"
 #include "data/store.h"
-#include "ui/boardwindow.h"
-#include "ui/cardfolders.h"
-#include "ui/computerwindow.h"
-#include "ui/handwindow.h"
+#include "ui/cards/cardfolders.h"
 #include "ui/speeds.h"
+#include "ui/table/boardwindow.h"
+#include "ui/table/computerwindow.h"
+#include "ui/table/handwindow.h"
 #include "ui/toolbar.h"
 #include "ui/twips.h"
 
@@ -105,8 +105,8 @@ bool MainWindow::applySettings(const Settings& settings, bool startUp) {
         if (!savedMatchCheck()) return false;
     } else {
         items_.continueMatch->setEnabled(false);
-        setShown(2, false);
-        setShown(3, true);
+        setShown(ToolButton::Continue, false);
+        setShown(ToolButton::ContinueOff, true);
     }
     if (startUp) unlockMatch();
 

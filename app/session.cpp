@@ -10,12 +10,12 @@
 #include "app/mainwindow.h"
 #include "rules/deal.h"
 #include "rules/turn.h"
-#include "ui/boardwindow.h"
-#include "ui/computerwindow.h"
-#include "ui/handwindow.h"
 #include "ui/inputblock.h"
 #include "ui/labeltext.h"
 #include "ui/speeds.h"
+#include "ui/table/boardwindow.h"
+#include "ui/table/computerwindow.h"
+#include "ui/table/handwindow.h"
 
 namespace plumet {
 

@@ -13,9 +13,9 @@
 #include "data/options.h"
 #include "rules/gamestate.h"
 #include "rules/random.h"
-#include "ui/gamehost.h"
 #include "ui/nestedloops.h"
 #include "ui/sound.h"
+#include "ui/table/gamehost.h"
 
 namespace plumet {
 

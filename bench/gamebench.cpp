@@ -30,13 +30,13 @@
 #include "rules/joker.h"
 #include "rules/laying.h"
 #include "rules/passing.h"
-#include "ui/boardwindow.h"
-#include "ui/cardfolders.h"
-#include "ui/cardimages.h"
-#include "ui/computerwindow.h"
-#include "ui/handwindow.h"
+#include "ui/cards/cardfolders.h"
+#include "ui/cards/cardimages.h"
 #include "ui/inputblock.h"
 #include "ui/speeds.h"
+#include "ui/table/boardwindow.h"
+#include "ui/table/computerwindow.h"
+#include "ui/table/handwindow.h"
 
 using namespace plumet;
 

@@ -19,9 +19,9 @@
 #include "app/mainwindow.h"
 #include "app/session.h"
 #include "data/store.h"
-#include "ui/nameentry.h"
-#include "ui/resultswindow.h"
-#include "ui/top10dialog.h"
+#include "ui/windows/nameentry.h"
+#include "ui/windows/resultswindow.h"
+#include "ui/windows/top10dialog.h"
 
 using namespace plumet;
 

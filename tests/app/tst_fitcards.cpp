@@ -12,8 +12,8 @@
 #include <QTest>
 
 #include "tablefixture.h"
-#include "ui/cardchooser.h"
-#include "ui/cardimages.h"
+#include "ui/cards/cardimages.h"
+#include "ui/dialogs/cardchooser.h"
 
 using namespace plumet;
 using plumet::test::Game;

@@ -12,7 +12,7 @@
 #include "rules/laying.h"
 #include "rules/passing.h"
 #include "rules/scoring.h"
-#include "ui/cardchooser.h"
+#include "ui/dialogs/cardchooser.h"
 #include "ui/labeltext.h"
 
 using namespace plumet;

@@ -18,8 +18,8 @@
 #include "data/savedgame.h"
 #include "data/top10.h"
 #include "matchfixture.h"
-#include "ui/boardwindow.h"
-#include "ui/computerwindow.h"
+#include "ui/table/boardwindow.h"
+#include "ui/table/computerwindow.h"
 #include "ui/toolbar.h"
 
 using namespace plumet;

@@ -18,22 +18,22 @@
 #include <QTimer>
 #include <map>
 
-#include "app/appdir.h"
+#include "app/datafolder.h"
 #include "common/modalanswers.h"
 #include "common/tempstore.h"
 #include "data/settings.h"
 #include "data/store.h"
 #include "programfixture.h"
-#include "ui/boardwindow.h"
-#include "ui/cardchooser.h"
-#include "ui/computerwindow.h"
-#include "ui/handwindow.h"
-#include "ui/helpwindow.h"
-#include "ui/namesdialog.h"
-#include "ui/speeddialog.h"
+#include "ui/dialogs/cardchooser.h"
+#include "ui/dialogs/namesdialog.h"
+#include "ui/dialogs/speeddialog.h"
+#include "ui/table/boardwindow.h"
+#include "ui/table/computerwindow.h"
+#include "ui/table/handwindow.h"
 #include "ui/toolbar.h"
-#include "ui/top10dialog.h"
 #include "ui/twips.h"
+#include "ui/windows/helpwindow.h"
+#include "ui/windows/top10dialog.h"
 
 using namespace plumet;
 using plumet::test::Run;

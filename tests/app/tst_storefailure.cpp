@@ -16,13 +16,13 @@
 #include "data/store.h"
 #include "programfixture.h"
 #include "rules/laying.h"
-#include "ui/handwindow.h"
+#include "ui/dialogs/namesdialog.h"
 #include "ui/inputblock.h"
-#include "ui/nameentry.h"
-#include "ui/namesdialog.h"
-#include "ui/resultswindow.h"
+#include "ui/table/handwindow.h"
 #include "ui/toolbar.h"
-#include "ui/top10dialog.h"
+#include "ui/windows/nameentry.h"
+#include "ui/windows/resultswindow.h"
+#include "ui/windows/top10dialog.h"
 
 using namespace plumet;
 using plumet::test::Run;

@@ -15,8 +15,8 @@
 #include "common/tempstore.h"
 #include "data/store.h"
 #include "data/top10.h"
-#include "ui/nameentry.h"
-#include "ui/top10dialog.h"
+#include "ui/windows/nameentry.h"
+#include "ui/windows/top10dialog.h"
 
 using namespace plumet;
 

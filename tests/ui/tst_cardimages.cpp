@@ -11,10 +11,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "ui/cardimages.h"
-#include "ui/cardpicture.h"
-#include "ui/titlewindow.h"
+#include "ui/cards/cardimages.h"
+#include "ui/cards/cardpicture.h"
 #include "ui/toolbar.h"
+#include "ui/windows/titlewindow.h"
 
 using namespace plumet;
 

@@ -15,11 +15,11 @@
 #include <QTreeView>
 #include <QtTest>
 
-#include "ui/cardchooser.h"
-#include "ui/namesdialog.h"
-#include "ui/speeddialog.h"
-#include "ui/titlewindow.h"
+#include "ui/dialogs/cardchooser.h"
+#include "ui/dialogs/namesdialog.h"
+#include "ui/dialogs/speeddialog.h"
 #include "ui/twips.h"
+#include "ui/windows/titlewindow.h"
 
 using namespace plumet;
 

@@ -12,8 +12,8 @@
 #include "common/tempstore.h"
 #include "data/store.h"
 #include "ui/inputblock.h"
-#include "ui/resultswindow.h"
-#include "ui/scoregraph.h"
+#include "ui/windows/resultswindow.h"
+#include "ui/windows/scoregraph.h"
 
 using namespace plumet;
 

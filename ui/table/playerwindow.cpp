@@ -1,4 +1,4 @@
-#include "ui/playerwindow.h"
+#include "ui/table/playerwindow.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -7,13 +7,13 @@
 #include <QMdiSubWindow>
 
 #include "rules/joker.h"
-#include "ui/boardwindow.h"
-#include "ui/cardfit.h"
+#include "ui/cards/cardfit.h"
 #include "ui/inputblock.h"
 #include "ui/labeltext.h"
 #include "ui/nestedloops.h"
 #include "ui/sound.h"
 #include "ui/speeds.h"
+#include "ui/table/boardwindow.h"
 #include "ui/twips.h"
 
 namespace plumet {

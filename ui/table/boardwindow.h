@@ -6,8 +6,8 @@
 #include <QWidget>
 #include <array>
 
-#include "ui/cardpicture.h"
-#include "ui/childwindow.h"
+#include "ui/cards/cardpicture.h"
+#include "ui/table/childwindow.h"
 
 class QMdiSubWindow;
 

@@ -1,6 +1,6 @@
-#include "ui/cardfit.h"
+#include "ui/cards/cardfit.h"
 
-#include "ui/cardpicture.h"
+#include "ui/cards/cardpicture.h"
 
 namespace plumet {
 

@@ -1,4 +1,4 @@
-#include "ui/cardimages.h"
+#include "ui/cards/cardimages.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -10,7 +10,7 @@
 #include <QtConcurrent/QtConcurrentMap>
 #include <vector>
 
-#include "ui/cardpicture.h"
+#include "ui/cards/cardpicture.h"
 
 namespace plumet {
 

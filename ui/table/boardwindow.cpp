@@ -1,14 +1,14 @@
-#include "ui/boardwindow.h"
+#include "ui/table/boardwindow.h"
 
 #include <QDir>
 #include <QMdiSubWindow>
 
 #include "rules/cards.h"
 #include "rules/scoring.h"
-#include "ui/cardfit.h"
-#include "ui/gamehost.h"
+#include "ui/cards/cardfit.h"
 #include "ui/labeltext.h"
-#include "ui/playerwindow.h"
+#include "ui/table/gamehost.h"
+#include "ui/table/playerwindow.h"
 #include "ui/twips.h"
 
 namespace plumet {

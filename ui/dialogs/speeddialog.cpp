@@ -1,11 +1,11 @@
-#include "ui/speeddialog.h"
+#include "ui/dialogs/speeddialog.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
 
 #include "ui/centring.h"
-#include "ui/movespeed.h"
+#include "ui/dialogs/speedbar.h"
 #include "ui/twips.h"
 
 namespace plumet {
@@ -31,7 +31,7 @@ SpeedDialog::SpeedDialog(int flightFrames, QWidget* parent)
     speedBar_->setRange(kSpeedBarMin, kSpeedBarMax);
     speedBar_->setSingleStep(1);
     speedBar_->setPageStep(1);
-    speedBar_->setValue(speedBarFromMovespeed(flightFrames));
+    speedBar_->setValue(speedBarFromFlightFrames(flightFrames));
     speedBar_->setGeometry(pxRect(240, 510, 3960, 285));
 
     okButton_ = new QPushButton(QStringLiteral("ＯＫ"), this);
@@ -39,7 +39,7 @@ SpeedDialog::SpeedDialog(int flightFrames, QWidget* parent)
     okButton_->setGeometry(pxRect(1680, 1140, 1200, 420));
     okButton_->setDefault(true);
     connect(okButton_, &QPushButton::clicked, this, [this] {
-        emit flightFramesChosen(movespeedFromBar(speedBar_->value()));
+        emit flightFramesChosen(flightFramesFromBar(speedBar_->value()));
         accept();
     });
 

@@ -1,16 +1,16 @@
-#include "ui/movespeed.h"
+#include "ui/dialogs/speedbar.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace plumet {
 
-int movespeedFromBar(int barValue) {
+int flightFramesFromBar(int barValue) {
     const int v = std::clamp(barValue, kSpeedBarMin, kSpeedBarMax);
     return v * v;
 }
 
-int speedBarFromMovespeed(int flightFrames) {
+int speedBarFromFlightFrames(int flightFrames) {
     if (flightFrames <= 0) return kSpeedBarMin;
     // The root of a whole number is never exactly halfway between two integers, so plain
     // rounding gives the nearest one.

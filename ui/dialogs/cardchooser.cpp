@@ -1,4 +1,4 @@
-#include "ui/cardchooser.h"
+#include "ui/dialogs/cardchooser.h"
 
 #include <algorithm>
 
@@ -13,7 +13,7 @@
 #include <QTimer>
 #include <QTreeView>
 
-#include "ui/cardimages.h"
+#include "ui/cards/cardimages.h"
 #include "ui/centring.h"
 #include "ui/twips.h"
 

@@ -1,4 +1,4 @@
-#include "ui/namesdialog.h"
+#include "ui/dialogs/namesdialog.h"
 
 #include <QGroupBox>
 #include <QLabel>

@@ -5,7 +5,7 @@
 
 #include <QTimer>
 
-#include "ui/playerwindow.h"
+#include "ui/table/playerwindow.h"
 
 namespace plumet {
 

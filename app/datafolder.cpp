@@ -1,4 +1,4 @@
-#include "app/appdir.h"
+#include "app/datafolder.h"
 
 #include <QCoreApplication>
 #include <QDir>

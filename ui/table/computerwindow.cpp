@@ -1,4 +1,4 @@
-#include "ui/computerwindow.h"
+#include "ui/table/computerwindow.h"
 
 #include <QDir>
 #include <QEvent>
@@ -8,10 +8,10 @@
 #include "rules/laying.h"
 #include "rules/passing.h"
 #include "rules/strategy.h"
-#include "ui/boardwindow.h"
 #include "ui/inputblock.h"
 #include "ui/sound.h"
 #include "ui/speeds.h"
+#include "ui/table/boardwindow.h"
 #include "ui/twips.h"
 
 namespace plumet {

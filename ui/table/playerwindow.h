@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "rules/moveview.h"
-#include "ui/cardpicture.h"
-#include "ui/childwindow.h"
-#include "ui/gamehost.h"
+#include "ui/cards/cardpicture.h"
+#include "ui/table/childwindow.h"
+#include "ui/table/gamehost.h"
 
 class QMdiSubWindow;
 

@@ -1,8 +1,7 @@
-#include "ui/top10dialog.h"
+#include "ui/windows/top10dialog.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,19 +9,16 @@
 #include <QPointer>
 #include <QPushButton>
 
-#include "data/checkstring.h"
 #include "data/groups.h"
-#include "data/settings.h"
 #include "data/store.h"
 #include "data/top10.h"
-#include "data/topfile.h"
 #include "data/values.h"
 #include "ui/centring.h"
 #include "ui/dialogkeys.h"
 #include "ui/labeltext.h"
-#include "ui/nameentry.h"
 #include "ui/storemessages.h"
 #include "ui/twips.h"
+#include "ui/windows/nameentry.h"
 
 namespace plumet {
 
@@ -32,12 +28,6 @@ constexpr int kWidth = 3900;
 // The window heights count the title bar; the client area is this much smaller.
 constexpr int kTitleBar = 360;
 constexpr int kButtonHeight = 330;
-const QString kFilter = QStringLiteral("ﾃﾞｰﾀ ﾌｧｲﾙ (*.dat)");
-
-void message(QWidget* parent, const QString& title, const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
-    box.exec();
-}
 
 }  // namespace
 
@@ -258,163 +248,19 @@ void Top10Dialog::done() {
     close();
 }
 
+void Top10Dialog::message(const QString& title, const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, this);
+    box.exec();
+}
+
 void Top10Dialog::damaged(const QString& text) {
     done_ = true;  // the program ends: the main window stays as it is
-    message(this, QStringLiteral("データ異常"), text);
+    message(QStringLiteral("データ異常"), text);
     if (hooks_.endProgram) hooks_.endProgram();
 }
 
 void Top10Dialog::acceptTable() {
     done();
-}
-
-QString Top10Dialog::chooseFile(FileDialog kind) {
-    if (hooks_.chooseFile) return hooks_.chooseFile(kind);
-    QFileDialog dialog(this);
-    dialog.setObjectName(QStringLiteral("CommonDialog1"));
-    dialog.setNameFilter(kFilter);
-    if (kind == FileDialog::Save) {
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setFileMode(QFileDialog::AnyFile);
-    } else {
-        dialog.setAcceptMode(QFileDialog::AcceptOpen);
-        dialog.setFileMode(QFileDialog::ExistingFile);
-    }
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().constFirst();
-}
-
-void Top10Dialog::exportTable() {
-    const QString file = chooseFile(FileDialog::Save);
-    if (file.isEmpty()) return;
-    // A file that cannot be written ends the command without a message.
-    topfile::exportTable(file, state_);
-}
-
-void Top10Dialog::importTable() {
-    QMessageBox ask(
-        QMessageBox::Question, QStringLiteral("ベスト１０データの読み込み"),
-        QStringLiteral("ベスト１０データを上書きします。\n（元のデータは消去されます。）\n"
-                       "よろしいですか？"),
-        QMessageBox::Ok | QMessageBox::Cancel, this);
-    if (ask.exec() != QMessageBox::Ok) return;
-    const QString file = chooseFile(FileDialog::Open);
-    if (file.isEmpty()) return;
-    const Store::Watch watch(store_);
-    switch (topfile::importTable(file, store_, state_)) {
-        case topfile::Load::Loaded:
-            if (!watch.ok()) {
-                // The table stays as it is stored.
-                top10::readTable(store_, state_);
-                showUnsavedMessage(this, store_);
-            }
-            fillRows();
-            break;
-        case topfile::Load::Refused:
-            message(this, QStringLiteral("データ異常"),
-                    QStringLiteral("データが異常です。\nベスト１０は更新されませんでした。"));
-            break;
-        case topfile::Load::Unreadable:
-            break;
-    }
-}
-
-void Top10Dialog::switchToGroup(int index) {
-    if (filling_ || index < 0 || index == state_.group) return;
-    // The group being left keeps its settings and the entered group takes over only when
-    // both writes reach the disk; otherwise the group in use stays.
-    const Store::Watch watch(store_);
-    const int left = state_.group;
-    if (hooks_.saveSettings) hooks_.saveSettings();
-    const groups::Switch result =
-        watch.ok() ? groups::switchGroup(store_, state_, index) : groups::Switch::Unchanged;
-    if (!watch.ok()) {
-        state_.group = static_cast<std::int16_t>(left);
-        top10::readTable(store_, state_);
-        fillNames();
-        fillRows();
-        showUnsavedMessage(this, store_);
-        return;
-    }
-    switch (result) {
-        case groups::Switch::Unchanged:
-            return;
-        case groups::Switch::Fresh:
-            fillRows();
-            break;
-        case groups::Switch::Restored:
-            fillNames();
-            fillRows();
-            break;
-        case groups::Switch::Damaged:
-            damaged(damagedTableText());
-            return;
-        case groups::Switch::MatchDamaged:
-            damaged(damagedMatchText());
-            return;
-    }
-    if (hooks_.loadSettings) hooks_.loadSettings();
-}
-
-void Top10Dialog::acceptGroup() {
-    const int index = groupList_->currentIndex();
-    const Store::Watch watch(store_);
-    writeGroup(store_, index);
-    if (!watch.ok()) {
-        showUnsavedMessage(this, store_);  // the dialog stays for another try
-        return;
-    }
-    state_.group = static_cast<std::int16_t>(index);
-    done();
-}
-
-void Top10Dialog::startRename() {
-    groupNameEdit_->setText(groupList_->currentText());
-    renameOkButton_->setEnabled(!groupNameEdit_->text().isEmpty());
-    groupNameEdit_->show();
-    groupNameLabel_->show();
-    renameOkButton_->show();
-    renameCancelButton_->show();
-    groupOkButton_->hide();
-    renameButton_->hide();
-    groupOkButton_->setDefault(false);
-    renameOkButton_->setDefault(true);
-    setHeight(kRenameHeight);
-    groupList_->setEnabled(false);
-    groupNameEdit_->setFocus();
-}
-
-void Top10Dialog::endRename() {
-    groupList_->setEnabled(true);
-    groupNameEdit_->hide();
-    renameOkButton_->hide();
-    renameCancelButton_->hide();
-    groupOkButton_->show();
-    renameButton_->show();
-    renameOkButton_->setDefault(false);
-    groupOkButton_->setDefault(true);
-    setHeight(kHeight);
-}
-
-void Top10Dialog::acceptRename() {
-    const QString name = groupNameEdit_->text();
-    if (name.isEmpty()) return;
-    const int index = groupList_->currentIndex();
-    const Store::Watch watch(store_);
-    groups::rename(store_, index, name);
-    if (!watch.ok()) {
-        showUnsavedMessage(this, store_);  // the new name stays in the box for another try
-        return;
-    }
-    filling_ = true;
-    groupList_->setItemText(index, name);
-    filling_ = false;
-    endRename();
-    if (hooks_.groupRenamed) hooks_.groupRenamed(index, name);
-}
-
-void Top10Dialog::cancelRename() {
-    endRename();
 }
 
 void Top10Dialog::keyPressEvent(QKeyEvent* event) {

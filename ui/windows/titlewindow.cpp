@@ -1,4 +1,4 @@
-#include "ui/titlewindow.h"
+#include "ui/windows/titlewindow.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -13,8 +13,8 @@
 #include <QTimer>
 #include <QTransform>
 
-#include "ui/cardfolders.h"
-#include "ui/cardimages.h"
+#include "ui/cards/cardfolders.h"
+#include "ui/cards/cardimages.h"
 #include "ui/centring.h"
 #include "ui/dialogkeys.h"
 #include "ui/speeds.h"

@@ -1,4 +1,4 @@
-#include "ui/resultswindow.h"
+#include "ui/windows/resultswindow.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -16,9 +16,9 @@
 #include "ui/dialogkeys.h"
 #include "ui/inputblock.h"
 #include "ui/labeltext.h"
-#include "ui/scoregraph.h"
 #include "ui/storemessages.h"
 #include "ui/twips.h"
+#include "ui/windows/scoregraph.h"
 
 namespace plumet {
 

@@ -1,4 +1,4 @@
-#include "ui/scoregraph.h"
+#include "ui/windows/scoregraph.h"
 
 #include <QFontMetrics>
 #include <QPainter>

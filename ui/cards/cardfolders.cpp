@@ -1,4 +1,4 @@
-#include "ui/cardfolders.h"
+#include "ui/cards/cardfolders.h"
 
 #include <QDir>
 #include <QFileInfo>

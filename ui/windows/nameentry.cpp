@@ -1,4 +1,4 @@
-#include "ui/nameentry.h"
+#include "ui/windows/nameentry.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -8,8 +8,8 @@
 #include "data/store.h"
 #include "data/top10.h"
 #include "ui/storemessages.h"
-#include "ui/top10dialog.h"
 #include "ui/twips.h"
+#include "ui/windows/top10dialog.h"
 
 namespace plumet {
 

@@ -8,7 +8,7 @@
 // alone always makes one. The hint ("ヒント") marks the move the computer strategy would make.
 #pragma once
 
-#include "ui/playerwindow.h"
+#include "ui/table/playerwindow.h"
 
 namespace plumet {
 

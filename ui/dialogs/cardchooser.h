@@ -14,7 +14,7 @@
 
 #include <QDialog>
 
-#include "ui/cardfolders.h"
+#include "ui/cards/cardfolders.h"
 
 class QFileSystemModel;
 class QLabel;

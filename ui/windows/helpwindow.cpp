@@ -1,4 +1,4 @@
-#include "ui/helpwindow.h"
+#include "ui/windows/helpwindow.h"
 
 #include <QFileInfo>
 #include <QHBoxLayout>

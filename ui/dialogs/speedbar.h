@@ -8,10 +8,10 @@ inline constexpr int kSpeedBarMin = 1;   // "高速": one frame per flight
 inline constexpr int kSpeedBarMax = 11;  // "なめらか": 121 frames per flight
 
 // Frames per flight for a bar value; values outside 1..11 count as the nearer end.
-int movespeedFromBar(int barValue);
+int flightFramesFromBar(int barValue);
 
 // Bar value for a number of frames: the integer nearest to its square root, kept in 1..11
 // (so 0, negative or oversized stored speeds still open the dialog at a valid position).
-int speedBarFromMovespeed(int flightFrames);
+int speedBarFromFlightFrames(int flightFrames);
 
 }  // namespace plumet

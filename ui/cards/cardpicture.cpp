@@ -1,10 +1,10 @@
-#include "ui/cardpicture.h"
+#include "ui/cards/cardpicture.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 #include <cmath>
 
-#include "ui/cardimages.h"
+#include "ui/cards/cardimages.h"
 
 namespace plumet {
 

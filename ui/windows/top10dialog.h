@@ -118,6 +118,8 @@ class Top10Dialog : public QWidget {
     void fillNames();
     void endRename();
     QString chooseFile(FileDialog kind);
+    // A message box with the dialog's own title and an OK button.
+    void message(const QString& title, const QString& text);
     void damaged(const QString& text);
     void done();
 
