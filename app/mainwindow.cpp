@@ -102,6 +102,7 @@ bool MainWindow::confirmClose() {
                !ask(QStringLiteral("終了？"), QStringLiteral("カドリオを\n終了しますか？"))) {
         return false;
     }
+    if (matchAbandoned) matchAbandoned();
     saveProfile();
     if (!watch.ok()) showUnsavedMessage(this, *store_);
     return true;
