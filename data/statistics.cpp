@@ -193,8 +193,10 @@ std::optional<double> Record::meanPoints() const {
 }
 
 void addGame(Record& record, const GameResult& game) {
+    // Every game the rules end gives the human a place; one without is no finished game.
+    if (game.place < 1 || game.place > 4) return;
     ++record.games;
-    if (game.place >= 1 && game.place <= 4) ++record.places[game.place - 1];
+    ++record.places[game.place - 1];
     switch (game.outcome) {
         case Outcome::WentOut:
             ++record.wentOut;

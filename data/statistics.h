@@ -78,6 +78,7 @@ struct Record {
     bool operator==(const Record&) const = default;
 };
 
+// A game without a place (none of 1..4) is not counted.
 void addGame(Record& record, const GameResult& game);
 void addMatch(Record& record, int total);
 void addAbandoned(Record& record);

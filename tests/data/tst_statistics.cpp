@@ -143,6 +143,8 @@ void TestStatistics::counting_data() {
     r.points = 4;
     r.bestGame = 4;
     QTest::newRow("third, still playing") << Events{game(3, Outcome::Playing, 0, 4)} << r;
+    QTest::newRow("a game without a place is not counted")
+        << Events{game(3, Outcome::Playing, 0, 4), game(0, kOut, 1, 9)} << r;
 
     r = {};
     r.games = 5;
