@@ -112,11 +112,13 @@ class Search {
 
   private:
     // Plays every move in `alive` on the sampled deals from .. to - 1 and adds the points to
-    // sums_. False when the stop flag cut the round short (sums_ then stay as they were).
+    // sums_. False when the stop flag cut the round short (sums_ then stay as they were). Each
+    // thread sums whole points of its own deals, so the totals do not depend on the threads.
     bool playRound(const std::vector<int>& alive, int from, int to) {
         const int width = static_cast<int>(alive.size());
-        std::vector<int> points(static_cast<std::size_t>(to - from) * width, 0);
         const int threads = std::min(threadCount(limits_), to - from);
+        std::vector<std::vector<std::int64_t>> threadSums(threads,
+                                                          std::vector<std::int64_t>(width, 0));
         std::vector<std::exception_ptr> failures(threads);
         std::atomic<bool> stopped = false;
 
@@ -124,6 +126,8 @@ class Search {
             try {
                 GameState sample;
                 GameState game;
+                std::vector<std::int64_t>& sums = threadSums[t];
+                const int seat = observation_.seat;
                 for (int d = from + t; d < to; d += threads) {
                     Random dealRandom(mix(seed_, 2 * static_cast<std::uint64_t>(d)));
                     determinizer_.sample(dealRandom, sample);
@@ -135,10 +139,8 @@ class Search {
                         }
                         game = sample;
                         Random random = playRandom;
-                        const int seat = observation_.seat;
                         playDecision(game, observation_.rules, seat, moves_[alive[j]]);
-                        points[static_cast<std::size_t>(d - from) * width + j] =
-                            playOut(game, observation_.rules, seat, seat, random);
+                        sums[j] += playOut(game, observation_.rules, seat, seat, random);
                     }
                 }
             } catch (...) {
@@ -153,9 +155,8 @@ class Search {
             if (failure) std::rethrow_exception(failure);
         }
         if (stopped) return false;
-        for (int d = 0; d < to - from; ++d) {
-            for (int j = 0; j < width; ++j)
-                sums_[alive[j]] += points[static_cast<std::size_t>(d) * width + j];
+        for (const std::vector<std::int64_t>& sums : threadSums) {
+            for (int j = 0; j < width; ++j) sums_[alive[j]] += sums[j];
         }
         return true;
     }
