@@ -7,10 +7,10 @@
 
 #include "app/mainwindow.h"
 #include "app/session.h"
-#include "ui/boardwindow.h"
-#include "ui/cardfit.h"
-#include "ui/computerwindow.h"
-#include "ui/handwindow.h"
+#include "ui/cards/cardfit.h"
+#include "ui/table/boardwindow.h"
+#include "ui/table/computerwindow.h"
+#include "ui/table/handwindow.h"
 #include "ui/twips.h"
 
 namespace plumet {
@@ -51,27 +51,27 @@ double bottomClientHeight(QSize card) {
 }
 
 struct Layout {
-    Frame f2, f4, f5, f6, f7;
+    Frame board, bottom, right, top, left;
     Session& s;
     const MainWindow& main;
 
     QSize card(int player) const { return main.arrangedCardSize(s.window(player)); }
     void sideWidths() const {
-        f5.setWidth(sideWidth(card(2)));
-        f7.setWidth(sideWidth(card(4)));
+        right.setWidth(sideWidth(card(2)));
+        left.setWidth(sideWidth(card(4)));
     }
     void topAndBottomHeights() const {
-        f6.setClientHeight(topClientHeight(card(3)));
-        f4.setClientHeight(bottomClientHeight(card(1)));
+        top.setClientHeight(topClientHeight(card(3)));
+        bottom.setClientHeight(bottomClientHeight(card(1)));
     }
 };
 
 Layout layoutOf(MainWindow& main, Session& s) {
-    return {{main.child(2)},
-            {main.child(4)},
-            {main.child(5)},
-            {main.child(6)},
-            {main.child(7)},
+    return {{main.boardFrame()},
+            {main.playerFrame(1)},
+            {main.playerFrame(2)},
+            {main.playerFrame(3)},
+            {main.playerFrame(4)},
             s,
             main};
 }
@@ -85,8 +85,8 @@ int vertical(const QMargins& m) {
 
 }  // namespace
 
-QSize MainWindow::arrangedCardSize(const PlayerWindow& form) const {
-    const CardPicture* reference = form.picture(1);
+QSize MainWindow::arrangedCardSize(const PlayerWindow& playerWindow) const {
+    const CardPicture* reference = playerWindow.picture(1);
     return tableCardHeight_ > 0 ? reference->sizeAt(tableCardHeight_) : reference->size();
 }
 
@@ -112,26 +112,31 @@ int MainWindow::crossCardHeight() {
     PlayerWindow& right = session_.window(2);
     PlayerWindow& top = session_.window(3);
     PlayerWindow& left = session_.window(4);
-    const QMargins m2 = child(2)->contentsMargins(), m4 = child(4)->contentsMargins(),
-                   m5 = child(5)->contentsMargins(), m6 = child(6)->contentsMargins(),
-                   m7 = child(7)->contentsMargins();
+    const QMargins boardMargins = boardFrame()->contentsMargins(),
+                   bottomMargins = playerFrame(1)->contentsMargins(),
+                   rightMargins = playerFrame(2)->contentsMargins(),
+                   topMargins = playerFrame(3)->contentsMargins(),
+                   leftMargins = playerFrame(4)->contentsMargins();
     return largestFittingHeight([&](int height) {
-        const QSize c2 = board.picture(0)->sizeAt(height);
-        const QSize c4 = human.picture(1)->sizeAt(height);
-        const QSize c5 = right.picture(1)->sizeAt(height);
-        const QSize c6 = top.picture(1)->sizeAt(height);
-        const QSize c7 = left.picture(1)->sizeAt(height);
+        const QSize boardCard = board.picture(0)->sizeAt(height);
+        const QSize bottomCard = human.picture(1)->sizeAt(height);
+        const QSize rightCard = right.picture(1)->sizeAt(height);
+        const QSize topCard = top.picture(1)->sizeAt(height);
+        const QSize leftCard = left.picture(1)->sizeAt(height);
         // The windows' outer sizes in pixels, rounded as the arrangement rounds them.
-        const int middle = px(w - tw(px(sideWidth(c5))) - tw(px(sideWidth(c7))));
-        const int topInner = px(topClientHeight(c6));
-        const int bottomInner = px(bottomClientHeight(c4));
-        const int boardOuter = px(h - tw(topInner + vertical(m6)) - tw(bottomInner + vertical(m4)));
+        const int middle = px(w - tw(px(sideWidth(rightCard))) - tw(px(sideWidth(leftCard))));
+        const int topInner = px(topClientHeight(topCard));
+        const int bottomInner = px(bottomClientHeight(bottomCard));
+        const int boardOuter =
+            px(h - tw(topInner + vertical(topMargins)) - tw(bottomInner + vertical(bottomMargins)));
         const int sideOuter = px(h);
-        return BoardWindow::holds({middle - horizontal(m2), boardOuter - vertical(m2)}, c2) &&
-               human.holds({middle - horizontal(m4), bottomInner}, c4) &&
-               top.holds({middle - horizontal(m6), topInner}, c6) &&
-               right.holds({c5.width(), sideOuter - vertical(m5)}, c5) &&
-               left.holds({c7.width(), sideOuter - vertical(m7)}, c7);
+        return BoardWindow::holds(
+                   {middle - horizontal(boardMargins), boardOuter - vertical(boardMargins)},
+                   boardCard) &&
+               human.holds({middle - horizontal(bottomMargins), bottomInner}, bottomCard) &&
+               top.holds({middle - horizontal(topMargins), topInner}, topCard) &&
+               right.holds({rightCard.width(), sideOuter - vertical(rightMargins)}, rightCard) &&
+               left.holds({leftCard.width(), sideOuter - vertical(leftMargins)}, leftCard);
     });
 }
 
@@ -153,23 +158,23 @@ void MainWindow::arrangeWhole() {
     const double h = clientHeight();
     if (tw(frameGeometry().width()) > 6000 && step != 3) {
         l.sideWidths();
-        l.f7.setLeft(0);
-        l.f5.setLeft(w - l.f5.width());
-        for (const Frame& f : {l.f6, l.f4, l.f2}) {
-            f.setLeft(l.f7.width());
-            f.setWidth(w - l.f5.width() - l.f7.width());
+        l.left.setLeft(0);
+        l.right.setLeft(w - l.right.width());
+        for (const Frame& f : {l.top, l.bottom, l.board}) {
+            f.setLeft(l.left.width());
+            f.setWidth(w - l.right.width() - l.left.width());
         }
     }
     if (tw(frameGeometry().height()) > 6000 && step != 2) {
         l.topAndBottomHeights();
-        for (const Frame& f : {l.f7, l.f5}) {
+        for (const Frame& f : {l.left, l.right}) {
             f.setTop(0);
             f.setHeight(h);
         }
-        l.f6.setTop(0);
-        l.f4.setTop(h - l.f4.height());
-        l.f2.setTop(l.f6.height());
-        l.f2.setHeight(h - l.f4.height() - l.f6.height());
+        l.top.setTop(0);
+        l.bottom.setTop(h - l.bottom.height());
+        l.board.setTop(l.top.height());
+        l.board.setHeight(h - l.bottom.height() - l.top.height());
     }
     step = 0;
 }
@@ -183,19 +188,19 @@ void MainWindow::arrangeAroundBoard() {
         // be given), and the windows around it are sized from that.
         QSize inner = session_.board().size();
         if (tune) {
-            inner.rwidth() += std::max(0, px(4000) - child(2)->width());
-            inner.rheight() += std::max(0, px(2500) - child(2)->height());
+            inner.rwidth() += std::max(0, px(4000) - boardFrame()->width());
+            inner.rheight() += std::max(0, px(2500) - boardFrame()->height());
         }
         tableCardHeight_ = session_.board().heldCardHeight(inner);
     }
     l.sideWidths();
-    if (tune && l.f2.width() < 4000) l.f2.setWidth(4000);
-    for (const Frame& f : {l.f6, l.f4}) {
-        f.setLeft(l.f2.left());
-        f.setWidth(l.f2.width());
+    if (tune && l.board.width() < 4000) l.board.setWidth(4000);
+    for (const Frame& f : {l.top, l.bottom}) {
+        f.setLeft(l.board.left());
+        f.setWidth(l.board.width());
     }
-    l.f5.setLeft(l.f2.left() + l.f2.width());
-    l.f7.setLeft(l.f2.left() - l.f7.width());
+    l.right.setLeft(l.board.left() + l.board.width());
+    l.left.setLeft(l.board.left() - l.left.width());
     // Under 勝手に整列 the main window is fitted to the cross; its resize arranges again, one
     // pass as the counter says. A window that fits already gets no resize, so the counter is
     // cleared here too: left raised, it would cut the user's next resize to one pass.
@@ -206,18 +211,18 @@ void MainWindow::arrangeAroundBoard() {
     };
     if (tune) {
         // The client area fits the three columns exactly.
-        const double columns = l.f7.width() + l.f4.width() + l.f5.width();
+        const double columns = l.left.width() + l.bottom.width() + l.right.width();
         fitMainWindow(1, {width() + px(columns - clientWidth()), height()});
     }
     l.topAndBottomHeights();
-    if (tune && l.f2.height() < 2500) l.f2.setHeight(2500);
-    l.f6.setTop(l.f2.top() - l.f6.height());
-    l.f4.setTop(l.f2.top() + l.f2.height());
-    for (const Frame& f : {l.f5, l.f7}) {
-        f.setTop(l.f6.top());
-        f.setHeight(l.f6.height() + l.f2.height() + l.f4.height());
+    if (tune && l.board.height() < 2500) l.board.setHeight(2500);
+    l.top.setTop(l.board.top() - l.top.height());
+    l.bottom.setTop(l.board.top() + l.board.height());
+    for (const Frame& f : {l.right, l.left}) {
+        f.setTop(l.top.top());
+        f.setHeight(l.top.height() + l.board.height() + l.bottom.height());
     }
-    if (tune) fitMainWindow(2, {width(), height() + px(l.f7.height() - clientHeight())});
+    if (tune) fitMainWindow(2, {width(), height() + px(l.left.height() - clientHeight())});
 }
 
 }  // namespace plumet

@@ -1,6 +1,6 @@
 #include "app/defaults.h"
 
-#include "app/appdir.h"
+#include "app/datafolder.h"
 #include "app/mainwindow.h"
 #include "app/session.h"
 #include "data/settings.h"

@@ -8,16 +8,16 @@
 #include "app/session.h"
 #include "data/store.h"
 #include "data/storenames.h"
-#include "ui/boardwindow.h"
-#include "ui/cardchooser.h"
-#include "ui/computerwindow.h"
-#include "ui/handwindow.h"
-#include "ui/helpwindow.h"
+#include "ui/dialogs/cardchooser.h"
+#include "ui/dialogs/namesdialog.h"
+#include "ui/dialogs/speeddialog.h"
 #include "ui/inputblock.h"
-#include "ui/namesdialog.h"
-#include "ui/speeddialog.h"
 #include "ui/storemessages.h"
-#include "ui/titlewindow.h"
+#include "ui/table/boardwindow.h"
+#include "ui/table/computerwindow.h"
+#include "ui/table/handwindow.h"
+#include "ui/windows/helpwindow.h"
+#include "ui/windows/titlewindow.h"
 
 namespace plumet {
 
@@ -57,7 +57,7 @@ void changeNames(MainWindow& main, Session& session, Store& store) {
 void moveSpeed(MainWindow& main, Session& session) {
     auto* dialog = new SpeedDialog(session.state().flightFrames);
     openOver(main, dialog);
-    QObject::connect(dialog, &SpeedDialog::movespeedChosen, &main, [&session](int flightFrames) {
+    QObject::connect(dialog, &SpeedDialog::flightFramesChosen, &main, [&session](int flightFrames) {
         session.state().flightFrames = static_cast<std::int16_t>(flightFrames);
     });
     dialog->open();

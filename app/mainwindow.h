@@ -2,14 +2,16 @@
 // in its client area, the match lock, the window arrangement and the board caption timer.
 #pragma once
 
-#include <QHash>
+#include <QList>
 #include <QMainWindow>
 #include <QSet>
 #include <QTimer>
+#include <array>
 #include <functional>
 
 #include "app/menuitems.h"
 #include "data/options.h"
+#include "ui/toolbar.h"
 
 class QMdiArea;
 class QMdiSubWindow;
@@ -19,8 +21,6 @@ namespace plumet {
 class PlayerWindow;
 class Session;
 class Store;
-class Toolbar;
-class ToolImage;
 struct Geometry;
 struct Settings;
 
@@ -31,7 +31,7 @@ class MainWindow : public QMainWindow {
 
     // The menus and their items, each under its name.
     const MenuItems& items() const { return items_; }
-    ToolImage* image(int n) const;
+    ToolImage* toolButton(ToolButton which) const;
     Toolbar* toolbar() const { return toolbar_; }
     QMdiArea* mdiArea() const { return mdi_; }
     QTimer& captionTimer() { return captionTimer_; }
@@ -51,7 +51,7 @@ class MainWindow : public QMainWindow {
     void setFitCards(bool on);
     void setToolbarShown(bool on);
     void setAutoArrange(bool on);
-    // Interval of the computer players' Timer1 for the pace now checked.
+    // Interval of the computer players' think timers for the pace now checked.
     int paceInterval() const { return pace_; }
     // Every menu check mark and toolbar image shows the options as they are now.
     void showOptions();
@@ -80,9 +80,9 @@ class MainWindow : public QMainWindow {
     // Derives the table's card height from the client area now and has every game window fit
     // its cards (or show them at their own size, with the option off).
     void fitCards();
-    // The size (frame included) at which `form`'s reference picture takes part in the
+    // The size (frame included) at which `playerWindow`'s reference picture takes part in the
     // arrangement: the table's card size when cards are fitted, else the picture's own.
-    QSize arrangedCardSize(const PlayerWindow& form) const;
+    QSize arrangedCardSize(const PlayerWindow& playerWindow) const;
 
     // The settings store the window reads its profile from and writes it back to. Without
     // one (tests of the windows alone) nothing is stored and the window closes unasked.
@@ -126,7 +126,10 @@ class MainWindow : public QMainWindow {
     void attachDialog(QAction* item, std::function<void()> open);
 
     // Child window frames, in twips (outer size as the window stands on the main window).
-    QMdiSubWindow* child(int form) const;  // 2, 4, 5, 6, 7
+    QMdiSubWindow* boardFrame() const { return boardFrame_; }
+    QMdiSubWindow* playerFrame(int player) const { return playerFrames_.at(player); }
+    // The board's frame and the players' frames, 1 to 4.
+    QList<QMdiSubWindow*> frames() const;
     double clientWidth() const;
     double clientHeight() const;
 
@@ -141,7 +144,7 @@ class MainWindow : public QMainWindow {
     void connectMenus();
     void buildToolbar();
     Options& editOptions();
-    void setShown(int image, bool shown);
+    void setShown(ToolButton button, bool shown);
     void setAvailable(QAction* item, bool enabled);
     bool ask(const QString& title, const QString& text);
     void resultsFallback(bool matchOver);
@@ -159,7 +162,8 @@ class MainWindow : public QMainWindow {
     QTimer captionTimer_;
     MenuItems items_;
     QSet<QAction*> pending_;  // commands whose dialogs are not wired yet
-    QHash<int, QMdiSubWindow*> children_;
+    QMdiSubWindow* boardFrame_ = nullptr;
+    std::array<QMdiSubWindow*, kPlayers + 1> playerFrames_{};  // index: player
     int pace_ = 500;
     bool matchLocked_ = false;
     int tableCardHeight_ = 0;

@@ -14,12 +14,12 @@
 #include "data/store.h"
 #include "data/top10.h"
 #include "data/values.h"
-#include "ui/handwindow.h"
 #include "ui/inputblock.h"
 #include "ui/labeltext.h"
-#include "ui/resultswindow.h"
 #include "ui/storemessages.h"
+#include "ui/table/handwindow.h"
 #include "ui/toolbar.h"
+#include "ui/windows/resultswindow.h"
 
 namespace plumet {
 
@@ -80,8 +80,8 @@ bool MatchCourse::checkSavedMatch() {
 
 void MatchCourse::setContinue(bool enabled) {
     main_.items().continueMatch->setEnabled(enabled);
-    main_.image(2)->setVisible(enabled);
-    main_.image(3)->setVisible(!enabled);
+    main_.toolButton(ToolButton::Continue)->setVisible(enabled);
+    main_.toolButton(ToolButton::ContinueOff)->setVisible(!enabled);
 }
 
 void MatchCourse::message(const QString& text) {
@@ -158,8 +158,8 @@ void MatchCourse::showResults(bool over) {
     ResultsWindow::Sources sources;
     sources.playerCaption = [this](int p) { return session_.window(p).windowTitle(); };
     sources.humanPlace = [this] {
-        return session_.human().label(4)->text() + QStringLiteral(" / ") +
-               session_.human().label(3)->text();
+        return session_.human().statusLabel(StatusLine::PassesOrPlace)->text() +
+               QStringLiteral(" / ") + session_.human().statusLabel(StatusLine::Status)->text();
     };
     ResultsWindow* window = ResultsWindow::open(session_.state(), store_, sources, over, &main_);
     if (!window) return;

@@ -11,7 +11,7 @@
 #include <QObject>
 #include <functional>
 
-#include "ui/top10dialog.h"
+#include "ui/windows/top10dialog.h"
 
 namespace plumet {
 

@@ -29,6 +29,12 @@ void addSeparator(QMenu* menu, const char* name) {
 
 }  // namespace
 
+std::array<QAction*, 12> matchLockedItems(const MenuItems& m) {
+    QAction* const card = m.cardMenu->menuAction();
+    return {m.changeGroup, m.aceKing,     m.jokerNone, m.jokerOnce,  m.jokerReused, m.detection,
+            m.twoPasses,   m.threePasses, card,        m.boardCards, m.handCards,   m.backCards};
+}
+
 MenuItems buildMenus(QMainWindow& window) {
     MenuItems m;
     m.gameMenu = addMenu(window, nullptr, "mnugame", "ｹﾞｰﾑ(&G)");

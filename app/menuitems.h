@@ -2,6 +2,8 @@
 // items carry the same names as their objects, so that a menu item can be found by name too.
 #pragma once
 
+#include <array>
+
 class QAction;
 class QMainWindow;
 class QMenu;
@@ -56,6 +58,10 @@ struct MenuItems {
     QAction* helpTopics = nullptr;   // "トピックの検索" F1
     QAction* versionInfo = nullptr;  // "ﾊﾞｰｼﾞｮﾝ情報(&A)"
 };
+
+// The items the match lock covers: the group change, the rule options, detection, and the
+// card sets, whose submenu is locked together with its three items.
+std::array<QAction*, 12> matchLockedItems(const MenuItems& items);
 
 // Builds the menu bar of `window` with every menu and item in place, captions and shortcut
 // keys set, the check items checkable; no item is connected yet.

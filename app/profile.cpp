@@ -6,18 +6,18 @@
 #include <QMdiSubWindow>
 #include <QScreen>
 
-#include "app/appdir.h"
+#include "app/datafolder.h"
 #include "app/mainwindow.h"
 #include "app/session.h"
 #include "app/windowbounds.h"
 #include "data/options.h"
 #include "data/settings.h"
 #include "data/store.h"
-#include "ui/boardwindow.h"
-#include "ui/cardfolders.h"
-#include "ui/computerwindow.h"
-#include "ui/handwindow.h"
+#include "ui/cards/cardfolders.h"
 #include "ui/speeds.h"
+#include "ui/table/boardwindow.h"
+#include "ui/table/computerwindow.h"
+#include "ui/table/handwindow.h"
 #include "ui/toolbar.h"
 #include "ui/twips.h"
 
@@ -59,16 +59,17 @@ bool MainWindow::applySettings(const Settings& settings, bool startUp) {
     // area, each at a usable size.
     if (!isMaximized() && !isMinimized() && !isFullScreen()) {
         const QRect frame =
-            fitInto(settings.mainWindow, screenAreaFor(settings.mainWindow), minimumFrame(1));
+            fitInto(settings.mainWindow, screenAreaFor(settings.mainWindow), minimumMainFrame());
         move(frame.topLeft());
         resize(frame.size());
     }
     settleLayout();
     // The board and the player windows stay inside the client area, and with it on the screen.
     const QRect client(QPoint(0, 0), mdi_->contentsRect().size());
-    child(2)->setGeometry(fitInto(settings.board, client, minimumFrame(2)));
+    boardFrame()->setGeometry(fitInto(settings.board, client, minimumBoardFrame()));
     for (int p = 1; p <= kPlayers; ++p) {
-        child(p + 3)->setGeometry(fitInto(settings.players[p - 1], client, minimumFrame(p + 3)));
+        playerFrame(p)->setGeometry(
+            fitInto(settings.players[p - 1], client, minimumPlayerFrame(p)));
         session_.window(p).setWindowTitle(settings.names[p - 1]);
         s.voices[p - 1] = settings.male[p - 1] ? -1 : 0;
     }
@@ -104,8 +105,8 @@ bool MainWindow::applySettings(const Settings& settings, bool startUp) {
         if (!savedMatchCheck()) return false;
     } else {
         items_.continueMatch->setEnabled(false);
-        setShown(2, false);
-        setShown(3, true);
+        setShown(ToolButton::Continue, false);
+        setShown(ToolButton::ContinueOff, true);
     }
     if (startUp) unlockMatch();
 
@@ -131,7 +132,8 @@ void MainWindow::applyPace() {
     pace_ = *options().pace == Pace::Fast     ? speeds::kPaceFastMs
             : *options().pace == Pace::Normal ? speeds::kPaceNormalMs
                                               : speeds::kPaceSlowMs;
-    for (ComputerWindow* form : session_.computers()) form->thinkTimer().setInterval(pace_);
+    for (ComputerWindow* playerWindow : session_.computers())
+        playerWindow->thinkTimer().setInterval(pace_);
 }
 
 Settings MainWindow::currentSettings() const {
@@ -139,9 +141,9 @@ Settings MainWindow::currentSettings() const {
     Settings settings = Settings::defaults(folderOf(s.dataFolder));
     storeOptions(settings, options());
     settings.mainWindow = twipsOf(QRect(pos(), size()));
-    settings.board = twipsOf(child(2)->geometry());
+    settings.board = twipsOf(boardFrame()->geometry());
     for (int p = 1; p <= kPlayers; ++p) {
-        settings.players[p - 1] = twipsOf(child(p + 3)->geometry());
+        settings.players[p - 1] = twipsOf(playerFrame(p)->geometry());
         settings.names[p - 1] = session_.window(p).windowTitle();
         settings.male[p - 1] = s.voices[p - 1] != 0;
     }

@@ -6,16 +6,16 @@
 #include <QPointer>
 #include <QThread>
 
-#include "app/appdir.h"
+#include "app/datafolder.h"
 #include "app/dialogcommands.h"
 #include "app/mainwindow.h"
 #include "app/matchcourse.h"
 #include "data/top10.h"
 #include "data/values.h"
-#include "ui/cardfolders.h"
+#include "ui/cards/cardfolders.h"
 #include "ui/storemessages.h"
-#include "ui/titlewindow.h"
-#include "ui/top10dialog.h"
+#include "ui/windows/titlewindow.h"
+#include "ui/windows/top10dialog.h"
 
 namespace plumet {
 

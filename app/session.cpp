@@ -10,12 +10,12 @@
 #include "app/mainwindow.h"
 #include "rules/deal.h"
 #include "rules/turn.h"
-#include "ui/boardwindow.h"
-#include "ui/computerwindow.h"
-#include "ui/handwindow.h"
 #include "ui/inputblock.h"
 #include "ui/labeltext.h"
 #include "ui/speeds.h"
+#include "ui/table/boardwindow.h"
+#include "ui/table/computerwindow.h"
+#include "ui/table/handwindow.h"
 
 namespace plumet {
 
@@ -96,7 +96,7 @@ void Session::play(const std::function<void()>& move) {
 void Session::abandonAfterFault(const QString& what) {
     // Nothing moves on while the player reads the message.
     for (int p = 1; p <= kPlayers; ++p) window(p).stopTimers();
-    for (ComputerWindow* form : computers_) form->thinkTimer().stop();
+    for (ComputerWindow* playerWindow : computers_) playerWindow->thinkTimer().stop();
     QMessageBox box(QMessageBox::Warning, QStringLiteral("ゲームの中断"),
                     QStringLiteral("ゲームの進行に矛盾が見つかったため、\n"
                                    "このゲームを中止して初期画面に戻ります。\n"
@@ -114,7 +114,8 @@ void Session::startGame() {
         deal(s, rules(), random_);
         for (int c = 1; c <= kJoker; ++c) board_->picture(c)->hide();
         for (int p = 1; p <= kPlayers; ++p) window(p).prepareDeal();
-        for (int form : {5, 6, 7, 4, 2}) main_->child(form)->show();
+        for (int p : {2, 3, 4, 1}) main_->playerFrame(p)->show();
+        main_->boardFrame()->show();
         setAcceptsInput(main_, false);
         setAcceptsInput(human_, false);
         setHintAvailable(false);
@@ -165,7 +166,7 @@ void Session::setHintAvailable(bool available) {
 }
 
 void Session::clearTable() {
-    for (int form : {4, 5, 6, 7}) main_->child(form)->hide();
+    for (int p = 1; p <= kPlayers; ++p) main_->playerFrame(p)->hide();
     // The board's cards go one at a time in random order; deck lists those still shown.
     std::vector<int> shown;
     for (int r = 1; r <= 52; ++r) {
@@ -177,8 +178,8 @@ void Session::clearTable() {
         state_.deck[shown[i]] = 0;
         shown.erase(shown.begin() + i);
     }
-    main_->child(2)->hide();
-    for (ComputerWindow* form : computers_) form->thinkTimer().stop();
+    main_->boardFrame()->hide();
+    for (ComputerWindow* playerWindow : computers_) playerWindow->thinkTimer().stop();
 }
 
 void Session::flightFrame(const QWidget* card, double k, int frame, const QElapsedTimer& clock) {

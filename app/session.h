@@ -13,9 +13,9 @@
 #include "data/options.h"
 #include "rules/gamestate.h"
 #include "rules/random.h"
-#include "ui/gamehost.h"
 #include "ui/nestedloops.h"
 #include "ui/sound.h"
+#include "ui/table/gamehost.h"
 
 namespace plumet {
 
@@ -95,7 +95,7 @@ class Session : public QObject, public GameHost {
     MainWindow* main_ = nullptr;
     BoardWindow* board_ = nullptr;
     HandWindow* human_ = nullptr;
-    std::array<ComputerWindow*, 3> computers_{};  // Form5, Form6, Form7
+    std::array<ComputerWindow*, 3> computers_{};  // players 2, 3, 4
     int moveDepth_ = 0;             // moves under way (one runs inside another's event loop)
     std::optional<QString> fault_;  // what a rule found wrong in the moves under way
 };

@@ -19,18 +19,18 @@ int pixels(float twips) {
 
 }  // namespace
 
-QSize minimumFrame(int form) {
-    switch (form) {
-        case 1:
-            return {px(kMinMainWidth), px(kMinMainHeight)};
-        case 2:
-            return {px(kMinBoardWidth), px(kMinBoardHeight)};
-        case 5:
-        case 7:
-            return {px(kMinSideWidth), px(kMinSideHeight)};
-        default:
-            return {px(kMinRowWidth), px(kMinRowHeight)};
-    }
+QSize minimumMainFrame() {
+    return {px(kMinMainWidth), px(kMinMainHeight)};
+}
+
+QSize minimumBoardFrame() {
+    return {px(kMinBoardWidth), px(kMinBoardHeight)};
+}
+
+QSize minimumPlayerFrame(int player) {
+    // Players 2 and 4 sit beside the board, players 1 and 3 below and above it.
+    if (player == 2 || player == 4) return {px(kMinSideWidth), px(kMinSideHeight)};
+    return {px(kMinRowWidth), px(kMinRowHeight)};
 }
 
 QRect pixelRect(const Geometry& stored) {

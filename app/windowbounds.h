@@ -18,8 +18,10 @@ inline constexpr double kMinBoardWidth = 3000, kMinBoardHeight = 1500;
 inline constexpr double kMinRowWidth = 3000, kMinRowHeight = 900;     // players 1 and 3
 inline constexpr double kMinSideWidth = 1020, kMinSideHeight = 3000;  // players 2 and 4
 
-// The smallest frame of a window: 1 the main window, 2 the board, 4..7 the player windows.
-QSize minimumFrame(int form);
+// The smallest frames of the main window, the board and player p's window.
+QSize minimumMainFrame();
+QSize minimumBoardFrame();
+QSize minimumPlayerFrame(int player);
 
 // The stored frame in pixels as it stands; any stored number is taken, however large or
 // small (held to a range no screen comes near).

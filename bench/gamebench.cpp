@@ -30,13 +30,13 @@
 #include "rules/joker.h"
 #include "rules/laying.h"
 #include "rules/passing.h"
-#include "ui/boardwindow.h"
-#include "ui/cardfolders.h"
-#include "ui/cardimages.h"
-#include "ui/computerwindow.h"
-#include "ui/handwindow.h"
+#include "ui/cards/cardfolders.h"
+#include "ui/cards/cardimages.h"
 #include "ui/inputblock.h"
 #include "ui/speeds.h"
+#include "ui/table/boardwindow.h"
+#include "ui/table/computerwindow.h"
+#include "ui/table/handwindow.h"
 
 using namespace plumet;
 
@@ -120,7 +120,7 @@ int main(int argc, char* argv[]) {
         session.state().flightFrames = 64;
         // Nothing else runs: no computer turn comes due in the middle of the measurement.
         for (int p = 1; p <= kPlayers; ++p) session.window(p).stopTimers();
-        ComputerWindow* form = session.computers()[0];
+        ComputerWindow* playerWindow = session.computers()[0];
         const int card = session.state().hand[2][1];
         QTest::qWait(50);  // the pictures made for the window's size
         const CardPicture* flying = session.board().picture(card);
@@ -132,7 +132,7 @@ int main(int argc, char* argv[]) {
         for (int run = 0; run < runs; ++run) {
             QElapsedTimer clock;
             clock.start();
-            form->cardFlight(card, 1);
+            playerWindow->cardFlight(card, 1);
             const double ms = clock.nsecsElapsed() / 1e6;
             total += ms;
             worst = std::max(worst, ms);
@@ -250,8 +250,8 @@ int main(int argc, char* argv[]) {
             speeds::timing().paceMs = 24 * 3600 * 1000;
             humanMove(session);
             const auto thinking = [&session] {
-                for (ComputerWindow* form : session.computers()) {
-                    if (form->thinkTimer().isActive()) return true;
+                for (ComputerWindow* playerWindow : session.computers()) {
+                    if (playerWindow->thinkTimer().isActive()) return true;
                 }
                 return false;
             };

@@ -67,9 +67,9 @@ Header readHeader(const Store& store) {
     for (int p = 1; p <= kPlayers; ++p) {
         header.score[p] = readInt(store, QStringLiteral("p%1").arg(p), QStringLiteral("0"));
     }
-    const std::int16_t tp = readInt(store, u"tp", QStringLiteral("1"));
-    header.starter = static_cast<std::int16_t>(tp % 10);
-    header.streak = static_cast<std::int16_t>(tp / 10);
+    const std::int16_t streakAndStarter = readInt(store, u"tp", QStringLiteral("1"));
+    header.starter = static_cast<std::int16_t>(streakAndStarter % 10);
+    header.streak = static_cast<std::int16_t>(streakAndStarter / 10);
     return header;
 }
 

@@ -44,7 +44,7 @@ struct Settings {
 
     Geometry mainWindow{0, 0, 9525, 6735};   // MainWindow: "topmdi", "leftmdi", ...
     Geometry board{1365, 1020, 7305, 3058};  // BoardWindow: "top", "left", "width", "height"
-    // Windows of players 1..4 (HandWindow..Form7, keys "top4".."height7") at index player - 1.
+    // Windows of players 1..4 (keys "top4".."height7") at index player - 1.
     std::array<Geometry, kPlayers> players{{
         {4423, 1020, 7305, 1562},
         {0, 8325, 1020, 5985},

@@ -12,15 +12,15 @@ namespace {
 
 enum class Tint { Blue, Grey, Red };
 
-struct ImageInfo {
+struct ButtonFace {
     int left;  // twips
     const char* label;
     Tint tint;
     const char* tooltip;  // empty: none
 };
 
-// Image1..Image29 by number.
-const ImageInfo kImages[30] = {
+// The buttons by number.
+const ButtonFace kButtonFaces[kToolButtons + 1] = {
     {0, "", Tint::Blue, ""},
     {30, "START", Tint::Blue, "新規ゲーム開始"},
     {510, "CONT", Tint::Blue, "前回の続き開始"},
@@ -67,9 +67,9 @@ QColor tintColour(Tint tint) {
 
 }  // namespace
 
-ToolImage::ToolImage(int number, QWidget* parent) : QLabel(parent), number_(number) {
-    setObjectName(QStringLiteral("Image%1").arg(number));
-    const ImageInfo& info = kImages[number];
+ToolImage::ToolImage(ToolButton button, QWidget* parent) : QLabel(parent), button_(button) {
+    setObjectName(QStringLiteral("Image%1").arg(static_cast<int>(button)));
+    const ButtonFace& info = kButtonFaces[static_cast<int>(button)];
     home_ = pxRect(info.left, 30, 480, 300);
     setGeometry(home_);
     if (*info.tooltip) setToolTip(QString::fromUtf8(info.tooltip));
@@ -80,7 +80,8 @@ void ToolImage::load(const QString& folder) {
     // the device's resolution, so that the buttons stay sharp on a scaled screen.
     const qreal ratio = devicePixelRatioF();
     const QSize pixels(qRound(home_.width() * ratio), qRound(home_.height() * ratio));
-    const QImage bitmap(QDir(folder).filePath(QStringLiteral("image%1.bmp").arg(number_)));
+    const QImage bitmap(
+        QDir(folder).filePath(QStringLiteral("image%1.bmp").arg(static_cast<int>(button_))));
     QPixmap image;
     if (!bitmap.isNull()) {
         image = QPixmap::fromImage(
@@ -88,7 +89,7 @@ void ToolImage::load(const QString& folder) {
                 ? bitmap
                 : bitmap.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     } else {
-        const ImageInfo& info = kImages[number_];
+        const ButtonFace& info = kButtonFaces[static_cast<int>(button_)];
         image = QPixmap(pixels);
         image.setDevicePixelRatio(ratio);
         image.fill(QColor(192, 192, 192));
@@ -119,7 +120,7 @@ void ToolImage::setPressed(bool pressed) {
 
 void ToolImage::mousePressEvent(QMouseEvent* event) {
     event->accept();
-    if (event->button() == Qt::LeftButton && number_ != 29) setPressed(true);
+    if (event->button() == Qt::LeftButton && button_ != ToolButton::GroupOff) setPressed(true);
 }
 
 void ToolImage::mouseReleaseEvent(QMouseEvent* event) {
@@ -132,12 +133,13 @@ void ToolImage::mouseReleaseEvent(QMouseEvent* event) {
 Toolbar::Toolbar(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Picture1"));
     setFixedHeight(px(405));
-    for (int n = 1; n <= 29; ++n) images_[n] = new ToolImage(n, this);
+    for (int n = 1; n <= kToolButtons; ++n)
+        images_[n] = new ToolImage(static_cast<ToolButton>(n), this);
 }
 
 void Toolbar::load(const QString& dataFolder) {
     const QString folder = QDir(dataFolder).filePath(QStringLiteral("toolbar"));
-    for (int n = 1; n <= 29; ++n) images_[n]->load(folder);
+    for (int n = 1; n <= kToolButtons; ++n) images_[n]->load(folder);
 }
 
 }  // namespace plumet

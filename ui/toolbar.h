@@ -1,6 +1,5 @@
-// The toolbar strip `Picture1` under the menu bar: 29 picture buttons `Image1`..`Image29`,
-// each a 32 x 20 bitmap from <dataFolder>/toolbar. Buttons that show the states of one option
-// share a position; exactly one of them is visible.
+// The toolbar strip under the menu bar: 29 picture buttons, each a 32 x 20 bitmap from
+// <dataFolder>/toolbar.
 #pragma once
 
 #include <QLabel>
@@ -9,11 +8,47 @@
 
 namespace plumet {
 
+// The toolbar's buttons. The number of each is the number of its bitmap "image<N>.bmp" and
+// of its object name "Image<N>". Buttons that show the states of one option share a position;
+// exactly one of them is visible.
+enum class ToolButton {
+    Start = 1,
+    Continue,
+    ContinueOff,
+    Title,
+    TitleOff,
+    Top10,
+    End,
+    AceKingOn,
+    AceKingOff,
+    JokerNone,
+    JokerOnce,
+    JokerReused,
+    DetectionOn,
+    DetectionOff,
+    PaceSlow,
+    PaceNormal,
+    PaceFast,
+    SoundOn,
+    SoundOff,
+    Arrange,
+    Help,
+    MoveSpeed,
+    ThreePasses,
+    TwoPasses,
+    FramesOn,
+    FramesOff,
+    Group,
+    Names,
+    GroupOff,
+};
+inline constexpr int kToolButtons = 29;
+
 class ToolImage : public QLabel {
     Q_OBJECT
   public:
-    ToolImage(int number, QWidget* parent);
-    int number() const { return number_; }
+    ToolImage(ToolButton button, QWidget* parent);
+    ToolButton button() const { return button_; }
     // Reads imageN.bmp from `folder`; without it the button shows its label in its colour.
     void load(const QString& folder);
 
@@ -26,7 +61,7 @@ class ToolImage : public QLabel {
 
   private:
     void setPressed(bool pressed);
-    int number_;
+    ToolButton button_;
     QRect home_;
 };
 
@@ -34,11 +69,11 @@ class Toolbar : public QWidget {
     Q_OBJECT
   public:
     explicit Toolbar(QWidget* parent = nullptr);
-    ToolImage* image(int n) const { return images_.at(n); }  // Image1..Image29
+    ToolImage* button(ToolButton which) const { return images_.at(static_cast<int>(which)); }
     void load(const QString& dataFolder);
 
   private:
-    std::array<ToolImage*, 30> images_{};
+    std::array<ToolImage*, kToolButtons + 1> images_{};  // index: the button's number
 };
 
 }  // namespace plumet

@@ -134,22 +134,22 @@ void paintJoker(QPainter& painter, bool selected) {
     }
 }
 
-void paintPass(QPainter& painter, int passleft) {
+void paintPass(QPainter& painter, int passesLeft) {
     // Calm colours while passes remain; the last card (no pass left: the next one drops the
     // player out) is a red warning with a striped edge.
     struct Look {
         QColor paper, ink;
     };
     const Look looks[] = {
-        {QColor(225, 40, 30), Qt::white},              // passleft 1: 0 passes left
+        {QColor(225, 40, 30), Qt::white},              // passesLeft 1: 0 passes left
         {QColor(255, 225, 90), kBlackInk},             // 2: 1 left
         {QColor(200, 240, 200), QColor(0, 90, 30)},    // 3: 2 left
         {QColor(205, 228, 255), QColor(10, 50, 150)},  // 4: 3 left
     };
-    const Look& look = looks[qBound(1, passleft, 4) - 1];
+    const Look& look = looks[qBound(1, passesLeft, 4) - 1];
 
     painter.fillRect(kCard, look.paper);
-    if (passleft <= 1) {
+    if (passesLeft <= 1) {
         // Yellow and black hazard stripes around the edge: diagonal bands cut to the edge.
         QPainterPath card, inside;
         card.addRect(kCard);
@@ -167,7 +167,7 @@ void paintPass(QPainter& painter, int passleft) {
     painter.setPen(Qt::NoPen);
     painter.setBrush(look.ink);
     painter.drawPath(
-        fittedText(QString::number(qMax(0, passleft - 1)), QRectF(5, 20, 24, 17), false));
+        fittedText(QString::number(qMax(0, passesLeft - 1)), QRectF(5, 20, 24, 17), false));
 }
 
 void paintBack(QPainter& painter, Back back) {
@@ -254,9 +254,9 @@ QList<CardPicture> cardPictures() {
     }
     pictures.append({QStringLiteral("joker"), [](QPainter& p) { paintJoker(p, false); }});
     pictures.append({QStringLiteral("joker1"), [](QPainter& p) { paintJoker(p, true); }});
-    for (int passleft = 1; passleft <= 4; ++passleft) {
-        pictures.append({QStringLiteral("ps%1").arg(passleft),
-                         [passleft](QPainter& p) { paintPass(p, passleft); }});
+    for (int passesLeft = 1; passesLeft <= 4; ++passesLeft) {
+        pictures.append({QStringLiteral("ps%1").arg(passesLeft),
+                         [passesLeft](QPainter& p) { paintPass(p, passesLeft); }});
     }
     pictures.append({QStringLiteral("uray"), [](QPainter& p) { paintBack(p, Back::Side); }});
     pictures.append({QStringLiteral("urat"), [](QPainter& p) { paintBack(p, Back::Top); }});

@@ -23,8 +23,8 @@ enum class Back { Side, Top, Left };
 void paintFace(QPainter& painter, Suit suit, int rank);
 // The joker; `selected` is the picture of a joker the player has picked up to lay.
 void paintJoker(QPainter& painter, bool selected);
-// The pass card showing `passleft` - 1 passes still allowed (passleft 1..4).
-void paintPass(QPainter& painter, int passleft);
+// The pass card showing `passesLeft` - 1 passes still allowed (passesLeft 1..4).
+void paintPass(QPainter& painter, int passesLeft);
 void paintBack(QPainter& painter, Back back);
 
 // One picture of the card set: the base name of its files ("s1", "joker", "uray", ...).

@@ -1,4 +1,4 @@
-// The 29 toolbar button pictures Image1 .. Image29: 32 x 20 pixels, 16 colours at most,
+// The 29 toolbar button pictures image1.bmp .. image29.bmp: 32 x 20 pixels, 16 colours at most,
 // a short label in capitals on a coloured button face.
 #pragma once
 

@@ -7,10 +7,10 @@
 
 #include "app/session.h"
 #include "rules/laying.h"
-#include "ui/cardpicture.h"
-#include "ui/handwindow.h"
+#include "ui/cards/cardpicture.h"
 #include "ui/inputblock.h"
-#include "ui/resultswindow.h"
+#include "ui/table/handwindow.h"
+#include "ui/windows/resultswindow.h"
 
 namespace plumet::test {
 

@@ -17,11 +17,11 @@
 #include "app/session.h"
 #include "common/menuitem.h"
 #include "rules/invariants.h"
-#include "ui/boardwindow.h"
-#include "ui/computerwindow.h"
-#include "ui/handwindow.h"
 #include "ui/inputblock.h"
 #include "ui/speeds.h"
+#include "ui/table/boardwindow.h"
+#include "ui/table/computerwindow.h"
+#include "ui/table/handwindow.h"
 #include "ui/toolbar.h"
 #include "ui/twips.h"
 
@@ -99,8 +99,8 @@ struct Game {
         if (!waitForHuman(gamesEnded) || !humanToMove()) return false;
         speeds::timing().paceMs = 600000;
         click(state().handCount[kHuman] + 1);  // the pass card
-        for (ComputerWindow* form : session->computers()) {
-            if (form->thinkTimer().isActive()) return true;
+        for (ComputerWindow* playerWindow : session->computers()) {
+            if (playerWindow->thinkTimer().isActive()) return true;
         }
         return false;
     }

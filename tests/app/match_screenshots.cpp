@@ -19,9 +19,9 @@
 #include "app/mainwindow.h"
 #include "app/session.h"
 #include "data/store.h"
-#include "ui/nameentry.h"
-#include "ui/resultswindow.h"
-#include "ui/top10dialog.h"
+#include "ui/windows/nameentry.h"
+#include "ui/windows/resultswindow.h"
+#include "ui/windows/top10dialog.h"
 
 using namespace plumet;
 
@@ -90,14 +90,14 @@ int main(int argc, char* argv[]) {
         [] { return QStringLiteral(" 1 位 / あがり！"); }};
     ResultsWindow* results = ResultsWindow::open(state, store, sources, true);
     save(results, out.filePath(QStringLiteral("results-cumulative.png")));
-    results->command3Click();
+    results->switchGraph();
     save(results, out.filePath(QStringLiteral("results-per-game.png")));
-    results->command1Click();
+    results->proceed();
 
     Top10Dialog* table = Top10Dialog::matchEnd(state, store, {});
     QInputMethodEvent typing;
     typing.setCommitString(QStringLiteral("やまだ"));
-    QApplication::sendEvent(table->nameEntry()->text(), &typing);
+    QApplication::sendEvent(table->nameEntry()->nameEdit(), &typing);
     // The table and the name entry below it, in one picture.
     QTest::qWait(200);
     const QPixmap top = table->grab();
@@ -109,7 +109,7 @@ int main(int argc, char* argv[]) {
     painter.drawPixmap(0, top.height(), entry);
     painter.end();
     both.save(out.filePath(QStringLiteral("top10-new-entry.png")));
-    table->nameEntry()->command()->click();
+    table->nameEntry()->registerButton()->click();
 
     // The main window's close request asks "終了？" with Qt's Japanese buttons; Cancel.
     Session session;

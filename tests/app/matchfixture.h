@@ -15,12 +15,12 @@
 #include "autoplay.h"
 #include "data/store.h"
 #include "rules/laying.h"
-#include "ui/handwindow.h"
 #include "ui/inputblock.h"
-#include "ui/nameentry.h"
-#include "ui/resultswindow.h"
 #include "ui/speeds.h"
-#include "ui/top10dialog.h"
+#include "ui/table/handwindow.h"
+#include "ui/windows/nameentry.h"
+#include "ui/windows/resultswindow.h"
+#include "ui/windows/top10dialog.h"
 
 namespace plumet::test {
 

@@ -15,7 +15,7 @@
 #include "common/menuitem.h"
 #include "ui/inputblock.h"
 #include "ui/speeds.h"
-#include "ui/titlewindow.h"
+#include "ui/windows/titlewindow.h"
 
 namespace plumet::test {
 

@@ -70,12 +70,14 @@ inline void setTable(Game& game, JokerMode joker, const std::array<Seat, kPlayer
     for (int c = 1; c <= 52; ++c) session.board().picture(c)->setVisible(s.onBoard[c]);
     session.board().picture(kJoker)->hide();
     for (int p = 1; p <= kPlayers; ++p) {
-        PlayerWindow* form = &session.window(p);
-        form->prepareDeal();
-        if (s.handCount[p] > 0) form->showHand();
+        PlayerWindow* playerWindow = &session.window(p);
+        playerWindow->prepareDeal();
+        if (s.handCount[p] > 0) playerWindow->showHand();
         if (s.outcome[p] != Outcome::Playing) {
-            form->setLabelText(3, QString::fromUtf8(outcomeText(s.outcome[p])));
-            form->setLabelText(4, signedLabel(s.place[p]) + QStringLiteral(" 位"));
+            playerWindow->setStatusText(StatusLine::Status,
+                                        QString::fromUtf8(outcomeText(s.outcome[p])));
+            playerWindow->setStatusText(StatusLine::PassesOrPlace,
+                                        signedLabel(s.place[p]) + QStringLiteral(" 位"));
         }
     }
     setAcceptsInput(&session.human(), false);
@@ -83,9 +85,10 @@ inline void setTable(Game& game, JokerMode joker, const std::array<Seat, kPlayer
 }
 
 // The cards of a hand as its window shows them: how many pictures are visible.
-inline int shownCards(const PlayerWindow& form) {
+inline int shownCards(const PlayerWindow& playerWindow) {
     int shown = 0;
-    for (int i = 1; i <= form.pictureCount(); ++i) shown += form.picture(i)->isVisible();
+    for (int i = 1; i <= playerWindow.pictureCount(); ++i)
+        shown += playerWindow.picture(i)->isVisible();
     return shown;
 }
 

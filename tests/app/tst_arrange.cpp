@@ -64,11 +64,11 @@ double areaHeight(const MainWindow& main) {
 }
 
 // Card pictures of the given sizes (pixels) in the first hand slot of each window.
-void setCards(Game& game, QSize face, QSize back5, QSize back6, QSize back7) {
+void setCards(Game& game, QSize face, QSize rightBack, QSize topBack, QSize leftBack) {
     game.human().picture(1)->resize(face);
-    game.session->window(2).picture(1)->resize(back5);
-    game.session->window(3).picture(1)->resize(back6);
-    game.session->window(4).picture(1)->resize(back7);
+    game.session->window(2).picture(1)->resize(rightBack);
+    game.session->window(3).picture(1)->resize(topBack);
+    game.session->window(4).picture(1)->resize(leftBack);
 }
 
 // The sizes the arrangement gives, from the card sizes.
@@ -86,57 +86,56 @@ double bottomClient(const Game& game) {
 const Box kScattered[] = {
     {150, 150, 2400, 1800},  // BoardWindow
     {300, 300, 2700, 1200},  // HandWindow
-    {450, 450, 1500, 2100},  // Form5
-    {600, 600, 2550, 1350},  // Form6
-    {750, 750, 1650, 2250},  // Form7
+    {450, 450, 1500, 2100},  // player 2
+    {600, 600, 2550, 1350},  // player 3
+    {750, 750, 1650, 2250},  // player 4
 };
-constexpr int kForms[] = {2, 4, 5, 6, 7};
-
 void scatter(MainWindow& main) {
-    for (int i = 0; i < 5; ++i) setBox(main.child(kForms[i]), kScattered[i]);
+    for (int i = 0; i < 5; ++i) setBox(main.frames()[i], kScattered[i]);
 }
 
 void showChildren(MainWindow& main) {
-    for (int form : kForms) main.child(form)->show();
+    for (QMdiSubWindow* frame : main.frames()) frame->show();
 }
 
 // The whole-window cross for the client area now, horizontal and vertical parts.
 void verifyHorizontal(const Game& game) {
     const MainWindow& main = *game.main;
     const double w = areaWidth(main);
-    const Box f5 = boxOf(main.child(5)), f7 = boxOf(main.child(7));
-    QCOMPARE_TW(f7.left, 0);
-    QCOMPARE_TW(f7.width, sideWidth(game, 4));
-    QCOMPARE_TW(f5.width, sideWidth(game, 2));
-    QCOMPARE_TW(f5.left + f5.width, w);
-    for (int form : {6, 4, 2}) {
-        const Box b = boxOf(main.child(form));
-        QCOMPARE_TW(b.left, f7.width);
-        QCOMPARE_TW(b.left + b.width, f5.left);
+    const Box right = boxOf(main.playerFrame(2)), left = boxOf(main.playerFrame(4));
+    QCOMPARE_TW(left.left, 0);
+    QCOMPARE_TW(left.width, sideWidth(game, 4));
+    QCOMPARE_TW(right.width, sideWidth(game, 2));
+    QCOMPARE_TW(right.left + right.width, w);
+    for (QMdiSubWindow* frame : {main.playerFrame(3), main.playerFrame(1), main.boardFrame()}) {
+        const Box b = boxOf(frame);
+        QCOMPARE_TW(b.left, left.width);
+        QCOMPARE_TW(b.left + b.width, right.left);
     }
 }
 
 void verifyVertical(const Game& game) {
     const MainWindow& main = *game.main;
     const double h = areaHeight(main);
-    for (int form : {7, 5}) {
-        const Box b = boxOf(main.child(form));
+    for (QMdiSubWindow* frame : {main.playerFrame(4), main.playerFrame(2)}) {
+        const Box b = boxOf(frame);
         QCOMPARE_TW(b.top, 0);
         QCOMPARE_TW(b.height, h);
     }
-    const Box f2 = boxOf(main.child(2)), f4 = boxOf(main.child(4)), f6 = boxOf(main.child(6));
-    QCOMPARE_TW(f6.top, 0);
-    QCOMPARE_TW(clientHeightOf(main.child(6)), topClient(game));
-    QCOMPARE_TW(clientHeightOf(main.child(4)), bottomClient(game));
-    QCOMPARE_TW(f4.top + f4.height, h);
-    QCOMPARE_TW(f2.top, f6.height);
-    QCOMPARE_TW(f2.top + f2.height, f4.top);
+    const Box board = boxOf(main.boardFrame()), bottom = boxOf(main.playerFrame(1)),
+              top = boxOf(main.playerFrame(3));
+    QCOMPARE_TW(top.top, 0);
+    QCOMPARE_TW(clientHeightOf(main.playerFrame(3)), topClient(game));
+    QCOMPARE_TW(clientHeightOf(main.playerFrame(1)), bottomClient(game));
+    QCOMPARE_TW(bottom.top + bottom.height, h);
+    QCOMPARE_TW(board.top, top.height);
+    QCOMPARE_TW(board.top + board.height, bottom.top);
 }
 
 // Nothing of one direction moved from the scattered boxes.
 void verifyUntouched(const MainWindow& main, bool horizontal) {
     for (int i = 0; i < 5; ++i) {
-        const Box b = boxOf(main.child(kForms[i]));
+        const Box b = boxOf(main.frames()[i]);
         const Box& was = kScattered[i];
         if (horizontal) {
             QCOMPARE_TW(b.left, was.left);
@@ -151,23 +150,24 @@ void verifyUntouched(const MainWindow& main, bool horizontal) {
 // The board-centred cross around the board as it stands.
 void verifyAroundBoard(const Game& game) {
     const MainWindow& main = *game.main;
-    const Box f2 = boxOf(main.child(2)), f4 = boxOf(main.child(4)), f5 = boxOf(main.child(5)),
-              f6 = boxOf(main.child(6)), f7 = boxOf(main.child(7));
-    for (const Box& b : {f6, f4}) {
-        QCOMPARE_TW(b.left, f2.left);
-        QCOMPARE_TW(b.width, f2.width);
+    const Box board = boxOf(main.boardFrame()), bottom = boxOf(main.playerFrame(1)),
+              right = boxOf(main.playerFrame(2)), top = boxOf(main.playerFrame(3)),
+              left = boxOf(main.playerFrame(4));
+    for (const Box& b : {top, bottom}) {
+        QCOMPARE_TW(b.left, board.left);
+        QCOMPARE_TW(b.width, board.width);
     }
-    QCOMPARE_TW(f5.left, f2.left + f2.width);
-    QCOMPARE_TW(f5.width, sideWidth(game, 2));
-    QCOMPARE_TW(f7.width, sideWidth(game, 4));
-    QCOMPARE_TW(f7.left + f7.width, f2.left);
-    QCOMPARE_TW(clientHeightOf(main.child(6)), topClient(game));
-    QCOMPARE_TW(clientHeightOf(main.child(4)), bottomClient(game));
-    QCOMPARE_TW(f6.top + f6.height, f2.top);
-    QCOMPARE_TW(f4.top, f2.top + f2.height);
-    for (const Box& b : {f5, f7}) {
-        QCOMPARE_TW(b.top, f6.top);
-        QCOMPARE_TW(b.height, f6.height + f2.height + f4.height);
+    QCOMPARE_TW(right.left, board.left + board.width);
+    QCOMPARE_TW(right.width, sideWidth(game, 2));
+    QCOMPARE_TW(left.width, sideWidth(game, 4));
+    QCOMPARE_TW(left.left + left.width, board.left);
+    QCOMPARE_TW(clientHeightOf(main.playerFrame(3)), topClient(game));
+    QCOMPARE_TW(clientHeightOf(main.playerFrame(1)), bottomClient(game));
+    QCOMPARE_TW(top.top + top.height, board.top);
+    QCOMPARE_TW(bottom.top, board.top + board.height);
+    for (const Box& b : {right, left}) {
+        QCOMPARE_TW(b.top, top.top);
+        QCOMPARE_TW(b.height, top.height + board.height + bottom.height);
     }
 }
 
@@ -217,9 +217,9 @@ void ArrangeTest::wholeWindow_data() {
     QTest::addColumn<double>("height");
     QTest::addColumn<int>("step");  // arrangeStep on entry
     QTest::addColumn<QSize>("face");
-    QTest::addColumn<QSize>("back5");
-    QTest::addColumn<QSize>("back6");
-    QTest::addColumn<QSize>("back7");
+    QTest::addColumn<QSize>("rightBack");
+    QTest::addColumn<QSize>("topBack");
+    QTest::addColumn<QSize>("leftBack");
     QTest::addColumn<bool>("horizontal");
     QTest::addColumn<bool>("vertical");
     const QSize e = kEmptyCard;
@@ -256,9 +256,9 @@ void ArrangeTest::wholeWindow() {
     QFETCH(double, height);
     QFETCH(int, step);
     QFETCH(QSize, face);
-    QFETCH(QSize, back5);
-    QFETCH(QSize, back6);
-    QFETCH(QSize, back7);
+    QFETCH(QSize, rightBack);
+    QFETCH(QSize, topBack);
+    QFETCH(QSize, leftBack);
     QFETCH(bool, horizontal);
     QFETCH(bool, vertical);
     Game game;
@@ -267,7 +267,7 @@ void ArrangeTest::wholeWindow() {
     QCOMPARE_TW(outerWidth(*game.main), width);
     QCOMPARE_TW(outerHeight(*game.main), height);
     showChildren(*game.main);
-    setCards(game, face, back5, back6, back7);
+    setCards(game, face, rightBack, topBack, leftBack);
     scatter(*game.main);
     game.state().arrangeStep = static_cast<std::int16_t>(step);
     game.main->arrangeWhole();
@@ -313,17 +313,17 @@ void ArrangeTest::aroundBoardKeepsMainWindow() {
     showChildren(*game.main);
     setCards(game, card, card, card, card);
     scatter(*game.main);
-    setBox(game.main->child(2), board);
+    setBox(game.main->boardFrame(), board);
     const QRect mainBefore = game.main->frameGeometry();
     StepRecorder resizes(*game.main, game.state());
     game.main->items().arrangeAroundBoard->trigger();
     QCOMPARE(game.main->frameGeometry(), mainBefore);
     QVERIFY(resizes.steps.isEmpty());
-    const Box f2 = boxOf(game.main->child(2));
-    QCOMPARE_TW(f2.left, board.left);
-    QCOMPARE_TW(f2.top, board.top);
-    QCOMPARE_TW(f2.width, board.width);
-    QCOMPARE_TW(f2.height, board.height);
+    const Box placed = boxOf(game.main->boardFrame());
+    QCOMPARE_TW(placed.left, board.left);
+    QCOMPARE_TW(placed.top, board.top);
+    QCOMPARE_TW(placed.width, board.width);
+    QCOMPARE_TW(placed.height, board.height);
     verifyAroundBoard(game);
 }
 
@@ -345,22 +345,22 @@ void ArrangeTest::aroundBoardUnderAutoArrange() {
     QVERIFY(game.main->items().autoArrange->isChecked());
     showChildren(*game.main);
     scatter(*game.main);
-    setBox(game.main->child(2), board);
+    setBox(game.main->boardFrame(), board);
     StepRecorder resizes(*game.main, game.state());
     game.main->items().arrangeAroundBoard->trigger();
     // The width fit comes with the counter at 1 (the nested arrangement redoes the horizontal
     // pass only), the height fit with it at 2 (the vertical pass only).
     QCOMPARE(resizes.steps, (QList<int>{1, 2}));
     QCOMPARE(game.state().arrangeStep, 0);
-    const Box f2 = boxOf(game.main->child(2));
-    QCOMPARE_TW(f2.width, boardWidth);
-    QCOMPARE_TW(f2.height, boardHeight);
+    const Box placed = boxOf(game.main->boardFrame());
+    QCOMPARE_TW(placed.width, boardWidth);
+    QCOMPARE_TW(placed.height, boardHeight);
     // The main window fits the three columns and the three rows exactly; the nested runs
     // have moved the cross to the client area's corner.
-    const Box f4 = boxOf(game.main->child(4)), f5 = boxOf(game.main->child(5)),
-              f7 = boxOf(game.main->child(7));
-    QCOMPARE_TW(areaWidth(*game.main), f7.width + f4.width + f5.width);
-    QCOMPARE_TW(areaHeight(*game.main), f7.height);
+    const Box bottom = boxOf(game.main->playerFrame(1)), right = boxOf(game.main->playerFrame(2)),
+              left = boxOf(game.main->playerFrame(4));
+    QCOMPARE_TW(areaWidth(*game.main), left.width + bottom.width + right.width);
+    QCOMPARE_TW(areaHeight(*game.main), left.height);
     verifyAroundBoard(game);
     verifyHorizontal(game);
     verifyVertical(game);
@@ -371,7 +371,7 @@ void ArrangeTest::aroundBoardWhenAlreadyFitting() {
     // must not stay raised, or the user's next resize would arrange only one way.
     Game game;
     showChildren(*game.main);
-    setBox(game.main->child(2), {1500, 1800, 3000, 1500});
+    setBox(game.main->boardFrame(), {1500, 1800, 3000, 1500});
     game.main->items().arrangeAroundBoard->trigger();
     const QRect fitted = game.main->frameGeometry();
     StepRecorder resizes(*game.main, game.state());

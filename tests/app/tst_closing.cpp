@@ -35,7 +35,8 @@ void verifyQuiet(Game& game) {
     QVERIFY(!game.main->captionTimer().isActive());
     for (int p = 1; p <= kPlayers; ++p)
         QVERIFY(!game.session->window(p).exchangeTimer().isActive());
-    for (ComputerWindow* form : game.session->computers()) QVERIFY(!form->thinkTimer().isActive());
+    for (ComputerWindow* playerWindow : game.session->computers())
+        QVERIFY(!playerWindow->thinkTimer().isActive());
 }
 
 }  // namespace
@@ -81,7 +82,8 @@ void ClosingTest::duringSynchronousVoice() {
     QCOMPARE(game.state().passesLeft[kHuman], passes - 1);
     QCOMPARE(game.state().handCount, counts);  // the voice held the turn until the close
     verifyQuiet(game);
-    for (ComputerWindow* form : game.session->computers()) QCOMPARE(form->colour(), kIdleColour);
+    for (ComputerWindow* playerWindow : game.session->computers())
+        QCOMPARE(playerWindow->colour(), kIdleColour);
 }
 
 void ClosingTest::whileComputerTimerArmed() {

@@ -15,15 +15,15 @@
 #include "data/settings.h"
 #include "data/store.h"
 #include "programfixture.h"
-#include "ui/boardwindow.h"
-#include "ui/cardchooser.h"
-#include "ui/computerwindow.h"
-#include "ui/handwindow.h"
-#include "ui/helpwindow.h"
-#include "ui/namesdialog.h"
-#include "ui/speeddialog.h"
+#include "ui/dialogs/cardchooser.h"
+#include "ui/dialogs/namesdialog.h"
+#include "ui/dialogs/speeddialog.h"
+#include "ui/table/boardwindow.h"
+#include "ui/table/computerwindow.h"
+#include "ui/table/handwindow.h"
 #include "ui/toolbar.h"
 #include "ui/twips.h"
+#include "ui/windows/helpwindow.h"
 
 using namespace plumet;
 using plumet::test::Run;
@@ -81,7 +81,8 @@ void DialogCommandsTest::speedDialog() {
     QFETCH(int, after);
     Run run;
     run.state().flightFrames = static_cast<std::int16_t>(flightFrames);
-    QTest::mouseClick(run.main().image(22), Qt::LeftButton);  // the MOVE button, as moveSpeed
+    QTest::mouseClick(run.main().toolButton(ToolButton::MoveSpeed),
+                      Qt::LeftButton);  // the MOVE button, as moveSpeed
     QPointer<SpeedDialog> dialog = shownWindow<SpeedDialog>();
     QVERIFY(dialog);
     QVERIFY(!acceptsInput(&run.main()));
@@ -226,7 +227,7 @@ void DialogCommandsTest::cardChooser() {
         QCOMPARE(session.window(4).picture(1)->imageFile(), expected + QStringLiteral("/uray.bmp"));
         QCOMPARE(session.window(3).picture(1)->imageFile(), expected + QStringLiteral("/urat.bmp"));
         // The side windows follow the card size: a 30-pixel back keeps them at 1000 twips.
-        if (ok) QCOMPARE(run.main().child(5)->width(), px(1000));
+        if (ok) QCOMPARE(run.main().playerFrame(2)->width(), px(1000));
     }
     // The new folder is stored by the next saveProfile, not at once.
     QCOMPARE(Store().get(u"form2", u"fdb", QStringLiteral("(absent)")), QStringLiteral("(absent)"));
@@ -242,7 +243,7 @@ void DialogCommandsTest::help() {
     QVERIFY(acceptsInput(&run.main()));
     // The HELP button shows the same window again.
     window->hide();
-    QTest::mouseClick(run.main().image(21), Qt::LeftButton);
+    QTest::mouseClick(run.main().toolButton(ToolButton::Help), Qt::LeftButton);
     QCOMPARE(shownWindow<HelpWindow>(), window.data());
     int windows = 0;
     for (QWidget* w : QApplication::topLevelWidgets()) windows += qobject_cast<HelpWindow*>(w) != 0;
@@ -302,7 +303,8 @@ void DialogCommandsTest::frameDuringMatch() {
 
     run.items().cardFrames->trigger();
     QVERIFY(!run.items().cardFrames->isChecked());
-    QVERIFY(!run.main().image(25)->isVisible() && run.main().image(26)->isVisible());
+    QVERIFY(!run.main().toolButton(ToolButton::FramesOn)->isVisible() &&
+            run.main().toolButton(ToolButton::FramesOff)->isVisible());
     for (const Shown& each : shown) {
         QCOMPARE(each.picture->imageFile(), each.file);
         QCOMPARE(each.picture->pos(), each.pos);
@@ -310,7 +312,7 @@ void DialogCommandsTest::frameDuringMatch() {
     }
     QVERIFY(!session.board().picture(0)->framed());
     QVERIFY(!session.human().picture(16)->framed());
-    QTest::mouseClick(run.main().image(26), Qt::LeftButton);
+    QTest::mouseClick(run.main().toolButton(ToolButton::FramesOff), Qt::LeftButton);
     QVERIFY(run.items().cardFrames->isChecked());
     for (const Shown& each : shown) QVERIFY(each.picture->framed());
 

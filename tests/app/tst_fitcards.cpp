@@ -12,8 +12,8 @@
 #include <QTest>
 
 #include "tablefixture.h"
-#include "ui/cardchooser.h"
-#include "ui/cardimages.h"
+#include "ui/cards/cardimages.h"
+#include "ui/dialogs/cardchooser.h"
 
 using namespace plumet;
 using plumet::test::Game;
@@ -71,18 +71,18 @@ void verifyBoard(Game& game) {
 // along the run; where neighbours overlap, they are spread as the hand layout spreads a hand
 // of the cards held now or of more (the hand shrinks from its end as cards are laid).
 void verifyHand(Game& game, int player) {
-    PlayerWindow& form = game.session->window(player);
+    PlayerWindow& playerWindow = game.session->window(player);
     const GameState& s = game.state();
     const bool human = player == kHuman;
     const bool down = player == 2 || player == 4;
     const int count = s.handCount[player];
     const int shown = human ? count + 1 : count;  // the human's pass card after the hand
-    const QSize card = form.picture(1)->size();
-    QCOMPARE(card, form.picture(1)->sizeAt(form.picture(1)->drawnHeight()));
-    const QRect inside(QPoint(0, 0), form.size());
+    const QSize card = playerWindow.picture(1)->size();
+    QCOMPARE(card, playerWindow.picture(1)->sizeAt(playerWindow.picture(1)->drawnHeight()));
+    const QRect inside(QPoint(0, 0), playerWindow.size());
     QList<int> along;
     for (int i = 1; i <= shown; ++i) {
-        const QRect r = rectOf(form.picture(i));
+        const QRect r = rectOf(playerWindow.picture(i));
         QCOMPARE(r.size(), card);
         if (!inside.contains(r))
             QFAIL(qPrintable(
@@ -96,7 +96,8 @@ void verifyHand(Game& game, int player) {
     const int cardLength = down ? card.height() : card.width();
     if (step >= cardLength) return;
     // Overlapping: the spread of n cards for some n from those held now up to a full hand.
-    const double room = tw(down ? form.height() : form.width()) - 1000 - tw(cardLength);
+    const double room =
+        tw(down ? playerWindow.height() : playerWindow.width()) - 1000 - tw(cardLength);
     bool spread = false;
     for (int n = count; n <= kMaxHand && !spread; ++n)
         spread = qAbs(tw(step) - room / (human ? n : n - 1)) <= tw(1);
@@ -116,8 +117,8 @@ QList<const CardPicture*> allPictures(Game& game) {
     QList<const CardPicture*> pictures;
     for (int c = 0; c <= kJoker; ++c) pictures << game.session->board().picture(c);
     for (int p = 1; p <= kPlayers; ++p) {
-        const PlayerWindow& form = game.session->window(p);
-        for (int i = 1; i <= form.pictureCount(); ++i) pictures << form.picture(i);
+        const PlayerWindow& playerWindow = game.session->window(p);
+        for (int i = 1; i <= playerWindow.pictureCount(); ++i) pictures << playerWindow.picture(i);
     }
     return pictures;
 }
@@ -144,7 +145,7 @@ struct TableShape {
 
 TableShape shapeOf(Game& game) {
     TableShape shape;
-    for (int form : {2, 4, 5, 6, 7}) shape.frames << game.main->child(form)->geometry();
+    for (const QMdiSubWindow* frame : game.main->frames()) shape.frames << frame->geometry();
     shape.heights << game.session->board().picture(0)->drawnHeight();
     for (int p = 1; p <= kPlayers; ++p)
         shape.heights << game.session->window(p).picture(1)->drawnHeight();
@@ -256,7 +257,7 @@ void FitCardsTest::arrangementInOnePass() {
     const int height = main.tableCardHeight();
     for (int p : {2, 4}) {
         const QSize card = game.session->window(p).picture(1)->sizeAt(height);
-        QCOMPARE(main.child(p + 3)->width(), px(std::max(tw(card.width()) + 60, 1000.0)));
+        QCOMPARE(main.playerFrame(p)->width(), px(std::max(tw(card.width()) + 60, 1000.0)));
     }
     QCOMPARE(game.session->window(3).height(),
              px(std::max(tw(game.session->window(3).picture(1)->sizeAt(height).height()), 900.0)));
@@ -270,7 +271,7 @@ void FitCardsTest::arrangementInOnePass() {
     // Around the board: the board stays, the cards take the size it holds, and the windows
     // around it (and the main window, under 勝手に整列) are fitted to them for good.
     game.main->showNormal();
-    game.main->child(2)->resize(game.main->child(2)->size() * 9 / 10);
+    game.main->boardFrame()->resize(game.main->boardFrame()->size() * 9 / 10);
     game.main->items().arrangeAroundBoard->trigger();
     QTest::qWait(0);
     verifyBoard(game);

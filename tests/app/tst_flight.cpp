@@ -120,12 +120,12 @@ void FlightTest::frames() {
     s.flightFrames = static_cast<std::int16_t>(flightFrames);
     if (kind == Kind::Dump) s.passesLeft[player] = 0;
     Recorder recorder(*game.session);
-    PlayerWindow* form = &game.session->window(player);
+    PlayerWindow* playerWindow = &game.session->window(player);
     const int card = kind == Kind::Joker ? kJoker : s.hand[player][1];
     if (kind == Kind::Joker)
-        form->jokerFlight(8);
+        playerWindow->jokerFlight(8);
     else
-        form->cardFlight(card, 1);
+        playerWindow->cardFlight(card, 1);
     QCOMPARE(recorder.flights.size(), 1);
     QCOMPARE(recorder.flights[0].card, card);
     compareFrames(recorder.flights[0].ks, expectedFrames(flightFrames, step, frames));

@@ -12,7 +12,7 @@
 #include "rules/laying.h"
 #include "rules/passing.h"
 #include "rules/scoring.h"
-#include "ui/cardchooser.h"
+#include "ui/dialogs/cardchooser.h"
 #include "ui/labeltext.h"
 
 using namespace plumet;
@@ -59,7 +59,7 @@ void GameTest::dealShowsTheTable() {
     const QString first = game.session->window(s.firstPlayer).windowTitle();
     QCOMPARE(game.session->board().windowTitle(),
              QStringLiteral("－　場　－   ") + first + QStringLiteral(" からスタート"));
-    for (int form : {2, 4, 5, 6, 7}) QVERIFY(game.main->child(form)->isVisible());
+    for (const QMdiSubWindow* frame : game.main->frames()) QVERIFY(frame->isVisible());
     for (int c : {7, 20, 33, 46}) {
         CardPicture* card = game.session->board().picture(c);
         QVERIFY(card->isVisible());
@@ -67,14 +67,16 @@ void GameTest::dealShowsTheTable() {
         QCOMPARE(card->pos(), pxPoint(pos.x(), pos.y()));
     }
     for (int p = 1; p <= kPlayers; ++p) {
-        PlayerWindow* form = &game.session->window(p);
-        QCOMPARE(form->label(2)->text(), QStringLiteral(" 0 点"));
-        QCOMPARE(form->label(3)->text(), QStringLiteral("パス"));
-        QCOMPARE(form->label(4)->text(), QStringLiteral("残 3 回"));
+        PlayerWindow* playerWindow = &game.session->window(p);
+        QCOMPARE(playerWindow->statusLabel(StatusLine::Score)->text(), QStringLiteral(" 0 点"));
+        QCOMPARE(playerWindow->statusLabel(StatusLine::Status)->text(), QStringLiteral("パス"));
+        QCOMPARE(playerWindow->statusLabel(StatusLine::PassesOrPlace)->text(),
+                 QStringLiteral("残 3 回"));
         const QColor expected = p == s.firstPlayer ? kTurnColour : kIdleColour;
-        QCOMPARE(form->colour(), expected);
+        QCOMPARE(playerWindow->colour(), expected);
         int shown = 0;
-        for (int i = 1; i <= form->pictureCount(); ++i) shown += form->picture(i)->isVisible();
+        for (int i = 1; i <= playerWindow->pictureCount(); ++i)
+            shown += playerWindow->picture(i)->isVisible();
         QCOMPARE(shown, s.handCount[p] + (p == kHuman ? 1 : 0));
     }
     QVERIFY(game.human().picture(s.handCount[kHuman] + 1)->imageFile().endsWith("ps4.bmp"));
@@ -159,7 +161,8 @@ void GameTest::playsWholeGames() {
                     QCOMPARE(s.passesLeft[kHuman], 0);
                     QCOMPARE(s.handCount[kHuman], 0);
                     QCOMPARE(s.outcome[kHuman], Outcome::DroppedOut);
-                    QCOMPARE(game.human().label(3)->text(), QStringLiteral("はきだし"));
+                    QCOMPARE(game.human().statusLabel(StatusLine::Status)->text(),
+                             QStringLiteral("はきだし"));
                     ++seen.dropOuts;
                     continue;
                 } else {
@@ -176,7 +179,8 @@ void GameTest::playsWholeGames() {
             game.click(playable);
             QCOMPARE(s.onBoard[card], 1);
             if (s.outcome[kHuman] == Outcome::WentOut) {
-                QCOMPARE(game.human().label(3)->text(), QStringLiteral("あがり！"));
+                QCOMPARE(game.human().statusLabel(StatusLine::Status)->text(),
+                         QStringLiteral("あがり！"));
                 ++seen.wentOut;
             }
         }
@@ -198,10 +202,13 @@ void GameTest::playsWholeGames() {
         for (int p = 1; p <= kPlayers; ++p) {
             QVERIFY(placed[p]);
             QCOMPARE(s.handCount[p], 0);
-            PlayerWindow* form = &game.session->window(p);
-            QCOMPARE(form->label(2)->text(), signedLabel(s.score[p]) + QStringLiteral(" 点"));
-            QCOMPARE(form->label(3)->text(), QString::fromUtf8(outcomeText(s.outcome[p])));
-            QCOMPARE(form->label(4)->text(), signedLabel(s.place[p]) + QStringLiteral(" 位"));
+            PlayerWindow* playerWindow = &game.session->window(p);
+            QCOMPARE(playerWindow->statusLabel(StatusLine::Score)->text(),
+                     signedLabel(s.score[p]) + QStringLiteral(" 点"));
+            QCOMPARE(playerWindow->statusLabel(StatusLine::Status)->text(),
+                     QString::fromUtf8(outcomeText(s.outcome[p])));
+            QCOMPARE(playerWindow->statusLabel(StatusLine::PassesOrPlace)->text(),
+                     signedLabel(s.place[p]) + QStringLiteral(" 位"));
         }
         QVERIFY(acceptsInput(game.main.get()));
         if (games >= 4 && seen.jokerMoves && seen.refusedPasses && seen.dropOuts && seen.wentOut &&
@@ -231,12 +238,13 @@ void GameTest::menuLockDuringMatch() {
          {m.aceKing, m.jokerNone, m.jokerOnce, m.jokerReused, m.twoPasses, m.threePasses})
         QVERIFY2(!item->isEnabled(), qPrintable(item->objectName()));
     QVERIFY(game.main->items().backToInitialScreen->isEnabled());
-    QVERIFY(game.main->image(4)->isVisibleTo(game.main.get()));
-    QVERIFY(!game.main->image(5)->isVisibleTo(game.main.get()));
+    QVERIFY(game.main->toolButton(ToolButton::Title)->isVisibleTo(game.main.get()));
+    QVERIFY(!game.main->toolButton(ToolButton::TitleOff)->isVisibleTo(game.main.get()));
     // The AK, joker and pass buttons change nothing during a match.
     const Rules before = game.main->rules();
     for (int n : {8, 9, 10, 11, 12, 23, 24}) {
-        if (game.main->image(n)->isVisibleTo(game.main.get())) emit game.main->image(n)->clicked();
+        if (game.main->toolButton(static_cast<ToolButton>(n))->isVisibleTo(game.main.get()))
+            emit game.main->toolButton(static_cast<ToolButton>(n))->clicked();
     }
     QCOMPARE(game.main->rules().aceKing, before.aceKing);
     QCOMPARE(game.main->rules().joker, before.joker);
@@ -247,7 +255,7 @@ void GameTest::menuLockDuringMatch() {
     game.main->items().backToInitialScreen->trigger();
     QCOMPARE(game.lastQuestion, QStringLiteral("初期画面？"));
     QCOMPARE(game.state().gameNumber, 0);
-    for (int form : {2, 4, 5, 6, 7}) QVERIFY(!game.main->child(form)->isVisible());
+    for (const QMdiSubWindow* frame : game.main->frames()) QVERIFY(!frame->isVisible());
     QVERIFY(game.main->items().aceKing->isEnabled());
     QCOMPARE(game.main->windowTitle(), QStringLiteral("カドリオ   （ グループ１ ）"));
 }
@@ -320,16 +328,16 @@ void GameTest::hiddenPassRestore() {
     }
     QCOMPARE(s.passesLeft[kHuman], 2);
     QCOMPARE(passCard(), QStringLiteral("ps2.bmp"));
-    QCOMPARE(human.label(4)->text(), QStringLiteral("残 1 回"));
+    QCOMPARE(human.statusLabel(StatusLine::PassesOrPlace)->text(), QStringLiteral("残 1 回"));
 
-    QLabel* label = game.session->window(player).label(3);
+    QLabel* label = game.session->window(player).statusLabel(StatusLine::Status);
     QCOMPARE(label->text(), QStringLiteral("パス"));
     QTest::mouseDClick(label, Qt::LeftButton, {}, label->rect().center());
     // Only the passes change: the pass card and the counter show the old number until the
     // next pass rewrites them.
     QCOMPARE(s.passesLeft[kHuman], restores ? 4 : 2);
     QCOMPARE(passCard(), QStringLiteral("ps2.bmp"));
-    QCOMPARE(human.label(4)->text(), QStringLiteral("残 1 回"));
+    QCOMPARE(human.statusLabel(StatusLine::PassesOrPlace)->text(), QStringLiteral("残 1 回"));
     QVERIFY(game.humanToMove());
     if (!restores) return;
 
@@ -339,7 +347,8 @@ void GameTest::hiddenPassRestore() {
         if (QTest::currentTestFailed()) return;
         QCOMPARE(s.passesLeft[kHuman], left);
         QCOMPARE(passCard(), QStringLiteral("ps%1.bmp").arg(left));
-        QCOMPARE(human.label(4)->text(), QStringLiteral("残 %1 回").arg(left - 1));
+        QCOMPARE(human.statusLabel(StatusLine::PassesOrPlace)->text(),
+                 QStringLiteral("残 %1 回").arg(left - 1));
     }
 }
 

@@ -19,9 +19,9 @@ void holdComputerTurns() {
 
 // Gives `player` the turn and, for a computer, lets it think at once.
 void move(Game& game, int player) {
-    PlayerWindow* form = &game.session->window(player);
-    form->takeTurn();
-    if (player != kHuman) static_cast<ComputerWindow*>(form)->thinkingDone();
+    PlayerWindow* playerWindow = &game.session->window(player);
+    playerWindow->takeTurn();
+    if (player != kHuman) static_cast<ComputerWindow*>(playerWindow)->thinkingDone();
 }
 
 // What the holder's window shows at the moment the exchange makes it lay the gap card.
@@ -39,11 +39,11 @@ void watchHolder(Game& game, int holder, int gapCard, HolderView& view) {
         if (view.seen || k != 1 || card != session.board().picture(gapCard)) return;
         view.seen = true;
         view.flyingSlot = session.state().gapHolderSlot;
-        const PlayerWindow* form = &session.window(holder);
-        view.shown = shownCards(*form);
+        const PlayerWindow* playerWindow = &session.window(holder);
+        view.shown = shownCards(*playerWindow);
         for (int i = 1; i <= view.shown; ++i) {
-            view.files.append(QFileInfo(form->picture(i)->imageFile()).fileName());
-            view.positions.append(form->picture(i)->pos());
+            view.files.append(QFileInfo(playerWindow->picture(i)->imageFile()).fileName());
+            view.positions.append(playerWindow->picture(i)->pos());
         }
     };
 }
@@ -125,8 +125,9 @@ void JokerTest::jokerReturns() {
     }
     // Every picture has a place of its own, running the way the hand runs (the 8's picture,
     // in flight then, is back in its place now).
-    PlayerWindow* form = &game.session->window(holder);
-    atExchange.positions[atExchange.flyingSlot - 1] = form->picture(atExchange.flyingSlot)->pos();
+    PlayerWindow* playerWindow = &game.session->window(holder);
+    atExchange.positions[atExchange.flyingSlot - 1] =
+        playerWindow->picture(atExchange.flyingSlot)->pos();
     for (int i = 1; i < atExchange.positions.size(); ++i) {
         const QPoint step = atExchange.positions[i] - atExchange.positions[i - 1];
         QVERIFY2(step.x() > 0 || step.y() > 0,
@@ -139,23 +140,25 @@ void JokerTest::jokerReturns() {
         QCOMPARE(s.outcome[holder], Outcome::JokerLeft);
         QCOMPARE(s.handCount[holder], 0);
         QCOMPARE(s.place[holder], 4);
-        QCOMPARE(form->label(3)->text(), QStringLiteral("ばばもち"));
-        QCOMPARE(form->label(4)->text(), QStringLiteral(" 4 位"));
-        QVERIFY(!acceptsInput(form->picture(1)));
+        QCOMPARE(playerWindow->statusLabel(StatusLine::Status)->text(), QStringLiteral("ばばもち"));
+        QCOMPARE(playerWindow->statusLabel(StatusLine::PassesOrPlace)->text(),
+                 QStringLiteral(" 4 位"));
+        QVERIFY(!acceptsInput(playerWindow->picture(1)));
     } else if (count == 1) {
         QCOMPARE(s.outcome[holder], Outcome::WentOut);
-        QCOMPARE(form->label(3)->text(), QStringLiteral("あがり！"));
-        QCOMPARE(form->label(4)->text(), QStringLiteral(" 1 位"));
+        QCOMPARE(playerWindow->statusLabel(StatusLine::Status)->text(), QStringLiteral("あがり！"));
+        QCOMPARE(playerWindow->statusLabel(StatusLine::PassesOrPlace)->text(),
+                 QStringLiteral(" 1 位"));
     } else {
         QCOMPARE(s.handCount[holder], count - 1 + (back ? 1 : 0));
         QCOMPARE(s.hand[holder][s.handCount[holder]] == kJoker, back);
         const int n = s.handCount[holder];
         if (holder == kHuman) {
-            QCOMPARE(shownCards(*form), n + 1);
-            QVERIFY(form->picture(n + 1)->imageFile().endsWith("ps4.bmp"));
-            QCOMPARE(form->picture(n)->imageFile().endsWith("joker.bmp"), back);
+            QCOMPARE(shownCards(*playerWindow), n + 1);
+            QVERIFY(playerWindow->picture(n + 1)->imageFile().endsWith("ps4.bmp"));
+            QCOMPARE(playerWindow->picture(n)->imageFile().endsWith("joker.bmp"), back);
         } else {
-            QCOMPARE(shownCards(*form), n);
+            QCOMPARE(shownCards(*playerWindow), n);
         }
     }
     // The joker, the 9 and the 8 have left the hands; the joker came back unless it was all
@@ -216,20 +219,20 @@ void JokerTest::leftWithJoker() {
     QCOMPARE(s.handCount[mover], 0);
     QCOMPARE(s.cardsLeft, cards - 2);  // the K and the joker
     QCOMPARE(s.outBonus[mover], 0);
-    PlayerWindow* form = &game.session->window(mover);
-    QCOMPARE(form->label(3)->text(), QStringLiteral("ばばもち"));
+    PlayerWindow* playerWindow = &game.session->window(mover);
+    QCOMPARE(playerWindow->statusLabel(StatusLine::Status)->text(), QStringLiteral("ばばもち"));
     for (int p = 1; p <= kPlayers; ++p) {
         QCOMPARE(s.place[p], placesAfter[p - 1]);
         if (placesAfter[p - 1] == 0) continue;
         QCOMPARE(s.finishOrder[placesAfter[p - 1]], p);
-        QCOMPARE(game.session->window(p).label(4)->text(),
+        QCOMPARE(game.session->window(p).statusLabel(StatusLine::PassesOrPlace)->text(),
                  signedLabel(placesAfter[p - 1]) + QStringLiteral(" 位"));
     }
     // The joker stays in view, out of play.
-    QVERIFY(!acceptsInput(form->picture(1)));
+    QVERIFY(!acceptsInput(playerWindow->picture(1)));
     if (mover == kHuman) {
-        QVERIFY(!acceptsInput(form->picture(2)));
-        QVERIFY(form->picture(1)->imageFile().endsWith("joker.bmp"));
+        QVERIFY(!acceptsInput(playerWindow->picture(2)));
+        QVERIFY(playerWindow->picture(1)->imageFile().endsWith("joker.bmp"));
     }
 }
 

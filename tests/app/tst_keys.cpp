@@ -411,17 +411,17 @@ void KeysTest::hint() {
     QFETCH(QList<int>, marked);
     Game game;
     humanTurn(game, hand, passesLeft);
-    HandWindow& form = game.human();
+    HandWindow& playerWindow = game.human();
     const QString before = snapshot(game.state());
     const Random draws = game.session->random();
-    const int focus = form.focusSlot();
+    const int focus = playerWindow.focusSlot();
     press(Qt::Key_H);
-    QCOMPARE(hintMarks(form), marked);
+    QCOMPARE(hintMarks(playerWindow), marked);
     // Nothing else changed: the game, its draws, the focus.
     QCOMPARE(snapshot(game.state()), before);
     Random expected = draws;
     QCOMPARE(game.session->random().next(), expected.next());
-    QCOMPARE(form.focusSlot(), focus);
+    QCOMPARE(playerWindow.focusSlot(), focus);
     QVERIFY(game.humanToMove());
     // The marks go when the human moves.
     press(Qt::Key_End);
@@ -431,7 +431,7 @@ void KeysTest::hint() {
         press(Qt::Key_Return);
     }
     QVERIFY(!game.humanToMove());
-    QVERIFY(hintMarks(form).isEmpty());
+    QVERIFY(hintMarks(playerWindow).isEmpty());
 }
 
 void KeysTest::hintsChangeNothing() {

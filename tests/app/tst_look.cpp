@@ -99,7 +99,7 @@ void TestLook::blockedWindowsTakeNoInput() {
     game.start(4);
     QVERIFY(game.waitForHuman(0) && game.humanToMove());
     QVERIFY(QTest::qWaitForWindowActive(game.main.get()));
-    QMdiSubWindow* board = game.main->child(2);
+    QMdiSubWindow* board = game.main->boardFrame();
     const QPoint place = board->pos();
     drag(board, {30, 20});
     QVERIFY(board->pos() != place);
@@ -119,8 +119,8 @@ void TestLook::blockedWindowsTakeNoInput() {
     QTest::keyClick(&game.human(), Qt::Key_Return);
     QTest::keyClick(game.main.get(), Qt::Key_F2);
     QTest::keyClick(game.main.get(), Qt::Key_G, Qt::AltModifier);
-    QTest::mouseClick(game.main->image(1), Qt::LeftButton);  // START
-    QTest::mouseClick(game.main->image(7), Qt::LeftButton);  // END
+    QTest::mouseClick(game.main->toolButton(ToolButton::Start), Qt::LeftButton);  // START
+    QTest::mouseClick(game.main->toolButton(ToolButton::End), Qt::LeftButton);    // END
     drag(board, {30, 20});
     QTest::qWait(20);
     QVERIFY2(answers.boxes.isEmpty(), qPrintable(answers.unexpected.join(u'\n')));
@@ -162,17 +162,17 @@ void TestLook::statusLinesFitIn() {
     ShippedGame game;
     game.start(6);
     // The hand and the top window at the height the arrangement gives them at the least.
-    for (int form : {4, 6}) QCOMPARE(game.session->window(form - 3).height(), px(900));
+    for (int p : {1, 3}) QCOMPARE(game.session->window(p).height(), px(900));
     const auto verifyFit = [&game](const char* when) {
         for (int p = 1; p <= kPlayers; ++p) {
-            const PlayerWindow& form = game.session->window(p);
+            const PlayerWindow& playerWindow = game.session->window(p);
             for (int k = 1; k <= 4; ++k) {
-                const QLabel* label = form.label(k);
+                const QLabel* label = playerWindow.statusLabel(static_cast<StatusLine>(k));
                 const QString where = QStringLiteral("%1, %2 Label%3 \"%4\"")
-                                          .arg(QLatin1String(when), form.objectName())
+                                          .arg(QLatin1String(when), playerWindow.objectName())
                                           .arg(k)
                                           .arg(label->text());
-                QVERIFY2(form.rect().contains(label->geometry()), qPrintable(where));
+                QVERIFY2(playerWindow.rect().contains(label->geometry()), qPrintable(where));
                 QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(where));
             }
         }

@@ -18,8 +18,8 @@
 #include "data/savedgame.h"
 #include "data/top10.h"
 #include "matchfixture.h"
-#include "ui/boardwindow.h"
-#include "ui/computerwindow.h"
+#include "ui/table/boardwindow.h"
+#include "ui/table/computerwindow.h"
 #include "ui/toolbar.h"
 
 using namespace plumet;
@@ -34,14 +34,14 @@ QString stored(const Store& store, const char* key) {
 
 bool continueEnabled(Program& p) {
     const bool item = p.items().continueMatch->isEnabled();
-    const bool image = p.main->image(2)->isVisibleTo(p.main.get());
-    return item && image && !p.main->image(3)->isVisibleTo(p.main.get());
+    const bool image = p.main->toolButton(ToolButton::Continue)->isVisibleTo(p.main.get());
+    return item && image && !p.main->toolButton(ToolButton::ContinueOff)->isVisibleTo(p.main.get());
 }
 
 // The title screen: no match, the board hidden, the rule options free again.
 bool atTitle(Program& p) {
-    return p.state().gameNumber == 0 && !p.main->child(2)->isVisible() &&
-           !p.main->child(4)->isVisible() && !p.items().backToInitialScreen->isEnabled() &&
+    return p.state().gameNumber == 0 && !p.main->boardFrame()->isVisible() &&
+           !p.main->playerFrame(1)->isVisible() && !p.items().backToInitialScreen->isEnabled() &&
            p.items().changeGroup->isEnabled() && p.items().aceKing->isEnabled() &&
            p.main->windowTitle() == QStringLiteral("カドリオ   （ グループ１ ）");
 }
@@ -87,7 +87,7 @@ void TestMatch::wholeMatch() {
         Program p(data_.path());
         QVERIFY(p.started);
         QVERIFY(!continueEnabled(p));
-        QVERIFY(p.main->image(3)->isVisibleTo(p.main.get()));
+        QVERIFY(p.main->toolButton(ToolButton::ContinueOff)->isVisibleTo(p.main.get()));
         p.items().jokerNone->trigger();
         p.session->random().seed(11);
         p.items().newGame->trigger();
@@ -102,22 +102,27 @@ void TestMatch::wholeMatch() {
             QVERIFY(withTheGame(p, results));
             QVERIFY(centred(results));
             QCOMPARE(results->windowTitle(), QStringLiteral(" %1 回戦終了").arg(game));
-            QCOMPARE(results->command(1)->text(), QStringLiteral(" %1 回戦に進む").arg(game + 1));
-            QCOMPARE(results->label(1, 1)->text(), p.session->human().windowTitle());
-            QCOMPARE(results->label(7, game - 1)->text(), p.session->human().label(4)->text() +
-                                                              QStringLiteral(" / ") +
-                                                              p.session->human().label(3)->text());
-            QVERIFY(results->label(6, game)->text().isEmpty());
-            if (game == 2) QTest::mouseClick(results->command(3), Qt::LeftButton);
+            QCOMPARE(results->button(ResultsWindow::Button::Proceed)->text(),
+                     QStringLiteral(" %1 回戦に進む").arg(game + 1));
+            QCOMPARE(results->nameLabel(1)->text(), p.session->human().windowTitle());
+            QCOMPARE(results->recordPlaceLabel(game - 1)->text(),
+                     p.session->human().statusLabel(StatusLine::PassesOrPlace)->text() +
+                         QStringLiteral(" / ") +
+                         p.session->human().statusLabel(StatusLine::Status)->text());
+            QVERIFY(results->recordPointsLabel(game)->text().isEmpty());
+            if (game == 2)
+                QTest::mouseClick(results->button(ResultsWindow::Button::SwitchGraph),
+                                  Qt::LeftButton);
             if (game < 3) {
-                QTest::mouseClick(results->command(1), Qt::LeftButton);
+                QTest::mouseClick(results->button(ResultsWindow::Button::Proceed), Qt::LeftButton);
                 QCOMPARE(p.state().gameNumber, game + 1);
             }
         }
         // After game 3: save and back to the title screen.
         afterThree = p.state().score;
         placesOfThree = p.state().humanGamePlaces;
-        QTest::mouseClick(shownWindow<ResultsWindow>()->command(2), Qt::LeftButton);
+        QTest::mouseClick(shownWindow<ResultsWindow>()->button(ResultsWindow::Button::SaveToTitle),
+                          Qt::LeftButton);
         QTRY_VERIFY(!shownWindow<ResultsWindow>());
         QVERIFY(acceptsInput(p.main.get()));
         QVERIFY(atTitle(p));
@@ -136,7 +141,8 @@ void TestMatch::wholeMatch() {
     QCOMPARE(p.state().gameNumber, 0);
     p.items().jokerNone->trigger();
     p.session->random().seed(12);
-    QTest::mouseClick(p.main->image(2), Qt::LeftButton);  // the toolbar's continue button
+    QTest::mouseClick(p.main->toolButton(ToolButton::Continue),
+                      Qt::LeftButton);  // the toolbar's continue button
     QCOMPARE(p.state().gameNumber, 4);
     QCOMPARE(p.state().score[1], afterThree[1]);
     QCOMPARE(p.state().score[4], afterThree[4]);
@@ -150,19 +156,22 @@ void TestMatch::wholeMatch() {
         QVERIFY2(results, "the game stalled");
         if (game == 4) {
             // The record of the games before the break, and the graph last shown.
-            QCOMPARE(results->label(7, 0)->text(), QString::fromStdString(placesOfThree[1]));
-            QCOMPARE(results->label(7, 2)->text(), QString::fromStdString(placesOfThree[3]));
-            QCOMPARE(results->label(8)->text(), QString::fromUtf8(kPerGameGraph));
+            QCOMPARE(results->recordPlaceLabel(0)->text(),
+                     QString::fromStdString(placesOfThree[1]));
+            QCOMPARE(results->recordPlaceLabel(2)->text(),
+                     QString::fromStdString(placesOfThree[3]));
+            QCOMPARE(results->graphCaptionLabel()->text(), QString::fromUtf8(kPerGameGraph));
         }
         if (game < 10) {
-            QTest::mouseClick(results->command(1), Qt::LeftButton);
+            QTest::mouseClick(results->button(ResultsWindow::Button::Proceed), Qt::LeftButton);
             continue;
         }
         QCOMPARE(results->windowTitle(), QStringLiteral("ゲーム終了"));
-        QCOMPARE(results->command(1)->text(), QStringLiteral("ゲーム終了"));
-        QVERIFY(!results->command(2)->isVisible());
-        for (int k = 0; k < 10; ++k) QVERIFY(!results->label(6, k)->text().isEmpty());
-        QTest::mouseClick(results->command(1), Qt::LeftButton);
+        QCOMPARE(results->button(ResultsWindow::Button::Proceed)->text(),
+                 QStringLiteral("ゲーム終了"));
+        QVERIFY(!results->button(ResultsWindow::Button::SaveToTitle)->isVisible());
+        for (int k = 0; k < 10; ++k) QVERIFY(!results->recordPointsLabel(k)->text().isEmpty());
+        QTest::mouseClick(results->button(ResultsWindow::Button::Proceed), Qt::LeftButton);
     }
 
     // The TOP-10 entry: the total is well above the default tenth total of 10.
@@ -182,9 +191,9 @@ void TestMatch::wholeMatch() {
     QCOMPARE(table->nameLabel(rank - 1)->palette().color(QPalette::WindowText), QColor(255, 0, 0));
     QInputMethodEvent typing;
     typing.setCommitString(QStringLiteral("やまだ"));
-    QApplication::sendEvent(entry->text(), &typing);
+    QApplication::sendEvent(entry->nameEdit(), &typing);
     QCOMPARE(table->nameLabel(rank - 1)->text(), QStringLiteral("やまだ"));
-    QTest::mouseClick(entry->command(), Qt::LeftButton);
+    QTest::mouseClick(entry->registerButton(), Qt::LeftButton);
     QTRY_VERIFY(!shownWindow<Top10Dialog>() && !shownWindow<NameEntry>());
     QVERIFY(acceptsInput(p.main.get()));
     QCOMPARE(p.state().score[1], 0);
@@ -201,9 +210,9 @@ void TestMatch::wholeMatch() {
     QVERIFY(withTheGame(p, table));
     QCOMPARE(table->nameLabel(rank - 1)->text(), QStringLiteral("やまだ"));
     answers.file(good);
-    QTest::mouseClick(table->command(2), Qt::LeftButton);
+    QTest::mouseClick(table->button(Top10Dialog::Button::Export), Qt::LeftButton);
     QVERIFY(QFile::exists(good));
-    QTest::mouseClick(table->command(1), Qt::LeftButton);
+    QTest::mouseClick(table->button(Top10Dialog::Button::Ok), Qt::LeftButton);
     QVERIFY(acceptsInput(p.main.get()));
 
     // A copy altered by hand: the first character of the first name changed.
@@ -225,11 +234,11 @@ void TestMatch::wholeMatch() {
     table = shownWindow<Top10Dialog>();
     QVERIFY(table);
     QVERIFY(withTheGame(p, table));
-    table->combo()->setCurrentIndex(2);
+    table->groupList()->setCurrentIndex(2);
     QCOMPARE(p.state().group, 2);
     QCOMPARE(p.main->windowTitle(), QStringLiteral("カドリオ   （ グループ３ ）"));
     QCOMPARE(table->nameLabel(rank - 1)->text(), QStringLiteral("ＲＯＫＥＮ"));
-    QTest::mouseClick(table->command(4), Qt::LeftButton);
+    QTest::mouseClick(table->button(Top10Dialog::Button::GroupOk), Qt::LeftButton);
     QVERIFY(acceptsInput(p.main.get()));
 
     p.items().showTop10->trigger();
@@ -237,7 +246,7 @@ void TestMatch::wholeMatch() {
     answers.box(QMessageBox::Ok);
     answers.file(altered);
     answers.box(QMessageBox::Ok);
-    QTest::mouseClick(table->command(3), Qt::LeftButton);
+    QTest::mouseClick(table->button(Top10Dialog::Button::Import), Qt::LeftButton);
     QCOMPARE(answers.boxes.size(), 2);
     QCOMPARE(answers.boxes[1].text,
              QStringLiteral("データが異常です。\nベスト１０は更新されませんでした。"));
@@ -246,11 +255,11 @@ void TestMatch::wholeMatch() {
 
     answers.box(QMessageBox::Ok);
     answers.file(good);
-    QTest::mouseClick(table->command(3), Qt::LeftButton);
+    QTest::mouseClick(table->button(Top10Dialog::Button::Import), Qt::LeftButton);
     QCOMPARE(answers.boxes.size(), 3);
     QCOMPARE(table->nameLabel(rank - 1)->text(), QStringLiteral("やまだ"));
     QCOMPARE(p.store->get(u"form2", QStringLiteral("ten%1").arg(rank), {}), QString::number(total));
-    QTest::mouseClick(table->command(1), Qt::LeftButton);
+    QTest::mouseClick(table->button(Top10Dialog::Button::Ok), Qt::LeftButton);
     QCOMPARE(answers.fileDialogs.size(), 3);
     QVERIFY2(answers.unexpected.isEmpty(), qPrintable(answers.unexpected.join(u'\n')));
     QCOMPARE(p.ended, 0);
@@ -267,7 +276,8 @@ void TestMatch::damagedTop10() {
     {
         Program p(data_.path());
         p.items().showTop10->trigger();  // the first opening makes the check strings
-        QTest::mouseClick(shownWindow<Top10Dialog>()->command(1), Qt::LeftButton);
+        QTest::mouseClick(shownWindow<Top10Dialog>()->button(Top10Dialog::Button::Ok),
+                          Qt::LeftButton);
         p.store->save(u"form2", u"ten3", QStringLiteral("85"));
         ModalAnswers answers;
         answers.box(QMessageBox::Ok);
@@ -358,7 +368,7 @@ void TestMatch::damagedSavedMatch() {
     QCOMPARE(answers.boxes[0].text, QStringLiteral("データが異常です。\n前回の続きが出来ません。"));
     QVERIFY(!continueEnabled(p));
     QCOMPARE(p.state().gameNumber, 0);
-    QVERIFY(!p.main->child(2)->isVisible());
+    QVERIFY(!p.main->boardFrame()->isVisible());
 }
 
 // "新規ゲーム" over a saved match asks once, discards it, and a second new game during the
@@ -464,14 +474,15 @@ void TestMatch::ruleFaultEndsTheGame() {
     QVERIFY(acceptsInput(p.main.get()));
     QVERIFY(p.items().newGame->isEnabled());
     QVERIFY(!p.main->captionTimer().isActive());
-    for (ComputerWindow* form : p.session->computers()) QVERIFY(!form->thinkTimer().isActive());
+    for (ComputerWindow* playerWindow : p.session->computers())
+        QVERIFY(!playerWindow->thinkTimer().isActive());
     for (int c = 1; c <= kJoker; ++c) QVERIFY(!p.session->board().picture(c)->isVisible());
     QCOMPARE(TempStore::fileBytes(), bytes);
 
     // The next game starts as usual.
     p.items().newGame->trigger();
     QCOMPARE(s.gameNumber, std::int16_t{1});
-    QVERIFY(p.main->child(2)->isVisible());
+    QVERIFY(p.main->boardFrame()->isVisible());
     QVERIFY(answers.unexpected.isEmpty());
 }
 

@@ -18,22 +18,22 @@
 #include <QTimer>
 #include <map>
 
-#include "app/appdir.h"
+#include "app/datafolder.h"
 #include "common/modalanswers.h"
 #include "common/tempstore.h"
 #include "data/settings.h"
 #include "data/store.h"
 #include "programfixture.h"
-#include "ui/boardwindow.h"
-#include "ui/cardchooser.h"
-#include "ui/computerwindow.h"
-#include "ui/handwindow.h"
-#include "ui/helpwindow.h"
-#include "ui/namesdialog.h"
-#include "ui/speeddialog.h"
+#include "ui/dialogs/cardchooser.h"
+#include "ui/dialogs/namesdialog.h"
+#include "ui/dialogs/speeddialog.h"
+#include "ui/table/boardwindow.h"
+#include "ui/table/computerwindow.h"
+#include "ui/table/handwindow.h"
 #include "ui/toolbar.h"
-#include "ui/top10dialog.h"
 #include "ui/twips.h"
+#include "ui/windows/helpwindow.h"
+#include "ui/windows/top10dialog.h"
 
 using namespace plumet;
 using plumet::test::Run;
@@ -42,7 +42,7 @@ using plumet::test::shownWindow;
 namespace {
 
 bool imageShown(Run& run, int n) {
-    return !run.main().image(n)->isHidden();
+    return !run.main().toolButton(static_cast<ToolButton>(n))->isHidden();
 }
 
 // Closes the main window as its close box does.
@@ -112,15 +112,15 @@ void StartupTest::firstRunWithEmptyStore() {
     QCOMPARE(run.main().size(), QSize(px(9525), px(6735)));
     QCOMPARE(run.main().pos(), QPoint(0, 0));
     QCOMPARE(run.state().voices, (std::array<std::int16_t, kPlayers>{-1, 0, -1, 0}));
-    for (ComputerWindow* form : run.program->session().computers())
-        QCOMPARE(form->thinkTimer().interval(), 500);
+    for (ComputerWindow* playerWindow : run.program->session().computers())
+        QCOMPARE(playerWindow->thinkTimer().interval(), 500);
     for (int n : {9, 13, 11, 23, 25, 16, 18}) QVERIFY(imageShown(run, n));
     for (int n : {8, 14, 10, 12, 24, 26, 15, 17, 19}) QVERIFY(!imageShown(run, n));
     QVERIFY(!run.main().toolbar()->isHidden());
     // A new player has the cards fitted to the windows.
     QVERIFY(run.items().fitCards->isChecked());
     QVERIFY(run.main().tableCardHeight() > 0);
-    for (int form : {2, 4, 5, 6, 7}) QVERIFY(run.main().child(form)->isHidden());
+    for (const QMdiSubWindow* frame : run.main().frames()) QVERIFY(frame->isHidden());
     QCOMPARE(run.program->session().board().picture(53)->imageFile(),
              test::buildData() + QStringLiteral("/joker.bmp"));
 }
@@ -203,11 +203,11 @@ void StartupTest::everySettingSurvivesRestart() {
         // Window places.
         run.main().move(40, 30);
         run.main().resize(700, 520);
-        run.main().child(2)->setGeometry(90, 100, 400, 200);
-        run.main().child(4)->setGeometry(90, 300, 400, 110);
-        run.main().child(5)->setGeometry(500, 0, 80, 420);
-        run.main().child(6)->setGeometry(90, 0, 400, 100);
-        run.main().child(7)->setGeometry(0, 0, 80, 420);
+        run.main().boardFrame()->setGeometry(90, 100, 400, 200);
+        run.main().playerFrame(1)->setGeometry(90, 300, 400, 110);
+        run.main().playerFrame(2)->setGeometry(500, 0, 80, 420);
+        run.main().playerFrame(3)->setGeometry(90, 0, 400, 100);
+        run.main().playerFrame(4)->setGeometry(0, 0, 80, 420);
 
         before = run.main().currentSettings();
         QCOMPARE(before.moves, std::int16_t{9});
@@ -226,12 +226,12 @@ void StartupTest::everySettingSurvivesRestart() {
     // What the settings show.
     QCOMPARE(again.main().pos(), QPoint(40, 30));
     QCOMPARE(again.main().size(), QSize(700, 520));
-    QCOMPARE(again.main().child(5)->geometry(), QRect(500, 0, 80, 420));
+    QCOMPARE(again.main().playerFrame(2)->geometry(), QRect(500, 0, 80, 420));
     QVERIFY(again.main().toolbar()->isHidden());
     for (int n : {8, 14, 12, 24, 26, 15, 19}) QVERIFY(imageShown(again, n));
     for (int n : {9, 13, 10, 11, 23, 25, 16, 17, 18}) QVERIFY(!imageShown(again, n));
-    for (ComputerWindow* form : again.program->session().computers())
-        QCOMPARE(form->thinkTimer().interval(), 1000);
+    for (ComputerWindow* playerWindow : again.program->session().computers())
+        QCOMPARE(playerWindow->thinkTimer().interval(), 1000);
     QVERIFY(!again.program->session().board().picture(1)->framed());
     QVERIFY(!again.items().fitCards->isChecked());
     QVERIFY(!again.main().options().fitCards);
@@ -283,7 +283,7 @@ void StartupTest::geometryKeptUnlessNormal() {
             run.main().showMinimized();
         }
         QTest::qWait(0);
-        run.main().child(2)->setGeometry(5, 5, 300, 150);
+        run.main().boardFrame()->setGeometry(5, 5, 300, 150);
         run.items().aceKing->trigger();
         QVERIFY(requestClose(run));
         QCOMPARE(answers.boxes.size(), maximised ? 1 : 0);
@@ -388,7 +388,7 @@ void StartupTest::cardFolderFallback() {
 
 void StartupTest::savedMatchAtStart_data() {
     QTest::addColumn<QString>("right");
-    QTest::addColumn<QString>("tp");
+    QTest::addColumn<QString>("streakAndStarter");
     QTest::addColumn<bool>("starts");
     QTest::addColumn<bool>("continues");
     QTest::addColumn<QString>("message");
@@ -404,7 +404,7 @@ void StartupTest::savedMatchAtStart_data() {
 
 void StartupTest::savedMatchAtStart() {
     QFETCH(QString, right);
-    QFETCH(QString, tp);
+    QFETCH(QString, streakAndStarter);
     QFETCH(bool, starts);
     QFETCH(bool, continues);
     QFETCH(QString, message);
@@ -412,7 +412,7 @@ void StartupTest::savedMatchAtStart() {
         Run first;  // the data initialised, as the game that saved the match left it
     }
     const char* keys[] = {"sp", "p1", "p2", "p3", "p4", "tp", "right"};
-    const QString values[] = {"3", "12", "30", "4", "18", tp, right};
+    const QString values[] = {"3", "12", "30", "4", "18", streakAndStarter, right};
     for (int i = 0; i < 7; ++i) TempStore::store(keys[i], values[i]);
 
     ModalAnswers answers;
@@ -437,7 +437,7 @@ void StartupTest::savedMatchAtStart() {
 }
 
 void StartupTest::messageAnsweredLate_data() {
-    QTest::addColumn<QString>("tp");
+    QTest::addColumn<QString>("streakAndStarter");
     QTest::addColumn<QString>("right");
     QTest::addColumn<bool>("starts");
     QTest::newRow("wrong check digits") << "12"
@@ -450,12 +450,12 @@ void StartupTest::messageAnsweredLate_data() {
 // the start-up path main() runs: start-up then goes on in its order (the title window, then
 // the main window) or, for an inconsistent match, ends cleanly with nothing shown.
 void StartupTest::messageAnsweredLate() {
-    QFETCH(QString, tp);
+    QFETCH(QString, streakAndStarter);
     QFETCH(QString, right);
     QFETCH(bool, starts);
     { Run first; }
     const char* keys[] = {"sp", "p1", "p2", "p3", "p4", "tp", "right"};
-    const QString values[] = {"3", "12", "30", "4", "18", tp, right};
+    const QString values[] = {"3", "12", "30", "4", "18", streakAndStarter, right};
     for (int i = 0; i < 7; ++i) TempStore::store(keys[i], values[i]);
 
     speeds::timing() = {0, 0, false, 40};
@@ -546,21 +546,21 @@ void StartupTest::handEditedGeometry() {
                                                        .arg(main.height())));
         QVERIFY(main.width() >= 576 && main.height() >= 360);  // the whole toolbar shows
         const QRect client(QPoint(0, 0), run.main().mdiArea()->contentsRect().size());
-        const std::map<int, QSize> smallest{
-            {2, {200, 100}}, {4, {200, 60}}, {5, {68, 200}}, {6, {200, 60}}, {7, {68, 200}}};
-        for (const auto& [form, size] : smallest) {
-            const QRect frame = run.main().child(form)->geometry();
-            QVERIFY2(client.contains(frame), qPrintable(QString::number(form)));
-            QVERIFY(frame.width() >= size.width() && frame.height() >= size.height());
+        // The board, then players 1..4.
+        const QSize smallest[] = {{200, 100}, {200, 60}, {68, 200}, {200, 60}, {68, 200}};
+        for (int i = 0; i < 5; ++i) {
+            const QRect frame = run.main().frames()[i]->geometry();
+            QVERIFY2(client.contains(frame), qPrintable(run.main().frames()[i]->objectName()));
+            QVERIFY(frame.width() >= smallest[i].width() && frame.height() >= smallest[i].height());
         }
     };
     QRect main;
-    std::map<int, QRect> children;
+    QList<QRect> frames;
     {
         Run run;
         verifyUsable(run);
         main = QRect(run.main().pos(), run.main().size());
-        for (int form : {2, 4, 5, 6, 7}) children[form] = run.main().child(form)->geometry();
+        for (const QMdiSubWindow* frame : run.main().frames()) frames << frame->geometry();
         ModalAnswers answers;
         answers.box(QMessageBox::Ok);
         QVERIFY(requestClose(run));
@@ -568,7 +568,7 @@ void StartupTest::handEditedGeometry() {
     Run again;
     verifyUsable(again);
     QCOMPARE(QRect(again.main().pos(), again.main().size()), main);
-    for (int form : {2, 4, 5, 6, 7}) QCOMPARE(again.main().child(form)->geometry(), children[form]);
+    for (int i = 0; i < 5; ++i) QCOMPARE(again.main().frames()[i]->geometry(), frames[i]);
 }
 
 void StartupTest::missingDataFolder_data() {
@@ -622,8 +622,8 @@ void StartupTest::noPaceChecked() {
     for (QAction* item : {run.items().paceFast, run.items().paceNormal, run.items().paceSlow})
         QVERIFY(!item->isChecked());
     for (int n : {15, 16, 17}) QVERIFY(!imageShown(run, n));
-    for (ComputerWindow* form : run.program->session().computers())
-        QCOMPARE(form->thinkTimer().interval(), 500);
+    for (ComputerWindow* playerWindow : run.program->session().computers())
+        QCOMPARE(playerWindow->thinkTimer().interval(), 500);
 }
 
 // After a group switch the menus, toolbar, pace, names and caption are the entered group's.
@@ -635,7 +635,7 @@ void StartupTest::groupSwitchAppliesProfile() {
     run.items().changeGroup->trigger();
     auto* dialog = shownWindow<Top10Dialog>();
     QVERIFY(dialog);
-    dialog->combo()->setCurrentIndex(2);  // a fresh group: the default profile
+    dialog->groupList()->setCurrentIndex(2);  // a fresh group: the default profile
     QCOMPARE(run.state().group, std::int16_t{2});
     QCOMPARE(run.main().windowTitle(), QStringLiteral("カドリオ   （ グループ３ ）"));
     QVERIFY(!run.items().aceKing->isChecked());
@@ -644,14 +644,14 @@ void StartupTest::groupSwitchAppliesProfile() {
     QVERIFY(imageShown(run, 9) && imageShown(run, 16) && imageShown(run, 18));
     QCOMPARE(run.program->session().computers()[0]->thinkTimer().interval(), 500);
 
-    dialog->combo()->setCurrentIndex(0);  // back: the first group's profile as it was left
+    dialog->groupList()->setCurrentIndex(0);  // back: the first group's profile as it was left
     QCOMPARE(run.main().windowTitle(), QStringLiteral("カドリオ   （ グループ１ ）"));
     QVERIFY(run.items().aceKing->isChecked());
     QVERIFY(run.items().paceFast->isChecked());
     QVERIFY(run.items().soundOff->isChecked() && !run.items().soundOn->isChecked());
     QVERIFY(imageShown(run, 8) && imageShown(run, 17) && imageShown(run, 19));
     QCOMPARE(run.program->session().computers()[2]->thinkTimer().interval(), 100);
-    QTest::mouseClick(dialog->command(4), Qt::LeftButton);
+    QTest::mouseClick(dialog->button(Top10Dialog::Button::GroupOk), Qt::LeftButton);
     QTRY_VERIFY(acceptsInput(&run.main()));
 }
 

@@ -16,13 +16,13 @@
 #include "data/store.h"
 #include "programfixture.h"
 #include "rules/laying.h"
-#include "ui/handwindow.h"
+#include "ui/dialogs/namesdialog.h"
 #include "ui/inputblock.h"
-#include "ui/nameentry.h"
-#include "ui/namesdialog.h"
-#include "ui/resultswindow.h"
+#include "ui/table/handwindow.h"
 #include "ui/toolbar.h"
-#include "ui/top10dialog.h"
+#include "ui/windows/nameentry.h"
+#include "ui/windows/resultswindow.h"
+#include "ui/windows/top10dialog.h"
 
 using namespace plumet;
 using plumet::test::Run;
@@ -114,10 +114,10 @@ void StoreFailureTest::unwritableStore() {
         auto* dialog = shownWindow<Top10Dialog>();
         QVERIFY(dialog);
         answers.box(QMessageBox::Ok);
-        dialog->combo()->setCurrentIndex(2);
+        dialog->groupList()->setCurrentIndex(2);
         // The group in use stays, with its table and its name in the caption.
         QCOMPARE(run.state().group, std::int16_t{0});
-        QCOMPARE(dialog->combo()->currentIndex(), 0);
+        QCOMPARE(dialog->groupList()->currentIndex(), 0);
         QCOMPARE(run.main().windowTitle(), QStringLiteral("カドリオ   （ グループ１ ）"));
         QCOMPARE(dialog->nameLabel(0)->text(), QStringLiteral("ＲＯＫＥＮ"));
     } else if (action == u"saved match") {
@@ -125,14 +125,15 @@ void StoreFailureTest::unwritableStore() {
         ResultsWindow* results = playToResults(run);
         QVERIFY(results);
         answers.box(QMessageBox::Ok);
-        QTest::mouseClick(results->command(2), Qt::LeftButton);
+        QTest::mouseClick(results->button(ResultsWindow::Button::SaveToTitle), Qt::LeftButton);
         // Not stored: the results window stays, the match with it, and nothing offers to
         // continue a match that is not there.
         QCOMPARE(shownWindow<ResultsWindow>(), results);
         QCOMPARE(run.state().gameNumber, std::int16_t{1});
         QCOMPARE(run.state().savedGameNumber, std::int16_t{0});
         QVERIFY(!run.items().continueMatch->isEnabled());
-        QTest::mouseClick(results->command(1), Qt::LeftButton);  // the next game goes on
+        QTest::mouseClick(results->button(ResultsWindow::Button::Proceed),
+                          Qt::LeftButton);  // the next game goes on
         QTRY_COMPARE(run.state().gameNumber, std::int16_t{2});
         QVERIFY(!run.items().continueMatch->isEnabled());
     } else if (action == u"TOP-10 entry") {
@@ -142,13 +143,13 @@ void StoreFailureTest::unwritableStore() {
         ResultsWindow* results = playToResults(run);
         QVERIFY(results);
         answers.box(QMessageBox::Ok);
-        QTest::mouseClick(results->command(1), Qt::LeftButton);
+        QTest::mouseClick(results->button(ResultsWindow::Button::Proceed), Qt::LeftButton);
         // The table as stored, without the entry and without a name to enter.
         auto* table = shownWindow<Top10Dialog>();
         QVERIFY(table);
         QVERIFY(!shownWindow<NameEntry>());
         QCOMPARE(table->rowLabel(0)->text(), QStringLiteral("1997-04-01  100  "));
-        QTest::mouseClick(table->command(1), Qt::LeftButton);
+        QTest::mouseClick(table->button(Top10Dialog::Button::Ok), Qt::LeftButton);
         QTRY_VERIFY(acceptsInput(&run.main()));
     } else if (action == u"name registration") {
         startMatch(run);
@@ -156,13 +157,13 @@ void StoreFailureTest::unwritableStore() {
         run.state().score[kHuman] = 500;
         ResultsWindow* results = playToResults(run);
         QVERIFY(results);
-        QTest::mouseClick(results->command(1), Qt::LeftButton);
+        QTest::mouseClick(results->button(ResultsWindow::Button::Proceed), Qt::LeftButton);
         auto* entry = shownWindow<NameEntry>();
         QVERIFY(entry);
         lock();
-        entry->text()->setText(QStringLiteral("やまだ"));
+        entry->nameEdit()->setText(QStringLiteral("やまだ"));
         answers.box(QMessageBox::Ok);
-        QTest::mouseClick(entry->command(), Qt::LeftButton);
+        QTest::mouseClick(entry->registerButton(), Qt::LeftButton);
         // The window stays for another try; closing it gives up and gives the main window
         // back, with no second message.
         QVERIFY(entry->isVisible());

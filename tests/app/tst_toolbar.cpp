@@ -105,7 +105,7 @@ const QList<double> kLefts = {30,   510,  990,  1470, 1950, 2550, 3030, 3510, 39
                               4470, 4950, 5430, 5910, 6390, 6870, 7470, 8030};
 
 bool shown(const MainWindow& main, int n) {
-    return main.image(n)->isVisibleTo(main.toolbar());
+    return main.toolButton(static_cast<ToolButton>(n))->isVisibleTo(main.toolbar());
 }
 
 // Every position shows exactly one of its buttons.
@@ -119,7 +119,8 @@ void verifyOnePerPosition(const MainWindow& main) {
     }
     for (int k = 0; k < kPositions.size(); ++k) {
         for (int n : kPositions[k])
-            QCOMPARE(main.image(n)->geometry(), pxRect(kLefts[k], 30, 480, 300));
+            QCOMPARE(main.toolButton(static_cast<ToolButton>(n))->geometry(),
+                     pxRect(kLefts[k], 30, 480, 300));
     }
 }
 
@@ -130,7 +131,7 @@ QList<bool> visibility(const MainWindow& main) {
 }
 
 void clickImage(MainWindow& main, int n) {
-    ToolImage* image = main.image(n);
+    ToolImage* image = main.toolButton(static_cast<ToolButton>(n));
     QTest::mouseClick(image, Qt::LeftButton, {}, image->rect().center());
 }
 
@@ -224,8 +225,8 @@ void ToolbarTest::optionButtons() {
     verifyOnePerPosition(main);
     if (option == Option::Pace) {
         const int interval = after == 0 ? 100 : after == 1 ? 500 : 1000;
-        for (ComputerWindow* form : game.session->computers())
-            QCOMPARE(form->thinkTimer().interval(), interval);
+        for (ComputerWindow* playerWindow : game.session->computers())
+            QCOMPARE(playerWindow->thinkTimer().interval(), interval);
     }
     if (option == Option::Frame) {
         for (int p = 1; p <= kPlayers; ++p)
@@ -270,7 +271,7 @@ void ToolbarTest::commandButtons() {
     counts.resize(items.size());
     for (int i = 0; i < items.size(); ++i)
         QObject::connect(items[i], &QAction::triggered, &main, [&counts, i] { ++counts[i]; });
-    main.image(image)->show();
+    main.toolButton(static_cast<ToolButton>(image))->show();
 
     clickImage(main, image);
     for (int i = 0; i < items.size(); ++i) {
@@ -287,7 +288,7 @@ void ToolbarTest::pressedLook_data() {
 void ToolbarTest::pressedLook() {
     QFETCH(int, image);
     Game game;
-    ToolImage* button = game.main->image(image);
+    ToolImage* button = game.main->toolButton(static_cast<ToolButton>(image));
     button->show();
     const QRect picture = button->contentsRect().translated(button->pos());
     QSignalSpy clicks(button, &ToolImage::clicked);

@@ -15,8 +15,8 @@
 #include "common/tempstore.h"
 #include "data/store.h"
 #include "data/top10.h"
-#include "ui/nameentry.h"
-#include "ui/top10dialog.h"
+#include "ui/windows/nameentry.h"
+#include "ui/windows/top10dialog.h"
 
 using namespace plumet;
 
@@ -85,12 +85,16 @@ class TestTop10Dialog : public QObject {
         QCOMPARE(window->nameLabel(0)->text(), QStringLiteral("ＲＯＫＥＮ"));
         QCOMPARE(window->rowLabel(0)->text(), QStringLiteral("1997-04-01  100  "));
         QCOMPARE(window->rowLabel(9)->text(), QStringLiteral("1997-04-01   10  "));
-        for (int n : {1, 2, 3}) QVERIFY(window->command(n)->isVisible());
-        for (int n : {4, 5, 6, 7}) QVERIFY(!window->command(n)->isVisible());
-        QVERIFY(!window->combo()->isVisible());
-        QCOMPARE(window->command(2)->text(), QStringLiteral("書出"));
-        QCOMPARE(window->command(3)->text(), QStringLiteral("読込"));
-        QTest::mouseClick(window->command(1), Qt::LeftButton);
+        for (auto b :
+             {Top10Dialog::Button::Ok, Top10Dialog::Button::Export, Top10Dialog::Button::Import})
+            QVERIFY(window->button(b)->isVisible());
+        for (auto b : {Top10Dialog::Button::GroupOk, Top10Dialog::Button::Rename,
+                       Top10Dialog::Button::RenameOk, Top10Dialog::Button::RenameCancel})
+            QVERIFY(!window->button(b)->isVisible());
+        QVERIFY(!window->groupList()->isVisible());
+        QCOMPARE(window->button(Top10Dialog::Button::Export)->text(), QStringLiteral("書出"));
+        QCOMPARE(window->button(Top10Dialog::Button::Import)->text(), QStringLiteral("読込"));
+        QTest::mouseClick(window->button(Top10Dialog::Button::Ok), Qt::LeftButton);
         QCOMPARE(enabled_, 1);
         QTRY_VERIFY(window.isNull());
     }
@@ -124,7 +128,7 @@ class TestTop10Dialog : public QObject {
         file_ = files.filePath(QStringLiteral("best.dat"));
         QPointer<Top10Dialog> window =
             Top10Dialog::open(state_, *store_, hooks(), Top10Dialog::Mode::Top10);
-        QTest::mouseClick(window->command(2), Qt::LeftButton);
+        QTest::mouseClick(window->button(Top10Dialog::Button::Export), Qt::LeftButton);
         QVERIFY(QFile::exists(file_));
         window->close();
 
@@ -154,10 +158,10 @@ class TestTop10Dialog : public QObject {
         ModalAnswers answers;
         answers.box(QMessageBox::Cancel);  // the question: nothing happens
         file_ = bad;
-        QTest::mouseClick(window->command(3), Qt::LeftButton);
+        QTest::mouseClick(window->button(Top10Dialog::Button::Import), Qt::LeftButton);
         answers.box(QMessageBox::Ok);
         answers.box(QMessageBox::Ok);  // the refusal
-        QTest::mouseClick(window->command(3), Qt::LeftButton);
+        QTest::mouseClick(window->button(Top10Dialog::Button::Import), Qt::LeftButton);
         QCOMPARE(answers.boxes.size(), 3);
         QCOMPARE(answers.boxes[0].title, QStringLiteral("ベスト１０データの読み込み"));
         QCOMPARE(answers.boxes[0].text, QStringLiteral("ベスト１０データを上書きします。\n（元のデ"
@@ -170,7 +174,7 @@ class TestTop10Dialog : public QObject {
 
         file_ = files.filePath(QStringLiteral("best.dat"));
         answers.box(QMessageBox::Ok);
-        QTest::mouseClick(window->command(3), Qt::LeftButton);
+        QTest::mouseClick(window->button(Top10Dialog::Button::Import), Qt::LeftButton);
         QCOMPARE(window->nameLabel(1)->text(), QStringLiteral("ＲＯＫＥＮ"));
         QCOMPARE(window->rowLabel(1)->text(), QStringLiteral("1997-04-01   90  "));
         QCOMPARE(stored(QStringLiteral("ten2")), QStringLiteral("90"));
@@ -194,11 +198,11 @@ class TestTop10Dialog : public QObject {
         ModalAnswers answers;
         const QString file = files.filePath(QStringLiteral("out.dat"));
         answers.file(file);
-        QTest::mouseClick(window->command(2), Qt::LeftButton);
+        QTest::mouseClick(window->button(Top10Dialog::Button::Export), Qt::LeftButton);
         QVERIFY(QFile::exists(file));
         answers.box(QMessageBox::Ok);
         answers.file(QString());
-        QTest::mouseClick(window->command(3), Qt::LeftButton);
+        QTest::mouseClick(window->button(Top10Dialog::Button::Import), Qt::LeftButton);
         QCOMPARE(answers.fileDialogs, QStringList({QStringLiteral("ﾃﾞｰﾀ ﾌｧｲﾙ (*.dat)"),
                                                    QStringLiteral("ﾃﾞｰﾀ ﾌｧｲﾙ (*.dat)")}));
         QCOMPARE(answers.boxes.size(), 1);
@@ -212,12 +216,12 @@ class TestTop10Dialog : public QObject {
         QPointer<Top10Dialog> window = Top10Dialog::matchEnd(state_, *store_, hooks());
         QVERIFY(window);
         QCOMPARE(window->windowTitle(), QStringLiteral("あかんかったねぇ 5点"));
-        QVERIFY(window->command(1)->isVisible());
-        QVERIFY(!window->command(2)->isVisible());
-        QVERIFY(!window->command(3)->isVisible());
+        QVERIFY(window->button(Top10Dialog::Button::Ok)->isVisible());
+        QVERIFY(!window->button(Top10Dialog::Button::Export)->isVisible());
+        QVERIFY(!window->button(Top10Dialog::Button::Import)->isVisible());
         QVERIFY(!window->nameEntry());
         QCOMPARE(stored(QStringLiteral("ten10")), QStringLiteral("<none>"));
-        QTest::mouseClick(window->command(1), Qt::LeftButton);
+        QTest::mouseClick(window->button(Top10Dialog::Button::Ok), Qt::LeftButton);
         QCOMPARE(enabled_, 1);
     }
 
@@ -243,8 +247,10 @@ class TestTop10Dialog : public QObject {
         QVERIFY(entry && entry->isVisible());
         QCOMPARE(state_.newRank, rank);
         QCOMPARE(entry->windowTitle(), QStringLiteral("おめでとう %1 位です").arg(rank));
-        QCOMPARE(entry->label()->text(), QStringLiteral("名前を入力してください"));
-        for (int n : {1, 2, 3}) QVERIFY(!window->command(n)->isVisible());
+        QCOMPARE(entry->promptLabel()->text(), QStringLiteral("名前を入力してください"));
+        for (auto b :
+             {Top10Dialog::Button::Ok, Top10Dialog::Button::Export, Top10Dialog::Button::Import})
+            QVERIFY(!window->button(b)->isVisible());
         QCOMPARE(textColour(window->nameLabel(rank - 1)), QColor(255, 0, 0));
         QCOMPARE(textColour(window->rowLabel(rank - 1)), QColor(255, 0, 0));
         QVERIFY(textColour(window->nameLabel(rank % 10)) != QColor(255, 0, 0));
@@ -252,19 +258,19 @@ class TestTop10Dialog : public QObject {
         QCOMPARE(entry->frameGeometry().top(), window->frameGeometry().bottom() + 1);
         QCOMPARE(window->nameLabel(rank - 1)->text(), QString());
         QCOMPARE(window->rowLabel(rank - 1)->text(), top10::rowText(state_, rank));
-        QVERIFY(!entry->command()->isEnabled());
+        QVERIFY(!entry->registerButton()->isEnabled());
         // Stored at once with the check string, before the name.
         QCOMPARE(stored(QStringLiteral("ten%1").arg(rank)), QString::number(total));
 
-        QTest::keyClicks(entry->text(), QStringLiteral("zz"));
+        QTest::keyClicks(entry->nameEdit(), QStringLiteral("zz"));
         QCOMPARE(window->nameLabel(rank - 1)->text(), QStringLiteral("zz"));
-        entry->text()->clear();
-        entry->text()->insert(name);  // as an input method commits Japanese text
+        entry->nameEdit()->clear();
+        entry->nameEdit()->insert(name);  // as an input method commits Japanese text
         QCOMPARE(window->nameLabel(rank - 1)->text(), name);
-        QVERIFY(entry->command()->isEnabled());
+        QVERIFY(entry->registerButton()->isEnabled());
         QCOMPARE(enabled_, 0);
 
-        QTest::mouseClick(entry->command(), Qt::LeftButton);
+        QTest::mouseClick(entry->registerButton(), Qt::LeftButton);
         QCOMPARE(enabled_, 1);
         QCOMPARE(stored(QStringLiteral("name%1").arg(rank)), name);
         QCOMPARE(state_.score, (PlayerInts{0, 0, 0, 0, 0}));
@@ -279,11 +285,11 @@ class TestTop10Dialog : public QObject {
         state_.score[1] = 95;
         QPointer<Top10Dialog> window = Top10Dialog::matchEnd(state_, *store_, hooks());
         QPointer<NameEntry> entry = window->nameEntry();
-        QTest::keyClick(entry->text(), Qt::Key_Return);
+        QTest::keyClick(entry->nameEdit(), Qt::Key_Return);
         QCOMPARE(enabled_, 0);
         QVERIFY(entry->isVisible());
-        QTest::keyClicks(entry->text(), QStringLiteral("ab"));
-        QTest::keyClick(entry->text(), Qt::Key_Return);
+        QTest::keyClicks(entry->nameEdit(), QStringLiteral("ab"));
+        QTest::keyClick(entry->nameEdit(), Qt::Key_Return);
         QCOMPARE(enabled_, 1);
         QCOMPARE(stored(QStringLiteral("name2")), QStringLiteral("ab"));
         QTRY_VERIFY(window.isNull() && entry.isNull());
@@ -316,7 +322,7 @@ class TestTop10Dialog : public QObject {
                 : Top10Dialog::open(state_, *store_, hooks(), Top10Dialog::Mode(mode));
         QVERIFY(window);
         if (Top10Dialog::Mode(mode) == Top10Dialog::Mode::Group)
-            window->combo()->setCurrentIndex(2);
+            window->groupList()->setCurrentIndex(2);
         // The keyboard on the first button ("書出" in the table): Enter still means "ＯＫ".
         QWidget* keyboard = window->focusWidget() ? window->focusWidget() : window.data();
         QTest::keyClick(keyboard, Qt::Key(key));
@@ -331,17 +337,17 @@ class TestTop10Dialog : public QObject {
     void keysOfTheRename() {
         QPointer<Top10Dialog> window =
             Top10Dialog::open(state_, *store_, hooks(), Top10Dialog::Mode::Group);
-        QTest::mouseClick(window->command(5), Qt::LeftButton);
-        window->text()->setText(QStringLiteral("いえ"));
-        QTest::keyClick(window->text(), Qt::Key_Escape);
-        QVERIFY(!window->text()->isVisible());
-        QCOMPARE(window->combo()->currentText(), QStringLiteral("グループ１"));
+        QTest::mouseClick(window->button(Top10Dialog::Button::Rename), Qt::LeftButton);
+        window->groupNameEdit()->setText(QStringLiteral("いえ"));
+        QTest::keyClick(window->groupNameEdit(), Qt::Key_Escape);
+        QVERIFY(!window->groupNameEdit()->isVisible());
+        QCOMPARE(window->groupList()->currentText(), QStringLiteral("グループ１"));
         QVERIFY(window->isVisible());
-        QTest::mouseClick(window->command(5), Qt::LeftButton);
-        window->text()->setText(QStringLiteral("いえ"));
-        QTest::keyClick(window->text(), Qt::Key_Return);
-        QVERIFY(!window->text()->isVisible());
-        QCOMPARE(window->combo()->currentText(), QStringLiteral("いえ"));
+        QTest::mouseClick(window->button(Top10Dialog::Button::Rename), Qt::LeftButton);
+        window->groupNameEdit()->setText(QStringLiteral("いえ"));
+        QTest::keyClick(window->groupNameEdit(), Qt::Key_Return);
+        QVERIFY(!window->groupNameEdit()->isVisible());
+        QCOMPARE(window->groupList()->currentText(), QStringLiteral("いえ"));
         QCOMPARE(store_->get(u"formm", u"grmdi0", {}), QStringLiteral("いえ"));
         QVERIFY(window->isVisible());
         QCOMPARE(enabled_, 0);
@@ -353,10 +359,10 @@ class TestTop10Dialog : public QObject {
         state_.score[1] = 95;
         QPointer<Top10Dialog> window = Top10Dialog::matchEnd(state_, *store_, hooks());
         QPointer<NameEntry> entry = window->nameEntry();
-        QTest::keyClicks(entry->text(), QStringLiteral("ab"));
+        QTest::keyClicks(entry->nameEdit(), QStringLiteral("ab"));
         QTest::keyClick(window, Qt::Key_Escape);
         QTest::keyClick(window, Qt::Key_Return);
-        QTest::keyClick(entry->text(), Qt::Key_Escape);
+        QTest::keyClick(entry->nameEdit(), Qt::Key_Escape);
         QVERIFY(window->isVisible() && entry->isVisible());
         QCOMPARE(enabled_, 0);
         QVERIFY(stored(QStringLiteral("name2")) != QStringLiteral("ab"));
@@ -367,7 +373,7 @@ class TestTop10Dialog : public QObject {
         state_.score[1] = 95;
         QPointer<Top10Dialog> window = Top10Dialog::matchEnd(state_, *store_, hooks());
         QPointer<NameEntry> entry = window->nameEntry();
-        entry->text()->setText(QStringLiteral("あ"));
+        entry->nameEdit()->setText(QStringLiteral("あ"));
         window->close();
         QCOMPARE(enabled_, 1);
         QCOMPARE(stored(QStringLiteral("name2")), QStringLiteral("あ"));
@@ -379,13 +385,16 @@ class TestTop10Dialog : public QObject {
         QPointer<Top10Dialog> window =
             Top10Dialog::open(state_, *store_, hooks(), Top10Dialog::Mode::Group);
         QCOMPARE(window->windowTitle(), QStringLiteral("グループ変更＆ＴＯＰ１０"));
-        for (int n : {1, 2, 3}) QVERIFY(!window->command(n)->isVisible());
-        QVERIFY(window->combo()->isVisible());
-        QVERIFY(window->command(4)->isVisible() && window->command(4)->isDefault());
-        QCOMPARE(window->command(5)->text(), QStringLiteral("名前変更"));
-        QCOMPARE(window->combo()->count(), 10);
-        QCOMPARE(window->combo()->itemText(9), QStringLiteral("グループ１０"));
-        QCOMPARE(window->combo()->currentIndex(), 0);
+        for (auto b :
+             {Top10Dialog::Button::Ok, Top10Dialog::Button::Export, Top10Dialog::Button::Import})
+            QVERIFY(!window->button(b)->isVisible());
+        QVERIFY(window->groupList()->isVisible());
+        QVERIFY(window->button(Top10Dialog::Button::GroupOk)->isVisible() &&
+                window->button(Top10Dialog::Button::GroupOk)->isDefault());
+        QCOMPARE(window->button(Top10Dialog::Button::Rename)->text(), QStringLiteral("名前変更"));
+        QCOMPARE(window->groupList()->count(), 10);
+        QCOMPARE(window->groupList()->itemText(9), QStringLiteral("グループ１０"));
+        QCOMPARE(window->groupList()->currentIndex(), 0);
 
         // Group 1's table differs from the default one.
         state_.score[1] = 95;
@@ -394,9 +403,9 @@ class TestTop10Dialog : public QObject {
         top10::registerName(*store_, state_);
         window->fillRows();
 
-        window->combo()->setCurrentIndex(0);  // the group in use: nothing
+        window->groupList()->setCurrentIndex(0);  // the group in use: nothing
         QVERIFY(calls_.isEmpty());
-        window->combo()->setCurrentIndex(3);
+        window->groupList()->setCurrentIndex(3);
         QCOMPARE(calls_, QStringList({QStringLiteral("save"), QStringLiteral("load")}));
         QCOMPARE(state_.group, 3);
         QCOMPARE(window->nameLabel(1)->text(), QStringLiteral("ＲＯＫＥＮ"));
@@ -404,37 +413,39 @@ class TestTop10Dialog : public QObject {
 
         // Rename: the window grows; "ＯＫ" only with a name.
         const int height = window->height();
-        QTest::mouseClick(window->command(5), Qt::LeftButton);
+        QTest::mouseClick(window->button(Top10Dialog::Button::Rename), Qt::LeftButton);
         QVERIFY(window->height() > height);
-        QVERIFY(!window->combo()->isEnabled());
-        QCOMPARE(window->text()->text(), QStringLiteral("グループ４"));
-        QVERIFY(window->command(6)->isEnabled());
-        QCOMPARE(window->command(7)->text(), QStringLiteral("ｷｬﾝｾﾙ"));
-        window->text()->clear();
-        QVERIFY(!window->command(6)->isEnabled());
-        QTest::mouseClick(window->command(6), Qt::LeftButton);
-        QVERIFY(window->text()->isVisible());
-        QTest::mouseClick(window->command(7), Qt::LeftButton);
+        QVERIFY(!window->groupList()->isEnabled());
+        QCOMPARE(window->groupNameEdit()->text(), QStringLiteral("グループ４"));
+        QVERIFY(window->button(Top10Dialog::Button::RenameOk)->isEnabled());
+        QCOMPARE(window->button(Top10Dialog::Button::RenameCancel)->text(),
+                 QStringLiteral("ｷｬﾝｾﾙ"));
+        window->groupNameEdit()->clear();
+        QVERIFY(!window->button(Top10Dialog::Button::RenameOk)->isEnabled());
+        QTest::mouseClick(window->button(Top10Dialog::Button::RenameOk), Qt::LeftButton);
+        QVERIFY(window->groupNameEdit()->isVisible());
+        QTest::mouseClick(window->button(Top10Dialog::Button::RenameCancel), Qt::LeftButton);
         QCOMPARE(window->height(), height);
-        QCOMPARE(window->combo()->currentText(), QStringLiteral("グループ４"));
+        QCOMPARE(window->groupList()->currentText(), QStringLiteral("グループ４"));
         QVERIFY(!store_->contains(u"formm", u"grmdi3"));
 
-        QTest::mouseClick(window->command(5), Qt::LeftButton);
-        window->text()->setText(QStringLiteral("かぞく"));
-        QTest::mouseClick(window->command(6), Qt::LeftButton);
+        QTest::mouseClick(window->button(Top10Dialog::Button::Rename), Qt::LeftButton);
+        window->groupNameEdit()->setText(QStringLiteral("かぞく"));
+        QTest::mouseClick(window->button(Top10Dialog::Button::RenameOk), Qt::LeftButton);
         QCOMPARE(window->height(), height);
-        QVERIFY(window->combo()->isEnabled() && window->command(4)->isVisible());
-        QCOMPARE(window->combo()->currentText(), QStringLiteral("かぞく"));
+        QVERIFY(window->groupList()->isEnabled() &&
+                window->button(Top10Dialog::Button::GroupOk)->isVisible());
+        QCOMPARE(window->groupList()->currentText(), QStringLiteral("かぞく"));
         QCOMPARE(store_->get(u"formm", u"grmdi3", {}), QStringLiteral("かぞく"));
         QCOMPARE(calls_.last(), QStringLiteral("renamed 3 かぞく"));
 
         // Back to group 0: its table returns.
-        window->combo()->setCurrentIndex(0);
+        window->groupList()->setCurrentIndex(0);
         QCOMPARE(state_.group, 0);
         QCOMPARE(window->nameLabel(1)->text(), QStringLiteral("いち"));
-        QCOMPARE(window->combo()->itemText(3), QStringLiteral("かぞく"));
-        window->combo()->setCurrentIndex(3);
-        QTest::mouseClick(window->command(4), Qt::LeftButton);
+        QCOMPARE(window->groupList()->itemText(3), QStringLiteral("かぞく"));
+        window->groupList()->setCurrentIndex(3);
+        QTest::mouseClick(window->button(Top10Dialog::Button::GroupOk), Qt::LeftButton);
         QCOMPARE(stored(QStringLiteral("plymdi")), QStringLiteral("3"));
         QCOMPARE(enabled_, 1);
         QTRY_VERIFY(window.isNull());
@@ -444,12 +455,12 @@ class TestTop10Dialog : public QObject {
     void damagedGroup() {
         QPointer<Top10Dialog> window =
             Top10Dialog::open(state_, *store_, hooks(), Top10Dialog::Mode::Group);
-        window->combo()->setCurrentIndex(1);
-        window->combo()->setCurrentIndex(0);  // group 1 is stashed now, with its table
+        window->groupList()->setCurrentIndex(1);
+        window->groupList()->setCurrentIndex(0);  // group 1 is stashed now, with its table
         store_->save(u"form4", u"ten1", QStringLiteral("999"));
         ModalAnswers answers;
         answers.box(QMessageBox::Ok);
-        window->combo()->setCurrentIndex(1);
+        window->groupList()->setCurrentIndex(1);
         QCOMPARE(answers.boxes.size(), 1);
         QCOMPARE(answers.boxes[0].title, QStringLiteral("データ異常"));
         QCOMPARE(ended_, 1);

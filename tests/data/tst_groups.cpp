@@ -124,7 +124,7 @@ class TestGroups : public QObject {
     void enteringAStash_data() {
         QTest::addColumn<QString>("edit");
         QTest::addColumn<groups::Switch>("expected");
-        QTest::addColumn<QString>("ckkc");
+        QTest::addColumn<QString>("marker");
         QTest::newRow("sound") << "" << groups::Switch::Restored << "1234";
         QTest::newRow("ten changed") << "ten2=95" << groups::Switch::Damaged << "9999";
         QTest::newRow("no marker: check strings made")
@@ -136,7 +136,7 @@ class TestGroups : public QObject {
     void enteringAStash() {
         QFETCH(QString, edit);
         QFETCH(groups::Switch, expected);
-        QFETCH(QString, ckkc);
+        QFETCH(QString, marker);
         TempStore temp;
         Store store;
         GameState state;
@@ -153,7 +153,7 @@ class TestGroups : public QObject {
         QCOMPARE(groups::switchGroup(store, state, 0), expected);
         QCOMPARE(state.group, std::int16_t{0});
         Store disk;
-        QCOMPARE(disk.get(u"form2", u"ckkc", {}), ckkc);
+        QCOMPARE(disk.get(u"form2", u"ckkc", {}), marker);
         QCOMPARE(disk.get(u"form2", u"plymdi", {}), QStringLiteral("0"));
         if (expected == groups::Switch::Damaged) {
             QVERIFY(!disk.contains(u"form2", u"ten2"));

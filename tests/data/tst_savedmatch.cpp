@@ -153,21 +153,21 @@ class TestSavedMatch : public QObject {
     // Matches whose digits agree but that cannot be played on are refused, not continued.
     void unplayableMatchIsRefused_data() {
         QTest::addColumn<int>("gameNumber");
-        QTest::addColumn<int>("tp");
+        QTest::addColumn<int>("streakAndStarter");
         QTest::newRow("game 10") << 10 << 12;
         QTest::newRow("starter 0") << 3 << 10;
         QTest::newRow("negative starter") << 3 << -3;
     }
     void unplayableMatchIsRefused() {
         QFETCH(int, gameNumber);
-        QFETCH(int, tp);
+        QFETCH(int, streakAndStarter);
         TempStore temp;
         Store store;
         savedmatch::Header header;
         header.gameNumber = static_cast<std::int16_t>(gameNumber);
-        header.starter = static_cast<std::int16_t>(tp % 10);
+        header.starter = static_cast<std::int16_t>(streakAndStarter % 10);
         store.save(u"form2", u"sp", QString::number(gameNumber));
-        store.save(u"form2", u"tp", QString::number(tp));
+        store.save(u"form2", u"tp", QString::number(streakAndStarter));
         store.save(u"form2", u"right", QString::fromStdString(savedmatch::checkDigits(header)));
         GameState state;
         QCOMPARE(savedmatch::checkAtStart(store, state), Check::BadCheckDigits);

@@ -11,10 +11,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "ui/cardimages.h"
-#include "ui/cardpicture.h"
-#include "ui/titlewindow.h"
+#include "ui/cards/cardimages.h"
+#include "ui/cards/cardpicture.h"
 #include "ui/toolbar.h"
+#include "ui/windows/titlewindow.h"
 
 using namespace plumet;
 
@@ -318,11 +318,12 @@ void CardImagesTest::toolbarAtRatioTwo() {
     Toolbar bar;
     bar.load(set.dir.path());
     for (int n : {1, 2}) {
-        const QPixmap shown = bar.image(n)->pixmap();
+        const QPixmap shown = bar.button(static_cast<ToolButton>(n))->pixmap();
         QCOMPARE(shown.devicePixelRatio(), 2.0);
         QCOMPARE(shown.size(), QSize(64, 40));
     }
-    QVERIFY(mixedPixels(bar.image(1)->pixmap().toImage(), qRgb(255, 255, 255), qRgb(0, 0, 0)) > 0);
+    QVERIFY(mixedPixels(bar.button(ToolButton::Start)->pixmap().toImage(), qRgb(255, 255, 255),
+                        qRgb(0, 0, 0)) > 0);
 }
 
 void CardImagesTest::titleCardsAtRatioTwo() {

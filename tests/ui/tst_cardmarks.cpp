@@ -7,8 +7,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "ui/cardimages.h"
-#include "ui/cardpicture.h"
+#include "ui/cards/cardimages.h"
+#include "ui/cards/cardpicture.h"
 
 using namespace plumet;
 

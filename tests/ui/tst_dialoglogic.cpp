@@ -9,8 +9,8 @@
 #include "data/settings.h"
 #include "data/store.h"
 #include "data/storenames.h"
-#include "ui/cardfolders.h"
-#include "ui/movespeed.h"
+#include "ui/cards/cardfolders.h"
+#include "ui/dialogs/speedbar.h"
 
 using namespace plumet;
 
@@ -24,7 +24,7 @@ class TestDialogsLogic : public QObject {
         store_ = std::make_unique<Store>();
     }
 
-    void speedBarFromMovespeed_data() {
+    void speedBarFromFlightFrames_data() {
         QTest::addColumn<int>("flightFrames");
         QTest::addColumn<int>("bar");
         QTest::newRow("one frame") << 1 << 1;
@@ -40,13 +40,13 @@ class TestDialogsLogic : public QObject {
         QTest::newRow("too large stays on the bar") << 200 << 11;
         QTest::newRow("16-bit maximum") << 32767 << 11;
     }
-    void speedBarFromMovespeed() {
+    void speedBarFromFlightFrames() {
         QFETCH(int, flightFrames);
         QFETCH(int, bar);
-        QCOMPARE(plumet::speedBarFromMovespeed(flightFrames), bar);
+        QCOMPARE(plumet::speedBarFromFlightFrames(flightFrames), bar);
     }
 
-    void movespeedFromBar_data() {
+    void flightFramesFromBar_data() {
         QTest::addColumn<int>("bar");
         QTest::addColumn<int>("flightFrames");
         QTest::newRow("高速") << 1 << 1;
@@ -55,15 +55,15 @@ class TestDialogsLogic : public QObject {
         QTest::newRow("below the bar") << 0 << 1;
         QTest::newRow("above the bar") << 12 << 121;
     }
-    void movespeedFromBar() {
+    void flightFramesFromBar() {
         QFETCH(int, bar);
         QFETCH(int, flightFrames);
-        QCOMPARE(plumet::movespeedFromBar(bar), flightFrames);
+        QCOMPARE(plumet::flightFramesFromBar(bar), flightFrames);
     }
 
     void everyBarValueSurvivesTheRoundTrip() {
         for (int v = kSpeedBarMin; v <= kSpeedBarMax; ++v)
-            QCOMPARE(plumet::speedBarFromMovespeed(plumet::movespeedFromBar(v)), v);
+            QCOMPARE(plumet::speedBarFromFlightFrames(plumet::flightFramesFromBar(v)), v);
     }
 
     void cardFilePath_data() {

@@ -15,11 +15,11 @@
 #include <QTreeView>
 #include <QtTest>
 
-#include "ui/cardchooser.h"
-#include "ui/namesdialog.h"
-#include "ui/speeddialog.h"
-#include "ui/titlewindow.h"
+#include "ui/dialogs/cardchooser.h"
+#include "ui/dialogs/namesdialog.h"
+#include "ui/dialogs/speeddialog.h"
 #include "ui/twips.h"
+#include "ui/windows/titlewindow.h"
 
 using namespace plumet;
 
@@ -104,23 +104,23 @@ class TestDialogsWindows : public QObject {
 
     void titleScreen() {
         QTemporaryDir dataFolder;
-        QPointer<TitleWindow> form = new TitleWindow(dataFolder.path());
-        QSignalSpy timeUp(form.data(), &TitleWindow::titleTimeUp);
-        QSignalSpy closed(form.data(), &TitleWindow::closed);
-        form->showTitle();
-        QCOMPARE(child<QLabel>(form, "Label1")->text(), QStringLiteral("カドリオ for Windows95"));
-        QCOMPARE(child<QLabel>(form, "Label2")->text(), QStringLiteral("Version 3.15"));
-        QCOMPARE(form->versionText(), QStringLiteral("Version 3.15"));
-        QVERIFY(!child<QPushButton>(form, "Command1")->isVisible());
-        QVERIFY(form->windowFlags() & Qt::FramelessWindowHint);
+        QPointer<TitleWindow> window = new TitleWindow(dataFolder.path());
+        QSignalSpy timeUp(window.data(), &TitleWindow::titleTimeUp);
+        QSignalSpy closed(window.data(), &TitleWindow::closed);
+        window->showTitle();
+        QCOMPARE(child<QLabel>(window, "Label1")->text(), QStringLiteral("カドリオ for Windows95"));
+        QCOMPARE(child<QLabel>(window, "Label2")->text(), QStringLiteral("Version 3.15"));
+        QCOMPARE(window->versionText(), QStringLiteral("Version 3.15"));
+        QVERIFY(!child<QPushButton>(window, "Command1")->isVisible());
+        QVERIFY(window->windowFlags() & Qt::FramelessWindowHint);
 
-        auto* timer2 = child<QTimer>(form, "Timer2");
-        QCOMPARE(timer2->interval(), 3330);
-        QVERIFY(timer2->isActive());
-        timer2->setInterval(0);  // let the title time pass at once
+        auto* titleTimer = child<QTimer>(window, "Timer2");
+        QCOMPARE(titleTimer->interval(), 3330);
+        QVERIFY(titleTimer->isActive());
+        titleTimer->setInterval(0);  // let the title time pass at once
         QTRY_COMPARE(timeUp.count(), 1);
         QCOMPARE(closed.count(), 1);
-        QTRY_VERIFY(form.isNull());  // the title window is gone
+        QTRY_VERIFY(window.isNull());  // the title window is gone
     }
 
     void versionBox_data() {
@@ -133,32 +133,32 @@ class TestDialogsWindows : public QObject {
     void versionBox() {
         QFETCH(int, how);
         QTemporaryDir dataFolder;
-        QPointer<TitleWindow> form = new TitleWindow(dataFolder.path());
-        QSignalSpy timeUp(form.data(), &TitleWindow::titleTimeUp);
-        QSignalSpy closed(form.data(), &TitleWindow::closed);
-        form->showVersionBox();
-        QCOMPARE(form->windowTitle(), QStringLiteral("カドリオのﾊﾞｰｼﾞｮﾝ情報"));
-        auto* command1 = child<QPushButton>(form, "Command1");
-        QVERIFY(command1->isVisible());
-        QCOMPARE(command1->text(), QStringLiteral("ＯＫ"));
-        QVERIFY(!child<QTimer>(form, "Timer2")->isActive());
+        QPointer<TitleWindow> window = new TitleWindow(dataFolder.path());
+        QSignalSpy timeUp(window.data(), &TitleWindow::titleTimeUp);
+        QSignalSpy closed(window.data(), &TitleWindow::closed);
+        window->showVersionBox();
+        QCOMPARE(window->windowTitle(), QStringLiteral("カドリオのﾊﾞｰｼﾞｮﾝ情報"));
+        auto* okButton = child<QPushButton>(window, "Command1");
+        QVERIFY(okButton->isVisible());
+        QCOMPARE(okButton->text(), QStringLiteral("ＯＫ"));
+        QVERIFY(!child<QTimer>(window, "Timer2")->isActive());
         switch (Leave(how)) {
             case Leave::Ok:
-                QTest::mouseClick(command1, Qt::LeftButton);
+                QTest::mouseClick(okButton, Qt::LeftButton);
                 break;
             case Leave::Enter:
-                QTest::keyClick(keyboardOf(form), Qt::Key_Return);
+                QTest::keyClick(keyboardOf(window), Qt::Key_Return);
                 break;
             case Leave::Escape:
-                QTest::keyClick(keyboardOf(form), Qt::Key_Escape);
+                QTest::keyClick(keyboardOf(window), Qt::Key_Escape);
                 break;
             default:
-                form->close();
+                window->close();
                 break;
         }
         QCOMPARE(closed.count(), 1);
         QCOMPARE(timeUp.count(), 0);
-        QTRY_VERIFY(form.isNull());
+        QTRY_VERIFY(window.isNull());
     }
 
     void titleShowsIconAndSevensFromAppdir() {
@@ -169,62 +169,62 @@ class TestDialogsWindows : public QObject {
         QImage icon(64, 64, QImage::Format_ARGB32);
         icon.fill(Qt::blue);
         QVERIFY(icon.save(dataFolder.filePath("plumet.png")));
-        auto* form = new TitleWindow(dataFolder.path());
-        QVERIFY(form->findChild<QLabel*>("Image1"));
-        QVERIFY(form->findChild<QLabel*>("Picture1"));   // s7
-        QVERIFY(!form->findChild<QLabel*>("Picture2"));  // h7 unreadable
-        QVERIFY(!form->findChild<QLabel*>("Picture3"));  // c7 missing
-        QVERIFY(form->findChild<QLabel*>("Picture4"));   // d7
-        QVERIFY(!form->windowIcon().isNull());
-        delete form;
+        auto* window = new TitleWindow(dataFolder.path());
+        QVERIFY(window->findChild<QLabel*>("Image1"));
+        QVERIFY(window->findChild<QLabel*>("Picture1"));   // s7
+        QVERIFY(!window->findChild<QLabel*>("Picture2"));  // h7 unreadable
+        QVERIFY(!window->findChild<QLabel*>("Picture3"));  // c7 missing
+        QVERIFY(window->findChild<QLabel*>("Picture4"));   // d7
+        QVERIFY(!window->windowIcon().isNull());
+        delete window;
     }
 
     // --- NamesDialog ---------------------------------------------------------------------------
 
     void namesDialogOpensWithCurrentNamesAndVoices() {
         const PlayerNameArray names = {"あなた", "ふうか", "たくみ", "ゆずは"};
-        auto* form = new NamesDialog(names, {-1, 0, -1, 0});
-        form->open();
-        QCOMPARE(form->windowTitle(), QStringLiteral("名前の変更"));
+        auto* window = new NamesDialog(names, {-1, 0, -1, 0});
+        window->open();
+        QCOMPARE(window->windowTitle(), QStringLiteral("名前の変更"));
         static const char* const kLabels[] = {"PLAYER", "COM1", "COM2", "COM3"};
         for (int i = 0; i < 4; ++i) {
             const QString n = QString::number(i);
-            auto* label = child<QLabel>(form, "Label1_" + n);
-            auto* text = child<QLineEdit>(form, "Text1_" + n);
-            auto* frame = child<QGroupBox>(form, "Frame1_" + n);
+            auto* label = child<QLabel>(window, "Label1_" + n);
+            auto* text = child<QLineEdit>(window, "Text1_" + n);
+            auto* frame = child<QGroupBox>(window, "Frame1_" + n);
             QCOMPARE(label->text(), QString::fromLatin1(kLabels[i]));
             QCOMPARE(text->text(), names[i]);
             QCOMPARE(label->pos(), QPoint(px(120), px(120 + 400 * i)));
             QCOMPARE(text->pos(), QPoint(px(1000), px(120 + 400 * i)));
             QCOMPARE(frame->pos(), QPoint(px(2800), px(10 + 400 * i)));
-            auto* male = child<QRadioButton>(form, "Option1_" + n);
-            auto* female = child<QRadioButton>(form, "Option2_" + n);
+            auto* male = child<QRadioButton>(window, "Option1_" + n);
+            auto* female = child<QRadioButton>(window, "Option2_" + n);
             QCOMPARE(male->text(), QStringLiteral("男"));
             QCOMPARE(female->text(), QStringLiteral("女"));
             QCOMPARE(male->parentWidget(), frame);
             QCOMPARE(male->isChecked(), i % 2 == 0);
             QCOMPARE(female->isChecked(), i % 2 == 1);
         }
-        QCOMPARE(child<QPushButton>(form, "Command1")->text(), QStringLiteral("ＯＫ"));
-        QCOMPARE(child<QPushButton>(form, "Command2")->text(), QStringLiteral("キャンセル"));
-        delete form;
+        QCOMPARE(child<QPushButton>(window, "Command1")->text(), QStringLiteral("ＯＫ"));
+        QCOMPARE(child<QPushButton>(window, "Command2")->text(), QStringLiteral("キャンセル"));
+        delete window;
     }
 
     void namesDialogLeaving_data() { addLeaveRows(); }
     void namesDialogLeaving() {
         QFETCH(int, how);
         QFETCH(bool, applied);
-        QPointer<NamesDialog> form =
+        QPointer<NamesDialog> window =
             new NamesDialog({"あなた", "ふうか", "たくみ", "ゆずは"}, {-1, 0, -1, 0});
-        QSignalSpy accepted(form.data(), &NamesDialog::namesAccepted);
-        QSignalSpy closed(form.data(), &NamesDialog::closed);
-        form->open();
+        QSignalSpy accepted(window.data(), &NamesDialog::namesAccepted);
+        QSignalSpy closed(window.data(), &NamesDialog::closed);
+        window->open();
         // A new name, an emptied name (stored as it is), and two voices swapped.
-        child<QLineEdit>(form, "Text1_1")->setText("はるか");
-        child<QLineEdit>(form, "Text1_2")->clear();
-        QTest::mouseClick(child<QRadioButton>(form, "Option2_0"), Qt::LeftButton);
-        QTest::mouseClick(child<QRadioButton>(form, "Option1_3"), Qt::LeftButton);
-        leave(form, Leave(how));
+        child<QLineEdit>(window, "Text1_1")->setText("はるか");
+        child<QLineEdit>(window, "Text1_2")->clear();
+        QTest::mouseClick(child<QRadioButton>(window, "Option2_0"), Qt::LeftButton);
+        QTest::mouseClick(child<QRadioButton>(window, "Option1_3"), Qt::LeftButton);
+        leave(window, Leave(how));
         QCOMPARE(closed.count(), 1);
         QCOMPARE(accepted.count(), applied ? 1 : 0);
         if (applied) {
@@ -233,7 +233,7 @@ class TestDialogsWindows : public QObject {
             QCOMPARE(names, (PlayerNameArray{"あなた", "はるか", "", "ゆずは"}));
             QCOMPARE(voices, (PlayerVoiceArray{0, 0, -1, -1}));
         }
-        QTRY_VERIFY(form.isNull());
+        QTRY_VERIFY(window.isNull());
     }
 
     // --- SpeedDialog --------------------------------------------------------------------------
@@ -250,45 +250,45 @@ class TestDialogsWindows : public QObject {
     void speedDialogOpensAtTheRoot() {
         QFETCH(int, flightFrames);
         QFETCH(int, bar);
-        auto* form = new SpeedDialog(flightFrames);
-        form->open();
-        QCOMPARE(form->windowTitle(), QStringLiteral("カードの移動速度"));
-        auto* scroll = child<QScrollBar>(form, "HScroll1");
+        auto* window = new SpeedDialog(flightFrames);
+        window->open();
+        QCOMPARE(window->windowTitle(), QStringLiteral("カードの移動速度"));
+        auto* scroll = child<QScrollBar>(window, "HScroll1");
         QCOMPARE(scroll->minimum(), 1);
         QCOMPARE(scroll->maximum(), 11);
         QCOMPARE(scroll->value(), bar);
-        auto* fast = child<QLabel>(form, "Label1");
-        auto* smooth = child<QLabel>(form, "Label2");
+        auto* fast = child<QLabel>(window, "Label1");
+        auto* smooth = child<QLabel>(window, "Label2");
         QCOMPARE(fast->text(), QStringLiteral("高速"));
         QCOMPARE(smooth->text(), QStringLiteral("なめらか"));
         QVERIFY(fast->x() < smooth->x());  // fast at the left end, where the bar is 1
-        delete form;
+        delete window;
     }
 
     void speedDialogLeaving_data() { addLeaveRows(); }
     void speedDialogLeaving() {
         QFETCH(int, how);
         QFETCH(bool, applied);
-        QPointer<SpeedDialog> form = new SpeedDialog(64);
-        QSignalSpy chosen(form.data(), &SpeedDialog::movespeedChosen);
-        QSignalSpy closed(form.data(), &SpeedDialog::closed);
-        form->open();
-        auto* scroll = child<QScrollBar>(form, "HScroll1");
+        QPointer<SpeedDialog> window = new SpeedDialog(64);
+        QSignalSpy chosen(window.data(), &SpeedDialog::flightFramesChosen);
+        QSignalSpy closed(window.data(), &SpeedDialog::closed);
+        window->open();
+        auto* scroll = child<QScrollBar>(window, "HScroll1");
         scroll->triggerAction(QAbstractSlider::SliderToMaximum);  // "なめらか"
         QCOMPARE(scroll->value(), 11);
-        leave(form, Leave(how));
+        leave(window, Leave(how));
         QCOMPARE(closed.count(), 1);
         QCOMPARE(chosen.count(), applied ? 1 : 0);
         if (applied) QCOMPARE(chosen.first().at(0).toInt(), 121);
-        QTRY_VERIFY(form.isNull());
+        QTRY_VERIFY(window.isNull());
     }
 
     void speedDialogFastest() {
-        auto* form = new SpeedDialog(64);
-        QSignalSpy chosen(form, &SpeedDialog::movespeedChosen);
-        form->open();
-        child<QScrollBar>(form, "HScroll1")->triggerAction(QAbstractSlider::SliderToMinimum);
-        QTest::mouseClick(child<QPushButton>(form, "Command1"), Qt::LeftButton);
+        auto* window = new SpeedDialog(64);
+        QSignalSpy chosen(window, &SpeedDialog::flightFramesChosen);
+        window->open();
+        child<QScrollBar>(window, "HScroll1")->triggerAction(QAbstractSlider::SliderToMinimum);
+        QTest::mouseClick(child<QPushButton>(window, "Command1"), Qt::LeftButton);
         QCOMPARE(chosen.count(), 1);
         QCOMPARE(chosen.first().at(0).toInt(), 1);  // one-frame flights
     }
@@ -305,12 +305,12 @@ class TestDialogsWindows : public QObject {
     void chooserCaption() {
         QFETCH(int, mode);
         QFETCH(QString, caption);
-        auto* form = new CardChooser(mode, QDir::tempPath());
-        QCOMPARE(form->windowTitle(), caption);
-        QCOMPARE(form->mode(), mode);
-        QCOMPARE(child<QPushButton>(form, "Command1")->text(), QStringLiteral("Ｏ　　Ｋ"));
-        QCOMPARE(child<QPushButton>(form, "Command2")->text(), QStringLiteral("キャンセル"));
-        delete form;
+        auto* window = new CardChooser(mode, QDir::tempPath());
+        QCOMPARE(window->windowTitle(), caption);
+        QCOMPARE(window->mode(), mode);
+        QCOMPARE(child<QPushButton>(window, "Command1")->text(), QStringLiteral("Ｏ　　Ｋ"));
+        QCOMPARE(child<QPushButton>(window, "Command2")->text(), QStringLiteral("キャンセル"));
+        delete window;
     }
 
     void chooserChecksTheFolder_data() {
@@ -342,27 +342,27 @@ class TestDialogsWindows : public QObject {
         QFETCH(bool, preview);
         QTemporaryDir root;
         makeFixture(root.path());
-        auto* form = new CardChooser(mode, root.filePath(folder));
-        form->open();
-        QCOMPARE(form->selectedFolder(), root.filePath(selected));
-        QCOMPARE(child<QPushButton>(form, "Command1")->isEnabled(), enabled);
-        const QPixmap shown = child<QLabel>(form, "Picture1")->pixmap();
+        auto* window = new CardChooser(mode, root.filePath(folder));
+        window->open();
+        QCOMPARE(window->selectedFolder(), root.filePath(selected));
+        QCOMPARE(child<QPushButton>(window, "Command1")->isEnabled(), enabled);
+        const QPixmap shown = child<QLabel>(window, "Picture1")->pixmap();
         QCOMPARE(!shown.isNull(), preview);
-        delete form;
+        delete window;
     }
 
     void chooserFollowsTheTree() {
         QTemporaryDir root;
         makeFixture(root.path());
-        QPointer<CardChooser> form = new CardChooser(1, root.filePath("empty"));
-        QSignalSpy chosen(form.data(), &CardChooser::folderChosen);
-        QSignalSpy closed(form.data(), &CardChooser::closed);
-        form->open();
-        auto* ok = child<QPushButton>(form, "Command1");
-        auto* picture = child<QLabel>(form, "Picture1");
+        QPointer<CardChooser> window = new CardChooser(1, root.filePath("empty"));
+        QSignalSpy chosen(window.data(), &CardChooser::folderChosen);
+        QSignalSpy closed(window.data(), &CardChooser::closed);
+        window->open();
+        auto* ok = child<QPushButton>(window, "Command1");
+        auto* picture = child<QLabel>(window, "Picture1");
         QVERIFY(!ok->isEnabled());
 
-        auto* tree = child<QTreeView>(form, "Dir1");
+        auto* tree = child<QTreeView>(window, "Dir1");
         auto* model = qobject_cast<QFileSystemModel*>(tree->model());
         QVERIFY(model);
         tree->setCurrentIndex(model->index(root.filePath("faces")));
@@ -378,7 +378,7 @@ class TestDialogsWindows : public QObject {
         QCOMPARE(chosen.first().at(0).toInt(), 1);
         QCOMPARE(chosen.first().at(1).toString(), QDir::cleanPath(root.filePath("faces")));
         QCOMPARE(closed.count(), 1);
-        QTRY_VERIFY(form.isNull());
+        QTRY_VERIFY(window.isNull());
     }
 
     void chooserLeaving_data() { addLeaveRows(); }
@@ -387,38 +387,38 @@ class TestDialogsWindows : public QObject {
         QFETCH(bool, applied);
         QTemporaryDir root;
         makeFixture(root.path());
-        QPointer<CardChooser> form = new CardChooser(3, root.filePath("backs"));
-        QSignalSpy chosen(form.data(), &CardChooser::folderChosen);
-        QSignalSpy closed(form.data(), &CardChooser::closed);
-        form->open();
-        leave(form, Leave(how));
+        QPointer<CardChooser> window = new CardChooser(3, root.filePath("backs"));
+        QSignalSpy chosen(window.data(), &CardChooser::folderChosen);
+        QSignalSpy closed(window.data(), &CardChooser::closed);
+        window->open();
+        leave(window, Leave(how));
         QCOMPARE(closed.count(), 1);
         QCOMPARE(chosen.count(), applied ? 1 : 0);
-        QTRY_VERIFY(form.isNull());
+        QTRY_VERIFY(window.isNull());
     }
 
     void chooserRefusesAFolderThatLostItsTestFile() {
         QTemporaryDir root;
         makeFixture(root.path());
-        auto* form = new CardChooser(2, root.filePath("faces"));
-        QSignalSpy chosen(form, &CardChooser::folderChosen);
-        form->open();
+        auto* window = new CardChooser(2, root.filePath("faces"));
+        QSignalSpy chosen(window, &CardChooser::folderChosen);
+        window->open();
         QVERIFY(QFile::remove(root.filePath("faces/d7.bmp")));
-        auto* ok = child<QPushButton>(form, "Command1");
+        auto* ok = child<QPushButton>(window, "Command1");
         QVERIFY(ok->isEnabled());
         QTest::mouseClick(ok, Qt::LeftButton);
         QCOMPARE(chosen.count(), 0);
         QVERIFY(!ok->isEnabled());
-        QVERIFY(form->isVisible());
-        delete form;
+        QVERIFY(window->isVisible());
+        delete window;
     }
 
     void chooserAtTheRoot() {
-        auto* form = new CardChooser(1, QStringLiteral("/"));
-        QCOMPARE(form->selectedFolder(), QStringLiteral("/"));
-        QCOMPARE(child<QPushButton>(form, "Command1")->isEnabled(),
+        auto* window = new CardChooser(1, QStringLiteral("/"));
+        QCOMPARE(window->selectedFolder(), QStringLiteral("/"));
+        QCOMPARE(child<QPushButton>(window, "Command1")->isEnabled(),
                  QFileInfo::exists(QStringLiteral("/d7.bmp")));
-        delete form;
+        delete window;
     }
 
   private:

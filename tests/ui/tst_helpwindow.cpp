@@ -8,7 +8,7 @@
 #include <QTextBrowser>
 #include <QtTest>
 
-#include "ui/helpwindow.h"
+#include "ui/windows/helpwindow.h"
 
 using plumet::HelpWindow;
 

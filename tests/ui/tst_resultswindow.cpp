@@ -12,8 +12,8 @@
 #include "common/tempstore.h"
 #include "data/store.h"
 #include "ui/inputblock.h"
-#include "ui/resultswindow.h"
-#include "ui/scoregraph.h"
+#include "ui/windows/resultswindow.h"
+#include "ui/windows/scoregraph.h"
 
 using namespace plumet;
 
@@ -96,44 +96,47 @@ class TestResults : public QObject {
         QVERIFY(window->isVisible());
         QVERIFY(acceptsInput(window));
         QCOMPARE(window->windowTitle(), QStringLiteral(" 1 回戦終了"));
-        QCOMPARE(window->command(1)->text(), QStringLiteral(" 2 回戦に進む"));
-        QVERIFY(window->command(2)->isVisibleTo(window));
-        QCOMPARE(window->command(2)->text(), QStringLiteral("保存後タイトルへ"));
-        QCOMPARE(window->label(1, 0)->text(), QStringLiteral("　名　前"));
-        QCOMPARE(window->label(2, 0)->text(), QStringLiteral("今回の得点"));
-        QCOMPARE(window->label(3, 0)->text(), QStringLiteral("総得点"));
-        QCOMPARE(window->label(1, 2)->text(), QStringLiteral("player2"));
-        QCOMPARE(window->label(2, 1)->text(), QStringLiteral("  18 点"));
-        QCOMPARE(window->label(2, 4)->text(), QStringLiteral("   0 点"));
-        QCOMPARE(window->label(3, 3)->text(), QStringLiteral("  4 点"));
-        QCOMPARE(window->label(3, 4)->text(), QStringLiteral("1234 点"));
-        QCOMPARE(window->label(5)->text(), QStringLiteral("得点　　 順位 /  結 果"));
+        QCOMPARE(window->button(ResultsWindow::Button::Proceed)->text(),
+                 QStringLiteral(" 2 回戦に進む"));
+        QVERIFY(window->button(ResultsWindow::Button::SaveToTitle)->isVisibleTo(window));
+        QCOMPARE(window->button(ResultsWindow::Button::SaveToTitle)->text(),
+                 QStringLiteral("保存後タイトルへ"));
+        QCOMPARE(window->nameLabel(0)->text(), QStringLiteral("　名　前"));
+        QCOMPARE(window->gamePointsLabel(0)->text(), QStringLiteral("今回の得点"));
+        QCOMPARE(window->totalLabel(0)->text(), QStringLiteral("総得点"));
+        QCOMPARE(window->nameLabel(2)->text(), QStringLiteral("player2"));
+        QCOMPARE(window->gamePointsLabel(1)->text(), QStringLiteral("  18 点"));
+        QCOMPARE(window->gamePointsLabel(4)->text(), QStringLiteral("   0 点"));
+        QCOMPARE(window->totalLabel(3)->text(), QStringLiteral("  4 点"));
+        QCOMPARE(window->totalLabel(4)->text(), QStringLiteral("1234 点"));
+        QCOMPARE(window->recordHeadLabel()->text(), QStringLiteral("得点　　 順位 /  結 果"));
 
         QCOMPARE(state.humanGamePoints[1], 18);
         QCOMPARE(state.humanGamePlaces[1], std::string(" 2 位 / あがり！"));
-        QCOMPARE(window->label(4, 0)->text(), QStringLiteral("1"));
-        QCOMPARE(window->label(6, 0)->text(), QStringLiteral("  18 点"));
-        QCOMPARE(window->label(7, 0)->text(), QStringLiteral(" 2 位 / あがり！"));
+        QCOMPARE(window->gameNumberLabel(0)->text(), QStringLiteral("1"));
+        QCOMPARE(window->recordPointsLabel(0)->text(), QStringLiteral("  18 点"));
+        QCOMPARE(window->recordPlaceLabel(0)->text(), QStringLiteral(" 2 位 / あがり！"));
         for (int k = 1; k < 10; ++k) {
-            QVERIFY(window->label(6, k)->text().isEmpty());
-            QVERIFY(window->label(7, k)->text().isEmpty());
+            QVERIFY(window->recordPointsLabel(k)->text().isEmpty());
+            QVERIFY(window->recordPlaceLabel(k)->text().isEmpty());
         }
         // No graph was chosen yet: the cumulative one.
-        QCOMPARE(window->label(8)->text(), kCumulative);
-        QCOMPARE(window->command(3)->text(), QStringLiteral("各計グラフへ"));
-        QVERIFY(!window->picture()->pixmap().isNull());
-        window->command1Click();
+        QCOMPARE(window->graphCaptionLabel()->text(), kCumulative);
+        QCOMPARE(window->button(ResultsWindow::Button::SwitchGraph)->text(),
+                 QStringLiteral("各計グラフへ"));
+        QVERIFY(!window->graph()->pixmap().isNull());
+        window->proceed();
     }
 
     // Records of earlier games (a continued match) come from humanGamePoints and humanGamePlaces.
     void recordOfEarlierGames() {
         GameState state = match(4, {0, 5, 18, 10, 4}, {0, 65, 50, 40, 30});
         QPointer<ResultsWindow> window = ResultsWindow::open(state, *store_, sources(), false);
-        QCOMPARE(window->label(6, 2)->text(), QStringLiteral("  30 点"));
-        QCOMPARE(window->label(7, 2)->text(), QStringLiteral(" 1 位 / あがり！"));
-        QCOMPARE(window->label(6, 3)->text(), QStringLiteral("   5 点"));
-        QVERIFY(window->label(6, 4)->text().isEmpty());
-        window->command1Click();
+        QCOMPARE(window->recordPointsLabel(2)->text(), QStringLiteral("  30 点"));
+        QCOMPARE(window->recordPlaceLabel(2)->text(), QStringLiteral(" 1 位 / あがり！"));
+        QCOMPARE(window->recordPointsLabel(3)->text(), QStringLiteral("   5 点"));
+        QVERIFY(window->recordPointsLabel(4)->text().isEmpty());
+        window->proceed();
     }
 
     // The graph last shown is shown again; switching twice returns to it.
@@ -153,22 +156,22 @@ class TestResults : public QObject {
         if (!stored.isNull()) store_->save(u"form2", u"gurahu", stored);
         GameState state = match(2, {0, 4, 10, 18, 0}, {0, 14, 20, 28, 10});
         QPointer<ResultsWindow> window = ResultsWindow::open(state, *store_, sources(), false);
-        QCOMPARE(window->label(8)->text(), shown);
-        QCOMPARE(window->command(3)->text(), button);
+        QCOMPARE(window->graphCaptionLabel()->text(), shown);
+        QCOMPARE(window->button(ResultsWindow::Button::SwitchGraph)->text(), button);
 
-        const QImage first = window->picture()->pixmap().toImage();
-        window->command3Click();
+        const QImage first = window->graph()->pixmap().toImage();
+        window->switchGraph();
         const QString other = shown == kPerGame ? kCumulative : kPerGame;
-        QCOMPARE(window->label(8)->text(), other);
-        QVERIFY(window->picture()->pixmap().toImage() != first);
-        window->command3Click();
-        QCOMPARE(window->label(8)->text(), shown);
-        QCOMPARE(window->command(3)->text(), button);
-        QCOMPARE(window->picture()->pixmap().toImage(), first);
+        QCOMPARE(window->graphCaptionLabel()->text(), other);
+        QVERIFY(window->graph()->pixmap().toImage() != first);
+        window->switchGraph();
+        QCOMPARE(window->graphCaptionLabel()->text(), shown);
+        QCOMPARE(window->button(ResultsWindow::Button::SwitchGraph)->text(), button);
+        QCOMPARE(window->graph()->pixmap().toImage(), first);
 
         // Leaving by the next game remembers the graph shown last.
-        window->command3Click();
-        window->command1Click();
+        window->switchGraph();
+        window->proceed();
         QCOMPARE(store_->get(u"form2", u"gurahu", {}), other);
     }
 
@@ -179,7 +182,7 @@ class TestResults : public QObject {
         QSignalSpy over(window.data(), &ResultsWindow::matchOver);
         window->close();  // the close box does nothing
         QVERIFY(window->isVisible());
-        QTest::mouseClick(window->command(1), Qt::LeftButton);
+        QTest::mouseClick(window->button(ResultsWindow::Button::Proceed), Qt::LeftButton);
         QCOMPARE(next.count(), 1);
         QCOMPARE(over.count(), 0);
         QCOMPARE(state.gameNumber, 3);
@@ -187,7 +190,7 @@ class TestResults : public QObject {
         QVERIFY(!store_->contains(u"form2", u"sp"));
     }
 
-    // Enter is the default button Command1, wherever the keyboard is in the window; Esc does
+    // Enter is the default button, proceed, wherever the keyboard is in the window; Esc does
     // nothing (there is no cancel, only the buttons close the window).
     void keys_data() {
         QTest::addColumn<bool>("matchOver");
@@ -200,15 +203,16 @@ class TestResults : public QObject {
         QPointer<ResultsWindow> window = ResultsWindow::open(state, *store_, sources(), matchOver);
         QSignalSpy next(window.data(), &ResultsWindow::nextGame);
         QSignalSpy over(window.data(), &ResultsWindow::matchOver);
-        QVERIFY(window->command(1)->isDefault());
+        QVERIFY(window->button(ResultsWindow::Button::Proceed)->isDefault());
         QTest::keyClick(window, Qt::Key_Escape);
         QVERIFY(window->isVisible());
-        window->command(3)->setFocus();
-        const QString graph = window->label(8)->text();
-        QTest::keyClick(window->command(3), Qt::Key_Space);  // the focused button
-        QVERIFY(window->label(8)->text() != graph);
+        window->button(ResultsWindow::Button::SwitchGraph)->setFocus();
+        const QString graph = window->graphCaptionLabel()->text();
+        QTest::keyClick(window->button(ResultsWindow::Button::SwitchGraph),
+                        Qt::Key_Space);  // the focused button
+        QVERIFY(window->graphCaptionLabel()->text() != graph);
         QCOMPARE(next.count() + over.count(), 0);
-        QTest::keyClick(window->command(3), Qt::Key_Return);
+        QTest::keyClick(window->button(ResultsWindow::Button::SwitchGraph), Qt::Key_Return);
         QCOMPARE(next.count(), matchOver ? 0 : 1);
         QCOMPARE(over.count(), matchOver ? 1 : 0);
         QTRY_VERIFY(window.isNull());
@@ -218,11 +222,12 @@ class TestResults : public QObject {
         GameState state = match(10, {0, 4, 10, 18, 0}, {0, 140, 200, 280, 100});
         QPointer<ResultsWindow> window = ResultsWindow::open(state, *store_, sources(), true);
         QCOMPARE(window->windowTitle(), QStringLiteral("ゲーム終了"));
-        QCOMPARE(window->command(1)->text(), QStringLiteral("ゲーム終了"));
-        QVERIFY(!window->command(2)->isVisibleTo(window));
-        QCOMPARE(window->label(6, 9)->text(), QStringLiteral("   4 点"));
+        QCOMPARE(window->button(ResultsWindow::Button::Proceed)->text(),
+                 QStringLiteral("ゲーム終了"));
+        QVERIFY(!window->button(ResultsWindow::Button::SaveToTitle)->isVisibleTo(window));
+        QCOMPARE(window->recordPointsLabel(9)->text(), QStringLiteral("   4 点"));
         QSignalSpy over(window.data(), &ResultsWindow::matchOver);
-        QTest::mouseClick(window->command(1), Qt::LeftButton);
+        QTest::mouseClick(window->button(ResultsWindow::Button::Proceed), Qt::LeftButton);
         QCOMPARE(over.count(), 1);
         QCOMPARE(state.gameNumber, 0);
         QCOMPARE(state.score[1], 140);  // the TOP-10 entry still needs it
@@ -234,9 +239,9 @@ class TestResults : public QObject {
         state.starter = 2;
         state.streak = 1;
         QPointer<ResultsWindow> window = ResultsWindow::open(state, *store_, sources(), false);
-        window->command3Click();
+        window->switchGraph();
         QSignalSpy saved(window.data(), &ResultsWindow::saved);
-        QTest::mouseClick(window->command(2), Qt::LeftButton);
+        QTest::mouseClick(window->button(ResultsWindow::Button::SaveToTitle), Qt::LeftButton);
         QCOMPARE(saved.count(), 1);
         QCOMPARE(state.gameNumber, 0);
         QCOMPARE(state.savedGameNumber, 3);
@@ -317,7 +322,7 @@ class TestResults : public QObject {
         for (int g = 1; g <= 10; ++g) history[g] = static_cast<std::int16_t>(points[g - 1]);
         GameState state;
         const ResultsWindow window(state, *store_, sources());
-        const QSize size = window.picture()->contentsRect().size();
+        const QSize size = window.graph()->contentsRect().size();
         for (GraphKind kind : {GraphKind::Cumulative, GraphKind::PerGame}) {
             const std::vector<GraphNumber> numbers =
                 ScoreGraph::numbers(size, kind, history, 10, QApplication::font());

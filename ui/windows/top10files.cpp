@@ -1,0 +1,71 @@
+// The TOP-10 dialog's export and import of the table ("書出", "読込") and their file dialogs.
+#include "ui/windows/top10dialog.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+#include "data/store.h"
+#include "data/top10.h"
+#include "data/topfile.h"
+#include "ui/storemessages.h"
+
+namespace plumet {
+
+namespace {
+
+const QString kFilter = QStringLiteral("ﾃﾞｰﾀ ﾌｧｲﾙ (*.dat)");
+
+}  // namespace
+
+QString Top10Dialog::chooseFile(FileDialog kind) {
+    if (hooks_.chooseFile) return hooks_.chooseFile(kind);
+    QFileDialog dialog(this);
+    dialog.setObjectName(QStringLiteral("CommonDialog1"));
+    dialog.setNameFilter(kFilter);
+    if (kind == FileDialog::Save) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+void Top10Dialog::exportTable() {
+    const QString file = chooseFile(FileDialog::Save);
+    if (file.isEmpty()) return;
+    // A file that cannot be written ends the command without a message.
+    topfile::exportTable(file, state_);
+}
+
+void Top10Dialog::importTable() {
+    QMessageBox ask(
+        QMessageBox::Question, QStringLiteral("ベスト１０データの読み込み"),
+        QStringLiteral("ベスト１０データを上書きします。\n（元のデータは消去されます。）\n"
+                       "よろしいですか？"),
+        QMessageBox::Ok | QMessageBox::Cancel, this);
+    if (ask.exec() != QMessageBox::Ok) return;
+    const QString file = chooseFile(FileDialog::Open);
+    if (file.isEmpty()) return;
+    const Store::Watch watch(store_);
+    switch (topfile::importTable(file, store_, state_)) {
+        case topfile::Load::Loaded:
+            if (!watch.ok()) {
+                // The table stays as it is stored.
+                top10::readTable(store_, state_);
+                showUnsavedMessage(this, store_);
+            }
+            fillRows();
+            break;
+        case topfile::Load::Refused:
+            message(QStringLiteral("データ異常"),
+                    QStringLiteral("データが異常です。\nベスト１０は更新されませんでした。"));
+            break;
+        case topfile::Load::Unreadable:
+            break;
+    }
+}
+
+}  // namespace plumet
