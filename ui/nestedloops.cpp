@@ -14,6 +14,7 @@ void NestedLoops::run(QEventLoop& loop, QEventLoop::ProcessEventsFlags flags) {
     throwIfClosing();
     const QMetaObject::Connection quit =
         connect(this, &NestedLoops::closed, &loop, &QEventLoop::quit);
+    emit waiting();
     loop.exec(flags);
     disconnect(quit);
     throwIfClosing();

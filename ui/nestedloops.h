@@ -33,6 +33,9 @@ class NestedLoops : public QObject {
 
   signals:
     void closed();
+    // A wait of run() begins: what happens now happens during the wait (tests send their
+    // input here).
+    void waiting();
 
   private:
     void throwIfClosing() const;
