@@ -14,6 +14,7 @@ namespace plumet {
 namespace {
 
 constexpr char kBlocked[] = "plumetInputBlocked";
+int discarding = 0;  // InputDiscarded objects alive
 
 // The events a user makes: what a disabled widget would not get, and the shortcut keys.
 bool isInput(QEvent::Type type) {
@@ -93,13 +94,15 @@ class InputFilter : public QObject {
         const QEvent::Type type = event->type();
         if (!isInput(type)) return false;
         if (type == QEvent::Shortcut || type == QEvent::ShortcutOverride) {
-            if (!shortcutBlocked(watched)) return false;
+            if (discarding == 0 && !shortcutBlocked(watched)) return false;
             // An overridden shortcut is not looked up; the key press that follows is
             // blocked like any other.
             event->accept();
             return true;
         }
-        if (!watched->isWidgetType() || !marked(static_cast<QWidget*>(watched))) return false;
+        // The window system's window hands the event on to a widget: it is dropped there.
+        if (!watched->isWidgetType()) return false;
+        if (discarding == 0 && !marked(static_cast<QWidget*>(watched))) return false;
         event->accept();
         return true;
     }
@@ -118,6 +121,15 @@ void setAcceptsInput(QWidget* widget, bool accepts) {
     if (!widget) return;
     installFilter();
     widget->setProperty(kBlocked, !accepts);
+}
+
+InputDiscarded::InputDiscarded() {
+    installFilter();
+    ++discarding;
+}
+
+InputDiscarded::~InputDiscarded() {
+    --discarding;
 }
 
 bool acceptsInput(const QWidget* widget) {
