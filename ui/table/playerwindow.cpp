@@ -183,6 +183,7 @@ void PlayerWindow::jokerFlight(int gapCard) {
     const int slot = host_.state().handCount[player_];
     fly(host_.board().picture(kJoker), picture(slot), flightStart(slot),
         host_.board().cardPos(gapCard), 1.0);
+    host_.board().setJokerGap(gapCard);
 }
 
 void PlayerWindow::droppingOut() {
@@ -206,7 +207,7 @@ void PlayerWindow::exchangeTick() {
     exchangeTimer_.stop();
     host_.play([this] {
         exchange(host_.state(), host_.rules(), player_, host_.view());
-        host_.board().picture(kJoker)->hide();
+        host_.board().hideJoker();
         if (player_ == kHuman) setAcceptsInput(this, false);
         host_.handoff(player_);
     });
