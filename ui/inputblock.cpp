@@ -85,6 +85,21 @@ bool shortcutBlocked(QObject* receiver) {
     return false;
 }
 
+// A modal dialog opened while input is discarded (the close question, when the main window
+// is closed during a wait) takes its own input: nothing else could answer it.
+bool toModalDialog(QObject* receiver) {
+    const QWidget* modal = QApplication::activeModalWidget();
+    if (!modal) return false;
+    const QWidget* widget = qobject_cast<QWidget*>(receiver);
+    if (auto* shortcut = qobject_cast<QShortcut*>(receiver))
+        widget = qobject_cast<QWidget*>(shortcut->parent());
+    return widget && (widget == modal || modal->isAncestorOf(widget));
+}
+
+bool discarded(QObject* receiver) {
+    return discarding > 0 && !toModalDialog(receiver);
+}
+
 class InputFilter : public QObject {
   public:
     using QObject::QObject;
@@ -94,7 +109,7 @@ class InputFilter : public QObject {
         const QEvent::Type type = event->type();
         if (!isInput(type)) return false;
         if (type == QEvent::Shortcut || type == QEvent::ShortcutOverride) {
-            if (discarding == 0 && !shortcutBlocked(watched)) return false;
+            if (!discarded(watched) && !shortcutBlocked(watched)) return false;
             // An overridden shortcut is not looked up; the key press that follows is
             // blocked like any other.
             event->accept();
@@ -102,7 +117,7 @@ class InputFilter : public QObject {
         }
         // The window system's window hands the event on to a widget: it is dropped there.
         if (!watched->isWidgetType()) return false;
-        if (discarding == 0 && !marked(static_cast<QWidget*>(watched))) return false;
+        if (!discarded(watched) && !marked(static_cast<QWidget*>(watched))) return false;
         event->accept();
         return true;
     }

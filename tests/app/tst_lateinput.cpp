@@ -4,10 +4,13 @@
 // comes as the windowing system delivers it, queued for the event loop, not sent straight to a
 // widget as QTest sends it.
 #include <qpa/qwindowsysteminterface.h>
+#include <QAbstractButton>
+#include <QMessageBox>
 #include <QTest>
 #include <functional>
 
 #include "common/wavefile.h"
+#include "data/store.h"
 #include "tablefixture.h"
 
 using namespace plumet;
@@ -75,6 +78,7 @@ class LateInputTest : public QObject {
   private slots:
     void droppedDuringComputerMove_data();
     void droppedDuringComputerMove();
+    void closeQuestionDuringAWait();
 };
 
 void LateInputTest::droppedDuringComputerMove_data() {
@@ -176,6 +180,58 @@ void LateInputTest::droppedDuringComputerMove() {
     queue(game, input);
     QTRY_COMPARE(s.onBoard[cardCode(2, 9)], 1);
     QCOMPARE(s.handCount[kHuman], cards - 1);
+}
+
+// The main window closed during a wait (a voice) asks "終了？" as ever, and the player's click
+// answers it: the question is the one window that takes input then.
+void LateInputTest::closeQuestionDuringAWait() {
+    std::array<Seat, kPlayers + 1> seats;
+    seats[1].hand = {cardCode(2, 9)};
+    seats[2].hand = {kGapCard};
+    seats[3].hand = {cardCode(2, 10)};
+    seats[4].hand = {cardCode(0, 11)};
+    Game game;
+    for (const char* file : {"pass.wav", "wass.wav"})
+        plumet::test::writeWave(QDir(game.data.path()).filePath(QLatin1String(file)), 300);
+    Store store;
+    game.main->setStore(&store);
+    speeds::timing().paceMs = 1000000;
+    plumet::test::setTable(game, JokerMode::Once, seats);
+    game.main->setSoundOn(true);
+    Session& session = *game.session;
+    auto& mover = static_cast<ComputerWindow&>(session.window(4));
+
+    // During player 4's pass voice the main window is closed; the question gets a click on
+    // "キャンセル" (sent as a click, through the input filter).
+    QString asked;
+    bool clicked = false;
+    QTimer answer;
+    answer.setInterval(5);
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) return;
+        answer.stop();
+        asked = box->windowTitle();
+        QAbstractButton* cancel = box->button(QMessageBox::Cancel);
+        QObject::connect(cancel, &QAbstractButton::clicked, [&clicked] { clicked = true; });
+        QTest::mouseClick(cancel, Qt::LeftButton);
+        if (box->isVisible()) box->reject();  // the click did not reach it
+    });
+    QMetaObject::Connection during =
+        QObject::connect(&session.loops(), &NestedLoops::waiting, [&game, &answer] {
+            answer.start();
+            QTimer::singleShot(0, game.main.get(), [&game] { game.main->close(); });
+        });
+    mover.takeTurn();
+    mover.thinkingDone();
+    QObject::disconnect(during);
+    QCOMPARE(asked, QStringLiteral("終了？"));
+    QVERIFY(clicked);
+    // Cancelled: the game goes on, the human to move.
+    QVERIFY(game.main->isVisible());
+    QVERIFY(!session.closing());
+    QCOMPARE(game.state().passesLeft[4], 3);
+    QVERIFY(game.humanToMove());
 }
 
 QTEST_MAIN(LateInputTest)
