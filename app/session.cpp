@@ -164,6 +164,11 @@ void Session::setHintAvailable(bool available) {
     main_->items().hint->setEnabled(available);
 }
 
+void Session::showBoardNotice(const QString& notice) {
+    board_->setWindowTitle(QString::fromUtf8(kBoardCaption) + QStringLiteral("   ") + notice);
+    main_->captionTimer().start();
+}
+
 void Session::clearTable() {
     for (int p = 1; p <= kPlayers; ++p) main_->playerFrame(p)->hide();
     // The board's cards go one at a time in random order; deck lists those still shown.

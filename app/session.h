@@ -59,6 +59,7 @@ class Session : public QObject, public GameHost {
     void activateMain() override;
     void setDetectionAvailable(bool available) override;
     void setHintAvailable(bool available) override;
+    void showBoardNotice(const QString& notice) override;
     void flightFrame(const QWidget* card, double k, int frame, const QElapsedTimer& clock) override;
 
     // The options as the menus and the toolbar change them.

@@ -307,6 +307,11 @@ void KeysTest::lastPassRefused() {
         QVERIFY(game.humanToMove());
         QVERIFY(acceptsInput(game.human().picture(passCard)));
         QCOMPARE(game.human().focusSlot(), legal);
+        // The board's caption says why.
+        QCOMPARE(game.session->board().windowTitle(), QString::fromUtf8(kBoardCaption) +
+                                                          QStringLiteral("   ") +
+                                                          QString::fromUtf8(kLastPassRefused));
+        QVERIFY(game.main->captionTimer().isActive());
         // Enter alone makes the move (the joker's takes two Enters, as does giving up a
         // selected joker that frees nothing before the card).
         press(Qt::Key_Return);

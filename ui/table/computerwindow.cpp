@@ -138,9 +138,10 @@ void ComputerWindow::showHand() {
 }
 
 bool ComputerWindow::holds(QSize inner, QSize card) const {
+    const double room = labelRoom(card);
     if (runsDown())
-        return card.width() <= inner.width() && tw(inner.height()) - 1000 >= tw(card.height());
-    return card.height() <= inner.height() && tw(inner.width()) - 1000 >= tw(card.width());
+        return card.width() <= inner.width() && tw(inner.height()) - room >= tw(card.height());
+    return card.height() <= inner.height() && tw(inner.width()) - room >= tw(card.width());
 }
 
 void ComputerWindow::layoutSlots(bool spread) {
@@ -149,12 +150,13 @@ void ComputerWindow::layoutSlots(bool spread) {
     const double h = cardHeight();
     const double length = runsDown() ? scaleHeight() : scaleWidth();
     const double card = runsDown() ? h : w;
-    const bool overflow = count >= 2 && (count + 1) * card > length - 1000;
+    const double room = labelRoom(picture(1)->size());
+    const bool overflow = count >= 2 && (count + 1) * card > length - room;
     for (int i = count; i >= 1; --i) {
         CardPicture* pic = picture(i);
         double along = tw(runsDown() ? pic->y() : pic->x());
         if ((spread || overflow) && count >= 2)
-            along = 1000 + (i - 1) * (length - 1000 - card) / (count - 1);
+            along = room + (i - 1) * (length - room - card) / (count - 1);
         if (runsDown())
             pic->move(pxPoint((scaleWidth() - w) / 2, along));
         else

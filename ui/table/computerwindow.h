@@ -37,8 +37,8 @@ class ComputerWindow : public PlayerWindow {
     // Pass or drop out.
     void pass();
 
-    // The hand's card stands across the window and runs from the labels' 1000 twips to the
-    // far edge.
+    // The hand's card stands across the window and runs from the labels' room to the far
+    // edge.
     bool holds(QSize inner, QSize card) const override;
 
     // The card back this window shows.

@@ -12,6 +12,7 @@
 #include "rules/random.h"
 
 class QElapsedTimer;
+class QString;
 class QWidget;
 
 namespace plumet {
@@ -52,6 +53,9 @@ class GameHost {
     virtual void setDetectionAvailable(bool available) = 0;
     // "ヒント" can be chosen only during the human's turn.
     virtual void setHintAvailable(bool available) = 0;
+    // Says `notice` on the board's caption, after "－　場　－", until the caption timer puts
+    // the plain caption back.
+    virtual void showBoardNotice(const QString& notice) = 0;
 
     // Frame `frame` (1, 2, ...) of a card flight started at `clock`, the board's `card`
     // standing at k (1 .. flightFrames): waits for the frame's time, letting events through.

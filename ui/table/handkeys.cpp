@@ -64,16 +64,15 @@ void HandWindow::markHint() {
     const Hint& h = hint_->hint;
     picture(h.slot)->setHintMarked(true);
     if (h.kind == Hint::Kind::Joker) picture(h.jokerSlot)->setHintMarked(true);
-    if (h.kind == Hint::Kind::Pass) {
-        host_.board().setWindowTitle(QString::fromUtf8(kBoardCaption) + QStringLiteral("   ") +
-                                     hintPassNote(hint_->passReason));
-    }
+    if (h.kind == Hint::Kind::Pass) host_.showBoardNotice(hintPassNote(hint_->passReason));
 }
 
 void HandWindow::clearHint() {
     hintSearch_.cancel();
     for (int i = 1; i <= pictureCount(); ++i) picture(i)->setHintMarked(false);
-    if (hint_ && hint_->hint.kind == Hint::Kind::Pass)
+    // The hinted pass's words go with the marks.
+    if (hint_ && hint_->hint.kind == Hint::Kind::Pass &&
+        host_.board().windowTitle().endsWith(hintPassNote(hint_->passReason)))
         host_.board().setWindowTitle(QString::fromUtf8(kBoardCaption));
     hint_.reset();
 }

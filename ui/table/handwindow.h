@@ -16,6 +16,9 @@
 
 namespace plumet {
 
+// The board's caption when the last pass is refused: a card (or the joker) can be laid.
+inline const char* const kLastPassRefused = "出せるカードがあるので、最後のパスはできません";
+
 class HandWindow : public PlayerWindow {
     Q_OBJECT
   public:
@@ -59,7 +62,7 @@ class HandWindow : public PlayerWindow {
     bool hintPending() const { return hintSearch_.running(); }
 
     // The hand's card stands inside the window's height with room to be lifted, and reaches
-    // from the labels' 1000 twips to the right edge.
+    // from the labels' room to the right edge.
     bool holds(QSize inner, QSize card) const override;
 
     double baseTop() const;
