@@ -60,12 +60,10 @@ class Search {
 
     SearchResult run() {
         SearchResult result;
-        GameState probe;
-        Random unused(seed_);
-        determinizer_.sample(unused, probe);
-        const int seat = observation_.seat;
+        // The moves depend on the seat's hand and the board only.
         const std::vector<Decision> moves =
-            legalMoves(probe, observation_.rules, seat, limits_.refuseLastPass);
+            legalMoves(determinizer_.publicState(), observation_.rules, observation_.seat,
+                       limits_.refuseLastPass);
         for (const Decision& m : moves) result.moves.push_back({m, 0, 0.0});
         result.decision = moves.front();
         if (moves.size() == 1) return result;
