@@ -61,6 +61,10 @@ class Determinizer {
     // unknown): the pool every sample deals from.
     const std::vector<int>& unseen() const { return unseen_; }
 
+    // The Observation as a game state: the board, every player's public progress and the
+    // seat's hand; the other hands empty.
+    const GameState& publicState() const { return public_; }
+
     // Writes into `state` one full game state: the public part and the seat's hand from the
     // Observation, the unseen cards shuffled with `random` into the other hands (the joker in
     // a hand's last slot, the human's hand in ascending order, as the deal keeps them).

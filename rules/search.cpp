@@ -19,10 +19,6 @@ namespace {
 // passes).
 constexpr int kTurnLimit = 1000;
 
-// The seat's own playouts use the classic strategy without its random voluntary passes: with
-// this constant the pass threshold is at least 10, which no draw in [0, 10) exceeds.
-constexpr int kNoVoluntaryPass = 10;
-
 // SplitMix64: a well-mixed 64-bit value from a seed and a stream number.
 std::uint64_t mix(std::uint64_t seed, std::uint64_t stream) {
     std::uint64_t x = seed + 0x9e3779b97f4a7c15ULL * (stream + 1);
@@ -31,14 +27,15 @@ std::uint64_t mix(std::uint64_t seed, std::uint64_t stream) {
     return x ^ (x >> 31);
 }
 
-// Plays the game in `s` to its end after `mover`'s move, every player by the classic strategy,
-// and returns the seat's game points.
+// Plays the game in `s` to its end after `mover`'s move, every player (the seat too) by the
+// classic strategy, and returns the seat's game points. (Measured against playing the seat
+// without the classic random voluntary passes, the seat played as classic chose the better
+// moves.)
 int playOut(GameState& s, const Rules& rules, int seat, int mover, Random& random) {
     int turns = 0;
     for (int p = nextToMove(s, mover); p != 0; p = nextToMove(s, p)) {
         if (++turns > kTurnLimit) throw RuleFault("a playout that never ends");
-        const int passConstantOf = p == seat ? kNoVoluntaryPass : passConstant(p);
-        playDecision(s, rules, p, classicDecision(s, rules, p, passConstantOf, random));
+        playDecision(s, rules, p, classicDecision(s, rules, p, passConstant(p), random));
     }
     scoreGame(s);
     return s.gamePoints[seat];
@@ -63,12 +60,10 @@ class Search {
 
     SearchResult run() {
         SearchResult result;
-        GameState probe;
-        Random unused(seed_);
-        determinizer_.sample(unused, probe);
-        const int seat = observation_.seat;
+        // The moves depend on the seat's hand and the board only.
         const std::vector<Decision> moves =
-            legalMoves(probe, observation_.rules, seat, limits_.refuseLastPass);
+            legalMoves(determinizer_.publicState(), observation_.rules, observation_.seat,
+                       limits_.refuseLastPass);
         for (const Decision& m : moves) result.moves.push_back({m, 0, 0.0});
         result.decision = moves.front();
         if (moves.size() == 1) return result;
@@ -129,9 +124,11 @@ class Search {
                 std::vector<std::int64_t>& sums = threadSums[t];
                 const int seat = observation_.seat;
                 for (int d = from + t; d < to; d += threads) {
-                    Random dealRandom(mix(seed_, 2 * static_cast<std::uint64_t>(d)));
+                    // One generator a deal: it deals, and then every move's playout starts
+                    // from a copy of it (so the copies share its block of draws made so far).
+                    Random dealRandom(mix(seed_, static_cast<std::uint64_t>(d)));
                     determinizer_.sample(dealRandom, sample);
-                    const Random playRandom(mix(seed_, 2 * static_cast<std::uint64_t>(d) + 1));
+                    const Random playRandom = dealRandom;
                     for (int j = 0; j < width; ++j) {
                         if (stopRequested(limits_)) {
                             stopped = true;

@@ -1,7 +1,7 @@
 // The strong computer player: a search over what its seat knows. Each legal move is tried on
 // many deals of the unseen cards (drawn from the seat's Observation only), and each such game is
-// played to its end with the classic strategy for every player (the seat itself without the
-// classic random voluntary passes); the move with the most game points on average wins.
+// played to its end with the classic strategy for every player, the seat too; the move with the
+// most game points on average (the streak bonus included) wins.
 // Moves share their sampled deals and the draws of their playouts (common random numbers), and
 // a successive halving spends the playouts on the moves still in the running.
 #pragma once
@@ -63,7 +63,10 @@ SearchResult searchMoves(const Observation& observation, std::uint64_t seed,
                          const SearchLimits& limits = {});
 
 // The strong decision of `player` in `state`: one draw from `random` seeds the search, which
-// sees only observe(state, rules, player).
+// sees only observe(state, rules, player). It is
+//     searchMoves(observe(state, rules, player), random.bits(), limits).decision,
+// so a caller that searches on a worker thread takes the Observation and the seed on the game's
+// thread (keeping the game's draws in order) and runs searchMoves on the worker.
 Decision strongDecision(const GameState& state, const Rules& rules, int player, Random& random,
                         const SearchLimits& limits = {});
 
