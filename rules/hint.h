@@ -1,10 +1,8 @@
-// The hint for the human ("ヒント"): the move a computer player would make in the human's seat.
-// `hint` asks the classic strategy (the same `classicDecision` the computer players run, on a
-// copy of the game); `strongHint` asks the strong player's search.
+// The hint for the human ("ヒント"): the move the strong player's search would make in the
+// human's seat.
 #pragma once
 
 #include "rules/gamestate.h"
-#include "rules/random.h"
 #include "rules/search.h"
 
 namespace plumet {
@@ -16,11 +14,6 @@ struct Hint {
     int jokerSlot = 0;  // Joker: the joker's slot (the last one)
 };
 
-// The human's hint: classicDecision for player 1 with the voluntary-pass constant of players 2 and
-// 3, drawing from `random`. It runs on a copy of `state`, so the game (the strategy's scratch
-// arrays included) stays as it is; only `random` moves on. A pass that the last-pass rule
-// would refuse the human is never the hint: the first card that fits, else the joker move.
-Hint hint(const GameState& state, const Rules& rules, Random& random);
 
 // Why the hinted move is a pass: not a pass at all, no card and no joker move can be laid, or
 // a move exists but the search finds passing better.
