@@ -46,6 +46,7 @@ class MainWindow : public QMainWindow {
     void setJoker(JokerMode mode);
     void setPasses(int passes);
     void setDetection(bool on);
+    void setStrength(Strength strength);
     void setPace(Pace pace);
     void setSoundOn(bool on);
     void setFramed(bool on);

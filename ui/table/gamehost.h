@@ -30,8 +30,6 @@ class GameHost {
     virtual const Options& options() const = 0;
     Rules rules() const { return options().rules(); }
     virtual Random& random() = 0;
-    // The hint's own generator: a hint never moves the game's draws on.
-    virtual Random& hintRandom() = 0;
     virtual Sound& sound() = 0;
     // What the windows show of the moves the rules make (flights, labels, voices).
     virtual MoveView& view() = 0;
