@@ -29,6 +29,10 @@ void MainWindow::connectMenus() {
     connect(m.threePasses, &QAction::triggered, this, [this] { setPasses(3); });
     connect(m.twoPasses, &QAction::triggered, this, [this] { setPasses(2); });
     connect(m.detection, &QAction::triggered, this, &MainWindow::setDetection);
+    connect(m.strengthWeak, &QAction::triggered, this, [this] { setStrength(Strength::Weak); });
+    connect(m.strengthClassic, &QAction::triggered, this,
+            [this] { setStrength(Strength::Classic); });
+    connect(m.strengthStrong, &QAction::triggered, this, [this] { setStrength(Strength::Strong); });
     connect(m.cardFrames, &QAction::triggered, this, &MainWindow::setFramed);
     connect(m.fitCards, &QAction::triggered, this, &MainWindow::setFitCards);
     connect(m.paceFast, &QAction::triggered, this, [this] { setPace(Pace::Fast); });

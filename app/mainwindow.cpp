@@ -10,8 +10,10 @@
 #include <QVBoxLayout>
 
 #include "app/session.h"
+#include "app/tablearea.h"
 #include "data/store.h"
 #include "data/top10.h"
+#include "ui/centring.h"
 #include "ui/speeds.h"
 #include "ui/storemessages.h"
 #include "ui/table/boardwindow.h"
@@ -29,8 +31,7 @@ MainWindow::MainWindow(Session& session, QWidget* parent) : QMainWindow(parent),
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     toolbar_ = new Toolbar(central);
-    mdi_ = new QMdiArea(central);
-    mdi_->setBackground(QColor(0, 128, 0));
+    mdi_ = new TableArea(central);
     layout->addWidget(toolbar_);
     layout->addWidget(mdi_, 1);
     setCentralWidget(central);
@@ -39,10 +40,8 @@ MainWindow::MainWindow(Session& session, QWidget* parent) : QMainWindow(parent),
     // Each frame keeps the object name of its window's classic name ("Form2Window" for the
     // board, "Form4Window".."Form7Window" for players 1..4).
     const auto addChild = [this](int classicNumber, QWidget* widget) {
-        QMdiSubWindow* sub = mdi_->addSubWindow(
-            widget, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+        QMdiSubWindow* sub = mdi_->addChild(widget);
         sub->setObjectName(QStringLiteral("Form%1Window").arg(classicNumber));
-        sub->hide();
         return sub;
     };
     auto* board = new BoardWindow(session_);
@@ -64,6 +63,16 @@ MainWindow::MainWindow(Session& session, QWidget* parent) : QMainWindow(parent),
     items_ = buildMenus(*this);
     connectMenus();
     buildToolbar();
+    // The empty table says what to do; "前回の続き" is offered where a saved match exists.
+    mdi_->noticeLines = [this] {
+        QStringList lines{QStringLiteral("F2 で新規ゲーム")};
+        if (items_.continueMatch->isEnabled())
+            lines << QStringLiteral("ｹﾞｰﾑ(G) →「前回の続き」で保存した対戦の続き");
+        return lines;
+    };
+    connect(items_.continueMatch, &QAction::changed, mdi_, &TableArea::noticeChanged);
+    // Dialogs and message boxes open over this window.
+    setCentringWindow(this);
     session_.results = [this](bool matchOver) { resultsFallback(matchOver); };
 }
 
@@ -91,6 +100,15 @@ void MainWindow::settleLayout() {
     }
 }
 
+QString MainWindow::closeQuestion() const {
+    const QString question = QStringLiteral("カドリオを\n終了しますか？");
+    if (!matchLocked_) return question;
+    // Closing does not save the match: only the results window's "保存後タイトルへ" does.
+    return question + QStringLiteral(
+                          "\n\n対戦中の試合は、結果画面の「保存後タイトルへ」で\n"
+                          "保存していなければ失われます。");
+}
+
 bool MainWindow::confirmClose() {
     if (!store_) return true;
     const Store::Watch watch(*store_);
@@ -98,8 +116,7 @@ bool MainWindow::confirmClose() {
         // The TOP-10 dialog found the data damaged and is ending the program: no question,
         // and the marker goes so that the next start initialises the data afresh.
         store_->remove(u"form2", u"ckkc");
-    } else if (!isMinimized() &&
-               !ask(QStringLiteral("終了？"), QStringLiteral("カドリオを\n終了しますか？"))) {
+    } else if (!isMinimized() && !ask(QStringLiteral("終了？"), closeQuestion())) {
         return false;
     }
     if (matchAbandoned) matchAbandoned();

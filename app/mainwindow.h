@@ -10,6 +10,7 @@
 #include <functional>
 
 #include "app/menuitems.h"
+#include "app/tablearea.h"
 #include "data/options.h"
 #include "ui/toolbar.h"
 
@@ -33,7 +34,7 @@ class MainWindow : public QMainWindow {
     const MenuItems& items() const { return items_; }
     ToolImage* toolButton(ToolButton which) const;
     Toolbar* toolbar() const { return toolbar_; }
-    QMdiArea* mdiArea() const { return mdi_; }
+    TableArea* mdiArea() const { return mdi_; }
     QTimer& captionTimer() { return captionTimer_; }
 
     // The options the menus and the toolbar show, and the rules among them.
@@ -45,6 +46,7 @@ class MainWindow : public QMainWindow {
     void setJoker(JokerMode mode);
     void setPasses(int passes);
     void setDetection(bool on);
+    void setStrength(Strength strength);
     void setPace(Pace pace);
     void setSoundOn(bool on);
     void setFramed(bool on);
@@ -91,9 +93,13 @@ class MainWindow : public QMainWindow {
 
     // loadProfile: reads the live profile from the store and applies it to menus, toolbar,
     // windows and variables. `startUp` also takes the group in use from "group" (a group
-    // switch has set `group` itself). False when the saved match was found inconsistent:
-    // the message has been shown and the program ends at once.
+    // switch has set `group` itself). At a new player's first start (no main window geometry
+    // stored) with the cards fitted to the windows the main window opens large (openLarge);
+    // with them off it keeps the classic default size. False when the saved match was found
+    // inconsistent: the message has been shown and the program ends at once.
     bool loadProfile(bool startUp);
+    // A new player's main window: large on the screen and arranged (see loadProfile).
+    void openLarge();
     // The same steps over a given profile.
     bool applySettings(const Settings& settings, bool startUp);
     // saveProfile: writes options, card folders and speed, and the window geometry when
@@ -118,6 +124,8 @@ class MainWindow : public QMainWindow {
     // then saveProfile (a store that cannot be written is reported once). False keeps the
     // program running.
     bool confirmClose();
+    // The text of "終了？": during a match it adds that the match is lost unless saved.
+    QString closeQuestion() const;
     // Discards the stored saved match (the board's `discard`), once the store exists. "新規ゲーム"
     // calls it for the saved match and for the match under way it gives up.
     std::function<void()> discardSavedMatch;
@@ -162,7 +170,7 @@ class MainWindow : public QMainWindow {
 
     Session& session_;
     Store* store_ = nullptr;
-    QMdiArea* mdi_ = nullptr;
+    TableArea* mdi_ = nullptr;
     Toolbar* toolbar_ = nullptr;
     QTimer captionTimer_;
     MenuItems items_;

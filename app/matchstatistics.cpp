@@ -14,8 +14,8 @@
 
 namespace plumet {
 
-QString strengthInUse(const Session&) {
-    return QStringLiteral("classic");
+QString strengthInUse(const Session& session) {
+    return QString::fromLatin1(strengthName(session.options().strength));
 }
 
 QString damagedStatisticsText(const QList<statistics::Damage>& damaged) {

@@ -29,10 +29,13 @@ void addSeparator(QMenu* menu, const char* name) {
 
 }  // namespace
 
-std::array<QAction*, 12> matchLockedItems(const MenuItems& m) {
+std::array<QAction*, 16> matchLockedItems(const MenuItems& m) {
     QAction* const card = m.cardMenu->menuAction();
-    return {m.changeGroup, m.aceKing,     m.jokerNone, m.jokerOnce,  m.jokerReused, m.detection,
-            m.twoPasses,   m.threePasses, card,        m.boardCards, m.handCards,   m.backCards};
+    QAction* const strength = m.strengthMenu->menuAction();
+    return {m.changeGroup, m.aceKing,      m.jokerNone,       m.jokerOnce,
+            m.jokerReused, m.detection,    m.twoPasses,       m.threePasses,
+            card,          m.boardCards,   m.handCards,       m.backCards,
+            strength,      m.strengthWeak, m.strengthClassic, m.strengthStrong};
 }
 
 MenuItems buildMenus(QMainWindow& window) {
@@ -61,6 +64,10 @@ MenuItems buildMenus(QMainWindow& window) {
     m.twoPasses = addItem(m.passesMenu, "ps2", "パス２回まで", true);
     addSeparator(m.rulesMenu, "kubun2");
     m.detection = addItem(m.rulesMenu, "daseruka", "出せるカードを検出", true);
+    m.strengthMenu = addMenu(window, m.optionMenu, "strengthMenu", "コンピュータの強さ");
+    m.strengthWeak = addItem(m.strengthMenu, "strengthWeak", "よわい", true);
+    m.strengthClassic = addItem(m.strengthMenu, "strengthClassic", "ふつう", true);
+    m.strengthStrong = addItem(m.strengthMenu, "strengthStrong", "つよい", true);
     m.changeGroup = addItem(m.optionMenu, "mnugroup", "グループ変更");
     m.changeNames = addItem(m.optionMenu, "mnuname", "名前の変更");
     m.cardMenu = addMenu(window, m.optionMenu, "mnucard", "カードの変更");

@@ -36,6 +36,9 @@ void MainWindow::showOptions() {
     setShown(ToolButton::ThreePasses, o.passes != 2);
     setShown(ToolButton::TwoPasses, o.passes == 2);
     m.detection->setChecked(o.detection);
+    m.strengthWeak->setChecked(o.strength == Strength::Weak);
+    m.strengthClassic->setChecked(o.strength == Strength::Classic);
+    m.strengthStrong->setChecked(o.strength == Strength::Strong);
     setShown(ToolButton::DetectionOn, o.detection);
     setShown(ToolButton::DetectionOff, !o.detection);
     m.cardFrames->setChecked(o.framed);
@@ -71,6 +74,12 @@ void MainWindow::setPasses(int passes) {
     // The menu has already flipped the item it triggered: showing the options checks it
     // again, so choosing the pass limit in force changes nothing.
     editOptions().passes = passes;
+    showOptions();
+}
+
+void MainWindow::setStrength(Strength strength) {
+    // As with the pass limit, choosing the strength in force leaves its item checked.
+    editOptions().strength = strength;
     showOptions();
 }
 

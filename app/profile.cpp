@@ -40,8 +40,33 @@ bool MainWindow::loadProfile(bool startUp) {
     GameState& s = session_.state();
     if (s.dataFolder.empty()) s.dataFolder = findDataFolder().toStdString();
     const QString dataFolder = folderOf(s.dataFolder);
-    return applySettings(
-        store_ ? readSettings(*store_, dataFolder) : Settings::defaults(dataFolder), startUp);
+    // A new player's first start: no main window geometry stored yet.
+    bool firstStart = startUp && store_;
+    for (const QStringView key : {u"topmdi", u"leftmdi", u"widthmdi", u"heightmdi"})
+        firstStart = firstStart && !store_->contains(u"form2", key);
+    if (!applySettings(store_ ? readSettings(*store_, dataFolder) : Settings::defaults(dataFolder),
+                       startUp))
+        return false;
+    if (firstStart && options().fitCards) openLarge();
+    return true;
+}
+
+void MainWindow::openLarge() {
+    // About three quarters of the screen's available area, never beyond it and never below
+    // the classic window, in the middle of the screen; arranged when it is shown (its first
+    // resize), so that the cards fitted to the windows are large from the start.
+    const QScreen* shown = screen();
+    if (!shown) shown = QGuiApplication::primaryScreen();
+    if (!shown || isMaximized() || isMinimized() || isFullScreen()) return;
+    const QRect area = shown->availableGeometry();
+    const QSize classic = pixelRect(Settings::defaults(QString()).mainWindow).size();
+    const QSize frame = frameGeometry().size() - size();
+    const QSize outer = (area.size() * 3 / 4).expandedTo(classic).boundedTo(area.size());
+    QRect wanted(QPoint(0, 0), outer - frame);
+    wanted.moveCenter(area.center());
+    move(wanted.topLeft());
+    resize(wanted.size());
+    if (!options().autoArrange) fitCards();
 }
 
 bool MainWindow::applySettings(const Settings& settings, bool startUp) {

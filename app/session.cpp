@@ -48,8 +48,6 @@ class WindowView : public MoveView {
 
 Session::Session()
     : random_(static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch())),
-      hintRandom_(static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch()) ^
-                  0x9e3779b97f4a7c15ULL),
       sound_(
           state_, [this] { return options_.sound; }, loops_),
       view_(std::make_unique<WindowView>(*this)) {}
@@ -122,7 +120,8 @@ void Session::startGame() {
         setHintAvailable(false);
         main_->setWindowTitle(QStringLiteral("カドリオ   －") + signedLabel(s.gameNumber) +
                               QStringLiteral(" 回戦 － （ ") + main_->groupName() +
-                              QStringLiteral(" ）"));
+                              QStringLiteral(" ）   コンピュータ：") +
+                              strengthCaption(options_.strength));
         board_->layoutCards();
         for (int p = 1; p <= kPlayers; ++p) window(p).showHand();
         laySevens(s, view());
@@ -164,6 +163,11 @@ void Session::setDetectionAvailable(bool available) {
 
 void Session::setHintAvailable(bool available) {
     main_->items().hint->setEnabled(available);
+}
+
+void Session::showBoardNotice(const QString& notice) {
+    board_->setWindowTitle(QString::fromUtf8(kBoardCaption) + QStringLiteral("   ") + notice);
+    main_->captionTimer().start();
 }
 
 void Session::clearTable() {

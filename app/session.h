@@ -44,7 +44,6 @@ class Session : public QObject, public GameHost {
     const GameState& state() const { return state_; }
     const Options& options() const override { return options_; }
     Random& random() override { return random_; }
-    Random& hintRandom() override { return hintRandom_; }
     Sound& sound() override { return sound_; }
     MoveView& view() override;
     NestedLoops& loops() override { return loops_; }
@@ -60,6 +59,7 @@ class Session : public QObject, public GameHost {
     void activateMain() override;
     void setDetectionAvailable(bool available) override;
     void setHintAvailable(bool available) override;
+    void showBoardNotice(const QString& notice) override;
     void flightFrame(const QWidget* card, double k, int frame, const QElapsedTimer& clock) override;
 
     // The options as the menus and the toolbar change them.
@@ -93,7 +93,6 @@ class Session : public QObject, public GameHost {
     GameState state_;
     Options options_;
     Random random_;
-    Random hintRandom_;
     NestedLoops loops_;
     Sound sound_;
     std::unique_ptr<MoveView> view_;

@@ -7,12 +7,17 @@
 //                            (the sizes of a maximised window, at device pixel ratio 1 and 2)
 //   plumetgamebench idle     CPU time used while the game waits for the human, over 5 s
 //   plumetgamebench memory   peak memory (max RSS) over a whole game, the human played too
-//   plumetgamebench shot [--maximized] [--keys] [FILE.png]
+//   plumetgamebench shot [--maximized] [--keys | --joker | --refused] [FILE.png]
 //                            a game in progress, left in a computer player's turn (its thinking
 //                            never ends), in the game's Japanese look; prints "ready" when
 //                            posed. With FILE.png it saves what the screen shows of the main
 //                            window there and ends. With --keys: the human's turn instead, the
 //                            focus mark moved with the arrow keys and the hint asked with H.
+//                            With --joker: the first turn of a game in which the human holds
+//                            the joker and it can free a card, the joker selected with J (its
+//                            frame beside the focus mark). With --refused: the human passes
+//                            with P until one pass is left, then P again while a card can be
+//                            laid (the board's caption says why the pass is refused).
 //   plumetgamebench stats [--matches N] [FILE.png]
 //                            the whole program over a fresh store of its own: N matches (3 by
 //                            default) played to their end as a simple player plays them, one
@@ -41,6 +46,7 @@
 #include "app/program.h"
 #include "app/session.h"
 #include "rules/cards.h"
+#include "rules/deal.h"
 #include "rules/joker.h"
 #include "rules/laying.h"
 #include "rules/passing.h"
@@ -183,6 +189,19 @@ int statisticsShot(QApplication& app, const QStringList& options, const QString&
     return QApplication::exec();
 }
 
+// The pose is ready: "ready" printed, and with `file` what the screen shows of the main
+// window saved there.
+bool finishShot(MainWindow& window, const QString& file) {
+    QTest::qWait(300);
+    std::puts("ready");
+    std::fflush(stdout);
+    if (file.isEmpty()) return true;
+    const QRect frame = window.frameGeometry();
+    const QPixmap shot =
+        window.screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
+    return shot.save(file);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -314,6 +333,49 @@ int main(int argc, char* argv[]) {
         getrusage(RUSAGE_SELF, &usage);
         std::printf("peak memory over a whole game: %.1f MiB (max RSS)\n",
                     usage.ru_maxrss / 1024.0);
+    } else if (options.contains(QStringLiteral("--joker"))) {
+        // A seed whose deal gives the human the joker.
+        std::uint64_t seed = 1;
+        for (; seed < 1000; ++seed) {
+            GameState dealt = session.state();
+            dealt.gameNumber = 0;
+            Random random(seed);
+            deal(dealt, session.rules(), random);
+            const int count = dealt.handCount[kHuman];
+            if (count > 0 && dealt.hand[kHuman][count] == kJoker) break;
+        }
+        session.random().seed(seed);
+        window.items().newGame->trigger();
+        for (int move = 0; move < 20; ++move) {
+            if (!waitForHuman(session, 60000)) return 1;
+            const GameState& g = session.state();
+            const int count = g.handCount[kHuman];
+            if (g.hand[kHuman][count] == kJoker && jokerCanFree(g, session.rules(), kHuman)) break;
+            humanMove(session);
+        }
+        QTest::keyClick(&session.human(), Qt::Key_J);
+        if (session.state().selectedJokerSlot == 0) return 1;
+        if (!finishShot(window, file)) return 1;
+        return file.isEmpty() ? QApplication::exec() : 0;
+    } else if (options.contains(QStringLiteral("--refused"))) {
+        session.random().seed(20);
+        window.items().newGame->trigger();
+        for (int turn = 0; turn < 20; ++turn) {
+            if (!waitForHuman(session, 60000)) return 1;
+            const GameState& g = session.state();
+            bool canLay = false;
+            for (int i = 1; i <= g.handCount[kHuman]; ++i) canLay |= fittingEnd(g, kHuman, i) > 0;
+            if (g.passesLeft[kHuman] > 1) {
+                QTest::keyClick(&session.human(), Qt::Key_P);
+            } else if (canLay) {
+                QTest::keyClick(&session.human(), Qt::Key_P);
+                break;
+            } else {
+                return 1;
+            }
+        }
+        if (!finishShot(window, file)) return 1;
+        return file.isEmpty() ? QApplication::exec() : 0;
     } else {
         session.random().seed(20);
         window.items().newGame->trigger();
@@ -360,16 +422,8 @@ int main(int argc, char* argv[]) {
             while (!thinking() && clock.elapsed() < 60000) QTest::qWait(2);
             if (!thinking()) return 1;
         }
-        QTest::qWait(300);
-        std::puts("ready");
-        std::fflush(stdout);
-        if (!file.isEmpty()) {
-            const QRect frame = window.frameGeometry();
-            const QPixmap shot =
-                window.screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
-            return shot.save(file) ? 0 : 1;
-        }
-        return QApplication::exec();
+        if (!finishShot(window, file)) return 1;
+        return file.isEmpty() ? QApplication::exec() : 0;
     }
     return 0;
 }

@@ -15,10 +15,12 @@ namespace {
 // passes, so a game has fewer than 53 + 12 turns.
 constexpr int kTurnLimit = 1000;
 
-TurnInfo playTurn(GameState& s, const Rules& rules, Random& random, int player) {
+TurnInfo playTurn(GameState& s, const Rules& rules, Random& random, int player,
+                  const Seats& seats) {
     TurnInfo info;
     info.player = player;
-    info.decision = classicDecision(s, rules, player, passConstant(player), random);
+    info.decision =
+        computerDecision(s, rules, player, seats.strength[player], random, seats.search);
     const Decision& d = info.decision;
     switch (d.kind) {
         case Decision::Kind::Lay:
@@ -47,7 +49,8 @@ TurnInfo playTurn(GameState& s, const Rules& rules, Random& random, int player) 
 
 }  // namespace
 
-bool playGame(GameState& s, const Rules& rules, Random& random, Listener& listener) {
+bool playGame(GameState& s, const Rules& rules, Random& random, Listener& listener,
+              const Seats& seats) {
     deal(s, rules, random);
     listener.deal(s);
     laySevens(s);
@@ -55,7 +58,7 @@ bool playGame(GameState& s, const Rules& rules, Random& random, Listener& listen
     for (int player = s.handCount[s.firstPlayer] > 0 ? s.firstPlayer : nextToMove(s, s.firstPlayer);
          player != 0; player = nextToMove(s, player)) {
         if (++turns > kTurnLimit) throw RuleFault("a game that never ends");
-        const TurnInfo info = playTurn(s, rules, random, player);
+        const TurnInfo info = playTurn(s, rules, random, player, seats);
         listener.turn(s, info);
         if (info.decision.kind == Decision::Kind::Joker) {
             const int gapCard = s.hand[s.gapHolder][s.gapHolderSlot];
@@ -69,13 +72,14 @@ bool playGame(GameState& s, const Rules& rules, Random& random, Listener& listen
     return matchOver;
 }
 
-long playMatches(int matches, const Rules& rules, Random& random, Listener& listener) {
+long playMatches(int matches, const Rules& rules, Random& random, Listener& listener,
+                 const Seats& seats) {
     GameState state;
     long games = 0;
     for (int m = 1; m <= matches; ++m) {
         listener.match(m);
         do ++games;
-        while (!playGame(state, rules, random, listener));
+        while (!playGame(state, rules, random, listener, seats));
     }
     return games;
 }

@@ -1,5 +1,6 @@
-// The headless simulator: whole matches with all four seats played by the computer strategy,
-// through the same rule functions the game's windows call.
+// The headless simulator: whole matches with all four seats played by computer players of a
+// chosen strength each (the classic strategy unless told otherwise), through the same rule
+// functions the game's windows call.
 #pragma once
 
 #include <cstdint>
@@ -7,6 +8,7 @@
 #include "rules/gamestate.h"
 #include "rules/random.h"
 #include "rules/strategy.h"
+#include "rules/strength.h"
 
 namespace plumet::sim {
 
@@ -32,11 +34,24 @@ class Listener {
     virtual void gameEnd(const GameState&) {}
 };
 
+// Who plays the four seats: a strength per player 1..4 (index 0 unused), and the search
+// limits of the strong ones. Seat 1 is the human's seat in the game; here a computer plays it
+// like the others (at classic with the pass constant of players 2 and 3, and never refused
+// its last pass).
+struct Seats {
+    std::array<Strength, kPlayers + 1> strength{Strength::Classic, Strength::Classic,
+                                                Strength::Classic, Strength::Classic,
+                                                Strength::Classic};
+    SearchLimits search;
+};
+
 // Plays one game of the match in `state` from the deal to the score; returns true when it
 // was the match's last game (gameNumber is then back at 0).
-bool playGame(GameState& state, const Rules& rules, Random& random, Listener& listener);
+bool playGame(GameState& state, const Rules& rules, Random& random, Listener& listener,
+              const Seats& seats = {});
 
 // Plays `matches` matches of ten games; returns the number of games played.
-long playMatches(int matches, const Rules& rules, Random& random, Listener& listener);
+long playMatches(int matches, const Rules& rules, Random& random, Listener& listener,
+                 const Seats& seats = {});
 
 }  // namespace plumet::sim

@@ -4,6 +4,18 @@
 
 namespace plumet {
 
+QString strengthCaption(Strength strength) {
+    switch (strength) {
+        case Strength::Weak:
+            return QStringLiteral("よわい");
+        case Strength::Strong:
+            return QStringLiteral("つよい");
+        case Strength::Classic:
+            break;
+    }
+    return QStringLiteral("ふつう");
+}
+
 Options optionsOf(const Settings& s) {
     Options o;
     o.aceKing = s.aceKing;
@@ -20,6 +32,7 @@ Options optionsOf(const Settings& s) {
                             : std::nullopt;
     o.toolbar = s.toolbarShown;
     o.autoArrange = s.autoArrange;
+    o.strength = s.strength;
     return o;
 }
 
@@ -40,6 +53,7 @@ void storeOptions(Settings& s, const Options& o) {
     s.paceSlow = o.pace == Pace::Slow;
     s.toolbarShown = o.toolbar;
     s.autoArrange = o.autoArrange;
+    s.strength = o.strength;
 }
 
 }  // namespace plumet

@@ -1,12 +1,15 @@
 // The options a player chooses in the menus and on the toolbar: the rules of a match
-// (ＡＫ接続, the joker, the passes) and how the game is shown and paced. One typed value that the
+// (ＡＫ接続, the joker, the passes), the computer players' strength, and how the game is shown
+// and paced. One typed value that the
 // program owns and hands to whoever needs it; the menus and the toolbar show it and change it.
 // The stored form is the live profile's check-mark keys (Settings).
 #pragma once
 
+#include <QString>
 #include <optional>
 
 #include "rules/gamestate.h"
+#include "rules/strength.h"
 
 namespace plumet {
 
@@ -27,10 +30,16 @@ struct Options {
     std::optional<Pace> pace = Pace::Normal;
     bool toolbar = true;      // "ツールバーの表示"
     bool autoArrange = true;  // "勝手に整列"
+    // "コンピュータの強さ": "よわい", "ふつう" (the classic strategy), "つよい". Like the rules it
+    // cannot change during a match.
+    Strength strength = Strength::Classic;
 
     Rules rules() const { return {aceKing, joker, passes}; }
     bool operator==(const Options&) const = default;
 };
+
+// The strength as the menu names it: "よわい", "ふつう", "つよい".
+QString strengthCaption(Strength strength);
 
 // The options a stored profile holds, and the profile with the options written into it.
 Options optionsOf(const Settings& settings);

@@ -119,6 +119,9 @@ Settings readSettings(const Store& store, const QString& dataFolder) {
     const auto moves =
         values::toInt16(store.get(kSection, u"moves", QStringLiteral("64")), settings.moves);
     settings.moves = std::clamp<std::int16_t>(moves, 1, kSlowestMoves);
+    const QString strength = store.get(kSection, u"tuyosa", QStringLiteral("classic"));
+    settings.strength =
+        strengthFromName(strength.trimmed().toStdString()).value_or(Strength::Classic);
     return settings;
 }
 
@@ -142,6 +145,7 @@ void writeSettings(Store& store, const Settings& settings, bool normalWindow) {
     store.save(kSection, u"fdu", settings.backFolder);
     store.save(kSection, u"fdb", settings.boardFaceFolder);
     store.save(kSection, u"moves", QString::number(settings.moves));
+    store.save(kSection, u"tuyosa", QString::fromLatin1(strengthName(settings.strength)));
 }
 
 void writePlayers(Store& store, const Settings& settings) {

@@ -9,6 +9,7 @@
 #include <cstdint>
 
 #include "rules/gamestate.h"
+#include "rules/strength.h"
 
 namespace plumet {
 
@@ -63,6 +64,9 @@ struct Settings {
     QString backFolder;       // card backs (backFolder)
     QString boardFaceFolder;  // board card faces (boardFaceFolder)
     std::int16_t moves = 64;  // card moving speed (flightFrames), 1..121
+    // "tuyosa": the computer players' strength, stored as its name ("weak", "classic",
+    // "strong"); absent or any other text reads as the classic strength.
+    Strength strength = Strength::Classic;
 
     // The defaults, the card folders being the program's data folder.
     static Settings defaults(const QString& dataFolder);

@@ -42,6 +42,8 @@ void deal(GameState& s, const Rules& rules, Random& random) {
     s.arrangeStep = 0;
     s.dumped = 0;
     s.selectedJokerSlot = 0;
+    s.gapHolder = 0;  // no joker move yet in this game
+    s.gapHolderSlot = 0;
 
     shuffle(s, n, random);
     for (auto& hand : s.hand) hand.fill(0);

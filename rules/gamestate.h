@@ -92,7 +92,8 @@ struct GameState {
 
     // --- the human's hand and the joker exchange ------------------------------------------
     std::int16_t selectedJokerSlot = 0;  // hand slot of the selected joker, 0 = none
-    std::int16_t gapHolder = 0;          // holder of the card the last joker move replaced
+    std::int16_t gapHolder = 0;          // holder of the card the last joker move of this game
+                                         // replaced; 0 before the game's first joker move
     std::int16_t gapHolderSlot = 0;      // and that card's slot in the holder's hand
 
     // --- the computer strategy's scratch arrays ---------------------------------------------

@@ -20,6 +20,9 @@ class Random {
     // Integer part of next() * n: uniform in 0 .. n - 1.
     int below(int n) { return static_cast<int>(next() * n); }
 
+    // One whole 64-bit draw: the seed of a computer player's search.
+    std::uint64_t bits() { return engine_(); }
+
   private:
     std::mt19937_64 engine_;
 };

@@ -14,6 +14,7 @@ namespace plumet {
 namespace {
 
 constexpr char kBlocked[] = "plumetInputBlocked";
+int discarding = 0;  // InputDiscarded objects alive
 
 // The events a user makes: what a disabled widget would not get, and the shortcut keys.
 bool isInput(QEvent::Type type) {
@@ -84,6 +85,21 @@ bool shortcutBlocked(QObject* receiver) {
     return false;
 }
 
+// A modal dialog opened while input is discarded (the close question, when the main window
+// is closed during a wait) takes its own input: nothing else could answer it.
+bool toModalDialog(QObject* receiver) {
+    const QWidget* modal = QApplication::activeModalWidget();
+    if (!modal) return false;
+    const QWidget* widget = qobject_cast<QWidget*>(receiver);
+    if (auto* shortcut = qobject_cast<QShortcut*>(receiver))
+        widget = qobject_cast<QWidget*>(shortcut->parent());
+    return widget && (widget == modal || modal->isAncestorOf(widget));
+}
+
+bool discarded(QObject* receiver) {
+    return discarding > 0 && !toModalDialog(receiver);
+}
+
 class InputFilter : public QObject {
   public:
     using QObject::QObject;
@@ -93,13 +109,15 @@ class InputFilter : public QObject {
         const QEvent::Type type = event->type();
         if (!isInput(type)) return false;
         if (type == QEvent::Shortcut || type == QEvent::ShortcutOverride) {
-            if (!shortcutBlocked(watched)) return false;
+            if (!discarded(watched) && !shortcutBlocked(watched)) return false;
             // An overridden shortcut is not looked up; the key press that follows is
             // blocked like any other.
             event->accept();
             return true;
         }
-        if (!watched->isWidgetType() || !marked(static_cast<QWidget*>(watched))) return false;
+        // The window system's window hands the event on to a widget: it is dropped there.
+        if (!watched->isWidgetType()) return false;
+        if (!discarded(watched) && !marked(static_cast<QWidget*>(watched))) return false;
         event->accept();
         return true;
     }
@@ -118,6 +136,15 @@ void setAcceptsInput(QWidget* widget, bool accepts) {
     if (!widget) return;
     installFilter();
     widget->setProperty(kBlocked, !accepts);
+}
+
+InputDiscarded::InputDiscarded() {
+    installFilter();
+    ++discarding;
+}
+
+InputDiscarded::~InputDiscarded() {
+    --discarding;
 }
 
 bool acceptsInput(const QWidget* widget) {

@@ -19,6 +19,21 @@ namespace plumet {
 // Marks `widget` as accepting input or not (the classic "enable" and "disable" of a form).
 void setAcceptsInput(QWidget* widget, bool accepts);
 
+// While one lives, every key, click, wheel turn and shortcut that reaches any window of the
+// program is dropped, marked or not, except in a modal dialog opened meanwhile (the close
+// question, asked when the main window is closed during a wait). The nested waits of a move (a
+// frame of a card flight, a synchronous voice, the sound-off pause) run under one: they let the
+// program repaint, run its timers and close, and the input of that moment is gone, never delivered
+// after the wait (Qt's ExcludeUserInputEvents would keep it and hand it on when the wait is over,
+// by then perhaps at the start of the human's turn).
+class InputDiscarded {
+  public:
+    InputDiscarded();
+    ~InputDiscarded();
+    InputDiscarded(const InputDiscarded&) = delete;
+    InputDiscarded& operator=(const InputDiscarded&) = delete;
+};
+
 // True when `widget` takes input now: it is enabled, and neither it nor any widget it lies in,
 // up to its window (and from a popup menu on to the window the menu drops from), is marked as
 // not accepting input.

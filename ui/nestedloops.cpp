@@ -2,19 +2,28 @@
 
 #include <QCoreApplication>
 
+#include "ui/inputblock.h"
+
 namespace plumet {
 
 void NestedLoops::yield() {
     throwIfClosing();
-    QCoreApplication::processEvents();
+    {
+        const InputDiscarded discarded;
+        QCoreApplication::processEvents();
+    }
     throwIfClosing();
 }
 
-void NestedLoops::run(QEventLoop& loop, QEventLoop::ProcessEventsFlags flags) {
+void NestedLoops::run(QEventLoop& loop) {
     throwIfClosing();
     const QMetaObject::Connection quit =
         connect(this, &NestedLoops::closed, &loop, &QEventLoop::quit);
-    loop.exec(flags);
+    emit waiting();
+    {
+        const InputDiscarded discarded;
+        loop.exec();
+    }
     disconnect(quit);
     throwIfClosing();
 }

@@ -2,7 +2,9 @@
 //
 // A move (the human's click, a computer's turn, the joker exchange, the deal) lets pending
 // events run while it waits: at every frame of a card flight, during a synchronous voice, in
-// the sound-off pause. The main window can be closed in any of these. Then every loop that
+// the sound-off pause. What the user types or clicks meanwhile is dropped (InputDiscarded):
+// the game takes no input during a move, and none is kept for later. The main window can be
+// closed in any of these waits. Then every loop that
 // runs ends at once, and the move must not go on over windows that are going away: yield()
 // and run() throw MoveInterrupted once the program is closing, and the move unwinds to the
 // event handler that started it (GameHost::play), which lets it go. No window checks for the
@@ -22,10 +24,11 @@ class NestedLoops : public QObject {
   public:
     using QObject::QObject;
 
-    // Lets pending events run once.
+    // Lets pending events run once; user input among them is dropped.
     void yield();
-    // Runs `loop` until its own timer or signal quits it, or the program closes.
-    void run(QEventLoop& loop, QEventLoop::ProcessEventsFlags flags = QEventLoop::AllEvents);
+    // Runs `loop` until its own timer or signal quits it, or the program closes; user input
+    // that arrives meanwhile is dropped.
+    void run(QEventLoop& loop);
 
     // The program is closing: running loops end, and they and every later one throw.
     void close();
@@ -33,6 +36,9 @@ class NestedLoops : public QObject {
 
   signals:
     void closed();
+    // A wait of run() begins: what happens now happens during the wait (tests send their
+    // input here).
+    void waiting();
 
   private:
     void throwIfClosing() const;

@@ -123,7 +123,7 @@ void Sound::waitMs(int ms, QSoundEffect* effect) {
         });
     }
     limit.start(ms);
-    loops_.run(loop, QEventLoop::ExcludeUserInputEvents);
+    loops_.run(loop);
 }
 
 QSoundEffect* Sound::asyncEffect(const QString& path) {

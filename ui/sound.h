@@ -34,7 +34,8 @@ class Sound : public QObject {
           QObject* parent = nullptr);
 
     // Plays wave file `name` from the data folder if sound is on: synchronously (returns when
-    // the sound has ended, or its length plus a margin has passed; user input waits) or
+    // the sound has ended, or its length plus a margin has passed; user input meanwhile is
+    // dropped) or
     // asynchronously. `voice` 0..3 is the voice of player voice + 1, kNoVoice none. A missing
     // file, or no audio device, is silence; a synchronous call then still waits the clip's
     // length, so the game keeps its rhythm.
@@ -44,7 +45,7 @@ class Sound : public QObject {
     // clock's second changes.
     void voiceOrPause(const QString& name, int voice);
 
-    // Waits until the clock's seconds reading changes, without user input and without CPU.
+    // Waits until the clock's seconds reading changes, dropping user input, without CPU.
     void secondPause();
 
   private:

@@ -15,13 +15,14 @@ inline constexpr int kSoundMarginMs = 250;     // a synchronous voice waits its 
 
 // What tests may change so that a whole game plays in a moment: the frame interval (0 = one
 // pass of the event loop per frame), a pace that overrides the menu's (negative = the menu's),
-// whether the sound-off pause waits for the clock's next second, and how long the title
-// screen stays.
+// whether the sound-off pause waits for the clock's next second, how long the title screen
+// stays, and the playouts of a "つよい" search (0 = the game's fixed amount).
 struct Timing {
     int frameMs = kFrameMs;
     int paceMs = -1;
     bool secondPause = true;
     int titleMs = kTitleMs;
+    int searchPlayouts = 0;
 };
 
 inline Timing& timing() {

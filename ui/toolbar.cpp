@@ -1,8 +1,10 @@
 #include "ui/toolbar.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QSvgRenderer>
 
 #include "ui/twips.h"
 
@@ -77,14 +79,26 @@ ToolImage::ToolImage(ToolButton button, QWidget* parent) : QLabel(parent), butto
 }
 
 void ToolImage::load(const QString& folder) {
-    // Made at the device pixel ratio: the bitmap scaled smoothly, the label drawn as text at
-    // the device's resolution, so that the buttons stay sharp on a scaled screen.
+    // Made at the device pixel ratio, so that the buttons stay sharp on a scaled screen: the
+    // bitmap as it is at its own size; larger, the same drawing as vectors beside it (the
+    // game's own buttons), else the bitmap scaled smoothly; without a bitmap, the label drawn
+    // as text at the device's resolution.
     const qreal ratio = devicePixelRatioF();
     const QSize pixels(qRound(home_.width() * ratio), qRound(home_.height() * ratio));
-    const QImage bitmap(
-        QDir(folder).filePath(QStringLiteral("image%1.bmp").arg(static_cast<int>(button_))));
+    const QString base =
+        QDir(folder).filePath(QStringLiteral("image%1").arg(static_cast<int>(button_)));
+    const QImage bitmap(base + QStringLiteral(".bmp"));
     QPixmap image;
-    if (!bitmap.isNull()) {
+    QSvgRenderer vector;
+    if (!bitmap.isNull() && bitmap.size() != pixels && QFileInfo::exists(base + ".svg") &&
+        vector.load(base + QStringLiteral(".svg")) && vector.isValid()) {
+        QImage drawn(pixels, QImage::Format_RGB32);
+        drawn.fill(Qt::white);
+        QPainter painter(&drawn);
+        vector.render(&painter, QRectF(QPointF(0, 0), QSizeF(pixels)));
+        painter.end();
+        image = QPixmap::fromImage(drawn);
+    } else if (!bitmap.isNull()) {
         image = QPixmap::fromImage(
             bitmap.size() == pixels
                 ? bitmap

@@ -50,7 +50,8 @@ class ToolImage : public QLabel {
   public:
     ToolImage(ToolButton button, QWidget* parent);
     ToolButton button() const { return button_; }
-    // Reads imageN.bmp from `folder`; without it the button shows its label in its colour.
+    // Reads imageN.bmp from `folder` (on a scaled screen imageN.svg beside it); without it the
+    // button shows its label in its colour.
     void load(const QString& folder);
 
   signals:

@@ -115,7 +115,8 @@ void paintFace(QPainter& painter, Suit suit, int rank) {
 }
 
 void paintJoker(QPainter& painter, bool selected) {
-    // Picked up: inverted colours inside a thick orange frame.
+    // Picked up: inverted colours inside a thick cyan frame, a colour no mark of the hand
+    // uses (the focus is orange, the hint magenta).
     QColor (*tone)(const QColor&) = selected ? inverted : plain;
     painter.fillRect(kCard, tone(Qt::white));
     paintBorder(painter, tone(kBorder));
@@ -126,7 +127,7 @@ void paintJoker(QPainter& painter, bool selected) {
     paintCap(painter, QRectF(3, 13, 28, 25), tone);
 
     if (selected) {
-        const QColor frame(255, 150, 0);
+        const QColor frame(0, 210, 240);
         painter.fillRect(QRectF(0, 0, kCardWidth, 3), frame);
         painter.fillRect(QRectF(0, kCardHeight - 3, kCardWidth, 3), frame);
         painter.fillRect(QRectF(0, 0, 3, kCardHeight), frame);

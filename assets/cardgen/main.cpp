@@ -9,9 +9,10 @@
 //   - the same pictures as vectors under the same base names, s1.svg .. uray2.svg
 //     (viewBox 0 0 34 42; paths only, no text, no embedded bitmaps);
 // the bitmaps again twice as large (68 x 84) under DATADIR/large/, the toolbar buttons
-// DATADIR/toolbar/image1..30.bmp, and the application icon DATADIR/plumet.png (256 x 256,
-// the game's window icon) and DATADIR/plumet-64.png. Into ICONDIR it writes the icon for the
-// desktop: hicolor/<N>x<N>/apps/plumet.png for N = 16, 22, 24, 32, 48, 64, 128, 256, 512 and
+// DATADIR/toolbar/image1..30.bmp with the same drawings as vectors image1..30.svg, and the
+// application icon DATADIR/plumet.png (256 x 256, the game's window icon) and
+// DATADIR/plumet-64.png. Into ICONDIR it writes the icon for the desktop:
+// hicolor/<N>x<N>/apps/plumet.png for N = 16, 22, 24, 32, 48, 64, 128, 256, 512 and
 // hicolor/scalable/apps/plumet.svg. Runs under any Qt platform plugin; the build runs it with
 // the offscreen one.
 #include <QDir>
@@ -66,8 +67,14 @@ void writeCardSet(const QString& folder, int scale, bool vectors) {
 
 void writeToolbar(const QString& folder) {
     for (int n = 1; n <= kToolbarImages; ++n) {
-        const QString path = QStringLiteral("%1/image%2.bmp").arg(folder).arg(n);
-        if (!saveBmp4(toolbarImage(toolbarButton(n)), path)) complain(path);
+        const ToolbarButton button = toolbarButton(n);
+        const QString base = QStringLiteral("%1/image%2").arg(folder).arg(n);
+        if (!saveBmp4(toolbarImage(button), base + QStringLiteral(".bmp")))
+            complain(base + QStringLiteral(".bmp"));
+        saveText(svgDocument([&button](QPainter& painter) { paintToolbarButton(painter, button); },
+                             QSize(kToolbarWidth, kToolbarHeight),
+                             QStringLiteral("カドリオ ") + button.label),
+                 base + QStringLiteral(".svg"));
     }
 }
 

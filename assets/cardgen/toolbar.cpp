@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "picture.h"
 #include "pixelfont.h"
 
 namespace cardgen {
@@ -65,24 +66,28 @@ ToolbarButton toolbarButton(int n) {
     return buttons[qBound(1, n, kToolbarImages) - 1];
 }
 
-QImage toolbarImage(const ToolbarButton& button) {
+void paintToolbarButton(QPainter& painter, const ToolbarButton& button) {
     const Face face = faceFor(button.color);
-    QImage image(kToolbarWidth, kToolbarHeight, QImage::Format_RGB32);
-    image.fill(face.face);
-
-    QPainter painter(&image);
+    painter.fillRect(0, 0, kToolbarWidth, kToolbarHeight, face.face);
     // A raised button: light top and left edge, dark bottom and right edge.
     painter.fillRect(0, 0, kToolbarWidth, 1, face.light);
     painter.fillRect(0, 0, 1, kToolbarHeight, face.light);
     painter.fillRect(0, kToolbarHeight - 1, kToolbarWidth, 1, face.dark);
     painter.fillRect(kToolbarWidth - 1, 0, 1, kToolbarHeight, face.dark);
 
+    // The label as whole font pixels: sharp as a bitmap, and as squares at any scale.
     const int width = pixelTextWidth(button.label);
     const int x = (kToolbarWidth - width) / 2;
     const int y = (kToolbarHeight - kPixelFontHeight) / 2;
-    drawPixelText(painter, x + 1, y + 1, button.label, 1, face.shadow);
-    drawPixelText(painter, x, y, button.label, 1, face.text);
-    return image;
+    const QPainterPath label = pixelTextPath(button.label);
+    painter.fillPath(label.translated(x + 1, y + 1), face.shadow);
+    painter.fillPath(label.translated(x, y), face.text);
+}
+
+QImage toolbarImage(const ToolbarButton& button) {
+    const QSize size(kToolbarWidth, kToolbarHeight);
+    return rasterize([&button](QPainter& painter) { paintToolbarButton(painter, button); }, size,
+                     size);
 }
 
 }  // namespace cardgen

@@ -1,8 +1,11 @@
 // The 30 toolbar button pictures image1.bmp .. image30.bmp: 32 x 20 pixels, 16 colours at most,
-// a short label in capitals on a coloured button face.
+// a short label in capitals on a coloured button face; and the same drawing as vectors
+// (image1.svg .. image30.svg, viewBox 0 0 32 20), from which the game draws the buttons on a
+// scaled screen.
 #pragma once
 
 #include <QImage>
+#include <QPainter>
 #include <QString>
 
 namespace cardgen {
@@ -22,6 +25,8 @@ struct ToolbarButton {
 
 // The label and colour of Image`n`, n = 1..30.
 ToolbarButton toolbarButton(int n);
+// Paints the button on a painter whose coordinates span 32 x 20 units.
+void paintToolbarButton(QPainter& painter, const ToolbarButton& button);
 QImage toolbarImage(const ToolbarButton& button);
 
 }  // namespace cardgen

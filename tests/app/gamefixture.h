@@ -35,6 +35,7 @@ struct Game {
 
     explicit Game(const QString& dataFolder = {}) {
         speeds::timing() = {0, 0, false};
+        speeds::timing().searchPlayouts = 300;  // a "つよい" search in a moment
         session = std::make_unique<Session>();
         session->state().dataFolder =
             (dataFolder.isEmpty() ? data.path() : dataFolder).toStdString();

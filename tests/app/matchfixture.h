@@ -35,6 +35,7 @@ struct Program {
 
     explicit Program(const QString& dataFolder) : dataFolder(dataFolder) {
         speeds::timing() = {0, 0, false};
+        speeds::timing().searchPlayouts = 300;  // a "つよい" search in a moment
         session = std::make_unique<Session>();
         session->state().dataFolder = dataFolder.toStdString();
         main = std::make_unique<MainWindow>(*session);

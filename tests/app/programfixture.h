@@ -39,6 +39,7 @@ struct Run {
     // (the title window has its own test).
     explicit Run(bool show = true) {
         speeds::timing() = {0, 0, false, 0};
+        speeds::timing().searchPlayouts = 300;  // a "つよい" search in a moment
         program = std::make_unique<Program>(buildData());
         started = program->initialiseData() && program->createMain();
         if (started && show) main().show();

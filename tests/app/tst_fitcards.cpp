@@ -67,9 +67,11 @@ void verifyBoard(Game& game) {
     QVERIFY(!BoardWindow::holds(board.size(), reference->sizeAt(reference->drawnHeight() + 1)));
 }
 
-// A hand: its shown cards inside the window, evenly spaced from the labels' 1000 twips on
-// along the run; where neighbours overlap, they are spread as the hand layout spreads a hand
-// of the cards held now or of more (the hand shrinks from its end as cards are laid).
+// A hand: its shown cards inside the window, evenly spaced from the labels' room on along the
+// run (1000 twips, or a card's width when that is more); where neighbours overlap, they are
+// spread as the hand layout spreads a hand of the cards held now or of more (the hand shrinks
+// from its end as cards are laid). The four status lines stand whole inside the window, before
+// the first card, in a font at least as large as the classic one.
 void verifyHand(Game& game, int player) {
     PlayerWindow& playerWindow = game.session->window(player);
     const GameState& s = game.state();
@@ -89,15 +91,30 @@ void verifyHand(Game& game, int player) {
                 QStringLiteral("player %1's card %2 leaves the window").arg(player).arg(i)));
         along << (down ? r.top() : r.left());
     }
+    const double labels = playerWindow.labelRoom(card);
+    QVERIFY(labels >= 1000 && labels >= tw(card.width()) - 1);
+    for (StatusLine line :
+         {StatusLine::Heading, StatusLine::Score, StatusLine::Status, StatusLine::PassesOrPlace}) {
+        const QLabel* label = playerWindow.statusLabel(line);
+        const QRect r = rectOf(label);
+        QVERIFY2(
+            inside.contains(r),
+            qPrintable(
+                QStringLiteral("player %1's label %2 is clipped").arg(player).arg(label->text())));
+        QVERIFY(label->sizeHint().width() <= r.width());
+        QVERIFY((down ? r.bottom() : r.right()) < px(labels));
+        QVERIFY(label->font().pixelSize() >=
+                PlayerWindow::statusFont(playerWindow.font()).pixelSize());
+    }
     if (shown < 2) return;
-    QVERIFY(qAbs(along.first() - px(1000)) <= 1);
+    QVERIFY(qAbs(along.first() - px(labels)) <= 1);
     const int step = along[1] - along[0];
     for (int i = 2; i < shown; ++i) QVERIFY(qAbs(along[i] - along[i - 1] - step) <= 1);
     const int cardLength = down ? card.height() : card.width();
     if (step >= cardLength) return;
     // Overlapping: the spread of n cards for some n from those held now up to a full hand.
     const double room =
-        tw(down ? playerWindow.height() : playerWindow.width()) - 1000 - tw(cardLength);
+        tw(down ? playerWindow.height() : playerWindow.width()) - labels - tw(cardLength);
     bool spread = false;
     for (int n = count; n <= kMaxHand && !spread; ++n)
         spread = qAbs(tw(step) - room / (human ? n : n - 1)) <= tw(1);
@@ -161,6 +178,7 @@ class FitCardsTest : public QObject {
     void layoutAtWindowSizes_data();
     void layoutAtWindowSizes();
     void cardsGrowWithTheWindow();
+    void statusLinesGrowWithTheCards();
     void arrangementInOnePass_data();
     void arrangementInOnePass();
     void switchedDuringMatch();
@@ -238,6 +256,40 @@ void FitCardsTest::cardsGrowWithTheWindow() {
     const int largeWidth = game.session->board().picture(0)->width();
     QVERIFY2(largeWidth >= 1.7 * firstWidth,
              qPrintable(QStringLiteral("%1 against %2").arg(largeWidth).arg(firstWidth)));
+}
+
+// The status lines grow with the fitted cards, and keep their classic size with the option
+// off.
+void FitCardsTest::statusLinesGrowWithTheCards() {
+    FittedGame game;
+    resizeMain(game, QSize(px(9525), px(6735)));
+    game.startAndWait(2);
+    const auto sizes = [&game] {
+        QList<int> pixels;
+        for (int p = 1; p <= kPlayers; ++p)
+            pixels << game.session->window(p).statusLabel(StatusLine::Status)->font().pixelSize();
+        return pixels;
+    };
+    const QList<int> small = sizes();
+    resizeMain(game, QSize(1920, 1080));
+    const QList<int> large = sizes();
+    for (int p = 1; p <= kPlayers; ++p) {
+        verifyHand(game, p);
+        QVERIFY2(large[p - 1] >= small[p - 1] * 3 / 2,
+                 qPrintable(QStringLiteral("player %1: %2 px at 1920 x 1080, %3 px in the first "
+                                           "run's window")
+                                .arg(p)
+                                .arg(large[p - 1])
+                                .arg(small[p - 1])));
+    }
+    game.main->setFitCards(false);
+    const int classic = PlayerWindow::statusFont(game.human().font()).pixelSize();
+    QCOMPARE(sizes(), QList<int>(kPlayers, classic));
+    for (int p = 1; p <= kPlayers; ++p) {
+        const PlayerWindow& playerWindow = game.session->window(p);
+        QCOMPARE(playerWindow.labelRoom(playerWindow.picture(1)->size()), 1000.0);
+        QCOMPARE(playerWindow.statusLabel(StatusLine::Heading)->pos(), pxPoint(100, 100));
+    }
 }
 
 void FitCardsTest::arrangementInOnePass_data() {

@@ -55,7 +55,8 @@ void GameTest::dealShowsTheTable() {
     game.start(7);
     const GameState& s = game.state();
     QCOMPARE(s.gameNumber, 1);
-    QCOMPARE(game.main->windowTitle(), QStringLiteral("カドリオ   － 1 回戦 － （ グループ１ ）"));
+    QCOMPARE(game.main->windowTitle(),
+             QStringLiteral("カドリオ   － 1 回戦 － （ グループ１ ）   コンピュータ：ふつう"));
     const QString first = game.session->window(s.firstPlayer).windowTitle();
     QCOMPARE(game.session->board().windowTitle(),
              QStringLiteral("－　場　－   ") + first + QStringLiteral(" からスタート"));

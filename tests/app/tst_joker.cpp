@@ -1,6 +1,7 @@
 // The joker's way back under "再使用" and a player left holding only the joker ("ばばもち"),
 // on tables set up in the middle of a game and played through the windows: what the holder's
-// window shows when the joker returns, and the places and labels when the joker is left over.
+// window shows when the joker returns, the places and labels when the joker is left over, and
+// the joker's picture on the board in the gap whatever the board's layout does meanwhile.
 #include <QTest>
 
 #include "tablefixture.h"
@@ -59,6 +60,8 @@ class JokerTest : public QObject {
     void jokerReturns();
     void leftWithJoker_data();
     void leftWithJoker();
+    void jokerFollowsTheBoard_data();
+    void jokerFollowsTheBoard();
 };
 
 void JokerTest::jokerReturns_data() {
@@ -234,6 +237,70 @@ void JokerTest::leftWithJoker() {
         QVERIFY(!acceptsInput(playerWindow->picture(2)));
         QVERIFY(playerWindow->picture(1)->imageFile().endsWith("joker.bmp"));
     }
+}
+
+Q_DECLARE_METATYPE(std::function<void(MainWindow&)>)
+
+void JokerTest::jokerFollowsTheBoard_data() {
+    using Change = std::function<void(MainWindow&)>;
+    QTest::addColumn<Change>("change");
+    QTest::newRow("main window resized, arranged")
+        << Change([](MainWindow& main) { main.resize(main.size() + QSize(240, 160)); });
+    QTest::newRow("cards fitted to the windows")
+        << Change([](MainWindow& main) { main.setFitCards(true); });
+    QTest::newRow("board resized by the player") << Change([](MainWindow& main) {
+        main.boardFrame()->resize(main.boardFrame()->size() + QSize(-60, 40));
+    });
+    QTest::newRow("arranged around the board") << Change([](MainWindow& main) {
+        main.setAutoArrange(false);
+        main.boardFrame()->move(main.boardFrame()->pos() + QPoint(40, 10));
+        main.boardFrame()->resize(main.boardFrame()->size() + QSize(-80, -30));
+        main.items().arrangeAroundBoard->trigger();
+    });
+}
+
+// Between a joker move and its exchange the joker stands in the gap on the board; a new layout
+// of the board meanwhile moves it with the 52 cards, to the gap's new place at the cards' new
+// size.
+void JokerTest::jokerFollowsTheBoard() {
+    QFETCH(std::function<void(MainWindow&)>, change);
+    std::array<Seat, kPlayers + 1> seats;
+    for (int p = 1; p <= kPlayers; ++p) seats[p].hand = {39 - p};
+    seats[1].hand = {9, 11, kJoker};
+    seats[2].hand = {8, 12, 26};
+    Game game;
+    plumet::test::setTable(game, JokerMode::Once, seats);
+    holdComputerTurns();
+    GameState& s = game.state();
+    BoardWindow& board = game.session->board();
+    CardPicture* joker = board.picture(kJoker);
+
+    game.human().takeTurn();
+    game.click(3);  // the joker
+    game.click(1);  // the 9
+    QCOMPARE(s.onBoard[9], 1);
+    // The exchange waits until the board has its new layout.
+    game.human().exchangeTimer().stop();
+    QVERIFY(joker->isVisible());
+    const auto inGap = [&board] {
+        const QPointF gap = board.cardPos(8);
+        return pxPoint(gap.x(), gap.y());
+    };
+    QCOMPARE(joker->pos(), inGap());
+    const QRect before = board.geometry();
+    const QSize cardBefore = board.picture(9)->size();
+
+    change(*game.main);
+    QTRY_VERIFY(board.geometry() != before || board.picture(9)->size() != cardBefore);
+    QTest::qWait(0);
+    QCOMPARE(joker->pos(), inGap());
+    QCOMPARE(joker->size(), board.picture(9)->size());
+    QVERIFY(joker->isVisible());
+
+    game.human().exchangeTimer().start();
+    QTRY_COMPARE(s.onBoard[8], 1);
+    QVERIFY(!joker->isVisible());
+    QCOMPARE(board.picture(8)->pos(), inGap());
 }
 
 QTEST_MAIN(JokerTest)

@@ -12,6 +12,7 @@
 #include "rules/laying.h"
 #include "rules/passing.h"
 #include "tablefixture.h"
+#include "ui/table/backgroundsearch.h"
 
 using namespace plumet;
 using plumet::test::Game;
@@ -306,6 +307,11 @@ void KeysTest::lastPassRefused() {
         QVERIFY(game.humanToMove());
         QVERIFY(acceptsInput(game.human().picture(passCard)));
         QCOMPARE(game.human().focusSlot(), legal);
+        // The board's caption says why.
+        QCOMPARE(game.session->board().windowTitle(), QString::fromUtf8(kBoardCaption) +
+                                                          QStringLiteral("   ") +
+                                                          QString::fromUtf8(kLastPassRefused));
+        QVERIFY(game.main->captionTimer().isActive());
         // Enter alone makes the move (the joker's takes two Enters, as does giving up a
         // selected joker that frees nothing before the card).
         press(Qt::Key_Return);
@@ -386,36 +392,66 @@ void KeysTest::hintMenuItem() {
     QVERIFY(!item->isEnabled());
 }
 
-Q_DECLARE_METATYPE(Hint::Kind)
+// The slots the hint of "つよい" marks in the human's seat now.
+QList<int> expectedMarks(Game& game) {
+    const std::atomic<bool> never{false};
+    const StrongHint found =
+        strongHint(game.state(), game.session->rules(), gameSearchLimits(never));
+    QList<int> marks{found.hint.slot};
+    if (found.hint.kind == Hint::Kind::Joker) marks << found.hint.jokerSlot;
+    std::sort(marks.begin(), marks.end());
+    return marks;
+}
+
+// Presses H and waits until the hint's search has marked its move.
+void askHint(Game& game) {
+    press(Qt::Key_H);
+    QTRY_VERIFY(!game.human().hintPending());
+}
 
 void KeysTest::hint_data() {
     QTest::addColumn<QList<int>>("hand");
     QTest::addColumn<int>("passesLeft");
-    QTest::addColumn<QList<int>>("marked");
-    // The king ends its side of the row (hearts 8 .. Q lie on the board): the strategy lays it
-    // at once, not the 8 before it.
-    QTest::newRow("the card") << QList<int>{s(8), h(13)} << 4 << QList<int>{2};
-    QTest::newRow("the joker and the card it frees")
-        << QList<int>{h(3), h(5), c(2), kJoker} << 4 << QList<int>{2, 4};
-    QTest::newRow("the pass card") << QList<int>{h(3), c(2)} << 4 << QList<int>{3};
-    // Fourteen cards: the strategy would pass; on the last pass the human may not.
+    QTest::addColumn<QList<int>>("only");  // the one move there is; empty: the search chooses
+    QTest::addColumn<QString>("caption");  // what the board's caption adds; empty: nothing
+    // The king ends its side of the row (hearts 8 .. Q lie on the board); the 8 of spades
+    // fits too.
+    QTest::newRow("the king or the 8 of spades")
+        << QList<int>{s(8), h(13)} << 4 << QList<int>{} << QString();
+    QTest::newRow("the joker move or a pass")
+        << QList<int>{h(3), h(5), c(2), kJoker} << 4 << QList<int>{} << QString();
+    QTest::newRow("nothing to lay: the pass card")
+        << QList<int>{h(3), c(2)} << 4 << QList<int>{3}
+        << QStringLiteral("ヒント：パス（出せるカードがありません）");
+    // Fourteen cards and no pass to spare: the human may not pass while the joker frees a card.
     QTest::newRow("the last pass refused: the joker move")
         << QList<int>{h(1), h(2), h(3), h(4), h(5), c(1), c(2),
                       c(3), c(4), d(1), d(2), d(3), d(4), kJoker}
-        << 1 << QList<int>{5, 14};
+        << 1 << QList<int>{5, 14} << QString();
 }
 
 void KeysTest::hint() {
     QFETCH(QList<int>, hand);
     QFETCH(int, passesLeft);
-    QFETCH(QList<int>, marked);
+    QFETCH(QList<int>, only);
+    QFETCH(QString, caption);
     Game game;
     humanTurn(game, hand, passesLeft);
     HandWindow& playerWindow = game.human();
     const QString before = snapshot(game.state());
     const Random draws = game.session->random();
     const int focus = playerWindow.focusSlot();
-    press(Qt::Key_H);
+    const QList<int> marked = expectedMarks(game);
+    if (!only.isEmpty()) QCOMPARE(marked, only);
+    askHint(game);
+    QCOMPARE(hintMarks(playerWindow), marked);
+    const QString boardCaption = game.session->board().windowTitle();
+    if (caption.isEmpty())
+        QVERIFY2(!boardCaption.contains(QStringLiteral("ヒント")), qPrintable(boardCaption));
+    else
+        QVERIFY2(boardCaption.endsWith(caption), qPrintable(boardCaption));
+    // One hint a position: asked again, the same move.
+    askHint(game);
     QCOMPARE(hintMarks(playerWindow), marked);
     // Nothing else changed: the game, its draws, the focus.
     QCOMPARE(snapshot(game.state()), before);
@@ -423,7 +459,7 @@ void KeysTest::hint() {
     QCOMPARE(game.session->random().next(), expected.next());
     QCOMPARE(playerWindow.focusSlot(), focus);
     QVERIFY(game.humanToMove());
-    // The marks go when the human moves.
+    // The marks and the caption's words go when the human moves.
     press(Qt::Key_End);
     press(Qt::Key_Return);
     if (game.humanToMove()) {  // the last pass was refused: the joker move
@@ -432,6 +468,7 @@ void KeysTest::hint() {
     }
     QVERIFY(!game.humanToMove());
     QVERIFY(hintMarks(playerWindow).isEmpty());
+    QVERIFY(!game.session->board().windowTitle().contains(QStringLiteral("ヒント")));
 }
 
 void KeysTest::hintsChangeNothing() {
@@ -451,7 +488,7 @@ void KeysTest::hintsChangeNothing() {
             moves << snapshot(game.state());
             QVERIFY2(moves.size() < 1000, "Enter alone makes no progress");
             if (hints) {
-                press(Qt::Key_H);
+                askHint(game);
                 if (!hintMarks(game.human()).isEmpty()) ++hintsShown;
             }
             press(Qt::Key_Return);

@@ -2,11 +2,13 @@
 // import, the damaged table, the end of a match with and without a new entry, the group
 // change with its rename.
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -187,8 +189,9 @@ class TestTop10Dialog : public QObject {
         QCOMPARE(ended_, 0);
     }
 
-    // Without the seam the platform's file dialogs open, with the filter of the data files;
-    // cancelling one ends the command quietly.
+    // Without the seam the platform's file dialogs open, with the filter of the data files,
+    // in the player's documents folder (the home folder where there is none), then in the
+    // folder last used; cancelling one ends the command quietly.
     void fileDialogs() {
         QTemporaryDir files;
         Top10Dialog::Hooks h = hooks();
@@ -205,8 +208,45 @@ class TestTop10Dialog : public QObject {
         QTest::mouseClick(window->button(Top10Dialog::Button::Import), Qt::LeftButton);
         QCOMPARE(answers.fileDialogs, QStringList({QStringLiteral("ﾃﾞｰﾀ ﾌｧｲﾙ (*.dat)"),
                                                    QStringLiteral("ﾃﾞｰﾀ ﾌｧｲﾙ (*.dat)")}));
+        const QString documents =
+            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        const QString first = answers.fileFolders.at(0);
+        QVERIFY2(first == QDir(documents).absolutePath() || first == QDir::homePath(),
+                 qPrintable(first));
+        QCOMPARE(answers.fileFolders.at(1), QDir(files.path()).absolutePath());
         QCOMPARE(answers.boxes.size(), 1);
         QVERIFY(answers.unexpected.isEmpty());
+    }
+
+    // A name longer than its column ends in "…" before the date column, in the table and in
+    // the row being entered; the tool tip and the store hold it whole.
+    void longNameElided() {
+        const QString name = QStringLiteral("とても長い名前のプレイヤーとその仲間たちとその友だち");
+        state_.score = {0, 95, 7, 8, 9};
+        QPointer<Top10Dialog> window = Top10Dialog::matchEnd(state_, *store_, hooks());
+        QVERIFY(window);
+        QPointer<NameEntry> entry = window->nameEntry();
+        QVERIFY(entry);
+        const int row = state_.newRank - 1;
+        entry->nameEdit()->insert(name);
+        const auto verifyElided = [&window, &name](int index) {
+            const QLabel* label = window->nameLabel(index);
+            QVERIFY(label->text() != name);
+            QVERIFY(label->text().endsWith(QChar(0x2026)));
+            QVERIFY(name.startsWith(label->text().chopped(1)));
+            QVERIFY(label->fontMetrics().horizontalAdvance(label->text()) <= label->width());
+            QVERIFY(label->geometry().right() < window->rowLabel(index)->geometry().left());
+            QCOMPARE(label->toolTip(), name);
+        };
+        verifyElided(row);
+        QTest::mouseClick(entry->registerButton(), Qt::LeftButton);
+        QCOMPARE(stored(QStringLiteral("name%1").arg(row + 1)), name);
+        // Shown again from the store.
+        window->close();
+        window = Top10Dialog::open(state_, *store_, hooks(), Top10Dialog::Mode::Top10);
+        QVERIFY(window);
+        verifyElided(row);
+        QCOMPARE(window->nameLabel((row + 1) % 10)->toolTip(), QString());
     }
 
     // A total below the tenth: the table with the total in the caption, nothing stored.

@@ -18,6 +18,7 @@ class ModalAnswers : public QObject {
     struct Box {
         QString title;
         QString text;
+        QRect frame;  // where the box stood on the screen
     };
 
     ModalAnswers() {
@@ -33,7 +34,7 @@ class ModalAnswers : public QObject {
         answers_.push_back([this, button](QWidget* w) {
             auto* box = qobject_cast<QMessageBox*>(w);
             if (!box) return false;
-            boxes.append({box->windowTitle(), box->text()});
+            boxes.append({box->windowTitle(), box->text(), box->frameGeometry()});
             box->button(button)->click();
             return true;
         });
@@ -45,6 +46,7 @@ class ModalAnswers : public QObject {
             auto* dialog = qobject_cast<QFileDialog*>(w);
             if (!dialog) return false;
             fileDialogs.append(dialog->nameFilters().join(u';'));
+            fileFolders.append(dialog->directory().absolutePath());
             if (file.isEmpty()) {
                 dialog->reject();
             } else {
@@ -59,6 +61,7 @@ class ModalAnswers : public QObject {
 
     QList<Box> boxes;
     QStringList fileDialogs;  // the filter of each file dialog answered
+    QStringList fileFolders;  // the folder each file dialog answered opened in
     QStringList unexpected;   // modal windows that came with no answer left, or the wrong one
 
   private:
@@ -71,7 +74,7 @@ class ModalAnswers : public QObject {
                               modal->windowTitle());
             // Close it all the same, so a test fails instead of hanging.
             if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-                boxes.append({box->windowTitle(), box->text()});
+                boxes.append({box->windowTitle(), box->text(), box->frameGeometry()});
                 box->button(box->standardButtons().testFlag(QMessageBox::Cancel)
                                 ? QMessageBox::Cancel
                                 : QMessageBox::Ok)

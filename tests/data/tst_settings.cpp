@@ -76,6 +76,7 @@ class TestSettings : public QObject {
             {"fdu", "/usr/share/plumet"},
             {"fdb", "/usr/share/plumet"},
             {"moves", "64"},
+            {"tuyosa", "classic"},
             {"cap4", "あなた"},
             {"cap5", "ふうか"},
             {"cap6", "たくみ"},
@@ -113,6 +114,7 @@ class TestSettings : public QObject {
         settings.male = {false, true, false, true};
         settings.handFaceFolder = "/home/me/カード";
         settings.moves = 121;
+        settings.strength = Strength::Strong;
         {
             Store store;
             writeSettings(store, settings, true);
@@ -226,6 +228,19 @@ class TestSettings : public QObject {
         QTest::newRow("group negative") << "plymdi"
                                         << "-3"
                                         << "plymdi" << 0.0;
+        // The computer players' strength by its name; anything else is the classic strength.
+        QTest::newRow("strength weak") << "tuyosa"
+                                       << "weak"
+                                       << "tuyosa" << double(Strength::Weak);
+        QTest::newRow("strength strong, blanks") << "tuyosa"
+                                                 << " strong "
+                                                 << "tuyosa" << double(Strength::Strong);
+        QTest::newRow("strength unknown") << "tuyosa"
+                                          << "つよい"
+                                          << "tuyosa" << double(Strength::Classic);
+        QTest::newRow("strength a number") << "tuyosa"
+                                           << "2"
+                                           << "tuyosa" << double(Strength::Classic);
     }
     void handEditedValues() {
         QFETCH(QString, key);
@@ -239,7 +254,7 @@ class TestSettings : public QObject {
         const std::map<QString, double> fields{
             {"hayai", s.paceFast}, {"hyojun", s.paceNormal},         {"ruruak", s.aceKing},
             {"male5", s.male[1]},  {"widthmdi", s.mainWindow.width}, {"moves", s.moves},
-            {"plymdi", s.group},
+            {"plymdi", s.group},   {"tuyosa", double(s.strength)},
         };
         QCOMPARE(fields.at(field), expected);
     }

@@ -2,6 +2,7 @@
 // the board, chosen row ends and hands.
 #pragma once
 
+#include <array>
 #include <initializer_list>
 
 #include "rules/cards.h"
@@ -42,6 +43,28 @@ class Table {
         state.handCount[player] = static_cast<std::int16_t>(slot);
         state.cardsLeft = 0;
         for (int p = 1; p <= kPlayers; ++p) state.cardsLeft += state.handCount[p];
+        return *this;
+    }
+    // A whole game position around the hands given so far: every card no hand holds goes on
+    // the board, and each end asks for the first card off the board outward from its seven,
+    // or is closed (no ace-king ring).
+    Table& boardTheRest() {
+        std::array<bool, 54> held{};
+        for (int p = 1; p <= kPlayers; ++p) {
+            for (int i = 1; i <= state.handCount[p]; ++i) held[state.hand[p][i]] = true;
+        }
+        for (int c = 1; c <= 52; ++c) state.onBoard[c] = held[c] ? 0 : 1;
+        for (int end = 1; end <= 8; ++end) {
+            const int suit = (end - 1) / 2;
+            const int step = end % 2 == 0 ? 1 : -1;
+            int asks = kClosedEnd;
+            for (int r = 7 + step; r >= 1 && r <= 13; r += step) {
+                if (!held[card(suit, r)]) continue;
+                asks = card(suit, r);
+                break;
+            }
+            state.rowEnd[end] = static_cast<std::int16_t>(asks);
+        }
         return *this;
     }
     Table& passes(int player, int passesLeft) {

@@ -1,15 +1,19 @@
 // Whole matches of four computer players under every rule combination, with the state's
-// consistency checked after every event, and the simulator's trace.
+// consistency checked after every event; the simulator's trace, its command line and its
+// summary.
 #include <QtTest>
 
 #include <sstream>
 
+#include "bench/simcommand.h"
 #include "bench/simulator.h"
 #include "bench/trace.h"
 #include "rules/invariants.h"
 #include "rules/turn.h"
 
 using namespace plumet;
+
+Q_DECLARE_METATYPE(Rules)
 
 namespace {
 
@@ -52,12 +56,21 @@ class Checker : public sim::Listener {
     Rules rules_;
 };
 
-std::string trace(std::uint64_t seed, const Rules& rules, int matches) {
+std::string trace(std::uint64_t seed, const Rules& rules, int matches,
+                  const sim::Seats& seats = {}) {
     std::ostringstream out;
     sim::TraceWriter writer(out);
     Random random(seed);
-    sim::playMatches(matches, rules, random, writer);
+    sim::playMatches(matches, rules, random, writer, seats);
     return out.str();
+}
+
+Rules ruleCombination(bool aceKing, JokerMode joker, int passes) {
+    Rules rules;
+    rules.aceKing = aceKing;
+    rules.joker = joker;
+    rules.passes = passes;
+    return rules;
 }
 
 }  // namespace
@@ -70,6 +83,15 @@ class TestSimulator : public QObject {
     void everyRuleCombination();
     void traceIsReproducible();
     void traceEvents();
+    void classicTraceUnchanged_data();
+    void classicTraceUnchanged();
+    void levels_data();
+    void levels();
+    void command_data();
+    void command();
+    void summary();
+    void program_data();
+    void program();
 };
 
 void TestSimulator::everyRuleCombination_data() {
@@ -171,6 +193,181 @@ void TestSimulator::traceEvents() {
     }
     QCOMPARE(matches, 2);
     QCOMPARE(games, 20);
+}
+
+// The classic players play exactly the matches they always played: digests of whole traces.
+void TestSimulator::classicTraceUnchanged_data() {
+    QTest::addColumn<Rules>("rules");
+    QTest::addColumn<QByteArray>("sha256");
+    QTest::newRow("ak off, joker once, 3 passes")
+        << ruleCombination(false, JokerMode::Once, 3)
+        << QByteArray("7fc2cac7d0700675e993c2b3a74bda450754a3f7d3807aefd1733394ce07560d");
+    QTest::newRow("ak on, joker reuse, 2 passes")
+        << ruleCombination(true, JokerMode::Reused, 2)
+        << QByteArray("f4f48c095f863b60c757d14465ee405be23cf6cd8222b1256e3335d8839f8ea4");
+    QTest::newRow("ak off, joker none, 3 passes")
+        << ruleCombination(false, JokerMode::None, 3)
+        << QByteArray("64de32e2251bfc8006bc7e2c276a433e5a16226dfb805260cf46331d6460646b");
+}
+
+void TestSimulator::classicTraceUnchanged() {
+    QFETCH(Rules, rules);
+    QFETCH(QByteArray, sha256);
+    const std::string text = trace(7, rules, 2);
+    QCOMPARE(QCryptographicHash::hash(QByteArray::fromStdString(text), QCryptographicHash::Sha256)
+                 .toHex(),
+             sha256);
+    sim::Seats classic;
+    classic.strength = *sim::parseLevels("classic,classic,classic,classic");
+    QCOMPARE(trace(7, rules, 2, classic), text);
+}
+
+void TestSimulator::levels_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("levels");  // the four levels' first letters, empty = refused
+    QTest::newRow("all classic") << "classic,classic,classic,classic"
+                                 << "cccc";
+    QTest::newRow("mixed") << "strong,weak,classic,strong"
+                           << "swcs";
+    QTest::newRow("three") << "strong,classic,classic"
+                           << "";
+    QTest::newRow("five") << "strong,classic,classic,classic,classic"
+                          << "";
+    QTest::newRow("an empty level") << "strong,,classic,classic"
+                                    << "";
+    QTest::newRow("a trailing comma") << "strong,classic,classic,classic,"
+                                      << "";
+    QTest::newRow("an unknown level") << "strong,classic,expert,classic"
+                                      << "";
+    QTest::newRow("spaces") << "strong, classic, classic, classic"
+                            << "";
+    QTest::newRow("empty") << ""
+                           << "";
+}
+
+void TestSimulator::levels() {
+    QFETCH(QString, text);
+    QFETCH(QString, levels);
+    const auto parsed = sim::parseLevels(text.toStdString());
+    QCOMPARE(parsed.has_value(), !levels.isEmpty());
+    if (!parsed) return;
+    QString letters;
+    for (int p = 1; p <= kPlayers; ++p) letters += strengthName((*parsed)[p])[0];
+    QCOMPARE(letters, levels);
+}
+
+void TestSimulator::command_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("problem");  // empty: accepted
+    QTest::addColumn<QString>("levels");
+    QTest::addColumn<int>("playouts");
+    QTest::addColumn<QString>("summaryJson");
+
+    QTest::newRow("the classic command")
+        << QStringList{"--matches", "3", "--seed", "9", "--ak", "--joker", "reuse", "--passes", "2"}
+        << ""
+        << "cccc" << kStrongPlayouts << "";
+    QTest::newRow("levels, playouts and the JSON summary")
+        << QStringList{"--matches",  "3",  "--levels",       "strong,classic,weak,classic",
+                       "--playouts", "64", "--summary-json", "out.json"}
+        << ""
+        << "scwc" << 64 << "out.json";
+    QTest::newRow("bad levels") << QStringList{"--levels", "strong"}
+                                << "--levels takes four of weak, classic, strong, comma-separated"
+                                << "" << 0 << "";
+    QTest::newRow("no file after --summary-json")
+        << QStringList{"--matches", "3", "--summary-json"} << "missing value after --summary-json"
+        << "" << 0 << "";
+    QTest::newRow("no playouts") << QStringList{"--playouts", "0"} << "bad number"
+                                 << "" << 0 << "";
+    QTest::newRow("unknown option") << QStringList{"--level", "strong"} << "unknown option --level"
+                                    << "" << 0 << "";
+}
+
+void TestSimulator::command() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, problem);
+    QFETCH(QString, levels);
+    QFETCH(int, playouts);
+    QFETCH(QString, summaryJson);
+    std::vector<std::string> args;
+    for (const QString& a : arguments) args.push_back(a.toStdString());
+    std::string found;
+    const std::optional<sim::Command> c = sim::parseCommand(args, found);
+    QCOMPARE(QString::fromStdString(found), problem);
+    QCOMPARE(c.has_value(), problem.isEmpty());
+    if (!c) return;
+    QString letters;
+    for (int p = 1; p <= kPlayers; ++p) letters += strengthName(c->seats.strength[p])[0];
+    QCOMPARE(letters, levels);
+    QCOMPARE(c->seats.search.playouts, playouts);
+    QCOMPARE(QString::fromStdString(c->summaryJson), summaryJson);
+}
+
+// The summary counts per seat and its JSON has the promised shape.
+void TestSimulator::summary() {
+    sim::Seats seats;
+    seats.strength = *sim::parseLevels("weak,strong,classic,classic");
+    seats.search.playouts = 16;
+    sim::Summary summary;
+    Random random(3);
+    QCOMPARE(sim::playMatches(1, Rules{}, random, summary, seats), 10L);
+    std::ostringstream out;
+    sim::writeSummaryJson(out, summary, seats);
+    QJsonParseError error;
+    const QJsonObject json =
+        QJsonDocument::fromJson(QByteArray::fromStdString(out.str()), &error).object();
+    QVERIFY2(error.error == QJsonParseError::NoError, out.str().c_str());
+    QCOMPARE(json.keys(), QStringList({"games", "seats"}));
+    QCOMPARE(json["games"].toInt(), 10);
+    const QJsonArray seatList = json["seats"].toArray();
+    QCOMPARE(seatList.size(), 4);
+    int firsts = 0;
+    const QStringList levels{"weak", "strong", "classic", "classic"};
+    for (int p = 1; p <= kPlayers; ++p) {
+        const QJsonObject seat = seatList[p - 1].toObject();
+        QCOMPARE(seat.keys(), QStringList({"firsts", "level", "mean_points", "sd_points"}));
+        QCOMPARE(seat["level"].toString(), levels[p - 1]);
+        QCOMPARE(seat["firsts"].toInt(), int(summary.firsts[p]));
+        QCOMPARE(seat["mean_points"].toDouble(), std::round(summary.meanPoints(p) * 1e4) / 1e4);
+        QVERIFY(seat["sd_points"].toDouble() > 0);
+        firsts += seat["firsts"].toInt();
+    }
+    QCOMPARE(firsts, 10);  // one winner a game
+}
+
+void TestSimulator::program_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("output");  // a line the program prints (stdout, else stderr)
+    QTest::newRow("levels and the JSON summary")
+        << QStringList{"--matches",  "1", "--seed", "4", "--levels", "classic,weak,strong,classic",
+                       "--playouts", "16"}
+        << 0 << "seat 3: level strong  firsts ";
+    QTest::newRow("bad levels") << QStringList{"--levels", "strong,strong"} << 2
+                                << "[--levels L1,L2,L3,L4]";
+}
+
+// The program itself: what it prints, the JSON file it writes, how it refuses bad levels.
+void TestSimulator::program() {
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, output);
+    QTemporaryDir folder;
+    const QString json = folder.filePath("summary.json");
+    QProcess sim;
+    sim.start(PLUMETSIM, arguments << "--summary-json" << json);
+    QVERIFY(sim.waitForFinished(60'000));
+    QCOMPARE(sim.exitCode(), exitCode);
+    const QString printed =
+        exitCode == 0 ? sim.readAllStandardOutput() : sim.readAllStandardError();
+    QVERIFY2(printed.contains(output), qPrintable(printed));
+    QFile file(json);
+    QCOMPARE(file.open(QIODevice::ReadOnly), exitCode == 0);
+    if (exitCode != 0) return;
+    const QJsonObject summary = QJsonDocument::fromJson(file.readAll()).object();
+    QCOMPARE(summary["games"].toInt(), 10);
+    QCOMPARE(summary["seats"].toArray()[1].toObject()["level"].toString(), QString("weak"));
 }
 
 QTEST_APPLESS_MAIN(TestSimulator)

@@ -9,6 +9,7 @@
 #include <QtEndian>
 
 #include "common/cardset.h"
+#include "ui/cards/cardpicture.h"
 
 namespace {
 
@@ -140,6 +141,23 @@ class TestAssets : public QObject {
             }
         }
         QVERIFY(differing > plain.width() * plain.height() / 2);
+    }
+
+    // Its frame has a colour no mark of the hand uses: far from the orange focus mark, the
+    // magenta hint and the blue of the turn.
+    void selectedJokerFrameColour() {
+        const QImage selected(kData + "/joker1.bmp");
+        QVERIFY(!selected.isNull());
+        const QColor frame = selected.pixelColor(1, selected.height() / 2);
+        QCOMPARE(selected.pixelColor(selected.width() / 2, 1), frame);
+        const auto distance = [&frame](const QColor& other) {
+            return qAbs(frame.red() - other.red()) + qAbs(frame.green() - other.green()) +
+                   qAbs(frame.blue() - other.blue());
+        };
+        for (const QColor& mark : {plumet::CardPicture::focusColour(),
+                                   plumet::CardPicture::hintColour(), QColor(0, 0, 255)})
+            QVERIFY2(distance(mark) > 200,
+                     qPrintable(mark.name() + QStringLiteral(" against ") + frame.name()));
     }
 
     void toolbar_data() {

@@ -1,6 +1,7 @@
 // Checks the vector card set the build draws next to the bitmaps: every picture of the
 // default set is there as SVG, is made of plain vectors on the card's own proportions, renders
-// with Qt SVG at any size without spilling over its bounds, and looks like its bitmap.
+// with Qt SVG at any size without spilling over its bounds, and looks like its bitmap; and the
+// toolbar buttons drawn as vectors beside their bitmaps.
 #include <QFile>
 #include <QImage>
 #include <QPainter>
@@ -80,7 +81,8 @@ class TestVectorCards : public QObject {
   private slots:
     void picture_data() {
         QTest::addColumn<QString>("name");
-        for (const QString& name : plumet::test::cardSetNames()) QTest::newRow(qPrintable(name)) << name;
+        for (const QString& name : plumet::test::cardSetNames())
+            QTest::newRow(qPrintable(name)) << name;
     }
 
     // The document is small, plain vectors (no embedded bitmap, no text that needs a font)
@@ -209,6 +211,37 @@ class TestVectorCards : public QObject {
         const Difference d = difference(image, expected);
         QVERIFY2(d.mean < 1.0 && d.large < 0.005,
                  qPrintable(QStringLiteral("mean %1, large %2").arg(d.mean).arg(d.large)));
+    }
+
+    // The toolbar buttons as vectors: the same drawing as their 16-colour bitmaps, and sharp
+    // at twice the size (a scaled screen): every font pixel and edge a whole 2 x 2 block, no
+    // blend of colours between them.
+    void toolbarButtons_data() {
+        QTest::addColumn<int>("number");
+        for (int n = 1; n <= 29; ++n) QTest::addRow("image%d", n) << n;
+    }
+
+    void toolbarButtons() {
+        QFETCH(int, number);
+        const QString base = QStringLiteral("%1/toolbar/image%2").arg(kData).arg(number);
+        const QImage bitmap(base + QStringLiteral(".bmp"));
+        QVERIFY2(!bitmap.isNull(), qPrintable(base));
+        QSvgRenderer renderer(base + QStringLiteral(".svg"));
+        QVERIFY2(renderer.isValid(), qPrintable(base));
+        QCOMPARE(renderer.defaultSize(), QSize(32, 20));
+        // The bitmap holds the drawing's colours mapped to 16: close, not equal.
+        const Difference d = difference(render(renderer, QSize(32, 20)), bitmap);
+        QVERIFY2(d.mean < 12.0 && d.large < 0.02,
+                 qPrintable(QStringLiteral("mean %1, large %2").arg(d.mean).arg(d.large)));
+        const QImage twice = render(renderer, QSize(64, 40)).convertToFormat(QImage::Format_RGB32);
+        for (int y = 0; y < 40; y += 2) {
+            for (int x = 0; x < 64; x += 2) {
+                const QRgb p = twice.pixel(x, y);
+                QVERIFY2(twice.pixel(x + 1, y) == p && twice.pixel(x, y + 1) == p &&
+                             twice.pixel(x + 1, y + 1) == p,
+                         qPrintable(QStringLiteral("blurred at %1,%2").arg(x).arg(y)));
+            }
+        }
     }
 
     // The desktop's scalable icon is the same drawing as the 256-pixel one, on a square.

@@ -130,7 +130,7 @@ CardChooser::CardChooser(int mode, const QString& folder, QWidget* parent)
 }
 
 void CardChooser::open() {
-    centreOnScreen(this);
+    centreWindow(this);
     show();
     folderTree_->setFocus();
 }

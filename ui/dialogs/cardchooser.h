@@ -32,7 +32,7 @@ class CardChooser : public QDialog {
     // keeps in `cardsLeft`); folder: the set's current folder, where the tree opens.
     CardChooser(int mode, const QString& folder, QWidget* parent = nullptr);
 
-    // Shows the dialog centred on the screen, without a modal loop.
+    // Shows the dialog centred on the main window, without a modal loop.
     void open() override;
 
     int mode() const { return static_cast<int>(set_); }

@@ -64,7 +64,7 @@ NamesDialog::NamesDialog(const PlayerNameArray& captions, const PlayerVoiceArray
 }
 
 void NamesDialog::open() {
-    centreOnScreen(this);
+    centreWindow(this);
     show();
     nameEdits_[0]->setFocus();
 }

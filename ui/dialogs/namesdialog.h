@@ -29,7 +29,7 @@ class NamesDialog : public QDialog {
     NamesDialog(const PlayerNameArray& captions, const PlayerVoiceArray& voices,
                 QWidget* parent = nullptr);
 
-    // Shows the dialog centred on the screen, without a modal loop.
+    // Shows the dialog centred on the main window, without a modal loop.
     void open() override;
 
   signals:

@@ -51,7 +51,7 @@ SpeedDialog::SpeedDialog(int flightFrames, QWidget* parent)
 }
 
 void SpeedDialog::open() {
-    centreOnScreen(this);
+    centreWindow(this);
     show();
     speedBar_->setFocus();
 }

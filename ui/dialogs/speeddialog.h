@@ -22,7 +22,7 @@ class SpeedDialog : public QDialog {
   public:
     explicit SpeedDialog(int flightFrames, QWidget* parent = nullptr);
 
-    // Shows the dialog centred on the screen, without a modal loop.
+    // Shows the dialog centred on the main window, without a modal loop.
     void open() override;
 
   signals:

@@ -43,6 +43,19 @@ void BoardWindow::layoutCards() {
         const QPointF pos = cardPos(c);
         pictures_[c]->move(pxPoint(pos.x(), pos.y()));
     }
+    if (jokerGap_ != 0 && !pictures_[kJoker]->isHidden()) {
+        const QPointF pos = cardPos(jokerGap_);
+        pictures_[kJoker]->move(pxPoint(pos.x(), pos.y()));
+    }
+}
+
+void BoardWindow::setJokerGap(int gapCard) {
+    jokerGap_ = gapCard;
+}
+
+void BoardWindow::hideJoker() {
+    pictures_[kJoker]->hide();
+    jokerGap_ = 0;
 }
 
 void BoardWindow::setFramed(bool framed) {

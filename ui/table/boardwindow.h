@@ -30,8 +30,13 @@ class BoardWindow : public ChildWindow {
     QPointF cardPos(int card) const;
     // Reads board pictures 1..53 from the board folder.
     void loadPictures();
-    // Lays out the 52 cards for the window's size (only during a match).
+    // Lays out the 52 cards for the window's size (only during a match), and the joker with
+    // them while it stands in a gap.
     void layoutCards();
+    // The joker has been laid in the place of `gapCard`: it stays there, whatever the layout
+    // does, until hideJoker() (the exchange is over).
+    void setJokerGap(int gapCard);
+    void hideJoker();
     void setFramed(bool framed);
 
     // Whether a board `inner` pixels inside holds its thirteen columns and four rows of cards
@@ -57,6 +62,7 @@ class BoardWindow : public ChildWindow {
 
     GameHost& host_;
     bool fitted_ = false;
+    int jokerGap_ = 0;  // the card whose place the joker holds on the board, 0 none
     std::array<CardPicture*, 54> pictures_{};
 };
 

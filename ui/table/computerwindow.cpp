@@ -6,8 +6,10 @@
 
 #include "rules/joker.h"
 #include "rules/laying.h"
+#include "rules/observation.h"
 #include "rules/passing.h"
-#include "rules/strategy.h"
+#include "rules/search.h"
+#include "rules/strength.h"
 #include "ui/inputblock.h"
 #include "ui/sound.h"
 #include "ui/speeds.h"
@@ -43,6 +45,8 @@ double ComputerWindow::cardHeight() const {
 void ComputerWindow::stopTimers() {
     PlayerWindow::stopTimers();
     thinkTimer_.stop();
+    search_.cancel();
+    paceOver_ = false;
 }
 
 bool ComputerWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -59,13 +63,37 @@ void ComputerWindow::takeTurn() {
         return;
     }
     setColour(kTurnColour);
+    if (host_.options().strength == Strength::Strong) startSearch();
     const int pace = speeds::timing().paceMs;
     if (pace >= 0) thinkTimer_.setInterval(pace);
     thinkTimer_.start();
 }
 
+void ComputerWindow::startSearch() {
+    // The one draw of the game's generator that the strong decision takes seeds the search,
+    // which sees only what this player knows.
+    const std::uint64_t seed = host_.random().bits();
+    const Observation seen = observe(host_.state(), host_.rules(), player());
+    search_.start(
+        [this, seen, seed](const std::atomic<bool>& stop) {
+            searched_ = searchMoves(seen, seed, gameSearchLimits(stop)).decision;
+        },
+        [this] {
+            if (paceOver_) moveNow();
+        });
+}
+
 void ComputerWindow::thinkingDone() {
     thinkTimer_.stop();
+    if (search_.running()) {
+        paceOver_ = true;
+        return;
+    }
+    moveNow();
+}
+
+void ComputerWindow::moveNow() {
+    paceOver_ = false;
     host_.play([this] { decideAndMove(); });
 }
 
@@ -73,7 +101,10 @@ void ComputerWindow::decideAndMove() {
     GameState& s = host_.state();
     const Rules rules = host_.rules();
     const int p = player();
-    const Decision d = plumet::classicDecision(s, rules, p, passConstant(p), host_.random());
+    const Strength strength = host_.options().strength;
+    const Decision d = strength == Strength::Strong
+                           ? searched_
+                           : computerDecision(s, rules, p, strength, host_.random());
     switch (d.kind) {
         case Decision::Kind::Joker:
             plumet::jokerMove(s, rules, p, s.handCount[p], d.slot, d.end, host_.view());
@@ -107,9 +138,10 @@ void ComputerWindow::showHand() {
 }
 
 bool ComputerWindow::holds(QSize inner, QSize card) const {
+    const double room = labelRoom(card);
     if (runsDown())
-        return card.width() <= inner.width() && tw(inner.height()) - 1000 >= tw(card.height());
-    return card.height() <= inner.height() && tw(inner.width()) - 1000 >= tw(card.width());
+        return card.width() <= inner.width() && tw(inner.height()) - room >= tw(card.height());
+    return card.height() <= inner.height() && tw(inner.width()) - room >= tw(card.width());
 }
 
 void ComputerWindow::layoutSlots(bool spread) {
@@ -118,12 +150,13 @@ void ComputerWindow::layoutSlots(bool spread) {
     const double h = cardHeight();
     const double length = runsDown() ? scaleHeight() : scaleWidth();
     const double card = runsDown() ? h : w;
-    const bool overflow = count >= 2 && (count + 1) * card > length - 1000;
+    const double room = labelRoom(picture(1)->size());
+    const bool overflow = count >= 2 && (count + 1) * card > length - room;
     for (int i = count; i >= 1; --i) {
         CardPicture* pic = picture(i);
         double along = tw(runsDown() ? pic->y() : pic->x());
         if ((spread || overflow) && count >= 2)
-            along = 1000 + (i - 1) * (length - 1000 - card) / (count - 1);
+            along = room + (i - 1) * (length - room - card) / (count - 1);
         if (runsDown())
             pic->move(pxPoint((scaleWidth() - w) / 2, along));
         else

@@ -5,6 +5,8 @@
 
 #include <QTimer>
 
+#include "rules/strategy.h"
+#include "ui/table/backgroundsearch.h"
 #include "ui/table/playerwindow.h"
 
 namespace plumet {
@@ -25,15 +27,18 @@ class ComputerWindow : public PlayerWindow {
     void passed() override;
     void jokerReturned() override;
 
-    // The think timer's tick: the turn's thinking time is over.
+    // The think timer's tick: the turn's thinking time is over. The move follows at once, or,
+    // at "つよい", as soon as the search started with the turn has ended.
     void thinkingDone();
     // Decides and carries out this turn's move.
     void decideAndMove();
+    // Whether the strong player's search of this turn is still running.
+    bool searching() const { return search_.running(); }
     // Pass or drop out.
     void pass();
 
-    // The hand's card stands across the window and runs from the labels' 1000 twips to the
-    // far edge.
+    // The hand's card stands across the window and runs from the labels' room to the far
+    // edge.
     bool holds(QSize inner, QSize card) const override;
 
     // The card back this window shows.
@@ -52,7 +57,14 @@ class ComputerWindow : public PlayerWindow {
     bool runsDown() const { return player() != 3; }
     void layoutSlots(bool spread);
 
+    // At "つよい" the search starts when the turn arrives and runs while the pace timer does.
+    void startSearch();
+    void moveNow();
+
     QTimer thinkTimer_;
+    BackgroundSearch search_;
+    Decision searched_;      // what the search of this turn decided
+    bool paceOver_ = false;  // the pace timer fired while the search was still running
 };
 
 }  // namespace plumet

@@ -12,6 +12,7 @@
 #include "rules/random.h"
 
 class QElapsedTimer;
+class QString;
 class QWidget;
 
 namespace plumet {
@@ -29,8 +30,6 @@ class GameHost {
     virtual const Options& options() const = 0;
     Rules rules() const { return options().rules(); }
     virtual Random& random() = 0;
-    // The hint's own generator: a hint never moves the game's draws on.
-    virtual Random& hintRandom() = 0;
     virtual Sound& sound() = 0;
     // What the windows show of the moves the rules make (flights, labels, voices).
     virtual MoveView& view() = 0;
@@ -54,6 +53,9 @@ class GameHost {
     virtual void setDetectionAvailable(bool available) = 0;
     // "ヒント" can be chosen only during the human's turn.
     virtual void setHintAvailable(bool available) = 0;
+    // Says `notice` on the board's caption, after "－　場　－", until the caption timer puts
+    // the plain caption back.
+    virtual void showBoardNotice(const QString& notice) = 0;
 
     // Frame `frame` (1, 2, ...) of a card flight started at `clock`, the board's `card`
     // standing at k (1 .. flightFrames): waits for the frame's time, letting events through.

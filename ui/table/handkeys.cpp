@@ -8,6 +8,7 @@
 #include "rules/joker.h"
 #include "rules/laying.h"
 #include "ui/inputblock.h"
+#include "ui/table/boardwindow.h"
 
 namespace plumet {
 
@@ -39,14 +40,47 @@ int HandWindow::legalFocus() const {
 void HandWindow::showHint() {
     const GameState& s = host_.state();
     if (!turn_ || s.gameNumber == 0 || s.handCount[kHuman] <= 0) return;
-    clearHint();
-    const Hint h = hint(s, host_.rules(), host_.hintRandom());
+    // One hint a position: the turn's hint is shown again as it was found.
+    if (hint_) {
+        markHint();
+        return;
+    }
+    if (hintSearch_.running()) return;
+    const GameState position = s;
+    const Rules rules = host_.rules();
+    hintSearch_.start(
+        [this, position, rules](const std::atomic<bool>& stop) {
+            foundHint_ = strongHint(position, rules, gameSearchLimits(stop));
+        },
+        [this] {
+            // The turn may have ended meanwhile: a move clears the hint and cancels its search.
+            if (!turn_) return;
+            hint_ = foundHint_;
+            markHint();
+        });
+}
+
+void HandWindow::markHint() {
+    const Hint& h = hint_->hint;
     picture(h.slot)->setHintMarked(true);
     if (h.kind == Hint::Kind::Joker) picture(h.jokerSlot)->setHintMarked(true);
+    if (h.kind == Hint::Kind::Pass) host_.showBoardNotice(hintPassNote(hint_->passReason));
 }
 
 void HandWindow::clearHint() {
+    hintSearch_.cancel();
     for (int i = 1; i <= pictureCount(); ++i) picture(i)->setHintMarked(false);
+    // The hinted pass's words go with the marks.
+    if (hint_ && hint_->hint.kind == Hint::Kind::Pass &&
+        host_.board().windowTitle().endsWith(hintPassNote(hint_->passReason)))
+        host_.board().setWindowTitle(QString::fromUtf8(kBoardCaption));
+    hint_.reset();
+}
+
+QString hintPassNote(PassReason reason) {
+    return reason == PassReason::NothingToLay
+               ? QStringLiteral("ヒント：パス（出せるカードがありません）")
+               : QStringLiteral("ヒント：パス（今は出すよりパスが有利です）");
 }
 
 void HandWindow::keyPressEvent(QKeyEvent* event) {

@@ -81,8 +81,10 @@ void HandWindow::pass() {
     if (lastPassRefused(s, host_.rules())) {
         setInput(true);
         setAcceptsInput(picture(s.handCount[kHuman] + 1), true);
-        // A move exists: the focus goes onto it, so that Enter makes it.
+        // A move exists: the focus goes onto it, so that Enter makes it, and the board's
+        // caption says why the pass was not taken.
         setFocusSlot(legalFocus());
+        host_.showBoardNotice(QString::fromUtf8(kLastPassRefused));
         return;
     }
     clearHint();

@@ -90,12 +90,13 @@ void HandWindow::reloadHand() {
 void HandWindow::layoutSlots(bool spread) {
     const int count = host_.state().handCount[kHuman];
     const double w = cardWidth();
-    const bool overflow = count > 0 && (count + 2) * w > scaleWidth() - 1000;
+    const double room = labelRoom(picture(1)->size());
+    const bool overflow = count > 0 && (count + 2) * w > scaleWidth() - room;
     for (int i = count + 1; i >= 1; --i) {
         CardPicture* card = picture(i);
         double left = tw(card->x());
         if (spread || overflow)
-            left = 1000 + (i - 1) * (scaleWidth() - 1000 - w) / std::max(count, 1);
+            left = room + (i - 1) * (scaleWidth() - room - w) / std::max(count, 1);
         card->move(pxPoint(left, baseTop()));
     }
 }
@@ -104,7 +105,7 @@ bool HandWindow::holds(QSize inner, QSize card) const {
     // A lifted card's top, (SH - H) / 2 - 0.1 H, stays inside when the window is 1.2 card
     // heights high, to the pixel as the arrangement rounds that height.
     return inner.height() >= std::lround(1.2 * card.height()) &&
-           tw(inner.width()) - 1000 >= tw(card.width());
+           tw(inner.width()) - labelRoom(card) >= tw(card.width());
 }
 
 void HandWindow::layoutHand() {

@@ -8,9 +8,16 @@
 // alone always makes one. The hint ("ヒント") marks the move the computer strategy would make.
 #pragma once
 
+#include <optional>
+
+#include "rules/hint.h"
+#include "ui/table/backgroundsearch.h"
 #include "ui/table/playerwindow.h"
 
 namespace plumet {
+
+// The board's caption when the last pass is refused: a card (or the joker) can be laid.
+inline const char* const kLastPassRefused = "出せるカードがあるので、最後のパスはできません";
 
 class HandWindow : public PlayerWindow {
     Q_OBJECT
@@ -45,13 +52,17 @@ class HandWindow : public PlayerWindow {
     // else the joker when a joker move exists, else the pass card. With the joker selected:
     // the first card it can free.
     int legalFocus() const;
-    // Marks the move the computer strategy would make in the human's seat (only during the
-    // human's turn); the marks go when the human moves.
+    // Marks the move "つよい" would make in the human's seat (only during the human's turn),
+    // once its search, run on a worker thread, has found it; a hinted pass is also said on the
+    // board's caption, with why. The same position always gets the same hint. The marks go
+    // when the human moves.
     void showHint();
     void clearHint();
+    // Whether the hint's search is still running.
+    bool hintPending() const { return hintSearch_.running(); }
 
     // The hand's card stands inside the window's height with room to be lifted, and reaches
-    // from the labels' 1000 twips to the right edge.
+    // from the labels' room to the right edge.
     bool holds(QSize inner, QSize card) const override;
 
     double baseTop() const;
@@ -66,6 +77,7 @@ class HandWindow : public PlayerWindow {
     void restoreAfterFlight(CardPicture* hand, QPoint start) override;
 
   private:
+    void markHint();
     void click(int i);
     void layoutSlots(bool spread);
     void relayout(bool spread);
@@ -81,6 +93,12 @@ class HandWindow : public PlayerWindow {
 
     int focusSlot_ = 0;
     bool turn_ = false;  // the human is to move: the hand takes input
+    BackgroundSearch hintSearch_;
+    StrongHint foundHint_;            // what the hint's search found
+    std::optional<StrongHint> hint_;  // the hint of this turn, once found
 };
+
+// The board caption's words for a hinted pass: why passing is the move.
+QString hintPassNote(PassReason reason);
 
 }  // namespace plumet

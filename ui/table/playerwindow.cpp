@@ -66,6 +66,36 @@ QFont PlayerWindow::statusFont(const QFont& base) {
     return font;
 }
 
+QFont PlayerWindow::fittedStatusFont(const QFont& base, QSize box) {
+    // Every text the lines show, each measured on its own: one per line.
+    static const QStringList texts{QStringLiteral("得点"),     QStringLiteral(" 1000 点"),
+                                   QStringLiteral("パス"),     QStringLiteral("あがり！"),
+                                   QStringLiteral("はきだし"), QStringLiteral("ばばもち"),
+                                   QStringLiteral("残 3 回"),  QStringLiteral(" 4 位")};
+    const QFont classic = statusFont(base);
+    QFont font = base;
+    for (int pixels = kFittedStatusMaxPixels; pixels > classic.pixelSize(); --pixels) {
+        font.setPixelSize(pixels);
+        const QFontMetrics metrics(font);
+        int widest = 0;
+        for (const QString& text : texts) widest = std::max(widest, metrics.size(0, text).width());
+        if (widest <= box.width() && 4 * metrics.height() <= box.height()) return font;
+    }
+    return classic;
+}
+
+double PlayerWindow::labelRoom(QSize card) const {
+    return fitted_ ? std::max(1000.0, tw(card.width())) : 1000.0;
+}
+
+QSize PlayerWindow::labelBox() const {
+    // The lines start 100 twips in from the corner and keep 100 twips from the first card
+    // (and from the far edge of a window beside the board).
+    const double room = labelRoom(pictures_[1]->size());
+    if (handRunsDown()) return {px(scaleWidth() - 200), px(room - 200)};
+    return {px(room - 200), px(scaleHeight() - 200)};
+}
+
 void PlayerWindow::setStatusText(StatusLine line, const QString& text) {
     QLabel* label = statusLabel(line);
     label->setText(text);
@@ -118,8 +148,13 @@ void PlayerWindow::stopTimers() {
 }
 
 void PlayerWindow::layoutLabels() {
+    // The classic lines keep their size; fitted ones grow with the cards.
+    const QFont font =
+        fitted_ ? fittedStatusFont(QWidget::font(), labelBox()) : statusFont(QWidget::font());
     for (QLabel* label : labels_) {
-        if (label) label->adjustSize();
+        if (!label) continue;
+        label->setFont(font);
+        label->adjustSize();
     }
     const double h = tw(labels_[1]->height());
     for (int k = 1; k <= 4; ++k) labels_[k]->move(pxPoint(100, 100 + (k - 1) * h));
@@ -183,6 +218,7 @@ void PlayerWindow::jokerFlight(int gapCard) {
     const int slot = host_.state().handCount[player_];
     fly(host_.board().picture(kJoker), picture(slot), flightStart(slot),
         host_.board().cardPos(gapCard), 1.0);
+    host_.board().setJokerGap(gapCard);
 }
 
 void PlayerWindow::droppingOut() {
@@ -206,7 +242,7 @@ void PlayerWindow::exchangeTick() {
     exchangeTimer_.stop();
     host_.play([this] {
         exchange(host_.state(), host_.rules(), player_, host_.view());
-        host_.board().picture(kJoker)->hide();
+        host_.board().hideJoker();
         if (player_ == kHuman) setAcceptsInput(this, false);
         host_.handoff(player_);
     });

@@ -44,6 +44,20 @@ class PlayerWindow : public ChildWindow {
     static constexpr double kStatusLineTwips = 200;
     static constexpr int kStatusMaxPixels = 12;
     static constexpr int kStatusMinPixels = 8;
+    // With the cards fitted the status lines grow with them: `base` at the largest pixel size
+    // (from statusFont's up to kFittedStatusMaxPixels) at which every text the lines show fits
+    // `box` (pixels) four lines high, one above the other.
+    static QFont fittedStatusFont(const QFont& base, QSize box);
+    static constexpr int kFittedStatusMaxPixels = 64;
+    // The room the status lines have before the first card along the run of the hand, in
+    // twips, for cards `card` large: the classic 1000; with the cards fitted, at least a
+    // card's width, so that the lines grow with the cards.
+    double labelRoom(QSize card) const;
+    // The status lines' box in pixels, from the window's corner: beside the hand in the
+    // windows whose hand runs across, above it in those beside the board.
+    QSize labelBox() const;
+    // Players 2 and 4, beside the board, hold their hands running down.
+    bool handRunsDown() const { return player_ == 2 || player_ == 4; }
     QTimer& exchangeTimer() { return exchangeTimer_; }
 
     void setColour(const QColor& colour);

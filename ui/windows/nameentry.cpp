@@ -64,7 +64,7 @@ void NameEntry::colourRow(const QColor& colour) {
 void NameEntry::nameEdited(const QString& text) {
     if (state_.newRank >= 1 && state_.newRank <= top10::kPlaces) {
         state_.topNames[state_.newRank] = text.toStdString();
-        table_.nameLabel(state_.newRank - 1)->setText(text);
+        table_.showName(state_.newRank - 1, text);
     }
     registerButton_->setEnabled(true);
 }

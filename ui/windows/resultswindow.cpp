@@ -148,7 +148,7 @@ void ResultsWindow::load() {
                                     ? QString::fromUtf8(kPerGameGraph)
                                     : QString::fromUtf8(kCumulativeGraph));
 
-    centreOnScreen(this);
+    centreWindow(this);
     fillScores();
     if (state_.gameNumber >= 1 && state_.gameNumber <= 10) {
         state_.humanGamePoints[state_.gameNumber] = state_.gamePoints[1];

@@ -146,8 +146,12 @@ ScoreGraph::ScoreGraph(QWidget* parent) : QLabel(parent) {
 }
 
 void ScoreGraph::draw(GraphKind kind, const GameHistory& history, int games) {
+    // Drawn at the screen's device pixels (the picture's own coordinates stay the logical
+    // pixels), so that lines and numbers are sharp on a scaled screen.
     const QSize size = contentsRect().size();
-    QPixmap picture(size.expandedTo(QSize(1, 1)));
+    const qreal ratio = devicePixelRatioF();
+    QPixmap picture((QSizeF(size.expandedTo(QSize(1, 1))) * ratio).toSize());
+    picture.setDevicePixelRatio(ratio);
     picture.fill(kBackground);
     QPainter painter(&picture);
     paint(painter, size, kind, history, games);

@@ -149,7 +149,7 @@ void TitleWindow::showTitle() {
     versionBox_ = false;
     setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
     okButton_->hide();
-    centreOnScreen(this);
+    centreWindow(this);
     show();
     if (timeUp_) QTimer::singleShot(0, this, &QWidget::close);
 }
@@ -160,7 +160,7 @@ void TitleWindow::showVersionBox() {
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral("カドリオのﾊﾞｰｼﾞｮﾝ情報"));
     okButton_->show();
-    centreOnScreen(this);
+    centreWindow(this);
     show();
     okButton_->setFocus();
 }

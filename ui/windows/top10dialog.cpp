@@ -142,7 +142,7 @@ bool Top10Dialog::initialiseData(GameState& state, Store& store, Hooks hooks) {
 
 bool Top10Dialog::load() {
     setHeight(kHeight);
-    centreOnScreen(this);
+    centreWindow(this);
     const top10::Load load = top10::loadTable(store_, state_);
     fillNames();
     if (load == top10::Load::Damaged) {
@@ -170,9 +170,16 @@ void Top10Dialog::fillRows() {
         const int top = 360 + 250 * (i - 1);
         nameLabels_[i - 1]->setGeometry(pxRect(120, top, 1950, 240));
         rowLabels_[i - 1]->setGeometry(pxRect(2100, top, 1740, 240));
-        nameLabels_[i - 1]->setText(QString::fromStdString(state_.topNames[i]));
+        showName(i - 1, QString::fromStdString(state_.topNames[i]));
         rowLabels_[i - 1]->setText(top10::rowText(state_, i));
     }
+}
+
+void Top10Dialog::showName(int index, const QString& name) {
+    QLabel* label = nameLabels_.at(index);
+    const QString shown = label->fontMetrics().elidedText(name, Qt::ElideRight, label->width());
+    label->setText(shown);
+    label->setToolTip(shown == name ? QString() : name);
 }
 
 void Top10Dialog::setMode(Mode mode) {

@@ -62,7 +62,7 @@ class Top10Dialog : public QWidget {
     static constexpr int kRenameHeight = 4410;  // while a group name is being entered
 
     // `parent`: the main window, when the dialog is opened from it. The dialog stays a window
-    // of its own (centred on the screen), but with the game's window.
+    // of its own (centred on the main window), but with the game's window.
     Top10Dialog(GameState& state, Store& store, Hooks hooks, QWidget* parent = nullptr);
 
     // Loads (reads and checks the table) and shows the dialog in one of its uses. nullptr
@@ -91,6 +91,9 @@ class Top10Dialog : public QWidget {
 
     QLabel* nameLabel(int index) const { return nameLabels_.at(index); }  // place index + 1
     QLabel* rowLabel(int index) const { return rowLabels_.at(index); }    // its date and total
+    // Shows `name` on place index + 1: a name longer than its column ends in "…" before the
+    // date column, the whole name in the label's tool tip.
+    void showName(int index, const QString& name);
     // The buttons, each under its classic object name "Command1".."Command7" (the number).
     enum class Button { Ok = 1, Export, Import, GroupOk, Rename, RenameOk, RenameCancel };
     QPushButton* button(Button which) const;

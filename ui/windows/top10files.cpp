@@ -1,8 +1,11 @@
 // The TOP-10 dialog's export and import of the table ("書出", "読込") and their file dialogs.
 #include "ui/windows/top10dialog.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QStandardPaths>
 
 #include "data/store.h"
 #include "data/top10.h"
@@ -15,6 +18,20 @@ namespace {
 
 const QString kFilter = QStringLiteral("ﾃﾞｰﾀ ﾌｧｲﾙ (*.dat)");
 
+// The folder the file dialogs open in: the one last used while the program runs, at first
+// the player's documents folder (the home folder where there is none).
+QString& lastFolder() {
+    static QString folder;
+    return folder;
+}
+
+QString startFolder() {
+    if (!lastFolder().isEmpty() && QFileInfo(lastFolder()).isDir()) return lastFolder();
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documents.isEmpty() && QFileInfo(documents).isDir()) return documents;
+    return QDir::homePath();
+}
+
 }  // namespace
 
 QString Top10Dialog::chooseFile(FileDialog kind) {
@@ -22,6 +39,7 @@ QString Top10Dialog::chooseFile(FileDialog kind) {
     QFileDialog dialog(this);
     dialog.setObjectName(QStringLiteral("CommonDialog1"));
     dialog.setNameFilter(kFilter);
+    dialog.setDirectory(startFolder());
     if (kind == FileDialog::Save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
@@ -30,7 +48,9 @@ QString Top10Dialog::chooseFile(FileDialog kind) {
         dialog.setFileMode(QFileDialog::ExistingFile);
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().constFirst();
+    const QString file = dialog.selectedFiles().constFirst();
+    lastFolder() = QFileInfo(file).absolutePath();
+    return file;
 }
 
 void Top10Dialog::exportTable() {
