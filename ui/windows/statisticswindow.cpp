@@ -173,7 +173,7 @@ void StatisticsWindow::open() {
     if (const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen())
         size = wanted.boundedTo(screen->availableGeometry().size() - QSize(px(300), px(600)));
     resize(size.expandedTo(minimumSizeHint()));
-    centreOnScreen(this);
+    centreWindow(this);
     show();
     strengthList_->setFocus(Qt::OtherFocusReason);
 }
