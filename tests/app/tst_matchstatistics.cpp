@@ -146,6 +146,7 @@ void TestMatchStatistics::wholeMatchInTheWindow() {
     ModalAnswers answers;  // closes any message box that should not come
     Run run;
     QVERIFY(run.started);
+    run.items().strengthStrong->trigger();  // a match against "つよい"
     startMatch(run, 21);
     std::array<int, 4> places{};
     int wentOut = 0, droppedOut = 0, jokerLeft = 0, passes = 0, points = 0;
@@ -177,8 +178,8 @@ void TestMatchStatistics::wholeMatchInTheWindow() {
     QCOMPARE(window->figure(Figure::Games)->text(), QStringLiteral("10"));
     QCOMPARE(window->figure(Figure::Matches)->text(), QStringLiteral("1"));
 
-    choose(window, QStringLiteral("classic"), kNoJoker);
-    QCOMPARE(window->scope().strength.value_or(QString()), QStringLiteral("classic"));
+    choose(window, QStringLiteral("strong"), kNoJoker);
+    QCOMPARE(window->scope().strength.value_or(QString()), QStringLiteral("strong"));
     QVERIFY(window->scope().rules.has_value());
     QCOMPARE(window->figure(Figure::Games)->text(), QStringLiteral("10"));
     QCOMPARE(window->figure(Figure::Matches)->text(), QStringLiteral("1"));
@@ -203,12 +204,12 @@ void TestMatchStatistics::wholeMatchInTheWindow() {
     QCOMPARE(window->shown().recentMatches, QList<int>{total});
     QVERIFY(window->chart()->record() == window->shown());
     // The other strengths and rules have nothing of it.
-    choose(window, QStringLiteral("strong"), kNoJoker);
+    choose(window, QStringLiteral("classic"), kNoJoker);
     QCOMPARE(window->figure(Figure::Games)->text(), QStringLiteral("0"));
     QCOMPARE(window->figure(Figure::MeanPoints)->text(), QStringLiteral("－"));
-    choose(window, QStringLiteral("classic"), Rules{});
+    choose(window, QStringLiteral("strong"), Rules{});
     QCOMPARE(window->figure(Figure::Games)->text(), QStringLiteral("0"));
-    choose(window, QStringLiteral("classic"), kNoJoker);
+    choose(window, QStringLiteral("strong"), kNoJoker);
     const QStringList figures = figureTexts(window);
 
     // The window fits the screen; Esc closes it and gives the main window its input back.
@@ -230,7 +231,7 @@ void TestMatchStatistics::wholeMatchInTheWindow() {
     switchGroup(run, 0);
     window = openStatistics(run);
     QVERIFY(window);
-    choose(window, QStringLiteral("classic"), kNoJoker);
+    choose(window, QStringLiteral("strong"), kNoJoker);
     QCOMPARE(figureTexts(window), figures);
     // Enter presses "閉じる".
     QTest::keyClick(window, Qt::Key_Return);
