@@ -47,8 +47,8 @@ void MainWindow::connectMenus() {
     connect(m.autoArrange, &QAction::triggered, this, &MainWindow::setAutoArrange);
 
     // Commands whose dialogs are wired by attachDialog stay unavailable until then.
-    pending_ = {m.showTop10, m.changeGroup, m.changeNames, m.boardCards, m.handCards,
-                m.backCards, m.moveSpeed,   m.helpTopics,  m.versionInfo};
+    pending_ = {m.showTop10, m.showStatistics, m.changeGroup, m.changeNames, m.boardCards,
+                m.handCards, m.backCards,      m.moveSpeed,   m.helpTopics,  m.versionInfo};
     for (QAction* item : std::as_const(pending_)) item->setEnabled(false);
     m.cardMenu->menuAction()->setEnabled(false);
 }
@@ -112,6 +112,7 @@ void MainWindow::buildToolbar() {
     on(ToolButton::SoundOff, [this] { setSoundOn(true); });
     on(ToolButton::Arrange, as(m.arrangeWhole));
     on(ToolButton::Help, as(m.helpTopics));
+    on(ToolButton::Statistics, as(m.showStatistics));
 }
 
 void MainWindow::setShown(ToolButton button, bool shown) {

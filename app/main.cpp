@@ -1,6 +1,6 @@
 // The game: refuses a second running copy, initialises the stored data on a first run, shows
 // the title window while the main window is made with the live profile, then the main
-// window at the initial screen.
+// window at the initial screen. With --stats-json it prints the statistics and ends.
 #include <QApplication>
 #include <QIcon>
 
@@ -8,8 +8,12 @@
 #include "app/program.h"
 #include "app/singleinstance.h"
 #include "app/startupprobe.h"
+#include "app/statisticscommand.h"
 
 int main(int argc, char* argv[]) {
+    // "--stats-json": the statistics printed, no window, no instance lock.
+    if (plumet::statisticsJsonWanted(argc, argv)) return plumet::printStatisticsJson(argc, argv);
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("plumet2"));
     QApplication::setDesktopFileName(QStringLiteral("plumet"));

@@ -119,6 +119,7 @@ bool MainWindow::confirmClose() {
     } else if (!isMinimized() && !ask(QStringLiteral("終了？"), closeQuestion())) {
         return false;
     }
+    if (matchAbandoned) matchAbandoned();
     saveProfile();
     if (!watch.ok()) showUnsavedMessage(this, *store_);
     return true;

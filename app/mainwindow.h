@@ -126,8 +126,13 @@ class MainWindow : public QMainWindow {
     bool confirmClose();
     // The text of "終了？": during a match it adds that the match is lost unless saved.
     QString closeQuestion() const;
-    // Discards the stored saved match (the board's `discard`), once the store exists.
+    // Discards the stored saved match (the board's `discard`), once the store exists. "新規ゲーム"
+    // calls it for the saved match and for the match under way it gives up.
     std::function<void()> discardSavedMatch;
+    // The player gives up the match under way: "初期画面に戻る" after its question, or the
+    // program's close after "終了？". Called with the match still in the state, inside the
+    // action's store watch: a failed write is reported once with the action's.
+    std::function<void()> matchAbandoned;
 
     // Wires a command whose dialog lives elsewhere: the item opens it and takes part in the
     // lock like the others.

@@ -6,7 +6,9 @@
 #include <QMessageBox>
 
 #include "app/session.h"
+#include "data/store.h"
 #include "ui/inputblock.h"
+#include "ui/storemessages.h"
 #include "ui/table/boardwindow.h"
 
 namespace plumet {
@@ -63,6 +65,11 @@ void MainWindow::backToInitialScreen() {
         !ask(QStringLiteral("初期画面？"),
              QStringLiteral("現在のゲームを破棄し\n初期画面に戻りますか？")))
         return;
+    if (session_.state().gameNumber > 0 && matchAbandoned && store_) {
+        const Store::Watch watch(*store_);
+        matchAbandoned();
+        if (!watch.ok()) showUnsavedMessage(this, *store_);
+    }
     abandonMatch();
 }
 

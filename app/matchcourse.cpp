@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "app/mainwindow.h"
+#include "app/matchstatistics.h"
 #include "app/session.h"
 #include "data/groups.h"
 #include "data/savedgame.h"
@@ -31,17 +32,25 @@ MatchCourse::MatchCourse(Session& session, MainWindow& main, Store& store)
         QCoreApplication::exit(1);
     };
 
+    statistics_ = new MatchStatistics(session_, main_, store_);
     main_.groupNameSource = [this] { return groups::name(store_, session_.state().group); };
     main_.discardSavedMatch = [this] {
         // A saved match that could not be discarded stays in the store: the player is told,
-        // and the new match starts all the same.
+        // and the new match starts all the same. The match thrown away (the saved one, or
+        // the one under way) counts as given up, in the same write.
         const Store::Watch watch(store_);
-        savedmatch::discard(store_);
+        {
+            const Store::Batch batch(store_);
+            statistics_->matchAbandoned();
+            savedmatch::discard(store_);
+        }
         if (!watch.ok()) showUnsavedMessage(&main_, store_);
     };
+    main_.matchAbandoned = [this] { statistics_->matchAbandoned(); };
     session_.results = [this](bool over) { showResults(over); };
     connect(main_.items().continueMatch, &QAction::triggered, this, &MatchCourse::continueMatch);
     main_.attachDialog(main_.items().showTop10, [this] { showTop10(); });
+    main_.attachDialog(main_.items().showStatistics, [this] { statistics_->showWindow(); });
     main_.attachDialog(main_.items().changeGroup, [this] { changeGroup(); });
 }
 
@@ -62,19 +71,20 @@ bool MatchCourse::checkSavedMatch() {
     switch (savedmatch::checkAtStart(store_, session_.state())) {
         case savedmatch::Check::Ok:
             setContinue(true);
-            return true;
+            break;
         case savedmatch::Check::NoMatch:
             setContinue(false);
-            return true;
+            break;
         case savedmatch::Check::BadCheckDigits:
             setContinue(false);
             message(QStringLiteral("データが異常です。\n前回の続きが出来ません。"));
-            return true;
+            break;
         case savedmatch::Check::Inconsistent:
             message(damagedMatchText());
             if (endAtOnce) endAtOnce();
             return false;
     }
+    statistics_->checkStored();
     return true;
 }
 
@@ -126,10 +136,13 @@ Top10Dialog::Hooks MatchCourse::dialogHooks() {
         if (saveSettings) saveSettings();
     };
     hooks.loadSettings = [this] {
-        if (loadSettings)
+        // loadProfile checks the entered group's statistics with its saved match.
+        if (loadSettings) {
             loadSettings();
-        else
+        } else {
             main_.showIdleCaption();
+            statistics_->checkStored();
+        }
     };
     hooks.groupRenamed = [this](int, const QString& name) {
         const GameState& s = session_.state();
@@ -155,6 +168,7 @@ void MatchCourse::changeGroup() {
 }
 
 void MatchCourse::showResults(bool over) {
+    statistics_->gameEnded(over);
     ResultsWindow::Sources sources;
     sources.playerCaption = [this](int p) { return session_.window(p).windowTitle(); };
     sources.humanPlace = [this] {
@@ -175,6 +189,7 @@ void MatchCourse::nextGame() {
 }
 
 void MatchCourse::matchOver() {
+    statistics_->matchClosed();
     setAcceptsInput(&main_, true);
     session_.clearTable();
     main_.captionTimer().stop();

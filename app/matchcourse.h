@@ -3,9 +3,10 @@
 // group dialogs of the menus.
 //
 // MatchCourse wires itself into the main window and the session when it is made: the menu items
-// "前回の続き" (continueMatch), "トップ１０(&R)" (showTop10) and "グループ変更" (changeGroup), the
-// discarding of the saved match by "新規ゲーム(&N)...", the group name in the caption, and
-// the results window that the board's endGame opens.
+// "前回の続き" (continueMatch), "トップ１０(&R)" (showTop10), "成績(&S)" and "グループ変更"
+// (changeGroup), the discarding of the saved match by "新規ゲーム(&N)...", the group name in the
+// caption, the results window that the board's endGame opens, and the statistics that count
+// every game's end and every match given up (MatchStatistics).
 #pragma once
 
 #include <QObject>
@@ -16,6 +17,7 @@
 namespace plumet {
 
 class MainWindow;
+class MatchStatistics;
 class Session;
 class Store;
 
@@ -29,7 +31,9 @@ class MatchCourse : public QObject {
     // saved match, which enables "前回の続き" or reports damage. False when the stored data was
     // damaged and the program ends (endAtOnce has been called).
     bool startUp();
-    // The saved-match check alone, as loadProfile runs it.
+    // The checks loadProfile runs on the profile it has read (at start-up and after a group
+    // switch): the saved match, then the statistics, whose damaged records are reset and
+    // reported. False when the saved match was inconsistent and the program ends.
     bool checkSavedMatch();
 
     // "前回の続き".
@@ -38,8 +42,10 @@ class MatchCourse : public QObject {
     void showTop10();
     void changeGroup();
 
-    // The results window of the game just ended.
+    // The results window of the game just ended, after the game is counted.
     void showResults(bool matchOver);
+
+    MatchStatistics& statistics() { return *statistics_; }
 
     // Damaged TOP-10 data: the program ends through the main window's close (whose query
     // finds "ckkc" = "9999" and asks nothing). Default: closes the main window.
@@ -65,6 +71,7 @@ class MatchCourse : public QObject {
     Session& session_;
     MainWindow& main_;
     Store& store_;
+    MatchStatistics* statistics_ = nullptr;  // a child of the main window
 };
 
 }  // namespace plumet

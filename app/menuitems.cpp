@@ -46,6 +46,7 @@ MenuItems buildMenus(QMainWindow& window) {
     m.continueMatch = addItem(m.gameMenu, "mnutuduki", "前回の続き");
     m.backToInitialScreen = addItem(m.gameMenu, "mnusyoki", "初期画面に戻る");
     m.showTop10 = addItem(m.gameMenu, "mnutop", "トップ１０(&R)");
+    m.showStatistics = addItem(m.gameMenu, "mnuseiseki", "成績(&S)");
     m.hint = addItem(m.gameMenu, "mnuhint", "ヒント");
     m.hint->setShortcut(Qt::Key_H);
     addSeparator(m.gameMenu, "kubun");

@@ -17,6 +17,7 @@ struct MenuItems {
     QAction* continueMatch = nullptr;        // "前回の続き"
     QAction* backToInitialScreen = nullptr;  // "初期画面に戻る"
     QAction* showTop10 = nullptr;            // "トップ１０(&R)"
+    QAction* showStatistics = nullptr;       // "成績(&S)"
     QAction* hint = nullptr;                 // "ヒント" H
     QAction* quit = nullptr;                 // "カドリオの終了(&X)"
     // "ｵﾌﾟｼｮﾝ(&O)"

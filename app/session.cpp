@@ -19,9 +19,8 @@
 
 namespace plumet {
 
-namespace {
-
-// Shows the moves the rules make on the windows of the players who make them.
+// Shows the moves the rules make on the windows of the players who make them, and counts the
+// human's passes.
 class WindowView : public MoveView {
   public:
     explicit WindowView(Session& session) : s_(session) {}
@@ -34,7 +33,10 @@ class WindowView : public MoveView {
     void beforeJokerFlight(int player, int gapCard) override {
         s_.window(player).jokerFlight(gapCard);
     }
-    void passed(int player) override { s_.window(player).passed(); }
+    void passed(int player) override {
+        if (player == kHuman) ++s_.humanPasses_;
+        s_.window(player).passed();
+    }
     void droppingOut(int player) override { s_.window(player).droppingOut(); }
     void droppedOut(int player) override { s_.window(player).droppedOut(); }
     void jokerReturned(int holder) override { s_.window(holder).jokerReturned(); }
@@ -43,8 +45,6 @@ class WindowView : public MoveView {
   private:
     Session& s_;
 };
-
-}  // namespace
 
 Session::Session()
     : random_(static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch())),
@@ -110,6 +110,7 @@ void Session::startGame() {
     play([this] {
         GameState& s = state_;
         deal(s, rules(), random_);
+        humanPasses_ = 0;
         for (int c = 1; c <= kJoker; ++c) board_->picture(c)->hide();
         for (int p = 1; p <= kPlayers; ++p) window(p).prepareDeal();
         for (int p : {2, 3, 4, 1}) main_->playerFrame(p)->show();

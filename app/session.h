@@ -71,6 +71,10 @@ class Session : public QObject, public GameHost {
     // the computer players' timers (back to the table before a game).
     void clearTable();
 
+    // The passes the human has made in the game under way (or the game just ended); the
+    // drop-out is not one of them.
+    int humanPasses() const { return humanPasses_; }
+
     // The main window is closing: every flight, wait and timer stops, no move goes on.
     void requestQuit();
     bool closing() const { return loops_.closing(); }
@@ -83,6 +87,7 @@ class Session : public QObject, public GameHost {
     std::function<void(const QWidget* card, double k)> frameHook;
 
   private:
+    friend class WindowView;
     void abandonAfterFault(const QString& what);
 
     GameState state_;
@@ -96,6 +101,7 @@ class Session : public QObject, public GameHost {
     HandWindow* human_ = nullptr;
     std::array<ComputerWindow*, 3> computers_{};  // players 2, 3, 4
     int moveDepth_ = 0;             // moves under way (one runs inside another's event loop)
+    int humanPasses_ = 0;           // passes of the human in this game
     std::optional<QString> fault_;  // what a rule found wrong in the moves under way
 };
 

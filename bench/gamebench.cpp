@@ -18,18 +18,32 @@
 //                            frame beside the focus mark). With --refused: the human passes
 //                            with P until one pass is left, then P again while a card can be
 //                            laid (the board's caption says why the pass is refused).
+//   plumetgamebench stats [--matches N] [FILE.png]
+//                            the whole program over a fresh store of its own: N matches (3 by
+//                            default) played to their end as a simple player plays them, one
+//                            more given up, then "成績" for the strength and rules played; prints
+//                            "ready". With FILE.png it saves what the screen shows of the
+//                            window there and ends.
 #include <sys/resource.h>
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QPixmap>
+#include <QPushButton>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <cstdio>
 
 #include "app/defaults.h"
 #include "app/japaneseui.h"
 #include "app/mainwindow.h"
+#include "app/matchcourse.h"
+#include "app/matchstatistics.h"
+#include "app/program.h"
 #include "app/session.h"
 #include "rules/cards.h"
 #include "rules/deal.h"
@@ -43,6 +57,10 @@
 #include "ui/table/boardwindow.h"
 #include "ui/table/computerwindow.h"
 #include "ui/table/handwindow.h"
+#include "ui/windows/nameentry.h"
+#include "ui/windows/resultswindow.h"
+#include "ui/windows/statisticswindow.h"
+#include "ui/windows/top10dialog.h"
 
 using namespace plumet;
 
@@ -93,6 +111,84 @@ void humanMove(Session& s) {
     QTest::mouseClick(card, Qt::LeftButton, {}, card->rect().center());
 }
 
+template <class Window>
+Window* shownWindow() {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (auto* window = qobject_cast<Window*>(w); window && window->isVisible()) return window;
+    }
+    return nullptr;
+}
+
+// Plays the game under way to its results window and goes on from it: the next game, or the
+// match's end with its TOP-10 entry closed. False when the game stalls.
+bool playGame(Session& s) {
+    QElapsedTimer clock;
+    clock.start();
+    ResultsWindow* results = nullptr;
+    while (!(results = shownWindow<ResultsWindow>())) {
+        if (clock.elapsed() > 120000) return false;
+        if (waitForHuman(s, 5)) humanMove(s);
+    }
+    const bool over = s.state().gameNumber >= 10;
+    results->proceed();
+    if (!over) return true;
+    QTest::qWait(50);
+    if (NameEntry* entry = shownWindow<NameEntry>()) {
+        entry->nameEdit()->setText(QStringLiteral("あなた"));
+        entry->registerButton()->click();
+    }
+    if (Top10Dialog* table = shownWindow<Top10Dialog>()) table->acceptTable();
+    return true;
+}
+
+// "成績" after real play over a store of its own: see the head of the file.
+int statisticsShot(QApplication& app, const QStringList& options, const QString& file) {
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+    setUpJapaneseUi(app);
+    int matches = 3;
+    if (const int at = options.indexOf(QStringLiteral("--matches")); at >= 0)
+        matches = std::max(1, options.value(at + 1).toInt());
+    speeds::timing() = {1, 0, false};
+    Program program;
+    if (!program.initialiseData() || !program.createMain()) return 1;
+    MainWindow& window = program.main();
+    window.show();
+    window.setSoundOn(false);
+    window.setJoker(JokerMode::Reused);
+    Session& session = program.session();
+    session.random().seed(7);
+    for (int m = 0; m < matches; ++m) {
+        window.items().newGame->trigger();
+        session.state().flightFrames = 1;
+        for (int g = 1; g <= 10; ++g) {
+            if (!playGame(session)) return 1;
+        }
+    }
+    // One more match, given up in its second game.
+    window.items().newGame->trigger();
+    session.state().flightFrames = 1;
+    if (!playGame(session)) return 1;
+    QTimer::singleShot(100, [] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+            box->button(QMessageBox::Ok)->click();
+    });
+    window.items().backToInitialScreen->trigger();
+
+    StatisticsWindow* statistics = program.match().statistics().showWindow();
+    statistics->setScope({strengthInUse(session), window.rules()});
+    QTest::qWait(300);
+    std::puts("ready");
+    std::fflush(stdout);
+    if (!file.isEmpty()) {
+        const QRect frame = statistics->frameGeometry();
+        const QPixmap shot = statistics->screen()->grabWindow(0, frame.x(), frame.y(),
+                                                              frame.width(), frame.height());
+        return shot.save(file) ? 0 : 1;
+    }
+    return QApplication::exec();
+}
+
 // The pose is ready: "ready" printed, and with `file` what the screen shows of the main
 // window saved there.
 bool finishShot(MainWindow& window, const QString& file) {
@@ -114,9 +210,13 @@ int main(int argc, char* argv[]) {
     const QStringList options = QApplication::arguments().mid(2);
     const bool maximized = options.contains(QStringLiteral("--maximized"));
     QString file;
-    for (const QString& option : options) {
-        if (!option.startsWith(u'-')) file = option;
+    for (qsizetype i = 0; i < options.size(); ++i) {
+        if (options[i] == QLatin1String("--matches"))
+            ++i;  // its number
+        else if (!options[i].startsWith(u'-'))
+            file = options[i];
     }
+    if (mode == QLatin1String("stats")) return statisticsShot(app, options, file);
     if (mode == QLatin1String("shot")) setUpJapaneseUi(app);
     Session session;
     MainWindow window(session);

@@ -53,6 +53,7 @@ const ButtonFace kButtonFaces[kToolButtons + 1] = {
     {4470, "GROUP", Tint::Blue, "グループ変更"},
     {4950, "NAME", Tint::Blue, "名前の変更"},
     {4470, "GROUP", Tint::Grey, "グループ変更(game中は変更不可)"},
+    {8590, "STATS", Tint::Blue, "成績を表示"},
 };
 
 QColor tintColour(Tint tint) {

@@ -1,4 +1,4 @@
-// The toolbar strip under the menu bar: 29 picture buttons, each a 32 x 20 bitmap from
+// The toolbar strip under the menu bar: 30 picture buttons, each a 32 x 20 bitmap from
 // <dataFolder>/toolbar.
 #pragma once
 
@@ -41,8 +41,9 @@ enum class ToolButton {
     Group,
     Names,
     GroupOff,
+    Statistics,
 };
-inline constexpr int kToolButtons = 29;
+inline constexpr int kToolButtons = 30;
 
 class ToolImage : public QLabel {
     Q_OBJECT

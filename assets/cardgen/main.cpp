@@ -9,7 +9,7 @@
 //   - the same pictures as vectors under the same base names, s1.svg .. uray2.svg
 //     (viewBox 0 0 34 42; paths only, no text, no embedded bitmaps);
 // the bitmaps again twice as large (68 x 84) under DATADIR/large/, the toolbar buttons
-// DATADIR/toolbar/image1..29.bmp with the same drawings as vectors image1..29.svg, and the
+// DATADIR/toolbar/image1..30.bmp with the same drawings as vectors image1..30.svg, and the
 // application icon DATADIR/plumet.png (256 x 256, the game's window icon) and
 // DATADIR/plumet-64.png. Into ICONDIR it writes the icon for the desktop:
 // hicolor/<N>x<N>/apps/plumet.png for N = 16, 22, 24, 32, 48, 64, 128, 256, 512 and

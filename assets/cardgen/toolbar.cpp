@@ -61,6 +61,7 @@ ToolbarButton toolbarButton(int n) {
         {"GROUP", Blue},         // 27 グループ変更
         {"NAME", Blue},          // 28 名前の変更
         {"GROUP", Grey},         // 29 グループ変更 (locked during a match)
+        {"STATS", Blue},         // 30 成績を表示
     };
     return buttons[qBound(1, n, kToolbarImages) - 1];
 }

@@ -98,11 +98,11 @@ int imageFor(Option option, int state) {
 // The buttons that share a position, by position.
 const QList<QList<int>> kPositions = {{1},          {2, 3},   {4, 5},   {6},      {7},  {8, 9},
                                       {10, 11, 12}, {23, 24}, {13, 14}, {27, 29}, {28}, {25, 26},
-                                      {15, 16, 17}, {22},     {18, 19}, {20},     {21}};
+                                      {15, 16, 17}, {22},     {18, 19}, {20},     {21}, {30}};
 
 // Left edge of each position, in twips.
 const QList<double> kLefts = {30,   510,  990,  1470, 1950, 2550, 3030, 3510, 3990,
-                              4470, 4950, 5430, 5910, 6390, 6870, 7470, 8030};
+                              4470, 4950, 5430, 5910, 6390, 6870, 7470, 8030, 8590};
 
 bool shown(const MainWindow& main, int n) {
     return main.toolButton(static_cast<ToolButton>(n))->isVisibleTo(main.toolbar());
@@ -126,7 +126,7 @@ void verifyOnePerPosition(const MainWindow& main) {
 
 QList<bool> visibility(const MainWindow& main) {
     QList<bool> all;
-    for (int n = 1; n <= 29; ++n) all.append(shown(main, n));
+    for (int n = 1; n <= kToolButtons; ++n) all.append(shown(main, n));
     return all;
 }
 
@@ -251,6 +251,7 @@ void ToolbarTest::commandButtons_data() {
     QTest::newRow("MOVE") << 22 << "mnumove";
     QTest::newRow("FIT") << 20 << "winall";
     QTest::newRow("HELP") << 21 << "mnuhelpm";
+    QTest::newRow("STATS") << 30 << "mnuseiseki";
 }
 
 void ToolbarTest::commandButtons() {
@@ -262,7 +263,7 @@ void ToolbarTest::commandButtons() {
     QList<QAction*> items;
     QList<int> counts;
     for (const char* name : {"mnugstart", "mnutuduki", "mnusyoki", "mnutop", "end", "mnugroup",
-                             "mnuname", "mnumove", "winall", "mnuhelpm"}) {
+                             "mnuname", "mnumove", "winall", "mnuhelpm", "mnuseiseki"}) {
         QAction* action = menuItem(main, name);
         QObject::disconnect(action, &QAction::triggered, nullptr, nullptr);
         action->setEnabled(true);
@@ -282,7 +283,7 @@ void ToolbarTest::commandButtons() {
 
 void ToolbarTest::pressedLook_data() {
     QTest::addColumn<int>("image");
-    for (int n = 1; n <= 29; ++n) QTest::addRow("Image%d", n) << n;
+    for (int n = 1; n <= kToolButtons; ++n) QTest::addRow("Image%d", n) << n;
 }
 
 void ToolbarTest::pressedLook() {

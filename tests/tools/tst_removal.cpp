@@ -29,7 +29,13 @@ Pairs liveTable() {
     return keys;
 }
 
-const Pairs kSettings = {{"top4", "4423"}, {"cap4", "あなた"}, {"sp", "1"}, {"tenka1", "5"}};
+// Settings of the live profile, the statistics among them: the TOP-10 deletion leaves them.
+const Pairs kSettings = {{"top4", "4423"},
+                         {"cap4", "あなた"},
+                         {"sp", "1"},
+                         {"tenka1", "5"},
+                         {"seiseki", "games=1 matches=0 places=1,0,0,0"},
+                         {"seiseki_classic_ak0_jokerdo_ps3", "games=1 places=1,0,0,0"}};
 
 void store(const QString& name, const Pairs& pairs) {
     const auto settings = openStore(kApp);
@@ -97,7 +103,8 @@ void TestRemoval::deleteEverything_data() {
     QTest::newRow("TOP-10 and settings") << merged(liveTable(), kSettings) << true;
     QTest::newRow("only a window position") << Pairs({{"top4", "4423"}}) << true;
     QTest::newRow("only check strings") << only(liveTable(), {"def"}) << true;
-    QTest::newRow("settings without def1 or top4") << only(kSettings, {"cap", "sp"}) << false;
+    QTest::newRow("settings without def1 or top4")
+        << only(kSettings, {"cap", "sp", "seiseki"}) << false;
     QTest::newRow("empty live profile") << Pairs() << false;
 }
 

@@ -163,7 +163,7 @@ class TestAssets : public QObject {
     void toolbar_data() {
         QTest::addColumn<int>("number");
         QTest::addColumn<int>("tone");
-        const Tone tones[29] = {
+        const Tone tones[30] = {
             Tone::Blue, Tone::Blue, Tone::Grey, Tone::Blue, Tone::Grey,  // START CONT TITLE
             Tone::Blue, Tone::Blue,                                      // TOP10 END
             Tone::Blue, Tone::Grey,                                      // A-K on, off
@@ -175,8 +175,9 @@ class TestAssets : public QObject {
             Tone::Blue, Tone::Blue,                                      // PASS3 PASS2
             Tone::Blue, Tone::Grey,                                      // WAKU on, off
             Tone::Blue, Tone::Blue, Tone::Grey,                          // GROUP NAME GROUP
+            Tone::Blue,                                                  // STATS
         };
-        for (int n = 1; n <= 29; ++n) {
+        for (int n = 1; n <= 30; ++n) {
             QTest::addRow("image%d", n) << n << int(tones[n - 1]);
         }
     }
@@ -206,7 +207,7 @@ class TestAssets : public QObject {
     // The states of one button differ, and so does every other pair.
     void toolbarImagesDistinct() {
         QSet<QByteArray> seen;
-        for (int n = 1; n <= 29; ++n) {
+        for (int n = 1; n <= 30; ++n) {
             const QImage image(QStringLiteral("%1/toolbar/image%2.bmp").arg(kData).arg(n));
             QVERIFY(!image.isNull());
             QVERIFY2(!seen.contains(pixelHash(image)), qPrintable(QString::number(n)));
