@@ -1,5 +1,5 @@
 # The installed game: `cmake --install` of the build into a fresh prefix puts the three
-# programs, the data folder (and nothing of the build's own files in it), the menu entry, the
+# programs, the sound module, the data folder (and nothing of the build's own files in it), the menu entry, the
 # metainfo and the icons in place.
 #   cmake -DBUILD=<build folder> -DPREFIX=<empty folder> -P check_install.cmake
 file(REMOVE_RECURSE ${PREFIX})
@@ -10,7 +10,7 @@ if(NOT result EQUAL 0)
 endif()
 
 set(expected
-    bin/plumet bin/plume1to3 bin/plumetdel
+    bin/plumet bin/plume1to3 bin/plumetdel lib/plumet/libplumetsound.so
     share/plumet/d7.bmp share/plumet/d7.svg share/plumet/urat.bmp share/plumet/large/d7.bmp
     share/plumet/toolbar/image1.bmp share/plumet/pass1.wav share/plumet/help/plumet.html
     share/plumet/plumet.png
