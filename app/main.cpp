@@ -24,8 +24,10 @@ int main(int argc, char* argv[]) {
     }
 
     plumet::Program program;
+    if (!program.start(plumet::installStartupProbe)) return 1;
+    // The windows' icon, read once the title window shows (it has its own): the main window
+    // and the dialogs take it when they first show.
     QApplication::setWindowIcon(QIcon(QString::fromStdString(program.session().state().dataFolder) +
                                       QStringLiteral("/plumet.png")));
-    if (!program.start(plumet::installStartupProbe)) return 1;
     return QApplication::exec();
 }

@@ -68,7 +68,6 @@ TitleWindow::TitleWindow(const QString& dataFolder, QWidget* parent)
     const QString iconPath = dataFolder + QStringLiteral("/plumet.png");
     QPixmap icon;
     if (QFileInfo(iconPath).isFile() && icon.load(iconPath)) {
-        setWindowIcon(QIcon(icon));
         auto* image = new QLabel(this);
         image->setObjectName(QStringLiteral("Image1"));
         const int side = px(kIconSize);
@@ -77,6 +76,8 @@ TitleWindow::TitleWindow(const QString& dataFolder, QWidget* parent)
                                      Qt::KeepAspectRatio, Qt::SmoothTransformation);
         scaled.setDevicePixelRatio(ratio);
         image->setPixmap(scaled);
+        // The window's icon at the size shown, not the file's: the window system gets it whole.
+        setWindowIcon(QIcon(scaled));
         image->setGeometry(pxRect(360, 360, kIconSize, kIconSize));
         image->setStyleSheet(QStringLiteral("background: transparent;"));
     }
