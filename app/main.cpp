@@ -8,10 +8,12 @@
 #include "app/program.h"
 #include "app/singleinstance.h"
 #include "app/startupprobe.h"
+#include "ui/version.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("plumet2"));
+    QApplication::setApplicationVersion(QString::fromLatin1(plumet::kProgramVersion));
     QApplication::setDesktopFileName(QStringLiteral("plumet"));
     // Before any window: every caption and message is drawn in the Japanese UI font.
     plumet::setUpJapaneseUi(app);
