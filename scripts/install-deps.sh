@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building, running and testing the game need.
-# Does nothing when they are all present already.
+# Installs the Debian 12 packages that building, running, testing and packaging the game
+# need. Does nothing when they are all present already.
 set -euo pipefail
 
 packages=(
@@ -10,6 +10,7 @@ packages=(
     fonts-ipafont-gothic fonts-noto-cjk fonts-dejavu-core qt6-translations-l10n
     xvfb xauth time
     appstream desktop-file-utils
+    dpkg-dev file lintian
 )
 
 missing=()
