@@ -66,7 +66,7 @@ Sound::~Sound() {
 
 QString Sound::defaultModulePath() {
     return QDir::cleanPath(QCoreApplication::applicationDirPath() +
-                           QStringLiteral("/../lib/plumet/libplumetsound.so"));
+                           QStringLiteral("/../lib/plumet/modules/libplumetsound.so"));
 }
 
 SoundOutput* Sound::device() {

@@ -37,7 +37,7 @@ class Sound : public QObject {
           QObject* parent = nullptr);
     ~Sound() override;
 
-    // The sound module: by default lib/plumet/libplumetsound.so beside the program's folder
+    // The sound module: by default lib/plumet/modules/libplumetsound.so beside the program's folder
     // (as built and as installed). A module that cannot be loaded means silence.
     static QString defaultModulePath();
     void setModulePath(const QString& path) { modulePath_ = path; }

@@ -11,7 +11,7 @@ if(NOT result EQUAL 0)
 endif()
 
 set(expected
-    bin/plumet bin/plume1to3 bin/plumetdel lib/plumet/libplumetsound.so
+    games/plumet games/plume1to3 games/plumetdel lib/plumet/modules/libplumetsound.so
     share/plumet/d7.bmp share/plumet/d7.svg share/plumet/urat.bmp share/plumet/large/d7.bmp
     share/plumet/toolbar/image1.bmp share/plumet/pass1.wav share/plumet/help/plumet.html
     share/plumet/plumet.png

@@ -46,8 +46,8 @@ foreach(path IN LISTS paths)
         message(FATAL_ERROR "outside /usr: ${path}")
     endif()
 endforeach()
-foreach(wanted ./usr/bin/plumet ./usr/bin/plume1to3 ./usr/bin/plumetdel
-        ./usr/lib/plumet/libplumetsound.so ./usr/share/plumet/d7.svg
+foreach(wanted ./usr/games/plumet ./usr/games/plume1to3 ./usr/games/plumetdel
+        ./usr/lib/plumet/modules/libplumetsound.so ./usr/share/plumet/d7.svg
         ./usr/share/plumet/pass1.wav ./usr/share/plumet/help/plumet.html
         ./usr/share/applications/plumet.desktop ./usr/share/metainfo/plumet.metainfo.xml
         ./usr/share/icons/hicolor/48x48/apps/plumet.png ./usr/share/man/man6/plumet.6.gz
