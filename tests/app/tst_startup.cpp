@@ -475,8 +475,9 @@ void StartupTest::messageAnsweredLate() {
     QPointer<TitleWindow> title;
     bool titleShownAlone = false;  // when the title window closed: it showed, the main not yet
     QPointer<QWidget> main;        // made while the title window shows
+    int made = 0;                  // the title window first, then the main window
     const bool started = program->start([&](QWidget* window) {
-        if (!title) {
+        if (++made == 1) {
             title = qobject_cast<TitleWindow*>(window);
             QVERIFY(title);
             connect(title, &TitleWindow::closed, title, [&title, &titleShownAlone, &main] {

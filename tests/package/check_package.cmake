@@ -5,6 +5,7 @@
 # error from lintian where lintian is installed.
 #   cmake -DBUILD=<build folder> -DWORK=<scratch folder> -DVERSION=<version>
 #         [-DLINTIAN=<lintian>] -P check_package.cmake
+cmake_minimum_required(VERSION 3.25)
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
 execute_process(COMMAND ${CMAKE_CPACK_COMMAND} -G DEB --config ${BUILD}/CPackConfig.cmake -B ${WORK}
