@@ -1,8 +1,11 @@
 // The game: refuses a second running copy, initialises the stored data on a first run, shows
 // the title window while the main window is made with the live profile, then the main
 // window at the initial screen.
+#include <fontconfig/fontconfig.h>
+
 #include <QApplication>
 #include <QIcon>
+#include <thread>
 
 #include "app/japaneseui.h"
 #include "app/program.h"
@@ -11,11 +14,15 @@
 #include "ui/version.h"
 
 int main(int argc, char* argv[]) {
+    // Fontconfig reads its configuration and its font caches on a core of its own while the
+    // application connects to the display; the UI font is chosen from them just after.
+    std::thread fonts([] { FcInit(); });
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("plumet2"));
     QApplication::setApplicationVersion(QString::fromLatin1(plumet::kProgramVersion));
     QApplication::setDesktopFileName(QStringLiteral("plumet"));
     // Before any window: every caption and message is drawn in the Japanese UI font.
+    fonts.join();
     plumet::setUpJapaneseUi(app);
 
     plumet::SingleInstance instance;
