@@ -2,9 +2,12 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QEvent>
+#include <QEventLoop>
 #include <QMessageBox>
 #include <QPointer>
 #include <QThread>
+#include <QTimer>
 
 #include "app/datafolder.h"
 #include "app/dialogcommands.h"
@@ -18,6 +21,49 @@
 #include "ui/windows/top10dialog.h"
 
 namespace plumet {
+
+namespace {
+
+// Waits, in an event loop without user input, until the title window has been painted and
+// its picture handed to the screen, so that the main window is made after the title shows.
+// Watches from before the title is shown (some platforms paint it within show()); gives up
+// when the window goes, or after kMaxWaitMs on a platform that never paints it.
+class TitlePaint : public QObject {
+  public:
+    explicit TitlePaint(QWidget* title) : title_(title) {
+        if (title_) title_->installEventFilter(this);
+    }
+
+    void wait() {
+        if (!title_) return;
+        QEventLoop loop;
+        loop_ = &loop;
+        if (painted_) QTimer::singleShot(0, &loop, &QEventLoop::quit);
+        QTimer::singleShot(kMaxWaitMs, &loop, &QEventLoop::quit);
+        connect(title_, &QObject::destroyed, &loop, &QEventLoop::quit);
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+        loop_ = nullptr;
+        if (title_) title_->removeEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && !painted_) {
+            painted_ = true;
+            // The paint event comes before the painting: the loop ends once it is done.
+            if (loop_) QTimer::singleShot(0, loop_, &QEventLoop::quit);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    static constexpr int kMaxWaitMs = 1000;
+    QPointer<QWidget> title_;
+    QEventLoop* loop_ = nullptr;
+    bool painted_ = false;
+};
+
+}  // namespace
 
 Program::Program(const QString& dataFolder)
     : searched_(dataFolder.isEmpty() ? appdirCandidates() : QStringList{dataFolder}),
@@ -46,21 +92,34 @@ Program::~Program() {
     main_.reset();
 }
 
-bool Program::start(const std::function<void(QWidget*, QWidget*)>& beforeTitle) {
+bool Program::start(const std::function<void(QWidget*)>& made) {
     checkDataFolder();
     // A store file that cannot be read: said once; the game runs on the defaults and leaves
     // the file alone (every write to it fails and is not reported again at start).
     if (!store_->readable()) showUnreadableMessage(nullptr, *store_);
     if (!initialiseData()) return false;
+    // The title window shows first and the main window is made while it shows: the player
+    // sees the title as soon as it can be drawn, not after the whole table has been made.
     // Making the main window may show a message about the saved match, whose event loop runs
     // the title window's timer: the title window is held by a QPointer across it.
     const QPointer<TitleWindow> title = createTitle();
+    TitlePaint painted(title);
+    if (made) made(title);
+    showTitle(title);
+    painted.wait();
     if (!createMain()) {
         delete title.data();
         return false;
     }
-    if (beforeTitle && title) beforeTitle(title, main_.get());
-    showTitle(title);
+    if (made) made(main_.get());
+    // The audio back end starts, and the card click is read, while the title window shows:
+    // the first sounds of a game play on time.
+    QTimer::singleShot(0, session_.get(), [this] {
+        if (session_->options().sound) session_->sound().prepare();
+    });
+    // The title window went while the main window was made (its time was up): the main
+    // window follows at once.
+    if (titleClosed_ && !session_->closing()) main_->show();
     return true;
 }
 
@@ -94,12 +153,16 @@ bool Program::createMain() {
 
 void Program::showTitle(TitleWindow* title) {
     if (!title) {
-        main_->show();
+        titleClosed_ = true;
+        if (main_) main_->show();
         return;
     }
-    // However the title window closes (its timer, or the user), the main window follows.
-    QObject::connect(title, &TitleWindow::closed, main_.get(), [this] {
-        if (!session_->closing()) main_->show();
+    titleClosed_ = false;
+    // However the title window closes (its timer, or the user), the main window follows; if
+    // it is still being made, as soon as it is made (start()).
+    QObject::connect(title, &TitleWindow::closed, title, [this] {
+        titleClosed_ = true;
+        if (main_ && !session_->closing()) main_->show();
     });
     title->showTitle();
 }

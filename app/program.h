@@ -6,8 +6,9 @@
 // first, once each, and the game runs on:
 //   initialiseData()    first run: TOP-10 check strings made
 //   createTitle()       the title window; its timer runs from here
-//   createMain()        hidden, loadProfile with "group", the saved match checked
-//   showTitle(title)    the main window shows when the title window closes
+//   showTitle(title)    the title window shows; the main window shows when it closes
+//   createMain()        once the title window has been painted: hidden, loadProfile with
+//                       "group", the saved match checked
 // Shutdown is the main window's close request (MainWindow::confirmClose).
 #pragma once
 
@@ -33,10 +34,11 @@ class Program {
     // dataFolder: the game's data folder; by default found from the program's location.
     explicit Program(const QString& dataFolder = {});
 
-    // The whole start-up in its order. `beforeTitle` (the start-up probe) sees the two
-    // windows just before the title window shows. False when the program ends at once (a
-    // damaged saved match): nothing is shown and the event loop is not to run.
-    bool start(const std::function<void(QWidget* title, QWidget* main)>& beforeTitle = {});
+    // The whole start-up in its order. `made` (the start-up probe) sees each window as it is
+    // made, before it shows: the title window, then the main window. False when the program
+    // ends at once (a damaged saved match): nothing is shown any more and the event loop is
+    // not to run.
+    bool start(const std::function<void(QWidget* window)>& made = {});
     ~Program();
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
@@ -56,7 +58,8 @@ class Program {
     bool createMain();
 
     // Shows the title window centred; when its time is up it closes and the main window
-    // shows. Without a title window the main window shows at once.
+    // shows (once made, should the title close first). Without a title window the main
+    // window shows at once.
     void showTitle(TitleWindow* title);
 
     Session& session() { return *session_; }
@@ -73,6 +76,7 @@ class Program {
     std::unique_ptr<Store> store_;
     std::unique_ptr<MainWindow> main_;
     MatchCourse* match_ = nullptr;  // owned by the main window
+    bool titleClosed_ = false;      // the title window shown at start-up has closed
 };
 
 }  // namespace plumet

@@ -7,6 +7,8 @@
 #include <chrono>
 #include <cstdio>
 
+#include "ui/windows/titlewindow.h"
+
 namespace plumet {
 
 namespace {
@@ -52,11 +54,12 @@ class PaintProbe : public QObject {
 
 }  // namespace
 
-void installStartupProbe(QWidget* title, QWidget* main) {
-    if (!qEnvironmentVariableIsSet("PLUMET_STARTUP_PROBE")) return;
-    const bool exitAfter = exitMode();
-    title->installEventFilter(new PaintProbe(title, "title-painted", false));
-    main->installEventFilter(new PaintProbe(main, "main-painted", exitAfter));
+void installStartupProbe(QWidget* window) {
+    if (!qEnvironmentVariableIsSet("PLUMET_STARTUP_PROBE") || !window) return;
+    if (qobject_cast<TitleWindow*>(window))
+        window->installEventFilter(new PaintProbe(window, "title-painted", false));
+    else
+        window->installEventFilter(new PaintProbe(window, "main-painted", exitMode()));
 }
 
 }  // namespace plumet

@@ -13,8 +13,9 @@ class QWidget;
 
 namespace plumet {
 
-// Watches the two windows when the variable is set; does nothing otherwise.
-void installStartupProbe(QWidget* title, QWidget* main);
+// Watches `window`, the title window or the main window, for its first paint when the
+// variable is set; does nothing otherwise.
+void installStartupProbe(QWidget* window);
 // Called just before the refusal message of a second copy is shown.
 void probeRefusal();
 

@@ -18,7 +18,8 @@ cd "$(dirname "$0")/.."
 if [ "${1:-}" != "--inside" ]; then
     build=${1:-build}
     prefix=${2:-/tmp/inst}
-    cmake --build "$build" --target plumet plume1to3 plumetdel plumet_assets >/dev/null
+    cmake --build "$build" --target plumet plume1to3 plumetdel plumet_sound plumet_assets \
+        plumet_docs plumet_man_pages >/dev/null
     cmake --install "$build" --prefix "$prefix" >/dev/null
     exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" --inside "$(realpath "$prefix")" \
         "$(realpath docs)"
@@ -39,7 +40,7 @@ cd "$work/run"
 
 # start PROGRAM: runs it in the background; its process id in $pid.
 start() {
-    "$prefix/bin/$1" >/dev/null 2>&1 &
+    "$prefix/games/$1" >/dev/null 2>&1 &
     pid=$!
     pids+=("$pid")
 }

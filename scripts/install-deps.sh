@@ -1,15 +1,16 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building, running and testing the game need.
-# Does nothing when they are all present already.
+# Installs the Debian 12 packages that building, running, testing and packaging the game
+# need. Does nothing when they are all present already.
 set -euo pipefail
 
 packages=(
     g++ cmake ninja-build pkg-config
-    qt6-base-dev qt6-base-private-dev qt6-multimedia-dev qt6-svg-dev libgl-dev
+    qt6-base-dev qt6-base-private-dev qt6-multimedia-dev qt6-svg-dev libgl-dev libfontconfig-dev
     libqt6multimedia6 gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     fonts-ipafont-gothic fonts-noto-cjk fonts-dejavu-core qt6-translations-l10n
     xvfb xauth time
     appstream desktop-file-utils
+    dpkg-dev file lintian
 )
 
 missing=()

@@ -1,32 +1,21 @@
 #include "ui/sound.h"
 
-#include <QAudioDevice>
 #include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
-#include <QMediaDevices>
-#include <QSoundEffect>
+#include <QLibrary>
 #include <QTime>
 #include <QTimer>
-#include <QUrl>
 #include <QtEndian>
-#include <memory>
 
 #include "rules/gamestate.h"
 #include "ui/nestedloops.h"
+#include "ui/soundoutput.h"
 #include "ui/speeds.h"
 
 namespace plumet {
-
-namespace {
-
-bool audioDevice() {
-    return !QMediaDevices::defaultAudioOutput().isNull();
-}
-
-}  // namespace
 
 int waveLengthMs(const QString& path) {
     QFile file(path);
@@ -68,6 +57,35 @@ Sound::Sound(const GameState& state, std::function<bool()> soundOn, NestedLoops&
     connect(&loops_, &NestedLoops::closed, this, &Sound::stopAll);
 }
 
+// The clips go before the output that made them. The module stays loaded until the program
+// ends: its code runs to the last clip's end.
+Sound::~Sound() {
+    async_.clear();
+    output_.reset();
+}
+
+QString Sound::defaultModulePath() {
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                           QStringLiteral("/../lib/plumet/modules/libplumetsound.so"));
+}
+
+SoundOutput* Sound::device() {
+    if (!moduleTried_) {
+        moduleTried_ = true;
+        QLibrary module(modulePath_);
+        if (const auto make =
+                reinterpret_cast<SoundOutputFunction>(module.resolve(kSoundOutputFunction)))
+            output_.reset(make());
+    }
+    return output_ && output_->hasDevice() ? output_.get() : nullptr;
+}
+
+void Sound::prepare() {
+    if (device())
+        asyncClip(
+            QDir(QString::fromStdString(state_.dataFolder)).filePath(QStringLiteral("dasu.wav")));
+}
+
 void Sound::play(const QString& name, SoundMode mode, int voice) {
     if (!soundOn_()) return;
     if (voice != kNoVoice) loops_.yield();
@@ -76,22 +94,16 @@ void Sound::play(const QString& name, SoundMode mode, int voice) {
     const int length = waveLengthMs(path);
     if (length < 0) return;  // no such file, or not a wave file: silence
     if (mode == SoundMode::Async) {
-        if (audioDevice()) asyncEffect(path)->play();
+        if (device()) asyncClip(path)->play();
         return;
     }
-    QSoundEffect* effect = nullptr;
-    if (audioDevice()) {
-        effect = new QSoundEffect(this);
-        effect->setSource(QUrl::fromLocalFile(path));
-        effect->play();
+    // The clip goes however the wait ends, the program's close included.
+    std::unique_ptr<SoundClip> clip;
+    if (SoundOutput* output = device()) {
+        clip = output->clip(path);
+        clip->play();
     }
-    // The effect goes however the wait ends, the program's close included.
-    const std::unique_ptr<QSoundEffect, void (*)(QSoundEffect*)> owned(effect, [](QSoundEffect* e) {
-        if (!e) return;
-        e->stop();
-        e->deleteLater();
-    });
-    waitMs(length + speeds::kSoundMarginMs, effect);
+    waitMs(length + speeds::kSoundMarginMs, clip.get());
 }
 
 void Sound::voiceOrPause(const QString& name, int voice) {
@@ -107,32 +119,26 @@ void Sound::secondPause() {
 }
 
 void Sound::stopAll() {
-    for (QSoundEffect* effect : std::as_const(async_)) effect->stop();
+    for (const auto& [path, clip] : async_) clip->stop();
 }
 
-void Sound::waitMs(int ms, QSoundEffect* effect) {
+void Sound::waitMs(int ms, SoundClip* clip) {
     if (ms <= 0) return;
     QEventLoop loop;
     QTimer limit;
     limit.setSingleShot(true);
     limit.setTimerType(Qt::PreciseTimer);
     connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
-    if (effect) {
-        connect(effect, &QSoundEffect::playingChanged, &loop, [effect, &loop] {
-            if (!effect->isPlaying() && effect->status() != QSoundEffect::Loading) loop.quit();
-        });
-    }
+    if (clip) clip->onEnded([&loop] { loop.quit(); });
     limit.start(ms);
     loops_.run(loop);
+    if (clip) clip->onEnded({});
 }
 
-QSoundEffect* Sound::asyncEffect(const QString& path) {
-    QSoundEffect*& effect = async_[path];
-    if (!effect) {
-        effect = new QSoundEffect(this);
-        effect->setSource(QUrl::fromLocalFile(path));
-    }
-    return effect;
+SoundClip* Sound::asyncClip(const QString& path) {
+    std::unique_ptr<SoundClip>& clip = async_[path];
+    if (!clip) clip = output_->clip(path);
+    return clip.get();
 }
 
 }  // namespace plumet

@@ -1,17 +1,20 @@
 // Sound effects: the card click and the players' spoken lines, male or female per player.
+// They play through the sound module (ui/soundoutput.h), loaded with the audio libraries when
+// the first sound is to play or when prepare() asks for it.
 #pragma once
 
-#include <QHash>
 #include <QObject>
 #include <QString>
 #include <functional>
-
-class QSoundEffect;
+#include <memory>
+#include <unordered_map>
 
 namespace plumet {
 
 struct GameState;
 class NestedLoops;
+class SoundClip;
+class SoundOutput;
 
 enum class SoundMode { Sync = 0, Async = 1 };
 inline constexpr int kNoVoice = 4;  // a plain effect, not a player's voice
@@ -32,6 +35,18 @@ class Sound : public QObject {
     // The waits run in `loops`: a close of the program ends them (see NestedLoops).
     Sound(const GameState& state, std::function<bool()> soundOn, NestedLoops& loops,
           QObject* parent = nullptr);
+    ~Sound() override;
+
+    // The sound module: by default lib/plumet/modules/libplumetsound.so beside the program's folder
+    // (as built and as installed). A module that cannot be loaded means silence.
+    static QString defaultModulePath();
+    void setModulePath(const QString& path) { modulePath_ = path; }
+
+    // Loads the sound module, starts the audio back end and reads the card click, so that the
+    // first sounds of a game play on time: called once the title window shows.
+    void prepare();
+    // Whether the sound module has been loaded.
+    bool moduleLoaded() const { return output_ != nullptr; }
 
     // Plays wave file `name` from the data folder if sound is on: synchronously (returns when
     // the sound has ended, or its length plus a margin has passed; user input meanwhile is
@@ -50,13 +65,18 @@ class Sound : public QObject {
 
   private:
     void stopAll();
-    void waitMs(int ms, QSoundEffect* effect);
-    QSoundEffect* asyncEffect(const QString& path);
+    void waitMs(int ms, SoundClip* clip);
+    // The module's output when an audio device is there; nullptr otherwise.
+    SoundOutput* device();
+    SoundClip* asyncClip(const QString& path);
 
     const GameState& state_;
     std::function<bool()> soundOn_;
     NestedLoops& loops_;
-    QHash<QString, QSoundEffect*> async_;
+    QString modulePath_ = defaultModulePath();
+    bool moduleTried_ = false;
+    std::unique_ptr<SoundOutput> output_;
+    std::unordered_map<QString, std::unique_ptr<SoundClip>> async_;
 };
 
 }  // namespace plumet

@@ -474,12 +474,18 @@ void StartupTest::messageAnsweredLate() {
     auto program = std::make_unique<Program>(test::buildData());
     QPointer<TitleWindow> title;
     bool titleShownAlone = false;  // when the title window closed: it showed, the main not yet
-    const bool started = program->start([&](QWidget* window, QWidget* main) {
-        title = qobject_cast<TitleWindow*>(window);
-        QVERIFY(title);
-        connect(title, &TitleWindow::closed, main, [&title, &titleShownAlone, main] {
-            titleShownAlone = title->isVisible() && !main->isVisible();
-        });
+    QPointer<QWidget> main;        // made while the title window shows
+    int made = 0;                  // the title window first, then the main window
+    const bool started = program->start([&](QWidget* window) {
+        if (++made == 1) {
+            title = qobject_cast<TitleWindow*>(window);
+            QVERIFY(title);
+            connect(title, &TitleWindow::closed, title, [&title, &titleShownAlone, &main] {
+                titleShownAlone = title->isVisible() && !(main && main->isVisible());
+            });
+            return;
+        }
+        main = window;
     });
     QCOMPARE(started, starts);
     QVERIFY(answers.done());

@@ -1,5 +1,6 @@
 // The sound routine: which file a player's voice plays, the wave length that bounds a
-// synchronous wait, and that a synchronous sound ends without an audio device.
+// synchronous wait, that a synchronous sound ends without an audio device, and that the
+// sound module is loaded only when a sound is to play (a missing module is silence).
 #include <QDataStream>
 #include <QElapsedTimer>
 #include <QFile>
@@ -22,6 +23,8 @@ class SoundTest : public QObject {
     void waveLength();
     void synchronousEndsWithoutDevice();
     void soundOffLooksNothingUp();
+    void moduleLoadedWhenFirstNeeded_data();
+    void moduleLoadedWhenFirstNeeded();
 };
 
 void SoundTest::fileName_data() {
@@ -96,6 +99,42 @@ void SoundTest::soundOffLooksNothingUp() {
     // The pause instead of a joker voice ends when the clock's second changes.
     sound.voiceOrPause("babadasi1.wav", 0);
     QVERIFY(clock.elapsed() < 1300);
+}
+
+void SoundTest::moduleLoadedWhenFirstNeeded_data() {
+    QTest::addColumn<bool>("soundOn");
+    QTest::addColumn<QString>("module");
+    QTest::addColumn<bool>("loaded");
+    const QString built = QStringLiteral(PLUMET_SOUND_MODULE);
+    QTest::newRow("sound on") << true << built << true;
+    QTest::newRow("sound off") << false << built << false;
+    QTest::newRow("no module") << true << QStringLiteral("/nonexistent/libplumetsound.so") << false;
+}
+
+void SoundTest::moduleLoadedWhenFirstNeeded() {
+    QFETCH(bool, soundOn);
+    QFETCH(QString, module);
+    QFETCH(bool, loaded);
+    QTemporaryDir dir;
+    test::writeWave(dir.filePath("dasu.wav"), 20, true);
+    test::writeWave(dir.filePath("pass1.wav"), 20, true);
+    GameState state;
+    state.dataFolder = dir.path().toStdString();
+    NestedLoops loops;
+    Sound sound(
+        state, [soundOn] { return soundOn; }, loops);
+    sound.setModulePath(module);
+    QVERIFY(!sound.moduleLoaded());  // nothing loaded with the sound itself
+    sound.play("dasu.wav", SoundMode::Async, kNoVoice);
+    sound.play("pass1.wav", SoundMode::Sync, 0);  // ends, device or not
+    QCOMPARE(sound.moduleLoaded(), loaded);
+    // prepare() loads it as the first sound does, and a second load changes nothing.
+    Sound prepared(
+        state, [] { return true; }, loops);
+    prepared.setModulePath(module);
+    prepared.prepare();
+    prepared.prepare();
+    QCOMPARE(prepared.moduleLoaded(), module == QStringLiteral(PLUMET_SOUND_MODULE));
 }
 
 QTEST_MAIN(SoundTest)

@@ -197,15 +197,27 @@ void CardImages::prepareLater(CardPicture* picture) {
 
 void CardImages::prepareQueued() {
     batchPending_ = false;
-    const QList<QPointer<CardPicture>> pictures = std::exchange(queued_, {});
+    // Pictures are made on first use: a card whose window is not shown (the table's windows
+    // before a game, the main window while the title shows) waits, so that the sizes the
+    // windows pass through while they are laid out are never made. It is made with the next
+    // batch once its window shows, hidden cards of that window included (the board's cards
+    // fly in made): the first card painted there asks for them.
+    QList<QPointer<CardPicture>> pictures;
+    QList<QPointer<CardPicture>> waiting;
+    for (const QPointer<CardPicture>& picture : std::exchange(queued_, {})) {
+        if (!picture) continue;
+        const QWidget* holder = picture->parentWidget() ? picture->parentWidget() : picture.data();
+        (holder->isVisible() ? pictures : waiting).append(picture);
+    }
+    queued_ = std::move(waiting);
     QList<Request> requests;
-    for (const QPointer<CardPicture>& picture : pictures) {
-        if (picture && picture->hasPicture())
+    for (const QPointer<CardPicture>& picture : std::as_const(pictures)) {
+        if (picture->hasPicture())
             requests.append(
                 {picture->imageFile(), picture->pixelSize(), picture->devicePixelRatioF()});
     }
     renderAll(requests);
-    for (const QPointer<CardPicture>& picture : pictures) {
+    for (const QPointer<CardPicture>& picture : std::as_const(pictures)) {
         if (picture) picture->prepare();
     }
 }

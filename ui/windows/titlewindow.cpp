@@ -39,7 +39,11 @@ QLabel* makeShadowedLabel(const QString& text, const QString& name, int pointSiz
     font.setPointSize(pointSize);
     font.setBold(bold);
     label->setFont(font);
-    label->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+    // White on the window's own background (a label draws none): a palette, not a style
+    // sheet, which would start Qt's style sheet machinery before the title can show.
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, Qt::white);
+    label->setPalette(palette);
     auto* shadow = new QGraphicsDropShadowEffect(label);
     shadow->setOffset(2, 2);
     shadow->setBlurRadius(4);
@@ -68,7 +72,6 @@ TitleWindow::TitleWindow(const QString& dataFolder, QWidget* parent)
     const QString iconPath = dataFolder + QStringLiteral("/plumet.png");
     QPixmap icon;
     if (QFileInfo(iconPath).isFile() && icon.load(iconPath)) {
-        setWindowIcon(QIcon(icon));
         auto* image = new QLabel(this);
         image->setObjectName(QStringLiteral("Image1"));
         const int side = px(kIconSize);
@@ -77,8 +80,9 @@ TitleWindow::TitleWindow(const QString& dataFolder, QWidget* parent)
                                      Qt::KeepAspectRatio, Qt::SmoothTransformation);
         scaled.setDevicePixelRatio(ratio);
         image->setPixmap(scaled);
+        // The window's icon at the size shown, not the file's: the window system gets it whole.
+        setWindowIcon(QIcon(scaled));
         image->setGeometry(pxRect(360, 360, kIconSize, kIconSize));
-        image->setStyleSheet(QStringLiteral("background: transparent;"));
     }
 
     titleLabel_ = makeShadowedLabel(QStringLiteral("カドリオ for Windows95"),
@@ -132,7 +136,6 @@ void TitleWindow::addCards(const QString& dataFolder) {
         const QSize shown = (QSizeF(turned.size()) / ratio).toSize();
         auto* card = new QLabel(this);
         card->setObjectName(QStringLiteral("Picture%1").arg(i + 1));
-        card->setStyleSheet(QStringLiteral("background: transparent;"));
         card->setPixmap(turned);
         const int offset = static_cast<int>((i - 1.5) * pixels.width() / ratio * 0.85);
         const int lift = (i == 0 || i == 3) ? px(120) : 0;
