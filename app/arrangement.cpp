@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window arrangement: the board in the middle, player 3 above it, the human below it,
 // player 4 on the left and player 2 on the right; and the table's card size when the cards
 // are fitted to the windows.

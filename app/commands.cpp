@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's commands: the menu items and toolbar buttons wired to what they do, and the
 // match lock over them.
 #include "app/mainwindow.h"

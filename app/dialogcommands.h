@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's commands that open the small dialogs: "名前の変更" (NamesDialog),
 // "カードの移動速度" (SpeedDialog), "場のカード" / "あなたのカード" / "裏面のカード" (CardChooser),
 // "トピックの検索" (the help window, F1) and "ﾊﾞｰｼﾞｮﾝ情報(&A)" (TitleWindow as the version box).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's Japanese look, set up once at start: Qt's own Japanese translations, so that the
 // standard buttons of the message boxes read "OK", "キャンセル", "はい", "いいえ" (the game's
 // own captions stay where it gives them), and a Japanese UI font chosen on purpose, so that the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game: refuses a second running copy, initialises the stored data on a first run, shows
 // the title window while the main window is made with the live profile, then the main
 // window at the initial screen. With --stats-json it prints the statistics and ends.

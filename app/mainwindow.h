@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // MainWindow: the frame window. Menu bar, toolbar strip, the board and the four player windows
 // in its client area, the match lock, the window arrangement and the board caption timer.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The match commands of the main window: a new game, back to the initial screen, the match lock,
 // and the idle caption.
 #include "app/mainwindow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The course of a match on the main window: the results window after each game, the saved
 // match and its continuation, the TOP-10 entry at the end of a match, and the TOP-10 and
 // group dialogs of the menus.

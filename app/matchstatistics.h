@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The human player's statistics on the main window: every game's end and every match given up
 // counted in the live profile of the group in use, damaged records reported and reset, and the
 // window "成績" (menu "ｹﾞｰﾑ(&G)" and the toolbar's STATS button).

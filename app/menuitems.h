@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's menu tree, one member per menu and menu item under the item's name. The
 // items carry the same names as their objects, so that a menu item can be found by name too.
 #pragma once

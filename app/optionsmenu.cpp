@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The option commands of the menus and the toolbar, and the check marks and toolbar images that
 // show the options.
 #include "app/mainwindow.h"

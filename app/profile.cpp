@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's side of the settings: loadProfile applies the live profile to menus,
 // toolbar, windows and variables, saveProfile writes it back.
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game program: one session, the settings store, the main window with the match course
 // and the small dialogs wired into it, and the order in which it comes up.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one game of the program: its state, options, random generator and sounds, the windows
 // that show it, and the course of a game between them (the deal, the turn's hand-off, the
 // table cleared after a game). It is the GameHost of the game windows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Refuses a second running copy of the game: the first copy holds a lock file in the user's
 // runtime folder for as long as it runs. A lock left behind by a copy that was killed or
 // crashed is recognised (its process is gone) and taken over.

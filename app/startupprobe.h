@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A benchmark hook of the start-up: with PLUMET_STARTUP_PROBE set in the environment the
 // program prints the wall-clock time (seconds since the epoch, microseconds) at which the
 // title window and then the main window were first painted:

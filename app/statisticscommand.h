@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // `plumet --stats-json`: the statistics of the group in use printed to stdout as JSON (the form
 // of statistics::document), without a window. It only reads the settings store: it writes
 // nothing, takes no single-instance lock, and runs beside a game that is open. A store that

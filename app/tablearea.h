@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's client area: the dark green table that holds the board and the player
 // windows. While none of them is shown (the initial screen, at the first start and after a
 // match) it says in its middle what to do: "F2 で新規ゲーム", and where a saved match exists how

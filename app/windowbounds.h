@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Window geometry from the profile brought back where a player can use it: a stored frame
 // (hand-edited, or left from a larger screen) is given a usable size and moved inside the
 // area it belongs to, the screen for the main window, the main window's client area for the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick of the start-up benchmark: a bare Qt Widgets window of the title window's size
 // that prints, as the game does with PLUMET_STARTUP_PROBE, the wall-clock time of its first
 // paint ("bare-painted <seconds since the epoch>.<microseconds>") and then leaves.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // plumetdecisionbench: how long the strong computer player takes for one decision. Plays seeded
 // games in which player 1 is strong and the others classic, cycling through the twelve rule
 // combinations, and times every strong decision that has more than one legal move (a forced

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Benchmarks of the game's windows, and a game posed for screenshots.
 //
 //   plumetgamebench flight [--maximized]   a card flight at speed 64: its length against 64

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Measures the computer players' strengths: seat 1 (the human's seat in the game) at each level
 # against three classic players, the same matches' seed for every level, and prints a table of
 # first places and mean game points with 95 % confidence intervals (Wilson for the share of first

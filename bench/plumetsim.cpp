@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // plumetsim: plays whole matches with four computer players, as a benchmark of the rules, as
 // their strongest test, and as the measure of the computer players' strengths.
 //

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The rules benchmark: median games/s of five runs of 10,000 matches on one core, Release build.
 #   bench/sim-bench.sh [build folder]   (default: build-release, configured here if missing)
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The simulator program's command line and the summary it prints and writes: apart from its
 // main() so that tests can check both.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The headless simulator: whole matches with all four seats played by computer players of a
 // chosen strength each (the classic strategy unless told otherwise), through the same rule
 // functions the game's windows call.

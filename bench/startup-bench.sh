@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up benchmark of the game against a bare Qt window, in one X server (Xvfb):
 #   bench/startup-bench.sh [build folder] [runs]   (defaults: build, 9 runs of each)
 # Runs the bare window (bench/barewindow.cpp) and the game one after the other, `runs` times

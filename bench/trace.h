@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The simulator's JSON Lines trace: one object per event, in the order the events happen.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Check strings: the digits that guard a stored number against hand edits.
 //
 // The check string of a number is its text with a leading sign position (" 12", "-5") with

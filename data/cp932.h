@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Characters in the Japanese ANSI code page (CP932, Shift_JIS) as the TOP-10 files hold
 // them: a 16-bit signed number, 1..255 for a single-byte character and lead * 256 + trail -
 // 65536 (a negative number) for a double-byte one. Converted with the C library's iconv.

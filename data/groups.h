@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Player groups: ten groups 0..9, each with a display name (section "formm", key "grmdi" & N)
 // and a whole profile of its own. The group in use keeps its profile in the live section
 // "form2"; every other group's profile waits in its stash section "form" & (N + 3).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The options a player chooses in the menus and on the toolbar: the rules of a match
 // (ＡＫ接続, the joker, the passes), the computer players' strength, and how the game is shown
 // and paced. One typed value that the

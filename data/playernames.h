@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The four players' names and voices as the names dialog edits them.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The saved match: a match interrupted after one of games 1..9, kept in the live profile
 // (section "form2") until it is continued or discarded.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings of the live profile (section "form2"): every key the windows apply, with its
 // default, read from the store and written back. This is the store side of the windows'
 // loadProfile and saveProfile: they apply a Settings to menus, toolbar and windows, and

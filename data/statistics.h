@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The human player's statistics, kept per group in the live profile (section "form2") beside
 // the TOP-10 table, so that a group switch stashes and restores them with the rest of the
 // group's profile.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings store: everything the game remembers between runs, addressed by application,
 // section and key, every value a string. The only code of the game that touches QSettings.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The TOP-10 table of the group in use: ten totals of the human player with a name, a date
 // and a check string each, kept in the live profile (section "form2": "name1".."name10",
 // "date1".."date10", "ten1".."ten10", "def1".."def10") with the marker "ckkc": "1968" check

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TOP-10 files ("*.dat"): the export and import of a table.
 //
 // A text file of CR LF lines. For places 1..10 in order, three fields each (the name, the

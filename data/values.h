@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The value forms of the settings store: booleans, 16-bit integers and lengths as text.
 //
 // Stored text can be anything after a hand edit, so every reading has an answer: a number

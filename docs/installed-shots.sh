@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Pictures of the installed game and of its two companion programs, for the README: the game
 # installed under a prefix and run from another directory with a fresh settings folder, under
 # Xvfb (1280 x 1024) in the programs' own Japanese look, driven by keys as a player would.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package `plumet`, made by CPack from the installed tree:
 #   cpack -G DEB            in the build folder (or: cmake --build <build> --target package)
 #   scripts/package.sh      the whole build for it: Release, Debian's hardening flags, no tests

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The placement rule of the board: which card each row end asks for, and how an end moves
 // on after a card (or the joker standing for it) has been laid there.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Card codes, players and row ends: the arithmetic every rule works in.
 //
 // A card is a code 1..53: code = suit * 13 + rank with suit 0..3 ("s", "h", "c", "d") and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start of a game: the new-match reset, the per-game reset, the shuffle, the deal and the
 // laying of the sevens.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game state: every variable the game's windows and rules share, in one struct.
 //
 // Per-player arrays are indexed by the player number 1..4 (index 0 exists and stays unused),

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hint for the human ("ヒント"): the move the strong player's search would make in the
 // human's seat.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The consistency the game state keeps between moves. Tests and the simulator check it after
 // every event; a violation is a fault of the rules.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The joker: laid into the gap in front of a card its player wants to lay, after which the
 // holder of the gap card must lay it; then the joker leaves the game ("使用") or goes back to
 // that holder ("再使用").

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Laying a card from a hand: the test where a card fits, the state side of `layFromHand`, and the
 // plain move of a card chosen by its player.
 #pragma once

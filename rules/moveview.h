@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a move looks like to the player. The move rules call these hooks at the moments the
 // windows show something (a card flight, the click, a voice, a label), so that the windows
 // animate and sound around the very state changes the rules make, and a headless caller

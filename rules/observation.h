@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What one seat knows of a game: its own hand, the board and what every player shows (cards
 // held, passes left, places), and where the joker is when its moves have told. A search that
 // sees only an Observation cannot look into the other hands: it deals the cards it cannot see

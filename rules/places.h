@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Places 1..4 of a game: players who go out take the best free place, players who drop out
 // the worst, and a player left with only the joker takes place 4.
 #pragma once

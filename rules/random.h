@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one random generator the rules draw from. The game seeds it from the clock; tests and
 // the simulator seed it with a number, so that the same seed always gives the same deals and
 // the same computer decisions.

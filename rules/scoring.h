@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The end of a game: points, the winner's streak, the totals and the match's progress.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The strong computer player: a search over what its seat knows. Each legal move is tried on
 // many deals of the unseen cards (drawn from the seat's Observation only), and each such game is
 // played to its end with the classic strategy for every player, the seat too; the move with the

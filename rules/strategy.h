@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The computer players' strategy `classicDecision`: one decision per turn from the player's own
 // hand, the public board and two random draws.
 #pragma once

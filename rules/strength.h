@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three strengths of a computer player and the one call that decides a computer player's
 // move at a strength: "weak" (a beginner can beat it), "classic" (the classic strategy,
 // unchanged) and "strong" (a search over what the player's seat knows).

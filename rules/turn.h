@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hand-off of the turn: 1 -> 2 -> 3 -> 4 -> 1, skipping players who hold no cards.
 #pragma once
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Puts the licence's SPDX line at the top of every source file of the repository, in the
 # comment form of the file's kind; a file that has it already is left as it is, so running
 # it again changes nothing.

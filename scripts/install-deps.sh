@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian 12 packages that building, running, testing and packaging the game
 # need. Does nothing when they are all present already.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package of the game: installs what is missing, builds a Release without
 # the tests in build-package/ with Debian's hardening flags, and makes
 # build-package/plumet_<version>_<architecture>.deb with CPack. Install it with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Places a top-level window (a dialog, the results, the TOP-10 table, the version box) in the
 // middle of the main window, where the player is looking; in the middle of the screen while
 // the main window is not shown (the title screen at start-up).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Enter and Esc in the game's windows that are plain widgets rather than dialogs (the results
 // window, the TOP-10 dialog, the version box). Qt's dialogs press their default button on
 // Enter and close on Esc by themselves; these windows ask these helpers in their key handler.

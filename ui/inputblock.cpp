@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The application-wide event filter that keeps input out of windows marked as not accepting
 // it, and the marks themselves (a property on the widget, gone with it).
 #include "ui/inputblock.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Input blocking that leaves every look as it is. The game keeps clicks, keys and menu
 // commands out of its windows for the length of every move and while a dialog or the results
 // window is open; QWidget::setEnabled(false) would do that too, but it also repaints: card

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Numbers as the labels and captions show them: Str() of the number, a blank before a value
 // of 0 or more (" 4 位", " 12 点", " 3 回戦").
 #pragma once

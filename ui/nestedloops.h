@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every nested event loop of a move in one place.
 //
 // A move (the human's click, a computer's turn, the joker exchange, the deal) lets pending

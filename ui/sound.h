@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sound effects: the card click and the players' spoken lines, male or female per player.
 // They play through the sound module (ui/soundoutput.h), loaded with the audio libraries when
 // the first sound is to play or when prepare() asks for it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The audio device as the sound effects use it (ui/sound.h): plain interfaces that the sound
 // module implements with Qt Multimedia (ui/soundmodule/). The module is a library of its own
 // that the program loads when it first needs the device, so that the audio libraries are not

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every timing of the game in one place: card flight frames, the computer players' pace, the
 // joker exchange delay, the board caption and the title screen.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The messages of a settings store the game cannot use, each naming the store's file: one
 // box for an action whose writes did not reach the disk, one at start for a file that
 // cannot be read.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The toolbar strip under the menu bar: 30 picture buttons, each a 32 x 20 bitmap from
 // <dataFolder>/toolbar.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Window layout works in twips, 1440 to the logical inch: 15 twips to a pixel at 96 dpi.
 #pragma once
 

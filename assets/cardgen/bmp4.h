@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes 16-colour (4 bits per pixel) Windows bitmaps, which QImage cannot write itself.
 #pragma once
 

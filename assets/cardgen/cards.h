@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The card pictures: faces, jokers, pass cards and backs. Every picture is designed on a
 // 34 x 42 unit card and painted in those units, as pure vectors: the same painting makes the
 // bitmap sets (one or two pixels a unit) and the SVG set.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Clipping worked out on the shapes themselves instead of by the painter, so that a picture
 // drawn with it is the same as a plain vector drawing (an SVG document with no clip paths) as
 // it is as a bitmap.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The application icon: the four sevens that open every game, fanned on green baize.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The word "パス" drawn as brush strokes, for the pass cards: it needs no Japanese font on
 // the machine that builds the game.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // plumet_cardgen: draws the game's own picture files into a data folder and the desktop icon
 // theme files into an icon folder.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One drawing, two outputs: a picture is painted once in its own design units and turned into
 // a bitmap (a whole number of pixels a unit) or into an SVG document of pure vectors.
 #pragma once

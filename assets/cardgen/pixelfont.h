@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A tiny bitmap font (capitals, a few digits and a double arrow, 7 pixels high) for labels
 // that must stay sharp at a handful of pixels: the toolbar buttons and the joker's caption.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The four suit symbols as outlines, so that they look the same whatever fonts the machine
 // that builds the game has.
 #pragma once

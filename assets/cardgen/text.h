@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bold text as an outline fitted into a box, so that a rank reads the same size whatever
 // font the building machine falls back to.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 30 toolbar button pictures image1.bmp .. image30.bmp: 32 x 20 pixels, 16 colours at most,
 // a short label in capitals on a coloured button face; and the same drawing as vectors
 // (image1.svg .. image30.svg, viewBox 0 0 32 20), from which the game draws the buttons on a

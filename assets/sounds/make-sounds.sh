@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the game's wave files: the card click and every player's spoken lines, each in a male
 # and a female voice, plus the fall-back files played when a player's own file is missing.
 # The results are committed beside this script, so building the game needs neither tool.

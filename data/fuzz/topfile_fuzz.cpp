@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer entry: any bytes given to the TOP-10 file reader must be refused or give a table
 // that writes back to a file the reader takes again, with the same table.
 #include <cstdint>

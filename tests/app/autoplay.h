@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Playing through the real windows as a simple player does: the first card that fits, else the
 // pass card, until the game's results window shows; and finding the window that shows.
 #pragma once

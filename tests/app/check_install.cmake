@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The installed game: `cmake --install` of the build into a fresh prefix puts the three
 # programs, the sound module, the data folder (and nothing of the build's own files in it),
 # the menu entry, the metainfo, the icons, the manual pages, the copyright file and the

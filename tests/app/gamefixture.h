@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A game with its real windows for tests: instant flights and computer turns, an empty data
 // folder (silence, empty cards), message boxes answered by the test. The cards show at their
 // own size (the classic layout) unless the test fits them to the windows.

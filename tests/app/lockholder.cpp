@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test helper: takes the single-instance lock in the folder given as its argument, reports
 // "locked" (or "refused") on standard output and then runs until it is killed.
 #include <QCoreApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures of the match windows for the documentation, in the game's Japanese look: the
 // results window with each of its graphs after a sample match, the TOP-10 table with a new
 // entry being named, and the main window's question "終了？" with its Japanese buttons. Run

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game program for match tests: the main window with its match course over a store in a
 // private settings folder, instant flights and computer turns, and a player who lays the
 // first card that fits or passes. "Quitting and starting again" destroys the windows and

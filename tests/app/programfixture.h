@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole game program for tests of start-up, settings and shutdown: one run of it over the
 // store in the test's settings folder, with the game's own data folder from the build.
 // "Starting again" is a new Run over the same store.

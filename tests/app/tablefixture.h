@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A table laid by hand in the middle of a match: the hands, the players already out and the
 // board as a test needs them, shown on the real windows as a deal shows them, so that the
 // next move runs through the windows as in play.

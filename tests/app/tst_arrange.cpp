@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window arrangement: the cross of the five child windows over the whole client area
 // ("ｳｨﾝﾄﾞ全体に整列") and around the board ("場を中心に整列"), the automatic arrangement
 // ("勝手に整列") with the counter that keeps the nested runs from undoing each other, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The close request, as the window manager sends it, in the middle of a move: the program
 // ends cleanly, every wait returns, no timer stays armed and no turn moves on.
 #include <QCloseEvent>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The small dialogs opened from the main window of the whole program: the card speed, the
 // names and voices, the card set chooser, help and the version box; and the card frame
 // switched during a match. Each dialog disables the main window while it is open.

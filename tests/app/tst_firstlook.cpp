@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a new player meets first, through the whole program over its store: the main window's
 // size and place at the first start, the empty table that says what to do, the dialogs and
 // message boxes that open over the main window, and the close question during a match.

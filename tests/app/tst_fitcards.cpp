@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cards fitted to the windows ("カードを窓に合わせる") with the game's own card set: at every
 // window size the board's cards never overlap and are as large as the board holds, the hands
 // stay inside their windows and overlap only as the hand layout spreads them, the card size

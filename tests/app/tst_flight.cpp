@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Card flights counted frame by frame (never timed): a card laid by choice and the joker fly
 // in flightFrames frames, a dropped-out player's card in about ten (step flightFrames / 10), and a
 // flight of flightFrames 1 has exactly one frame. Each flight ends with the card exactly on its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole games through the real windows: the human's clicks as a player makes them, the
 // computer windows' turns, and the end state against the rules.
 #include <QFileInfo>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game program itself, run twice: a second copy is refused while the first runs, and
 // allowed once the first was killed (its lock left behind). The programs run under the
 // offscreen platform with their own settings and runtime folders, and report their start-up

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's Japanese look as it starts: Qt's Japanese captions of the standard buttons, in
 // the game's own question boxes too, and the Japanese UI font chosen on purpose, which holds
 // every character of the menus (the half-width katakana with their voiced marks included).

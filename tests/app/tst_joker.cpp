@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The joker's way back under "再使用" and a player left holding only the joker ("ばばもち"),
 // on tables set up in the middle of a game and played through the windows: what the holder's
 // window shows when the joker returns, the places and labels when the joker is left over, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Playing from the keyboard and the hint: the focus mark of the human's hand and its keys
 // (arrows, Home/End, Enter/Space, J, P, Esc) on tables set up in the middle of a game, whole
 // games played with Enter alone through the real windows to the results window, keys that do

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Input that arrives while the game takes none: keys and clicks that reach the program during a
 // computer player's move (a synchronous voice, the sound-off pause, a card flight) are dropped
 // in the wait they came in, never kept for later, when the human's turn may have begun. The input

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's look in play, as a player sees it, with the game's own cards and window sizes:
 // the windows look the same whether the human or a computer player is to move (input is
 // blocked, nothing is greyed), blocked windows take no click, key or menu shortcut, and the

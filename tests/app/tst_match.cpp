@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole matches through the real windows: ten games with the results after each, a match
 // saved after game 3 and continued after the program was started again, the total entered
 // in the TOP-10 table under a Japanese name, the table exported, a hand-altered copy refused

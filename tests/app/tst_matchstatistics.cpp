@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The statistics through the whole program, as a player meets them: a ten-game match counted
 // game by game and shown in "成績" for its strength and rules, the same figures after a group
 // switch and back, every way of giving a match up (and saving one, which is not), damaged

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The single-instance guard: a second copy is refused while the first runs, and the lock of
 // a copy that was killed is taken over.
 #include <QProcess>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up and shutdown of the whole program over its settings store: the first run, the
 // title window, every setting kept from one run to the next, the window geometry of a
 // maximised or minimised window, the close question, card folders that are no longer card

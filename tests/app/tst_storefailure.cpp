@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole program over a settings store it cannot use, as a player meets it: a folder the
 // player may not write (what the game saves fails; one message names the file, the action
 // does not pretend, the file stays byte for byte) and a file that cannot be read (the game

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The computer players' strength in the game: the menu "コンピュータの強さ" and its match lock,
 // the caption that names the strength during a match, a whole match at "つよい" to its last
 // results window, the same seed playing the same game, and the program closed while a search

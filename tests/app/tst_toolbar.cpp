@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The toolbar as a player uses it: what a click on each button does, the images that show
 // each option's state (one per position), the pressed look, and the match lock reaching the
 // rule buttons but not the detection button.

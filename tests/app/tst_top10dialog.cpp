@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The TOP-10 dialog in its three uses and the name entry: the table view with export and
 // import, the damaged table, the end of a match with and without a new entry, the group
 // change with its rename.

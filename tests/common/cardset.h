@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file names (without ".bmp" or ".svg") of one card set: 52 faces, both jokers, the pass
 // cards and the backs.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A menu item of a window found by its name, as tables of test cases name them.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Answers the modal dialogs a window opens (message boxes, file dialogs) as a player would:
 // each new modal dialog gets the next answer of the queue, in order, and what the message
 // boxes said is recorded.

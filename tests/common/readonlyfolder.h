@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A folder the code run meanwhile may read but not write, as a settings folder the player
 // may not write: for the tests of a store that cannot be written.
 #pragma once

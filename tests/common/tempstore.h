@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A private, empty settings folder for one test: XDG_CONFIG_HOME points into a temporary
 // folder for the life of the object, so no test sees the user's files or another test's.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Silent 16-bit PCM wave files for tests of the sounds.
 #pragma once
 

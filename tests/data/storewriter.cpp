@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the store without end until it is killed: every round puts a new generation number
 // into all keys of "form2" in one write. The first line on stdout says the first round is
 // on disk.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Check strings and their decoding, shared by the TOP-10 table and the saved match.
 #include <QTest>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Player groups on the real store: display names, and the group switch with its stash,
 // fresh groups, restored groups and damaged ones.
 #include <QTest>

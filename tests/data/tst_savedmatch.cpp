@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The saved match on the real store: its keys, check digits, the two tests and their
 // outcomes, continuing, discarding and the check digits made at the first run.
 #include <QTest>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The live profile's settings read from and written to the real store.
 #include <QTest>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The human's statistics: what a sequence of games, matches and abandoned matches adds up to,
 // the stored form read back and refused when damaged, the records a game writes (in one
 // write, never half), their trip through a group switch, the reset, and the JSON form.

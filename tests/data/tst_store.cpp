@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings store on its real INI files in a private XDG_CONFIG_HOME.
 #include <QDir>
 #include <QFileInfo>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The TOP-10 table on the real store: defaults, check strings, the check and the reset of
 // a damaged table, the creation at the first run, the entry of a total and the name.
 #include <QRegularExpression>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TOP-10 files: the exact form exportTable writes, export and import through the real store,
 // every kind of broken file refused without a change, and a bounded fuzz run of the reader.
 #include <QDir>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading stored text as booleans, 16-bit integers and lengths: hand-edited values give a
 // documented answer and never overflow.
 #include <QTest>

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package as CPack makes it from the build: its name, version, section and
 # dependencies (the Qt libraries found by dpkg-shlibdeps, the Japanese font and Qt's Japanese
 # translations), its files (all under /usr, the programs, the sound module, the data folder,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A small builder for game states in the middle of a game: the sevens and any chosen cards on
 // the board, chosen row ends and hands.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The placement rule: how a row end moves on after a lay, and which card the joker frees.
 #include <QtTest>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The deal: shuffle, hands, the extra card, sorting, the joker's slot and the sevens.
 #include <QtTest>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The human's hint: the strong search's move in the human's seat, never a pass the last-pass
 // rule would refuse, decided without touching the game, the same each time for one position,
 // and why a hinted pass is one.

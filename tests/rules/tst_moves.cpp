@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Moves: laying a card and its outcome, passing and dropping out, the joker move and its
 // exchange, the human's last-pass refusal and the hand-off of the turn.
 #include <QtTest>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Points of a game, the winner's streak and the match's progress.
 #include <QtTest>
 

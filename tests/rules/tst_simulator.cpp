@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole matches of four computer players under every rule combination, with the state's
 // consistency checked after every event; the simulator's trace, its command line and its
 // summary.

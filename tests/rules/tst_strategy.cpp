@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The computer players' strategy: ratings, the immediate choices, the voluntary pass and the
 // joker attempt.
 #include <QtTest>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The computer players' strengths: the strong player sees only what its seat knows, every
 // strength makes legal moves only under every rule combination, a seed replays its decisions,
 // and the search keeps to what it is asked (the human's last pass, the stop flag).

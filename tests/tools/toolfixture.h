@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Helpers shared by the tests of plume1to3 and plumetdel: a private settings folder, old
 // group files written the way the game writes its TOP-10 files, the game's check string, and
 // an answerer for the message boxes a window opens.

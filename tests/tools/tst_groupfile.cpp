@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reader of the old group files: tables it reads back, files it refuses, and check
 // strings that the game's TOP-10 check accepts.
 #include <QTemporaryDir>

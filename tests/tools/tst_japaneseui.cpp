@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Japanese look both companion programs set up at start: Qt's Japanese captions of the
 // standard buttons and the choice of the Japanese UI font.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window of plume1to3: its texts, its place on the screen, and a migration run from its
 // buttons with the message boxes answered.
 #include <QApplication>

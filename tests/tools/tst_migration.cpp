@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The migration of the old application "plumet" and its group files into "plumet2".
 #include <QTest>
 #include <optional>

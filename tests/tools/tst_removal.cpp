@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // plumetdel: deleting everything or only the live TOP-10 table, from the logic and from the
 // window's buttons.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The store file as both companion programs open it, and the read-back that tells whether a
 // write really reached the disk.
 #include <QTest>

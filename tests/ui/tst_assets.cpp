@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks the data folder the build assembles: every picture and wave file the game asks for
 // by name is there, loads, and has the form the windows and the sound player rely on.
 #include <QCryptographicHash>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Card pictures drawn at a size from the card image cache: a card's vector form beside its
 // bitmap is rendered at exactly the pixel size asked for, a bitmap set is scaled smoothly and
 // shown as it is at its own size, an unreadable file gives the empty card, each file is rendered

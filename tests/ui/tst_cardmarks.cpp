@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The focus mark and the hint mark of a card picture: drawn inside the card on every side,
 // each a coloured band with a contrasting line inside it, standing out from whatever card lies
 // under it (the game's own set, a plain white set, the empty card of a missing file, the pass

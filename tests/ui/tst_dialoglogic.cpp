@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The parts of the small dialogs that are not windows: the card speed arithmetic, card
 // folder paths and their fallback, and the storing of the names dialog's result.
 #include <QDir>

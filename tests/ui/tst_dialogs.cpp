@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The title window, the names dialog, the card speed dialog and the card image chooser,
 // driven through their buttons as a player would.
 #include <QFileSystemModel>

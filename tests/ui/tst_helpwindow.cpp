@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help window and the help document the game ships.
 #include <QFile>
 #include <QPointer>

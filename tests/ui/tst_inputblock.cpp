@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Input blocking on its own: a window marked as not accepting input gets no click, key, wheel
 // or menu shortcut, in itself, its child widgets and the menus that drop from it, and looks
 // exactly as before; a window of its own keeps its own mark; a close request still closes.

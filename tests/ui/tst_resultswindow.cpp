@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The results window after a game: the score columns, the record of the match, the graphs
 // and the graph switch with its remembered choice, and what each button leaves behind.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sound routine: which file a player's voice plays, the wave length that bounds a
 // synchronous wait, that a synchronous sound ends without an audio device, and that the
 // sound module is loaded only when a sound is to play (a missing module is silence).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window "成績" on its own, over a store of the test's: the lists and the scope they choose,
 // the figures of a record, its contents laid out whole at every size, the keys, and the chart
 // drawn from the record at the device pixel ratio.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks the vector card set the build draws next to the bitmaps: every picture of the
 // default set is there as SVG, is made of plain vectors on the card's own proportions, renders
 // with Qt SVG at any size without spilling over its bounds, and looks like its bitmap; and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Qt's Japanese translations and the Japanese UI font of the companion programs.
 #include "common/japaneseui.h"
 

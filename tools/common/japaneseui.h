@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Japanese look of a companion program: Qt's own Japanese translations, so that the
 // standard buttons of message boxes read "OK", "キャンセル", "はい(Y)", "いいえ(N)", and a
 // Japanese UI font chosen explicitly, so that no text shows as boxes or with voiced marks

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The store file of an application, opened exactly, and the check of what it holds on disk.
 #include "common/settingsfile.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The per-user settings store as the game keeps it: one INI file per application,
 // $XDG_CONFIG_HOME/plumet/<application>.ini ($XDG_CONFIG_HOME being ~/.config when unset).
 // The companion programs open exactly that file with QSettings' fallbacks off, so a stray

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text in the Japanese Windows code page (CP932, Shift_JIS with Microsoft's extensions), the
 // code page of the old group files.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The migration window: explains what the program does and runs the migration on "実　行".
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The group files "g1" & i & ".cfg" of versions 2.xx and earlier: the TOP-10 table of one
 // group, in the record format of the game's TOP-10 files.
 //

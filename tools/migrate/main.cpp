@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // plume1to3: carries the data of versions 2.xx and earlier into the current layout.
 #include <QApplication>
 

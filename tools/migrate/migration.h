@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Carries the data of versions 2.xx and earlier into the current layout.
 //
 // The old application "plumet" kept the settings in "form2", the TOP-10 table in "form3",

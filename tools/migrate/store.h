@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Access to the per-user settings store, as the game keeps it: one INI file per application
 // under $XDG_CONFIG_HOME/plumet/ ("plumet2.ini" for the current layout, "plumet.ini" for the
 // older one). A section is an INI group; keys and values are strings. Only those files are

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The removal window: offers to delete everything the game stored or only its TOP-10 table.
 #pragma once
 

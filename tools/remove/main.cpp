@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // plumetdel: deletes the data the game has stored.
 #include <QApplication>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Deleting what the game has stored: everything of the application "plumet2", or only the
 // TOP-10 table of its live profile (section "form2").
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cards fitted to a window: the largest card height at which a window's layout rules still hold
 // its cards (board rows and columns apart, a hand inside its window), the card's proportions
 // kept. The board and the player windows use it for their own size, the main window for the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Card image folders: which file marks a folder as a card set, how a file inside a folder is
 // named, and the fallback to the game's own data folder for a folder that is not a set.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Card pictures at the size they are drawn. Every card file is rendered once per device pixel
 // size and kept, so that a change of the card size renders each picture once and a card that
 // moves never renders: a file with a vector form beside it (the .svg of the same base name in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One card picture: a card face, back, joker or pass card shown from its bitmap file, with a
 // sunken or flat frame. The board, the human's hand and the computer windows all use it.
 // It shows the picture at its own size (the classic look) or drawn to a given height with its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CardChooser: the card image chooser ("場のカードの変更", "あなたのカードの変更",
 // "裏面のカードの変更").
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // NamesDialog: the names dialog "名前の変更", the four players' names and the voice of each.
 //
 // Opened with the current captions of the four player windows and the `voices` array; "ＯＫ"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The card moving speed: the speed dialog's bar value v = 1..11 sets v * v frames per card
 // flight, and the dialog opens at the bar value nearest to the square root of the frames.
 #pragma once

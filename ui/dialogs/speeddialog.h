@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SpeedDialog: the card moving speed dialog "カードの移動速度".
 //
 // The speed bar runs from 1 ("高速", one frame per card flight) to 11 ("なめらか", 121

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sound module: the audio device of the sound effects through Qt Multimedia, one
 // QSoundEffect per clip. Built as a library of its own (libplumetsound.so in lib/plumet/modules
 // beside the program's bin folder) that ui/sound.cpp loads when it first needs the device.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A computer player's search run on a worker thread, so that the window stays responsive, the
 // card flights and the pace timer keep their timing, and closing the program never waits for
 // a long search: a cancelled search stops between two playouts.

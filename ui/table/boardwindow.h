@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board window: four suit rows of thirteen places, one card picture per card code, the
 // joker's picture, and the end of a game (`endGame`).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every child window of the main window shares: the sub-window frame it sits in and its
 // size in twips, outer (with the frame) and inner (ScaleWidth, ScaleHeight), as the layout
 // formulas use them.

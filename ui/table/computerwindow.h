@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The computer players' windows (players 2, 3, 4), each showing its
 // hand face down. One class; the three instances differ in their player number, where they
 // stand beside the board and which way their hand runs.

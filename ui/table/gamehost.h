@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the game windows (the board, the hand, the computer players) need from the program
 // that holds them: the one game with its options, random generator and sounds, the other
 // windows of the table, and the course of a game around their moves. The program implements

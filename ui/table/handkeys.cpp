@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The human's hand from the keyboard: the focus mark, the keys of a turn, and the hint.
 #include "ui/table/handwindow.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The human's moves: a click on a card, the joker or the pass card, and what the hand shows after
 // each.
 #include "ui/table/handwindow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // HandWindow: the human player's hand, face up, with the pass card after the last card.
 //
 // The hand can be played from the keyboard as well as with the mouse: during the human's turn

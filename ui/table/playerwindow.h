@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the four player windows share: the hand pictures, the four status labels, the turn
 // colour, the joker exchange timer, and the showing side of laying a card, passing
 // and the joker.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help window: shows the game's help document <dataFolder>/help/plumet.html (menu
 // "トピックの検索", F1, the toolbar's HELP button). Without the document it says where it
 // looked. Esc closes it; the window deletes itself when it closes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // NameEntry: the name entry of a new TOP-10 entry, "名前を入力してください". It sits directly
 // below the table window, whose row of the new entry shows in red and follows the typing.
 // "登録" (also Enter, once the name was touched) stores the table (an empty name too), clears

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ResultsWindow: the results window after each game. This game's points and the match totals of
 // the four players, the human player's record of every game so far, and the graph of the
 // human's points per game or cumulative. Its buttons go on to the next game, save the match

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The results window's graph of the human player's points: per game (bars) or cumulative
 // (a line with circles), drawn on a light grey picture with an engraved grid.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chart of the statistics window: the places the human finished in (four bars, 1位 to 4位,
 // each with its count and share) above the totals of the last matches (one bar a match,
 // oldest on the left, with their mean as a dashed line).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // StatisticsWindow: the window "成績", the human player's record in the group in use. Two lists
 // choose what it counts: the computer players' strength ("すべて", "よわい", "ふつう", "つよい")
 // and the rule combination ("すべて" or one of the twelve); the figures and the chart show the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TitleWindow: the title window shown at start-up, reused as the version box.
 //
 // As a title screen it has no caption and no OK button; its title timer runs from creation and,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Top10Dialog: the TOP-10 dialog "トップ１０ランキング". One window, three uses:
 // - the TOP-10 view: the table with "書出" (export), "読込" (import) and "ＯＫ";
 // - the group change "グループ変更＆ＴＯＰ１０": the list of groups (choosing one switches to it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The TOP-10 dialog's export and import of the table ("書出", "読込") and their file dialogs.
 #include "ui/windows/top10dialog.h"
 

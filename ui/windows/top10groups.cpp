@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The TOP-10 dialog in its group use: switching to another group, confirming it, and renaming one.
 #include "ui/windows/top10dialog.h"
 
