@@ -7,7 +7,7 @@
 #include <QTest>
 #include <optional>
 
-#include "form1.h"
+#include "migrationwindow.h"
 #include "toolfixture.h"
 
 using Answerer = toolfixture::MessageBoxAnswerer;

@@ -6,7 +6,7 @@
 #include <QScreen>
 #include <QTest>
 
-#include "form1.h"
+#include "removalwindow.h"
 #include "removal.h"
 #include "toolfixture.h"
 

@@ -1,4 +1,6 @@
-#include "form1.h"
+// The removal window of plumetdel. The window, its labels and its buttons keep the classic
+// object names (set below), by which the tests find them.
+#include "removalwindow.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -17,34 +19,34 @@ RemovalWindow::RemovalWindow(QWidget* parent) : QWidget(parent) {
     setWindowTitle(QStringLiteral("カドリオの登録データ削除？V3.00"));
 
     auto* layout = new QVBoxLayout(this);
-    auto* label1 = new QLabel(
+    auto* what = new QLabel(
         QStringLiteral(
             "カドリオ　for　Windows95のＶ３．ｘｘの名前、表示位置等のデータを削除します。"),
         this);
-    label1->setObjectName(QStringLiteral("Label1"));
-    auto* label2 = new QLabel(
+    what->setObjectName(QStringLiteral("Label1"));
+    auto* when = new QLabel(
         QStringLiteral("（アンインストール時や初期設定に戻したいときに実行して下さい。）"), this);
-    label2->setObjectName(QStringLiteral("Label2"));
-    layout->addWidget(label1);
-    layout->addWidget(label2);
+    when->setObjectName(QStringLiteral("Label2"));
+    layout->addWidget(what);
+    layout->addWidget(when);
 
-    Command1 = new QPushButton(QStringLiteral("全削除"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command3 = new QPushButton(QStringLiteral("ＴＯＰ１０の削除"), this);
-    Command3->setObjectName(QStringLiteral("Command3"));
-    Command2 = new QPushButton(QStringLiteral("キャンセル"), this);
-    Command2->setObjectName(QStringLiteral("Command2"));
+    deleteAllButton_ = new QPushButton(QStringLiteral("全削除"), this);
+    deleteAllButton_->setObjectName(QStringLiteral("Command1"));
+    deleteTop10Button_ = new QPushButton(QStringLiteral("ＴＯＰ１０の削除"), this);
+    deleteTop10Button_->setObjectName(QStringLiteral("Command3"));
+    cancelButton_ = new QPushButton(QStringLiteral("キャンセル"), this);
+    cancelButton_->setObjectName(QStringLiteral("Command2"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(Command1);
-    buttons->addWidget(Command3);
-    buttons->addWidget(Command2);
+    buttons->addWidget(deleteAllButton_);
+    buttons->addWidget(deleteTop10Button_);
+    buttons->addWidget(cancelButton_);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(Command1, &QPushButton::clicked, this, &RemovalWindow::Command1_Click);
-    connect(Command3, &QPushButton::clicked, this, &RemovalWindow::Command3_Click);
-    connect(Command2, &QPushButton::clicked, this, &QWidget::close);
+    connect(deleteAllButton_, &QPushButton::clicked, this, &RemovalWindow::deleteAllClicked);
+    connect(deleteTop10Button_, &QPushButton::clicked, this, &RemovalWindow::deleteTop10Clicked);
+    connect(cancelButton_, &QPushButton::clicked, this, &QWidget::close);
 
     adjustSize();
     const QRect screenArea = screen()->geometry();
@@ -53,7 +55,7 @@ RemovalWindow::RemovalWindow(QWidget* parent) : QWidget(parent) {
     QApplication::beep();
 }
 
-void RemovalWindow::Command1_Click() {
+void RemovalWindow::deleteAllClicked() {
     const auto store = openStore();
     switch (deleteEverything(*store)) {
         case Outcome::Deleted:
@@ -71,7 +73,7 @@ void RemovalWindow::Command1_Click() {
     }
 }
 
-void RemovalWindow::Command3_Click() {
+void RemovalWindow::deleteTop10Clicked() {
     const auto store = openStore();
     switch (deleteTop10(*store)) {
         case Outcome::Deleted:

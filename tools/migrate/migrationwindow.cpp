@@ -1,4 +1,6 @@
-#include "form1.h"
+// The migration window of plume1to3. The window, its labels and its buttons keep the classic
+// object names (set below), by which the tests find them.
+#include "migrationwindow.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -29,19 +31,19 @@ MigrationWindow::MigrationWindow(QWidget* parent) : QWidget(parent) {
         layout->addWidget(label);
     }
 
-    Command1 = new QPushButton(QStringLiteral("実　行"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command2 = new QPushButton(QStringLiteral("キャンセル"), this);
-    Command2->setObjectName(QStringLiteral("Command2"));
+    runButton_ = new QPushButton(QStringLiteral("実　行"), this);
+    runButton_->setObjectName(QStringLiteral("Command1"));
+    cancelButton_ = new QPushButton(QStringLiteral("キャンセル"), this);
+    cancelButton_->setObjectName(QStringLiteral("Command2"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(Command1);
-    buttons->addWidget(Command2);
+    buttons->addWidget(runButton_);
+    buttons->addWidget(cancelButton_);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(Command1, &QPushButton::clicked, this, &MigrationWindow::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &QWidget::close);
+    connect(runButton_, &QPushButton::clicked, this, &MigrationWindow::runMigration);
+    connect(cancelButton_, &QPushButton::clicked, this, &QWidget::close);
 
     adjustSize();
     const QRect screenArea = screen()->geometry();
@@ -49,7 +51,7 @@ MigrationWindow::MigrationWindow(QWidget* parent) : QWidget(parent) {
          screenArea.y() + (screenArea.height() - height()) / 2);
 }
 
-void MigrationWindow::Command1_Click() {
+void MigrationWindow::runMigration() {
     const auto oldStore = openApplication(kOldApplication);
     const auto newStore = openApplication(kNewApplication);
     Migration migration(*oldStore, *newStore, QDir::current());
