@@ -61,6 +61,9 @@ class WriteLock {
         }
     }
     bool locked() const { return lock_.isLocked(); }
+    // Another writer holds the lock: the file must be left to it. (A lock that could not be
+    // made at all, on a full disk, means no other writer is at work.)
+    bool busy() const { return !locked() && lock_.error() == QLockFile::LockFailedError; }
 
   private:
     QLockFile lock_;
@@ -146,8 +149,10 @@ void Store::removeApplication() {
     pending_.clear();
     bool removed = false;
     if (readable_) {
+        // Deleting needs no room: on a disk too full for the lock file it goes on without it
+        // (no writer can be at work there either: a writer holds the lock).
         const WriteLock lock(file_);
-        removed = lock.locked() && wholefile::remove(file_);
+        removed = !lock.busy() && wholefile::remove(file_);
         if (removed) wholefile::removeLeftovers(file_);
     }
     if (!removed) {

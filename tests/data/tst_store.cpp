@@ -582,6 +582,24 @@ class TestStore : public QObject {
         QCOMPARE(strayFiles(), QStringList());
     }
 
+    // Deleting the application needs no room: on a disk too full even for the lock file the
+    // file and the temporary files a crash left go all the same.
+    void removingNeedsNoRoom() {
+        TempStore temp;
+        SmallDisk disk(QFileInfo(Store::filePath()).path());
+        storeSeveralGroups();
+        QFile left(Store::filePath() + u".Zz9Yy8"_s);
+        QVERIFY(left.open(QIODevice::WriteOnly));
+        left.close();
+        QVERIFY(disk.leaveFree(0));
+        Store store;
+        store.removeApplication();
+        QVERIFY(store.ok());
+        QVERIFY(!QFile::exists(Store::filePath()));
+        QCOMPARE(strayFiles(), QStringList());
+        QVERIFY(!store.contains(u"formm", u"grmdi0"));
+    }
+
     // A lock file left by a writer that died (empty when it died between making it and
     // writing its process id into it; garbage; another host's; a process that is gone) is
     // taken over within a second, and the write goes through.

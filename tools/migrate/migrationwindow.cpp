@@ -52,9 +52,9 @@ MigrationWindow::MigrationWindow(QWidget* parent) : QWidget(parent) {
 }
 
 void MigrationWindow::runMigration() {
-    const auto oldStore = openApplication(kOldApplication);
-    const auto newStore = openApplication(kNewApplication);
-    Migration migration(*oldStore, *newStore, QDir::current());
+    toolcommon::SettingsFile oldStore(kOldApplication);
+    toolcommon::SettingsFile newStore(kNewApplication);
+    Migration migration(oldStore, newStore, QDir::current());
 
     if (!migration.oldDataFound()) {
         showMessage(QStringLiteral("見つからない・・"),
@@ -91,7 +91,7 @@ void MigrationWindow::runMigration() {
             showMessage(QMessageBox::Warning, QStringLiteral("削除失敗"),
                         QStringLiteral("V2.xx以前のデータを削除できませんでした。\n"
                                        "次のファイルが残っています：\n%1")
-                            .arg(oldStore->fileName()));
+                            .arg(oldStore.fileName()));
         }
     }
     close();

@@ -14,6 +14,13 @@
 
 namespace plumetdel {
 
+namespace {
+
+const QString kFailedTitle = QStringLiteral("削除失敗");
+const QString kUnreadableTitle = QStringLiteral("読込失敗");
+
+}  // namespace
+
 RemovalWindow::RemovalWindow(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("カドリオの登録データ削除？V3.00"));
@@ -65,10 +72,17 @@ void RemovalWindow::deleteAllClicked() {
             report(QStringLiteral("データ無し"),
                    QStringLiteral("カドリオのデータがありませんでした。"));
             break;
-        case Outcome::Failed:
-            reportFailure(QStringLiteral("カドリオのデータを削除できませんでした。\n"
-                                         "次のファイルを削除できません：\n%1")
+        case Outcome::Unreadable:
+            reportFailure(kUnreadableTitle,
+                          QStringLiteral("カドリオのデータを読み込めませんでした。\n"
+                                         "次のファイルを読み込めません：\n%1\n"
+                                         "何も削除していません。")
                               .arg(store->fileName()));
+            break;
+        case Outcome::Failed:
+            reportFailure(kFailedTitle, QStringLiteral("カドリオのデータを削除できませんでした。\n"
+                                                       "次のファイルを削除できません：\n%1")
+                                            .arg(store->fileName()));
             break;
     }
 }
@@ -83,10 +97,17 @@ void RemovalWindow::deleteTop10Clicked() {
             report(QStringLiteral("データ無し"),
                    QStringLiteral("ＴＯＰ１０データがありませんでした。"));
             break;
-        case Outcome::Failed:
-            reportFailure(QStringLiteral("ＴＯＰ１０データを削除できませんでした。\n"
-                                         "次のファイルに書き込めません：\n%1")
+        case Outcome::Unreadable:
+            reportFailure(kUnreadableTitle,
+                          QStringLiteral("ＴＯＰ１０データを読み込めませんでした。\n"
+                                         "次のファイルを読み込めません：\n%1\n"
+                                         "何も削除していません。")
                               .arg(store->fileName()));
+            break;
+        case Outcome::Failed:
+            reportFailure(kFailedTitle, QStringLiteral("ＴＯＰ１０データを削除できませんでした。\n"
+                                                       "次のファイルに書き込めません：\n%1")
+                                            .arg(store->fileName()));
             break;
     }
 }
@@ -98,10 +119,10 @@ void RemovalWindow::report(const QString& title, const QString& text) {
     close();
 }
 
-// A deletion that did not reach the store: the window stays, so that the player can try again
-// once the file can be written.
-void RemovalWindow::reportFailure(const QString& text) {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("削除失敗"), text, QMessageBox::Ok, this);
+// A store that could not be read, or a deletion that did not reach it: nothing is deleted, and
+// the window stays, so that the player can try again once the file can be read and written.
+void RemovalWindow::reportFailure(const QString& title, const QString& text) {
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, this);
     box.exec();
 }
 

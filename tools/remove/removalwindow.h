@@ -19,7 +19,7 @@ class RemovalWindow : public QWidget {
     void deleteAllClicked();
     void deleteTop10Clicked();
     void report(const QString& title, const QString& text);
-    void reportFailure(const QString& text);
+    void reportFailure(const QString& title, const QString& text);
 
     QPushButton* deleteAllButton_;
     QPushButton* cancelButton_;
