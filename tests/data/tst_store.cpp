@@ -621,9 +621,11 @@ class TestStore : public QObject {
         if (content == "gone") {
             QProcess gone;
             gone.start(u"true"_s, {});
+            QVERIFY(gone.waitForStarted());
+            const qint64 pid = gone.processId();
             QVERIFY(gone.waitForFinished());
-            content = QByteArray::number(gone.processId()) + "\ntrue\n" +
-                      QSysInfo::machineHostName().toUtf8() + '\n';
+            content =
+                QByteArray::number(pid) + "\ntrue\n" + QSysInfo::machineHostName().toUtf8() + '\n';
         }
         {
             QFile file(lock);
