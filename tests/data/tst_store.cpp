@@ -503,10 +503,11 @@ class TestStore : public QObject {
         QMap<QString, QString> texts;
         {
             QSettings settings(Store::filePath(), QSettings::IniFormat);
+            const QStringView characters = u" ,;=\"\\@あｱ字aZ09\n\t%[]";
             for (int k = 0; k < 80; ++k) {
                 QString value;
                 for (int c = random.bounded(12); c > 0; --c)
-                    value += QChar(u" ,;=\"\\@あｱ字aZ09\n\t%[]"[random.bounded(22)]);
+                    value += characters[random.bounded(int(characters.size()))];
                 const QString where = QStringLiteral("form%1/key%2").arg(k % 4 + 2).arg(k);
                 settings.setValue(where, value);
                 texts[where] = value;
