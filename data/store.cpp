@@ -1,21 +1,30 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/store.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSettings>
+#include <QLockFile>
 #include <QStandardPaths>
 #include <QStringList>
-#include <QVariant>
-#include <optional>
-#include <utility>
-
-#include <sys/stat.h>
+#include <QThread>
+#include <chrono>
 
 namespace plumet {
 
 namespace {
+
+using namespace std::chrono_literals;
+
+// No store the game writes comes near this; a bigger file is not read (nor written).
+constexpr qint64 kMaxFileSize = 16 * 1024 * 1024;
+
+// A live writer holds the lock for the milliseconds of one write. A lock whose owner cannot
+// be read (a writer killed between making the lock file and writing its process id into it)
+// counts as left behind once it is this old; one whose process is gone, at once.
+constexpr std::chrono::milliseconds kLeftLockAge = 1s;
+// How long a write waits for the lock before it fails.
+constexpr std::chrono::milliseconds kLockWait = 2s;
 
 QString path(QStringView section, QStringView key) {
     return section.toString() + u'/' + key.toString();
@@ -39,28 +48,33 @@ std::optional<QString> textOf(const QVariant& value) {
     return std::nullopt;
 }
 
-// Which file a path names now: a write replaces the file by a new one (a temporary file
-// renamed over it), so a changed identity is the proof that a write reached the disk.
-std::optional<std::pair<quint64, quint64>> fileIdentity(const QString& file) {
-    struct stat info {};
-    if (::stat(QFile::encodeName(file).constData(), &info) != 0) return std::nullopt;
-    return std::pair<quint64, quint64>(info.st_dev, info.st_ino);
-}
+// The turn of one writer at the store file: the lock file "<file>.lock", which QSettings
+// takes too. QLockFile removes a lock left behind only when it can take that file's own
+// lock (flock), which a live owner holds: a lock whose owner still runs is never taken.
+class WriteLock {
+  public:
+    explicit WriteLock(const QString& file) : lock_(file + QStringLiteral(".lock")) {
+        lock_.setStaleLockTime(kLeftLockAge);
+        const QDeadlineTimer deadline(kLockWait);
+        while (!lock_.tryLock(0ms)) {
+            if (lock_.error() != QLockFile::LockFailedError || deadline.hasExpired()) return;
+            QThread::msleep(10);
+        }
+    }
+    bool locked() const { return lock_.isLocked(); }
+    // Another writer holds the lock: the file must be left to it. (A lock that could not be
+    // made at all, on a full disk, means no other writer is at work.)
+    bool busy() const { return !locked() && lock_.error() == QLockFile::LockFailedError; }
+
+  private:
+    QLockFile lock_;
+};
 
 }  // namespace
 
-Store::Store(QStringView application) : application_(application.toString()) {
-    open();
-    // A file that is there but cannot be opened: QSettings reports it at once.
-    readable_ = !(QFileInfo::exists(filePath(application_)) &&
-                  settings_->status() == QSettings::AccessError);
-}
-
-void Store::open() {
-    settings_.reset();
-    settings_ = std::make_unique<QSettings>(filePath(application_), QSettings::IniFormat);
-    settings_->setFallbacksEnabled(false);
-    settings_->setAtomicSyncRequired(true);
+Store::Store(QStringView application)
+    : application_(application.toString()), file_(filePath(application_)) {
+    reload();
 }
 
 Store::~Store() = default;
@@ -70,61 +84,107 @@ QString Store::filePath(QStringView application) {
     return config + QStringLiteral("/plumet/") + application.toString() + QStringLiteral(".ini");
 }
 
+bool Store::reload() const {
+    const wholefile::Contents contents = wholefile::read(file_, kMaxFileSize);
+    if (contents.kind == wholefile::Contents::Kind::Absent) {
+        stored_.clear();
+        stamp_.reset();
+        return true;
+    }
+    std::optional<inifile::Entries> entries;
+    if (contents.kind == wholefile::Contents::Kind::File) entries = inifile::parse(file_);
+    if (!entries) {
+        // What was read before stays; the file is never written from now on.
+        readable_ = false;
+        return false;
+    }
+    stored_ = std::move(*entries);
+    stamp_ = contents.stamp;
+    return true;
+}
+
+void Store::refresh() const {
+    if (readable_ && wholefile::stamp(file_) != stamp_) reload();
+}
+
+std::optional<QVariant> Store::lookup(const QString& where) const {
+    refresh();
+    if (const auto change = pending_.constFind(where); change != pending_.cend()) return *change;
+    if (const auto value = stored_.constFind(where); value != stored_.cend()) return *value;
+    return std::nullopt;
+}
+
 QString Store::get(QStringView section, QStringView key, const QString& fallback) const {
-    const QVariant value = settings_->value(path(section, key));
-    if (!value.isValid()) return fallback;
-    return textOf(value).value_or(fallback);
+    const std::optional<QVariant> value = lookup(path(section, key));
+    if (!value) return fallback;
+    return textOf(*value).value_or(fallback);
 }
 
 bool Store::contains(QStringView section, QStringView key) const {
-    return settings_->contains(path(section, key));
+    return lookup(path(section, key)).has_value();
 }
 
 void Store::save(QStringView section, QStringView key, const QString& value) {
-    const QString where = path(section, key);
-    touch(where);
-    settings_->setValue(where, value);
+    pending_.insert(path(section, key), QVariant(value));
     changed();
 }
 
 void Store::remove(QStringView section, QStringView key) {
-    const QString where = path(section, key);
-    touch(where);
-    settings_->remove(where);
+    pending_.insert(path(section, key), std::nullopt);
     changed();
 }
 
 void Store::removeSection(QStringView section) {
-    settings_->beginGroup(section.toString());
-    const QStringList keys = settings_->allKeys();
-    settings_->endGroup();
-    for (const QString& key : keys) touch(section.toString() + u'/' + key);
-    settings_->remove(section.toString());
+    refresh();
+    const QString prefix = section.toString() + u'/';
+    for (auto it = stored_.lowerBound(prefix); it != stored_.cend() && it.key().startsWith(prefix);
+         ++it)
+        pending_.insert(it.key(), std::nullopt);
+    for (auto it = pending_.lowerBound(prefix); it != pending_.end() && it.key().startsWith(prefix);
+         ++it)
+        *it = std::nullopt;
     changed();
 }
 
 void Store::removeApplication() {
-    settings_->clear();
-    settings_->sync();
-    QFile::remove(settings_->fileName());
+    pending_.clear();
+    bool removed = false;
+    if (readable_) {
+        // Deleting needs no room: on a disk too full for the lock file it goes on without it
+        // (no writer can be at work there either: a writer holds the lock).
+        const WriteLock lock(file_);
+        removed = !lock.busy() && wholefile::remove(file_);
+        if (removed) wholefile::removeLeftovers(file_);
+    }
+    if (!removed) {
+        ++failedWrites_;
+        return;
+    }
+    stored_.clear();
+    stamp_.reset();
 }
 
 KeyValues Store::list(QStringView section) const {
-    KeyValues pairs;
-    settings_->beginGroup(section.toString());
-    const QStringList keys = settings_->childKeys();
-    for (const QString& key : keys) {
-        pairs.append({key, textOf(settings_->value(key)).value_or(QString())});
+    refresh();
+    const QString prefix = section.toString() + u'/';
+    // The keys of the section itself (not of sections below it), by name.
+    QMap<QString, std::optional<QVariant>> keys;
+    const auto isChild = [&prefix](const QString& where) {
+        return where.startsWith(prefix) && where.indexOf(u'/', prefix.size()) < 0;
+    };
+    for (auto it = stored_.lowerBound(prefix); it != stored_.cend() && it.key().startsWith(prefix);
+         ++it) {
+        if (isChild(it.key())) keys.insert(it.key().sliced(prefix.size()), *it);
     }
-    settings_->endGroup();
+    for (auto it = pending_.lowerBound(prefix);
+         it != pending_.cend() && it.key().startsWith(prefix); ++it) {
+        if (isChild(it.key())) keys.insert(it.key().sliced(prefix.size()), *it);
+    }
+    KeyValues pairs;
+    for (auto it = keys.cbegin(); it != keys.cend(); ++it) {
+        if (*it) pairs.append({it.key(), textOf(**it).value_or(QString())});
+    }
     return pairs;
-}
-
-void Store::touch(const QString& where) {
-    // QSettings keeps the first error it met; a store that failed before starts each new
-    // write with a fresh one, so that the write's own outcome is seen.
-    if (before_.isEmpty() && readable_ && settings_->status() == QSettings::AccessError) open();
-    if (!before_.contains(where)) before_.insert(where, settings_->value(where));
 }
 
 void Store::changed() {
@@ -132,28 +192,39 @@ void Store::changed() {
 }
 
 void Store::write() {
-    bool written = false;
-    if (readable_) {
-        const QString file = filePath(application_);
-        const auto before = fileIdentity(file);
-        settings_->sync();
-        // QSettings keeps only its first error: a file that did not parse cleanly hides a
-        // failed write behind its format error, so the file itself is asked too.
-        const auto after = fileIdentity(file);
-        written = settings_->status() != QSettings::AccessError &&
-                  (before_.isEmpty() || (after && after != before));
+    if (pending_.isEmpty()) return;
+    if (!writeChanges()) ++failedWrites_;
+    // Written, or taken back: either way the store now reads what the file holds.
+    pending_.clear();
+}
+
+bool Store::writeChanges() {
+    if (!readable_ || !QDir().mkpath(QFileInfo(file_).path())) return false;
+    const WriteLock lock(file_);
+    if (!lock.locked()) return false;
+    wholefile::removeLeftovers(file_);
+    // Another program (or another store of this one) may have written the file since it was
+    // read: the changes go on top of what it holds now.
+    if (wholefile::stamp(file_) != stamp_ && !reload()) return false;
+    inifile::Entries entries = stored_;
+    for (auto it = pending_.cbegin(); it != pending_.cend(); ++it) {
+        if (*it)
+            entries.insert(it.key(), **it);
+        else
+            entries.remove(it.key());
     }
-    if (!written && !before_.isEmpty()) {
-        // The file is as it was: so is the store.
-        ++failedWrites_;
-        for (auto it = before_.cbegin(); it != before_.cend(); ++it) {
-            if (it.value().isValid())
-                settings_->setValue(it.key(), it.value());
-            else
-                settings_->remove(it.key());
-        }
-    }
-    before_.clear();
+    // Nothing changed: the file stays as it is (and a missing one missing).
+    if (entries == stored_) return true;
+    const QByteArray text = inifile::format(entries);
+    const bool written = wholefile::replace(file_, text, [&text](const QString& written) {
+        // QSettings reads the new file as the very keys and values meant.
+        const std::optional<inifile::Entries> back = inifile::parse(written);
+        return back && inifile::format(*back) == text;
+    });
+    if (!written) return false;
+    stored_ = std::move(entries);
+    stamp_ = wholefile::stamp(file_);
+    return true;
 }
 
 Store::Batch::Batch(Store& store) : store_(store) {

@@ -1,33 +1,44 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The settings store: everything the game remembers between runs, addressed by application,
-// section and key, every value a string. The only code of the game that touches QSettings.
+// section and key, every value a string. The only code of the game that touches its files.
 //
 // An application is one INI file, $XDG_CONFIG_HOME/plumet/<application>.ini: "plumet2" for
 // the game, "plumet" for the older version's data. A section is an INI group. Keys and
-// section names are case-sensitive and never contain "/" or "\".
+// section names are case-sensitive and never contain "/" or "\". QSettings reads the file;
+// the store writes it itself, in QSettings' form (inifile.h).
 //
-// Every change is written to disk at once, through a temporary file renamed over the old one,
-// so a process killed at any moment leaves the old file or the new one. Several changes that
-// belong together (a whole TOP-10 table, a saved match, a group switch) go into one write by
-// holding a Store::Batch while making them.
+// Every change is written to disk at once, whole or not at all (wholefile.h): a temporary
+// file beside the store file is written, flushed to disk, read back and compared byte for
+// byte, read back by QSettings to the same text, and only then renamed over the old file.
+// So a full disk, a process killed at any moment or a folder that cannot be written leaves
+// the old file byte for byte. Several changes that belong together (a whole TOP-10 table, a
+// saved match, a group switch) go into one write by holding a Store::Batch while making
+// them. Writers take turns by the lock file "<file>.lock"; one left behind by a crash holds
+// the next writer up for a second at most. Temporary files a crash left are deleted by the
+// next write.
 //
-// A write that does not reach the disk (folder not writable, disk full, a folder in the
-// file's place) leaves the file as it was, and the store takes its changes back, so that it
-// reads what the file holds. An action that writes holds a Store::Watch and tells the player
-// when its writes failed. A file that exists but cannot be read at all is never written: the
-// game runs on the defaults and every write fails.
+// A write that does not reach the disk leaves the file as it was, and the store takes its
+// changes back, so that it reads what the file holds. An action that writes holds a
+// Store::Watch and tells the player when its writes failed. A file that exists but cannot be
+// read at all (no permission, a folder or a named pipe in its place) is never written nor
+// deleted: the game runs on the defaults and every write fails. A read-only store file is
+// kept as it is: every write fails. Through a symbolic link the store writes the link's
+// target and keeps the link.
+//
+// The store reads the file again whenever it changed on disk (another program, or another
+// Store of this one, wrote it); changes not written yet stay on top of what it reads.
 #pragma once
 
-#include <QHash>
 #include <QList>
+#include <QMap>
 #include <QPair>
 #include <QString>
 #include <QStringView>
 #include <QVariant>
-#include <memory>
 #include <optional>
 
-class QSettings;
+#include "data/inifile.h"
+#include "data/wholefile.h"
 
 namespace plumet {
 
@@ -54,7 +65,8 @@ class Store {
     void save(QStringView section, QStringView key, const QString& value);
     void remove(QStringView section, QStringView key);
     void removeSection(QStringView section);
-    // Deletes the application's file and everything in it.
+    // Deletes the application's file and everything in it (through a link: its target; the
+    // link stays). Changes not yet written go with it.
     void removeApplication();
     // Every key of a section with its value, in the store's order.
     KeyValues list(QStringView section) const;
@@ -63,8 +75,8 @@ class Store {
     // disk full, ...). A file that does not parse cleanly is not an error: what it holds is
     // read as well as it can be.
     bool ok() const { return failedWrites_ == 0; }
-    // False when the file exists but could not be read (a folder in its place, no permission
-    // to read it). Such a file is left alone: every write to it fails.
+    // False when the file exists but could not be read (a folder or a named pipe in its
+    // place, no permission to read it). Such a file is left alone: every write to it fails.
     bool readable() const { return readable_; }
 
     // Notes whether the writes made while it lives all reached the disk.
@@ -92,20 +104,27 @@ class Store {
     };
 
   private:
-    void open();
-    // Notes the value a key had before its first change since the last write.
-    void touch(const QString& path);
+    // The value of a path: a change not written yet, else what the file holds.
+    std::optional<QVariant> lookup(const QString& path) const;
+    // Reads the file again when it changed on disk since it was last read or written.
+    void refresh() const;
+    // Reads the file; false (and the store unreadable from now on) when it cannot be read.
+    bool reload() const;
     void changed();
     void write();
+    bool writeChanges();
 
     QString application_;
-    std::unique_ptr<QSettings> settings_;
+    QString file_;
+    // What the file held when it was last read or written, and which version that was
+    // (nothing: there was no file).
+    mutable inifile::Entries stored_;
+    mutable std::optional<wholefile::Stamp> stamp_;
+    mutable bool readable_ = true;
+    // The changes since the last write, each key with its new value (nothing: removed).
+    QMap<QString, std::optional<QVariant>> pending_;
     int batchDepth_ = 0;
-    bool readable_ = true;
     int failedWrites_ = 0;
-    // The keys changed since the last write, each with its value before (invalid: absent),
-    // to take a failed write back.
-    QHash<QString, QVariant> before_;
 };
 
 }  // namespace plumet

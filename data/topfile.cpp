@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/topfile.h"
 
-#include <QFile>
-#include <QSaveFile>
 #include <QString>
 #include <charconv>
 #include <string_view>
@@ -10,6 +8,7 @@
 #include "data/checkstring.h"
 #include "data/cp932.h"
 #include "data/store.h"
+#include "data/wholefile.h"
 
 namespace plumet::topfile {
 
@@ -141,18 +140,24 @@ std::optional<Table> decode(QByteArrayView file) {
 }
 
 bool exportTable(const QString& fileName, const GameState& state) {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    file.write(encode(state));
-    return file.commit();
+    return wholefile::replace(fileName, encode(state));
 }
 
 Load importTable(const QString& fileName, Store& store, GameState& state) {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) return Load::Unreadable;
-    if (file.size() > kMaxFileSize) return Load::Refused;
-    const QByteArray bytes = file.read(kMaxFileSize + 1);
-    if (bytes.size() > kMaxFileSize) return Load::Refused;
+    // Only a plain file is opened (a named pipe would wait for a writer forever, a device
+    // might do anything); a folder, a pipe or a device is no TOP-10 file.
+    const wholefile::Contents file = wholefile::read(fileName, kMaxFileSize);
+    switch (file.kind) {
+        case wholefile::Contents::Kind::File:
+            break;
+        case wholefile::Contents::Kind::NotAFile:
+        case wholefile::Contents::Kind::TooBig:
+            return Load::Refused;
+        case wholefile::Contents::Kind::Absent:
+        case wholefile::Contents::Kind::Unreadable:
+            return Load::Unreadable;
+    }
+    const QByteArray& bytes = file.bytes;
     const auto table = decode(bytes);
     if (!table) return Load::Refused;
     for (int i = 1; i <= top10::kPlaces; ++i) {

@@ -47,18 +47,22 @@ QByteArray encode(const GameState& state, std::string_view version = kVersionTex
 // Never reads past `file`.
 std::optional<Table> decode(QByteArrayView file);
 
-// Writes the table in the state to the file, replacing it whole. False when the file cannot
-// be written; the old file then stays as it was.
+// Writes the table in the state to the file, replacing it whole (wholefile::replace). False
+// when the file could not be written whole (a full disk, a folder that cannot be written, a
+// read-only file, a folder or pipe under the name); the old file then stays byte for byte.
 bool exportTable(const QString& fileName, const GameState& state);
 
 enum class Load {
     Loaded,   // the state holds the file's table and the live profile stores it
     Refused,  // show "データが異常です。" LF "ベスト１０は更新されませんでした。" titled
-              // "データ異常"; nothing changed
-    Unreadable,  // the file could not be opened: the command ends without a message
+              // "データ異常"; nothing changed. Also for what is no file at all (a folder, a
+              // named pipe, a device), which is never opened, and for a file too big
+    Unreadable,  // the file is not there or could not be read: the command ends without a
+                 // message
 };
 
 // Reads and checks the file; a sound one becomes the live TOP-10 table (state and store).
+// Never blocks: only a plain file is opened, and that without waiting.
 Load importTable(const QString& fileName, Store& store, GameState& state);
 
 }  // namespace topfile

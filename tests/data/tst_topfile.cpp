@@ -1,11 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // TOP-10 files: the exact form exportTable writes, export and import through the real store,
-// every kind of broken file refused without a change, and a bounded fuzz run of the reader.
+// every kind of broken file refused without a change, an export that runs out of room leaving
+// the old file whole, an import that never waits on what is no file, and a bounded fuzz run
+// of the reader.
+#include <sys/stat.h>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTest>
 #include <random>
 
+#include "common/smalldisk.h"
 #include "common/tempstore.h"
 #include "data/checkstring.h"
 #include "data/cp932.h"
@@ -301,6 +306,86 @@ class TestTopFile : public QObject {
         QCOMPARE(topfile::importTable(temp.path() + "/none.dat", store, state),
                  topfile::Load::Unreadable);
         QVERIFY(!topfile::exportTable(temp.path() + "/no/such/folder/x.dat", state));
+    }
+
+    // An export over an earlier one (the player's backup) on a disk without room for the
+    // new file fails and leaves the earlier file byte for byte, with no temporary file beside
+    // it; with room it replaces it whole.
+    void exportOnANearlyFullDiskKeepsTheOldFile_data() {
+        QTest::addColumn<int>("free");  // bytes; -1: half the new file
+        QTest::newRow("nothing free") << 0;
+        QTest::newRow("half the file free") << -1;
+    }
+    void exportOnANearlyFullDiskKeepsTheOldFile() {
+        QFETCH(int, free);
+        TempStore temp;
+        SmallDisk disk(temp.path() + "/backup");
+        qInfo("small disk: %s", qPrintable(disk.kind()));
+        const QString name = disk.folder() + "/backup.dat";
+        GameState old = defaultTable();
+        old.topNames[1] = "前の表";
+        QVERIFY(topfile::exportTable(name, old));
+        QFile file(name);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray before = file.readAll();
+        file.close();
+
+        GameState state = defaultTable();
+        for (int i = 1; i <= 10; ++i) {
+            state.topNames[i] = std::to_string(i);
+            for (int part = 0; part < 6; ++part) state.topNames[i] += "とても長い名前の人、";
+        }
+        const QByteArray wanted = topfile::encode(state);
+        QVERIFY(wanted.size() > 8192);  // half of it is more than a page of a tmpfs
+        QVERIFY(disk.leaveFree(free < 0 ? wanted.size() / 2 : free));
+        QVERIFY(!topfile::exportTable(name, state));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), before);
+        file.close();
+        QCOMPARE(QDir(disk.folder()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList({"backup.dat", "filler"}));
+
+        QVERIFY(disk.leaveFree(32 * 1024));
+        QVERIFY(topfile::exportTable(name, state));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), wanted);
+    }
+
+    // What is no plain file (a named pipe, a folder, a device, a link to a pipe) is neither
+    // imported nor written over: the import refuses it at once, without opening it (a pipe
+    // with no writer would keep an open waiting forever), and the export fails.
+    void whatIsNoFileIsNeverOpened_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("a named pipe") << "pipe";
+        QTest::newRow("a folder") << "folder";
+        QTest::newRow("a device") << "device";
+        QTest::newRow("a link to a named pipe") << "link";
+    }
+    void whatIsNoFileIsNeverOpened() {
+        QFETCH(QString, kind);
+        TempStore temp;
+        QString name = temp.path() + "/table.dat";
+        const QString pipe = temp.path() + "/pipe";
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        if (kind == u"pipe")
+            name = pipe;
+        else if (kind == u"folder")
+            QVERIFY(QDir().mkpath(name));
+        else if (kind == u"device")
+            name = QStringLiteral("/dev/null");
+        else
+            QVERIFY(QFile::link(pipe, name));
+
+        Store store;
+        GameState state;
+        QCOMPARE(top10::loadTable(store, state), top10::Load::Sound);
+        const GameState before = state;
+        const QByteArray storeBefore = TempStore::fileBytes();
+        QCOMPARE(topfile::importTable(name, store, state), topfile::Load::Refused);
+        compareTables(state, before);
+        QCOMPARE(TempStore::fileBytes(), storeBefore);
+        if (kind != u"device") QVERIFY(!topfile::exportTable(name, state));
+        QVERIFY(QFileInfo(pipe).exists() && !QFileInfo(pipe).isFile());
     }
 
     // Mutated files: the reader never crashes or reads out of bounds (the sanitizer build

@@ -44,12 +44,17 @@ class StoreFolder {
     QString systemFolder() const { return dir_.filePath(QStringLiteral("system")); }
     // QSettings keeps the changes a sync could not write for the next object of the same file
     // in the process. Run after each test, when the files are writable again, this writes
-    // them (in place of a folder a test put under a file's name), so that they do not
+    // them (in place of a folder or pipe a test put under a file's name), so that they do not
     // surface in a later test.
+    // A named pipe a test put there goes first: QSettings would wait on it for a writer.
     void flushUnwrittenChanges() const {
         for (const char* application : {"plumet", "plumet2"}) {
             const QString path = file(QString::fromLatin1(application));
-            if (QFileInfo(path).isDir()) QDir(path).removeRecursively();
+            const QFileInfo info(path);
+            if (info.isDir())
+                QDir(path).removeRecursively();
+            else if (info.exists() && !info.isFile())
+                QFile::remove(path);
             QSettings(path, QSettings::IniFormat).sync();
         }
     }

@@ -8,7 +8,8 @@
 #include <QTest>
 #include <optional>
 
-#include "form1.h"
+#include "common/smalldisk.h"
+#include "migrationwindow.h"
 #include "toolfixture.h"
 
 using Answerer = toolfixture::MessageBoxAnswerer;
@@ -29,6 +30,8 @@ class TestMigrateWindow : public QObject {
     void migratesAndAsksAboutTheOldData();
     void failedWriteKeepsTheOldData_data();
     void failedWriteKeepsTheOldData();
+    void nearlyFullDiskKeepsBothStores_data();
+    void nearlyFullDiskKeepsBothStores();
     void cancelCloses();
 
   private:
@@ -188,6 +191,56 @@ void TestMigrateWindow::failedWriteKeepsTheOldData() {
     QVERIFY(window.isVisible());
     QVERIFY(oldFile.open(QIODevice::ReadOnly));
     QCOMPARE(oldFile.readAll(), oldBytes);
+}
+
+// A disk without room for the new store: the migration fails with its message, the existing
+// plumet2.ini stays byte for byte (no empty or cut file), the old data is not offered for
+// deletion and stays, and no temporary file is left.
+void TestMigrateWindow::nearlyFullDiskKeepsBothStores_data() {
+    QTest::addColumn<int>("free");  // bytes; -1: half the new store's present file
+    QTest::newRow("nothing free") << 0;
+    QTest::newRow("half the file free") << -1;
+}
+
+void TestMigrateWindow::nearlyFullDiskKeepsBothStores() {
+    QFETCH(int, free);
+    const QString folder = QFileInfo(store_.file("plumet2")).path();
+    SmallDisk disk(folder);
+    qInfo("small disk: %s", qPrintable(disk.kind()));
+    {
+        const auto old = openStore("plumet");
+        for (int k = 0; k < 150; ++k)
+            old->setValue(QStringLiteral("form2/key%1").arg(k), "古い値、ＲＯＫＥＮ");
+        old->setValue("form2/top", "1365");
+        const auto present = openStore("plumet2");
+        for (int k = 0; k < 300; ++k)
+            present->setValue(QStringLiteral("form%1/key%2").arg(k % 5 + 3).arg(k), "今の値");
+        present->setValue("form2/def1", "32494848");
+    }
+    QFile oldFile(store_.file("plumet"));
+    QVERIFY(oldFile.open(QIODevice::ReadOnly));
+    const QByteArray oldBytes = oldFile.readAll();
+    oldFile.close();
+    QFile newFile(store_.file("plumet2"));
+    QVERIFY(newFile.open(QIODevice::ReadOnly));
+    const QByteArray newBytes = newFile.readAll();
+    newFile.close();
+    QVERIFY(disk.leaveFree(free < 0 ? newBytes.size() / 2 : free));
+
+    plume1to3::MigrationWindow window;
+    window.show();
+    Answerer answerer({QMessageBox::Yes, QMessageBox::Ok});
+    button(window, "Command1")->click();
+
+    QCOMPARE(answerer.shown.size(), 1);
+    QCOMPARE(answerer.shown[0].title, QStringLiteral("データ移行失敗"));
+    QVERIFY(window.isVisible());
+    QVERIFY(newFile.open(QIODevice::ReadOnly));
+    QCOMPARE(newFile.readAll(), newBytes);
+    QVERIFY(oldFile.open(QIODevice::ReadOnly));
+    QCOMPARE(oldFile.readAll(), oldBytes);
+    QStringList files = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+    QCOMPARE(files, QStringList({"filler", "plumet.ini", "plumet2.ini"}));
 }
 
 void TestMigrateWindow::cancelCloses() {

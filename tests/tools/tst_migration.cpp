@@ -108,13 +108,15 @@ void TestMigration::init() {
     QVERIFY(groups_->isValid());
 }
 
-// Runs the migration; returns the groups reported damaged.
+// Runs the migration and saves the new store; returns the groups reported damaged (and 0 when
+// the store could not be saved).
 QList<int> TestMigration::migrate() {
-    const auto old = openStore(kOld);
-    const auto fresh = openStore(kNew);
-    plume1to3::Migration migration(*old, *fresh, QDir(groups_->path()));
+    toolcommon::SettingsFile old(kOld);
+    toolcommon::SettingsFile fresh(kNew);
+    plume1to3::Migration migration(old, fresh, QDir(groups_->path()));
     QList<int> damaged;
     migration.run([&damaged](int group) { damaged.append(group); });
+    if (!migration.save()) damaged.append(0);
     return damaged;
 }
 
@@ -132,9 +134,9 @@ void TestMigration::noOldData() {
         old->setValue("form3/ten1", "120");
         old->setValue("mdiform1/top", "0");
     }
-    const auto old = openStore(kOld);
-    const auto fresh = openStore(kNew);
-    QVERIFY(!plume1to3::Migration(*old, *fresh, QDir(groups_->path())).oldDataFound());
+    toolcommon::SettingsFile old(kOld);
+    toolcommon::SettingsFile fresh(kNew);
+    QVERIFY(!plume1to3::Migration(old, fresh, QDir(groups_->path())).oldDataFound());
 }
 
 void TestMigration::oldDataWithoutGroupFiles() {
@@ -244,9 +246,9 @@ void TestMigration::deletesOldDataButNotGroupFiles() {
     writeGroupFile(4, toolfixture::groupFileLines(toolfixture::defaultEntries()));
     migrate();
     {
-        const auto old = openStore(kOld);
-        const auto fresh = openStore(kNew);
-        plume1to3::Migration(*old, *fresh, QDir(groups_->path())).deleteOldData();
+        toolcommon::SettingsFile old(kOld);
+        toolcommon::SettingsFile fresh(kNew);
+        QVERIFY(plume1to3::Migration(old, fresh, QDir(groups_->path())).deleteOldData());
     }
 
     QVERIFY(!QFile::exists(store_.file(kOld)));
@@ -255,7 +257,8 @@ void TestMigration::deletesOldDataButNotGroupFiles() {
     QCOMPARE(section(kNew, "form2"), kMigratedProfile);
 }
 
-// The store is written and read back from disk; a store that could not be written fails.
+// The store is written whole and read back from disk; a store that could not be written fails
+// and stays as it was.
 void TestMigration::saveReadsTheStoreBack_data() {
     QTest::addColumn<QString>("blocker");
     QTest::addColumn<bool>("saved");
@@ -271,9 +274,9 @@ void TestMigration::saveReadsTheStoreBack() {
     writeGroupFile(1, toolfixture::groupFileLines(toolfixture::defaultEntries()));
     if (blocker == "folder") QVERIFY(QDir().mkpath(store_.file(kNew)));
 
-    const auto old = plume1to3::openApplication(plume1to3::kOldApplication);
-    const auto fresh = plume1to3::openApplication(plume1to3::kNewApplication);
-    plume1to3::Migration migration(*old, *fresh, QDir(groups_->path()));
+    toolcommon::SettingsFile old(plume1to3::kOldApplication);
+    toolcommon::SettingsFile fresh(plume1to3::kNewApplication);
+    plume1to3::Migration migration(old, fresh, QDir(groups_->path()));
     migration.run([](int) { QFAIL("no group file is damaged"); });
     QCOMPARE(migration.storeFile(), store_.file(kNew));
     {

@@ -1,14 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // plumetdel: deleting everything or only the live TOP-10 table, from the logic and from the
-// window's buttons.
+// window's buttons; and what it does with a store it must not or cannot change: nothing, and
+// it says so.
+#include <sys/stat.h>
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <optional>
 
-#include "form1.h"
+#include "common/protectedfile.h"
+#include "common/smalldisk.h"
 #include "removal.h"
+#include "removalwindow.h"
 #include "toolfixture.h"
 
 using toolfixture::openStore;
@@ -78,8 +83,19 @@ class TestRemoval : public QObject {
     void failedDeletionIsReported();
     void onlyTheStoreFileCounts_data();
     void onlyTheStoreFileCounts();
+    void nearlyFullDisk_data();
+    void nearlyFullDisk();
+    void storeThatCannotBeRead_data();
+    void storeThatCannotBeRead();
+    void readOnlyStoreIsKept_data();
+    void readOnlyStoreIsKept();
+    void throughALink_data();
+    void throughALink();
 
   private:
+    // Clicks a button of a fresh window; returns the one message box it showed.
+    toolfixture::MessageBoxAnswerer::Shown click(const QString& button, bool* closed = nullptr);
+    QByteArray storeBytes() const;
     toolfixture::StoreFolder store_;
 };
 
@@ -291,6 +307,189 @@ void TestRemoval::onlyTheStoreFileCounts() {
     QVERIFY(read.open(QIODevice::ReadOnly));
     QCOMPARE(read.readAll(), text);
     QVERIFY(!QFile::exists(store_.file(kApp)));
+}
+
+toolfixture::MessageBoxAnswerer::Shown TestRemoval::click(const QString& button, bool* closed) {
+    plumetdel::RemovalWindow window;
+    window.show();
+    toolfixture::MessageBoxAnswerer answerer;
+    window.findChild<QPushButton*>(button)->click();
+    if (closed) *closed = !window.isVisible();
+    if (answerer.shown.size() != 1) return {};
+    return answerer.shown[0];
+}
+
+QByteArray TestRemoval::storeBytes() const {
+    QFile file(store_.file(kApp));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// What the store's folder holds besides the store and a small disk's filler.
+QStringList strayFiles(const QString& folder) {
+    QStringList names = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                               QDir::NoDotAndDotDot);
+    names.removeAll("plumet2.ini");
+    names.removeAll("filler");
+    return names;
+}
+
+// A disk without room for the store's new file: "ＴＯＰ１０の削除" fails, says so and leaves
+// the file byte for byte; "全削除" needs no room and deletes it. No temporary file stays.
+void TestRemoval::nearlyFullDisk_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("free");  // bytes; -1: half the file
+    QTest::newRow("TOP-10, nothing free") << "Command3" << 0;
+    QTest::newRow("TOP-10, half the file free") << "Command3" << -1;
+    QTest::newRow("全削除, nothing free") << "Command1" << 0;
+}
+
+void TestRemoval::nearlyFullDisk() {
+    QFETCH(QString, button);
+    QFETCH(int, free);
+    const QString folder = QFileInfo(store_.file(kApp)).path();
+    SmallDisk disk(folder, 128 * 1024);
+    qInfo("small disk: %s", qPrintable(disk.kind()));
+    storeAll(merged(merged(liveTable(), kSettings), {{"ckkc", "1234"}}));
+    // Eight more groups, each with a note: a store of some 20 KB.
+    Pairs noted = kStash;
+    for (int k = 0; k < 30; ++k) noted[QStringLiteral("memo%1").arg(k)] = QString(20, u'メ');
+    for (int group = 5; group <= 12; ++group) store(QStringLiteral("form%1").arg(group), noted);
+    const QByteArray before = storeBytes();
+    QVERIFY(before.size() > 16 * 1024);
+    QVERIFY(disk.leaveFree(free < 0 ? before.size() / 2 : free));
+
+    bool closed = false;
+    const auto shown = click(button, &closed);
+    if (button == "Command3") {
+        QCOMPARE(shown.title, QStringLiteral("削除失敗"));
+        QCOMPARE(shown.text, QStringLiteral("ＴＯＰ１０データを削除できませんでした。\n"
+                                            "次のファイルに書き込めません：\n%1")
+                                 .arg(store_.file(kApp)));
+        QVERIFY(!closed);
+        QCOMPARE(storeBytes(), before);
+    } else {
+        QCOMPARE(shown.title, QStringLiteral("完了"));
+        QVERIFY(closed);
+        QVERIFY(!QFile::exists(store_.file(kApp)));
+    }
+    QCOMPARE(strayFiles(folder), QStringList());
+}
+
+// A store file that is there but cannot be read (a folder or a named pipe in its place, no
+// permission to read it) is not "データ無し": both buttons name the file and say they
+// deleted nothing, never wait on a pipe, and leave it as it was.
+void TestRemoval::storeThatCannotBeRead_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("text");
+    const QString all =
+        "カドリオのデータを読み込めませんでした。\n"
+        "次のファイルを読み込めません：\n%1\n何も削除していません。";
+    const QString top10 =
+        "ＴＯＰ１０データを読み込めませんでした。\n"
+        "次のファイルを読み込めません：\n%1\n何も削除していません。";
+    for (const char* kind : {"folder", "pipe", "no access"}) {
+        QTest::addRow("全削除, %s", kind) << "Command1" << kind << all;
+        QTest::addRow("TOP-10, %s", kind) << "Command3" << kind << top10;
+    }
+}
+
+void TestRemoval::storeThatCannotBeRead() {
+    QFETCH(QString, button);
+    QFETCH(QString, kind);
+    QFETCH(QString, text);
+    const QString path = store_.file(kApp);
+    QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+    std::optional<ProtectedFile> noAccess;
+    if (kind == "folder") {
+        QVERIFY(QDir().mkpath(path));
+    } else if (kind == "pipe") {
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    } else {
+        storeAll(merged(liveTable(), kSettings));
+        noAccess.emplace(path, store_.path(), ProtectedFile::Protection::NoAccess);
+        QVERIFY(noAccess->inForce());
+    }
+    const QFileInfo before(path);
+
+    bool closed = true;
+    const auto shown = click(button, &closed);
+    noAccess.reset();
+
+    QCOMPARE(shown.title, QStringLiteral("読込失敗"));
+    QCOMPARE(shown.text, text.arg(path));
+    QVERIFY(!closed);
+    const QFileInfo after(path);
+    QVERIFY(after.exists());
+    QCOMPARE(after.isDir(), before.isDir());
+    QCOMPARE(after.size(), before.size());
+    if (kind == "no access") QCOMPARE(section(kApp, "form2"), merged(liveTable(), kSettings));
+}
+
+// A store file the player made read-only is kept as it is by both buttons, which say they
+// failed; nothing reappears or goes.
+void TestRemoval::readOnlyStoreIsKept_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("全削除") << "Command1"
+                            << "カドリオのデータを削除できませんでした。\n"
+                               "次のファイルを削除できません：\n%1";
+    QTest::newRow("TOP-10") << "Command3"
+                            << "ＴＯＰ１０データを削除できませんでした。\n"
+                               "次のファイルに書き込めません：\n%1";
+}
+
+void TestRemoval::readOnlyStoreIsKept() {
+    QFETCH(QString, button);
+    QFETCH(QString, text);
+    storeAll(merged(merged(liveTable(), kSettings), {{"ckkc", "1234"}}));
+    const QByteArray before = storeBytes();
+    toolfixture::MessageBoxAnswerer::Shown shown;
+    bool closed = true;
+    {
+        ProtectedFile readOnly(store_.file(kApp), store_.path(),
+                               ProtectedFile::Protection::ReadOnly);
+        QVERIFY(readOnly.inForce());
+        shown = click(button, &closed);
+    }
+    QCOMPARE(shown.title, QStringLiteral("削除失敗"));
+    QCOMPARE(shown.text, text.arg(store_.file(kApp)));
+    QVERIFY(!closed);
+    QCOMPARE(storeBytes(), before);
+    QCOMPARE(strayFiles(QFileInfo(store_.file(kApp)).path()), QStringList());
+}
+
+// A store that is a link to a file kept elsewhere: "全削除" deletes that file and keeps the
+// link; "ＴＯＰ１０の削除" writes the file through the link. Temporary files a crashed writer
+// left beside the file go as well.
+void TestRemoval::throughALink_data() {
+    QTest::addColumn<QString>("button");
+    QTest::newRow("全削除") << "Command1";
+    QTest::newRow("TOP-10") << "Command3";
+}
+
+void TestRemoval::throughALink() {
+    QFETCH(QString, button);
+    const QString link = store_.file(kApp);
+    const QString real = store_.path() + "/dotfiles/plumet2.ini";
+    QVERIFY(QDir().mkpath(QFileInfo(real).path()));
+    QVERIFY(QDir().mkpath(QFileInfo(link).path()));
+    QVERIFY(QFile::link(real, link));
+    storeAll(merged(merged(liveTable(), kSettings), {{"ckkc", "1234"}}));
+    QVERIFY(QFileInfo(link).isSymLink());
+    toolfixture::writeIni(real + ".Q1w2E3", "[form2]\n");
+
+    const auto shown = click(button);
+    QCOMPARE(shown.title, QStringLiteral("完了"));
+    QVERIFY(QFileInfo(link).isSymLink());
+    QVERIFY(!QFile::exists(real + ".Q1w2E3"));
+    if (button == "Command1") {
+        QVERIFY(!QFile::exists(real));
+    } else {
+        QCOMPARE(section(kApp, "form2"), kSettings);
+        QCOMPARE(section(kApp, "form4"), kStash);
+        QCOMPARE(section(kApp, "formm"), kNames);
+    }
 }
 
 QTEST_MAIN(TestRemoval)

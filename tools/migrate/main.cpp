@@ -3,7 +3,7 @@
 #include <QApplication>
 
 #include "common/japaneseui.h"
-#include "form1.h"
+#include "migrationwindow.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

@@ -22,7 +22,8 @@ QString key(const QString& name, int n) {
 
 }  // namespace
 
-Migration::Migration(QSettings& oldStore, QSettings& newStore, const QDir& groupFolder)
+Migration::Migration(toolcommon::SettingsFile& oldStore, toolcommon::SettingsFile& newStore,
+                     const QDir& groupFolder)
     : old_(oldStore), new_(newStore), groupFolder_(groupFolder) {}
 
 bool Migration::oldDataFound() const {
@@ -30,7 +31,7 @@ bool Migration::oldDataFound() const {
 }
 
 void Migration::run(const std::function<void(int group)>& damaged) {
-    if (isPresent(new_, kLive, QStringLiteral("def1"))) removeSection(kLive);
+    if (isPresent(new_, kLive, QStringLiteral("def1"))) new_.remove(kLive);
     copySection(kLive, kLive);
     copyOptionalSections(kLive);
 
@@ -55,9 +56,9 @@ void Migration::copyOptionalSections(const QString& target) {
     for (int j = 0; j <= 9; ++j) {
         const QString name = key(QStringLiteral("gr"), j);
         if (!isPresent(old_, kOldMain, name, kNoGroupName)) continue;
-        write(kGroupNames + u'/' + key(QStringLiteral("grmdi"), j),
-              old_.value(kOldMain + u'/' + name));
-        removeKey(target + u'/' + name + QStringLiteral("mdi"));
+        new_.setValue(kGroupNames + u'/' + key(QStringLiteral("grmdi"), j),
+                      old_.value(kOldMain + u'/' + name));
+        new_.remove(target + u'/' + name + QStringLiteral("mdi"));
     }
 }
 
@@ -68,7 +69,7 @@ void Migration::migrateGroup(int group, const std::function<void(int)>& damaged)
 
     const QString section = key(QStringLiteral("form"), group + 3);
     if (isPresent(old_, kLive, QStringLiteral("top"))) {
-        if (isPresent(new_, section, QStringLiteral("def1"))) removeSection(section);
+        if (isPresent(new_, section, QStringLiteral("def1"))) new_.remove(section);
         copySection(kLive, section);
     }
     copyOptionalSections(section);
@@ -80,52 +81,27 @@ void Migration::migrateGroup(int group, const std::function<void(int)>& damaged)
     }
     for (int n = 1; n <= 10; ++n) {
         const GroupEntry& entry = (*table)[n - 1];
-        write(section + u'/' + key(QStringLiteral("name"), n), entry.name);
-        write(section + u'/' + key(QStringLiteral("date"), n), entry.date);
-        write(section + u'/' + key(QStringLiteral("ten"), n), QString::number(entry.total));
-        write(section + u'/' + key(QStringLiteral("def"), n), entry.check);
+        new_.setValue(section + u'/' + key(QStringLiteral("name"), n), entry.name);
+        new_.setValue(section + u'/' + key(QStringLiteral("date"), n), entry.date);
+        new_.setValue(section + u'/' + key(QStringLiteral("ten"), n), QString::number(entry.total));
+        new_.setValue(section + u'/' + key(QStringLiteral("def"), n), entry.check);
     }
 }
 
 bool Migration::save() {
-    new_.sync();
-    if (new_.status() == QSettings::AccessError) return false;
-    return toolcommon::fileHolds(new_.fileName(), written_);
+    return new_.save();
 }
 
 bool Migration::deleteOldData() {
-    return removeApplication(old_);
+    return old_.removeFile();
 }
 
 // Values are copied as stored, so that the new file holds exactly what the old one did.
 void Migration::copySection(const QString& fromSection, const QString& toSection,
                             const QString& suffix) {
-    old_.beginGroup(fromSection);
-    const QStringList keys = old_.childKeys();
-    QList<QVariant> values;
-    for (const QString& name : keys) values.append(old_.value(name));
-    old_.endGroup();
-    for (qsizetype i = 0; i < keys.size(); ++i) {
-        write(toSection + u'/' + keys[i] + suffix, values[i]);
+    for (const QString& name : old_.childKeys(fromSection)) {
+        new_.setValue(toSection + u'/' + name + suffix, old_.value(fromSection + u'/' + name));
     }
-}
-
-void Migration::write(const QString& path, const QVariant& value) {
-    new_.setValue(path, value);
-    written_[path] = value;
-}
-
-void Migration::removeKey(const QString& path) {
-    new_.remove(path);
-    written_[path] = std::nullopt;
-}
-
-void Migration::removeSection(const QString& section) {
-    new_.beginGroup(section);
-    const QStringList keys = new_.allKeys();
-    new_.endGroup();
-    for (const QString& name : keys) written_[section + u'/' + name] = std::nullopt;
-    new_.remove(section);
 }
 
 }  // namespace plume1to3

@@ -7,12 +7,13 @@
 // application "plumet2" keeps the live profile in "form2", group i's stashed profile in
 // "form" & (i + 3) and the group names in "formm" under "grmdi" & j.
 //
-// The old data is the player's only copy until the new store is on disk: `save` writes the
-// store and reads it back, and only a store that reads back as written lets the old data go.
+// The old data is the player's only copy until the new store is on disk: the migration
+// changes the new store in memory, `save` writes it whole (the file read back byte for byte
+// and by QSettings before it takes the old file's place) or leaves the old file byte for byte,
+// and only a saved store lets the old data go.
 #pragma once
 
 #include <QDir>
-#include <QSettings>
 #include <functional>
 
 #include "common/settingsfile.h"
@@ -22,7 +23,8 @@ namespace plume1to3 {
 class Migration {
   public:
     // `groupFolder` is where the old group files are looked for.
-    Migration(QSettings& oldStore, QSettings& newStore, const QDir& groupFolder);
+    Migration(toolcommon::SettingsFile& oldStore, toolcommon::SettingsFile& newStore,
+              const QDir& groupFolder);
 
     // True when the old application holds data to migrate (its "form2" has "top").
     bool oldDataFound() const;
@@ -33,14 +35,15 @@ class Migration {
     // group's number as the user knows it (1..10) and the migration goes on.
     void run(const std::function<void(int group)>& damaged);
 
-    // Writes the new store to disk and reads it back. True only when the write succeeded and
-    // the file holds every key the migration wrote, with its value, and none it deleted. The
-    // old data may be deleted only then.
+    // Writes the new store to disk. True only when the file holds exactly the store as the
+    // migration left it (every key written, none deleted, every other key as it was); false
+    // leaves the file byte for byte. The old data may be deleted only after true.
     bool save();
     // The new store's file, for the message when it could not be written.
     QString storeFile() const { return new_.fileName(); }
 
-    // Deletes the whole old application. The group files stay. True when its file is gone.
+    // Deletes the whole old application (through a link: its target). The group files stay.
+    // True when its file is gone.
     bool deleteOldData();
 
   private:
@@ -48,15 +51,9 @@ class Migration {
                      const QString& suffix = QString());
     void copyOptionalSections(const QString& target);
     void migrateGroup(int group, const std::function<void(int)>& damaged);
-    // Every change to the new store goes through these, which note what the file must hold.
-    void write(const QString& path, const QVariant& value);
-    void removeKey(const QString& path);
-    void removeSection(const QString& section);
-
-    QSettings& old_;
-    QSettings& new_;
+    toolcommon::SettingsFile& old_;
+    toolcommon::SettingsFile& new_;
     QDir groupFolder_;
-    toolcommon::ExpectedKeys written_;
 };
 
 }  // namespace plume1to3

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "removal.h"
 
-#include "common/settingsfile.h"
-
 namespace plumetdel {
 namespace {
 
@@ -15,53 +13,50 @@ QString liveKey(const QString& name, int n) {
     return liveKey(name + QString::number(n));
 }
 
-bool isPresent(const QSettings& store, const QString& name) {
+bool isPresent(const toolcommon::SettingsFile& store, const QString& name) {
     const QString absent = QStringLiteral("nasi");
     return store.value(liveKey(name), absent).toString() != absent;
 }
 
 }  // namespace
 
-std::unique_ptr<QSettings> openStore() {
-    return toolcommon::openSettingsFile(QStringLiteral("plumet2"));
+std::unique_ptr<toolcommon::SettingsFile> openStore() {
+    return std::make_unique<toolcommon::SettingsFile>(QStringLiteral("plumet2"));
 }
 
 // A check string or, when there is none, a window position: either way the whole application
 // goes.
-Outcome deleteEverything(QSettings& store) {
+Outcome deleteEverything(toolcommon::SettingsFile& store) {
+    if (!store.readable()) return Outcome::Unreadable;
+    store.removeLeftovers();
     if (!isPresent(store, QStringLiteral("def1")) && !isPresent(store, QStringLiteral("top4"))) {
         return Outcome::NothingStored;
     }
-    return toolcommon::removeSettingsFile(store) ? Outcome::Deleted : Outcome::Failed;
+    return store.removeFile() ? Outcome::Deleted : Outcome::Failed;
 }
 
-Outcome deleteTop10(QSettings& store) {
+Outcome deleteTop10(toolcommon::SettingsFile& store) {
+    if (!store.readable()) return Outcome::Unreadable;
+    store.removeLeftovers();
     bool done = false;
-    toolcommon::ExpectedKeys deleted;
-    const auto remove = [&](const QString& path) {
-        store.remove(path);
-        deleted[path] = std::nullopt;
-    };
     if (isPresent(store, QStringLiteral("def1"))) {
-        for (int n = 1; n <= 10; ++n) remove(liveKey(QStringLiteral("def"), n));
+        for (int n = 1; n <= 10; ++n) store.remove(liveKey(QStringLiteral("def"), n));
         done = true;
     }
     if (isPresent(store, QStringLiteral("ten1"))) {
         for (int n = 1; n <= 10; ++n) {
-            remove(liveKey(QStringLiteral("date"), n));
-            remove(liveKey(QStringLiteral("name"), n));
-            remove(liveKey(QStringLiteral("ten"), n));
+            store.remove(liveKey(QStringLiteral("date"), n));
+            store.remove(liveKey(QStringLiteral("name"), n));
+            store.remove(liveKey(QStringLiteral("ten"), n));
         }
         done = true;
     }
     if (isPresent(store, QStringLiteral("ckkc"))) {
-        remove(liveKey(QStringLiteral("ckkc")));
+        store.remove(liveKey(QStringLiteral("ckkc")));
         done = true;
     }
     if (!done) return Outcome::NothingStored;
-    store.sync();
-    if (store.status() == QSettings::AccessError) return Outcome::Failed;
-    return toolcommon::fileHolds(store.fileName(), deleted) ? Outcome::Deleted : Outcome::Failed;
+    return store.save() ? Outcome::Deleted : Outcome::Failed;
 }
 
 }  // namespace plumetdel

@@ -57,8 +57,17 @@ QString Top10Dialog::chooseFile(FileDialog kind) {
 void Top10Dialog::exportTable() {
     const QString file = chooseFile(FileDialog::Save);
     if (file.isEmpty()) return;
-    // A file that cannot be written ends the command without a message.
-    topfile::exportTable(file, state_);
+    // A file that cannot be written whole stays as it was, and the player is told.
+    if (!topfile::exportTable(file, state_)) {
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("書き出せません"),
+                        QStringLiteral("ベスト１０データを書き出せませんでした。\n") +
+                            QDir::toNativeSeparators(file) +
+                            QStringLiteral("\n\nファイルは元のままです。\n"
+                                           "フォルダに書き込めるか、ディスクに空きがあるか"
+                                           "確かめて下さい。"),
+                        QMessageBox::Ok, this);
+        box.exec();
+    }
 }
 
 void Top10Dialog::importTable() {

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "form1.h"
+// The migration window of plume1to3. The window, its labels and its buttons keep the classic
+// object names (set below), by which the tests find them.
+#include "migrationwindow.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -30,19 +32,19 @@ MigrationWindow::MigrationWindow(QWidget* parent) : QWidget(parent) {
         layout->addWidget(label);
     }
 
-    Command1 = new QPushButton(QStringLiteral("実　行"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command2 = new QPushButton(QStringLiteral("キャンセル"), this);
-    Command2->setObjectName(QStringLiteral("Command2"));
+    runButton_ = new QPushButton(QStringLiteral("実　行"), this);
+    runButton_->setObjectName(QStringLiteral("Command1"));
+    cancelButton_ = new QPushButton(QStringLiteral("キャンセル"), this);
+    cancelButton_->setObjectName(QStringLiteral("Command2"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(Command1);
-    buttons->addWidget(Command2);
+    buttons->addWidget(runButton_);
+    buttons->addWidget(cancelButton_);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(Command1, &QPushButton::clicked, this, &MigrationWindow::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &QWidget::close);
+    connect(runButton_, &QPushButton::clicked, this, &MigrationWindow::runMigration);
+    connect(cancelButton_, &QPushButton::clicked, this, &QWidget::close);
 
     adjustSize();
     const QRect screenArea = screen()->geometry();
@@ -50,10 +52,10 @@ MigrationWindow::MigrationWindow(QWidget* parent) : QWidget(parent) {
          screenArea.y() + (screenArea.height() - height()) / 2);
 }
 
-void MigrationWindow::Command1_Click() {
-    const auto oldStore = openApplication(kOldApplication);
-    const auto newStore = openApplication(kNewApplication);
-    Migration migration(*oldStore, *newStore, QDir::current());
+void MigrationWindow::runMigration() {
+    toolcommon::SettingsFile oldStore(kOldApplication);
+    toolcommon::SettingsFile newStore(kNewApplication);
+    Migration migration(oldStore, newStore, QDir::current());
 
     if (!migration.oldDataFound()) {
         showMessage(QStringLiteral("見つからない・・"),
@@ -90,7 +92,7 @@ void MigrationWindow::Command1_Click() {
             showMessage(QMessageBox::Warning, QStringLiteral("削除失敗"),
                         QStringLiteral("V2.xx以前のデータを削除できませんでした。\n"
                                        "次のファイルが残っています：\n%1")
-                            .arg(oldStore->fileName()));
+                            .arg(oldStore.fileName()));
         }
     }
     close();

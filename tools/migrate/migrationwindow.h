@@ -16,12 +16,13 @@ class MigrationWindow : public QWidget {
     explicit MigrationWindow(QWidget* parent = nullptr);
 
   private:
-    void Command1_Click();
+    // "実　行": runs the migration and tells how it went.
+    void runMigration();
     void showMessage(const QString& title, const QString& text);
     void showMessage(QMessageBox::Icon icon, const QString& title, const QString& text);
 
-    QPushButton* Command1;
-    QPushButton* Command2;
+    QPushButton* runButton_;
+    QPushButton* cancelButton_;
 };
 
 }  // namespace plume1to3

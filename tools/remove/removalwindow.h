@@ -16,14 +16,15 @@ class RemovalWindow : public QWidget {
     explicit RemovalWindow(QWidget* parent = nullptr);
 
   private:
-    void Command1_Click();
-    void Command3_Click();
+    // "全削除" and "ＴＯＰ１０の削除": delete and tell how it went.
+    void deleteAllClicked();
+    void deleteTop10Clicked();
     void report(const QString& title, const QString& text);
-    void reportFailure(const QString& text);
+    void reportFailure(const QString& title, const QString& text);
 
-    QPushButton* Command1;
-    QPushButton* Command2;
-    QPushButton* Command3;
+    QPushButton* deleteAllButton_;
+    QPushButton* cancelButton_;
+    QPushButton* deleteTop10Button_;
 };
 
 }  // namespace plumetdel
