@@ -14,6 +14,8 @@
 #include "app/program.h"
 #include "autoplay.h"
 #include "common/menuitem.h"
+#include "common/modalanswers.h"
+#include "data/store.h"
 #include "ui/inputblock.h"
 #include "ui/speeds.h"
 #include "ui/windows/titlewindow.h"
@@ -55,6 +57,23 @@ struct Run {
     MainWindow& main() { return program->main(); }
     GameState& state() { return program->session().state(); }
     const MenuItems& items() { return main().items(); }
+
+    // A new match with a seeded deal, silent (the voices would wait their length).
+    void startSilentMatch(std::uint64_t seed) {
+        items().soundOff->trigger();
+        program->session().random().seed(seed);
+        items().newGame->trigger();
+        state().flightFrames = 1;
+    }
+    // Plays the game under way as a player would until its results window shows.
+    ResultsWindow* playToResults() { return test::playToResults(program->session(), main()); }
 };
+
+// The message of a write that did not reach the settings file.
+inline bool isUnsavedMessage(const ModalAnswers::Box& box) {
+    return box.title == QStringLiteral("保存できません") &&
+           box.text.contains(QStringLiteral("設定ファイルに書き込めませんでした。")) &&
+           box.text.contains(Store::filePath());
+}
 
 }  // namespace plumet::test

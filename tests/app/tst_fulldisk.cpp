@@ -32,28 +32,11 @@
 #include "ui/windows/top10dialog.h"
 
 using namespace plumet;
+using plumet::test::isUnsavedMessage;
 using plumet::test::Run;
 using plumet::test::shownWindow;
 
 namespace {
-
-ResultsWindow* playToResults(Run& run) {
-    return test::playToResults(run.program->session(), run.main());
-}
-
-// A new match, silent (the voices would wait their length).
-void startMatch(Run& run) {
-    run.items().soundOff->trigger();
-    run.program->session().random().seed(3);
-    run.items().newGame->trigger();
-    run.state().flightFrames = 1;
-}
-
-bool isUnsavedMessage(const ModalAnswers::Box& box) {
-    return box.title == QStringLiteral("保存できません") &&
-           box.text.contains(QStringLiteral("設定ファイルに書き込めませんでした。")) &&
-           box.text.contains(Store::filePath());
-}
 
 // The store as a player family with all ten groups has it: the live profile stashed for each
 // group as a group switch stashes it, each with its own TOP-10 names, and the groups' names:
@@ -159,11 +142,11 @@ void FullDiskTest::nothingIsLost() {
         questions = 1;
         QVERIFY(run.main().close());
     } else if (action == u"saved match") {
-        startMatch(run);
+        run.startSilentMatch(3);
         // The game's end cannot store the game's statistics: said once, then the results.
         answers.box(QMessageBox::Ok);
         questions = 1;
-        ResultsWindow* results = playToResults(run);
+        ResultsWindow* results = run.playToResults();
         QVERIFY(results);
         answers.box(QMessageBox::Ok);
         QTest::mouseClick(results->button(ResultsWindow::Button::SaveToTitle), Qt::LeftButton);
@@ -173,10 +156,10 @@ void FullDiskTest::nothingIsLost() {
         QCOMPARE(run.state().savedGameNumber, std::int16_t{0});
         QVERIFY(!run.items().continueMatch->isEnabled());
     } else if (action == u"name registration") {
-        startMatch(run);
+        run.startSilentMatch(3);
         run.state().gameNumber = 10;
         run.state().score[kHuman] = 500;
-        ResultsWindow* results = playToResults(run);
+        ResultsWindow* results = run.playToResults();
         QVERIFY(results);
         QTest::mouseClick(results->button(ResultsWindow::Button::Proceed), Qt::LeftButton);
         auto* entry = shownWindow<NameEntry>();

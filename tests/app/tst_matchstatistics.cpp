@@ -45,15 +45,8 @@ const Rules kNoJoker{false, JokerMode::None, 3};
 
 // A new match, silent (the voices would wait their length), under the rules without a joker.
 void startMatch(Run& run, int seed) {
-    run.items().soundOff->trigger();
     run.items().jokerNone->trigger();
-    run.program->session().random().seed(static_cast<std::uint64_t>(seed));
-    run.items().newGame->trigger();
-    run.state().flightFrames = 1;
-}
-
-ResultsWindow* playToResults(Run& run) {
-    return test::playToResults(run.program->session(), run.main());
+    run.startSilentMatch(static_cast<std::uint64_t>(seed));
 }
 
 void press(ResultsWindow* results, ResultsWindow::Button button) {
@@ -153,7 +146,7 @@ void TestMatchStatistics::wholeMatchInTheWindow() {
     int wentOut = 0, droppedOut = 0, jokerLeft = 0, passes = 0, points = 0;
     int total = 0;
     for (int game = 1; game <= 10; ++game) {
-        ResultsWindow* results = playToResults(run);
+        ResultsWindow* results = run.playToResults();
         QVERIFY2(results, "the game stalled");
         // Written when the game ended: a kill now would lose nothing of it.
         QCOMPARE(stored().games, std::int64_t{game});
@@ -302,7 +295,7 @@ void TestMatchStatistics::givingUp() {
                 break;
             case Step::PlayGame:
             case Step::SaveToTitle: {
-                ResultsWindow* results = playToResults(run);
+                ResultsWindow* results = run.playToResults();
                 QVERIFY2(results, "the game stalled");
                 const bool over = s.gameNumber == 10;
                 press(results, step == Step::PlayGame ? ResultsWindow::Button::Proceed
@@ -329,7 +322,7 @@ void TestMatchStatistics::quittingGivesUpTheMatch() {
     {
         Run run;
         startMatch(run, 8);
-        ResultsWindow* results = playToResults(run);
+        ResultsWindow* results = run.playToResults();
         QVERIFY(results);
         press(results, ResultsWindow::Button::Proceed);
         ModalAnswers answers;

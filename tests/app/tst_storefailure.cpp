@@ -26,30 +26,11 @@
 #include "ui/windows/top10dialog.h"
 
 using namespace plumet;
+using plumet::test::isUnsavedMessage;
 using plumet::test::Run;
 using plumet::test::shownWindow;
 
-namespace {
-
-ResultsWindow* playToResults(Run& run) {
-    return test::playToResults(run.program->session(), run.main());
-}
-
-// A new match, silent (the voices would wait their length).
-void startMatch(Run& run) {
-    run.items().soundOff->trigger();
-    run.program->session().random().seed(3);
-    run.items().newGame->trigger();
-    run.state().flightFrames = 1;
-}
-
-bool isUnsavedMessage(const ModalAnswers::Box& box) {
-    return box.title == QStringLiteral("保存できません") &&
-           box.text.contains(QStringLiteral("設定ファイルに書き込めませんでした。")) &&
-           box.text.contains(Store::filePath());
-}
-
-}  // namespace
+namespace {}  // namespace
 
 class StoreFailureTest : public QObject {
     Q_OBJECT
@@ -124,14 +105,14 @@ void StoreFailureTest::unwritableStore() {
     } else if (action == u"game end") {
         // The game is counted in the statistics when it ends: not stored, said once, and the
         // results show all the same.
-        startMatch(run);
+        run.startSilentMatch(3);
         answers.box(QMessageBox::Ok);
-        QVERIFY(playToResults(run));
+        QVERIFY(run.playToResults());
     } else if (action == u"saved match") {
-        startMatch(run);
+        run.startSilentMatch(3);
         answers.box(QMessageBox::Ok);  // the game's end, not counted
         questions = 1;
-        ResultsWindow* results = playToResults(run);
+        ResultsWindow* results = run.playToResults();
         QVERIFY(results);
         answers.box(QMessageBox::Ok);
         QTest::mouseClick(results->button(ResultsWindow::Button::SaveToTitle), Qt::LeftButton);
@@ -146,12 +127,12 @@ void StoreFailureTest::unwritableStore() {
         QTRY_COMPARE(run.state().gameNumber, std::int16_t{2});
         QVERIFY(!run.items().continueMatch->isEnabled());
     } else if (action == u"TOP-10 entry") {
-        startMatch(run);
+        run.startSilentMatch(3);
         run.state().gameNumber = 10;
         run.state().score[kHuman] = 500;
         answers.box(QMessageBox::Ok);  // the game's and the match's end, not counted
         questions = 1;
-        ResultsWindow* results = playToResults(run);
+        ResultsWindow* results = run.playToResults();
         QVERIFY(results);
         answers.box(QMessageBox::Ok);
         QTest::mouseClick(results->button(ResultsWindow::Button::Proceed), Qt::LeftButton);
@@ -163,10 +144,10 @@ void StoreFailureTest::unwritableStore() {
         QTest::mouseClick(table->button(Top10Dialog::Button::Ok), Qt::LeftButton);
         QTRY_VERIFY(acceptsInput(&run.main()));
     } else if (action == u"name registration") {
-        startMatch(run);
+        run.startSilentMatch(3);
         run.state().gameNumber = 10;
         run.state().score[kHuman] = 500;
-        ResultsWindow* results = playToResults(run);
+        ResultsWindow* results = run.playToResults();
         QVERIFY(results);
         QTest::mouseClick(results->button(ResultsWindow::Button::Proceed), Qt::LeftButton);
         auto* entry = shownWindow<NameEntry>();
