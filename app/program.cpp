@@ -94,7 +94,6 @@ Program::~Program() {
 }
 
 bool Program::start(const std::function<void(QWidget*)>& made) {
-    checkDataFolder();
     // A store file that cannot be read: said once; the game runs on the defaults and leaves
     // the file alone (every write to it fails and is not reported again at start).
     if (!store_->readable()) showUnreadableMessage(nullptr, *store_);
@@ -108,6 +107,9 @@ bool Program::start(const std::function<void(QWidget*)>& made) {
     if (made) made(title);
     showTitle(title);
     painted.wait();
+    // Said over the title window: looking for the pictures costs the title's first paint
+    // nothing.
+    checkDataFolder();
     if (!createMain()) {
         delete title.data();
         return false;

@@ -3,13 +3,13 @@
 // and the small dialogs wired into it, and the order in which it comes up.
 //
 // Start-up, as main() runs it through start() (a second running copy has been refused
-// before); a data folder without card pictures and a store file that cannot be read are said
-// first, once each, and the game runs on:
+// before); a store file that cannot be read is said first, once, and the game runs on:
 //   initialiseData()    first run: TOP-10 check strings made
 //   createTitle()       the title window; its timer runs from here
 //   showTitle(title)    the title window shows; the main window shows when it closes
-//   createMain()        once the title window has been painted: hidden, loadProfile with
-//                       "group", the saved match checked
+//   checkDataFolder()   once the title window has been painted: a data folder without card
+//                       pictures is said, once
+//   createMain()        then, hidden: loadProfile with "group", the saved match checked
 // Shutdown is the main window's close request (MainWindow::confirmClose).
 #pragma once
 

@@ -4,7 +4,6 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QFontMetrics>
-#include <QGraphicsDropShadowEffect>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLinearGradient>
@@ -32,24 +31,33 @@ constexpr double kHeight = 4800;
 constexpr double kIconSize = 1440;
 constexpr double kCardHeight = 1500;
 
+// A white caption with a dark green shadow below and to its right, both drawn by the label
+// itself: a graphics effect would render the label off screen and blur it before the title
+// window could first show.
+class ShadowedLabel : public QLabel {
+  public:
+    using QLabel::QLabel;
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setFont(font());
+        const QRect area = contentsRect();
+        painter.setPen(QColor(0, 40, 0));
+        painter.drawText(area.translated(2, 2), static_cast<int>(alignment()), text());
+        painter.setPen(Qt::white);
+        painter.drawText(area, static_cast<int>(alignment()), text());
+    }
+};
+
 QLabel* makeShadowedLabel(const QString& text, const QString& name, int pointSize, bool bold,
                           QWidget* parent) {
-    auto* label = new QLabel(text, parent);
+    auto* label = new ShadowedLabel(text, parent);
     label->setObjectName(name);
     QFont font = label->font();
     font.setPointSize(pointSize);
     font.setBold(bold);
     label->setFont(font);
-    // White on the window's own background (a label draws none): a palette, not a style
-    // sheet, which would start Qt's style sheet machinery before the title can show.
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, Qt::white);
-    label->setPalette(palette);
-    auto* shadow = new QGraphicsDropShadowEffect(label);
-    shadow->setOffset(2, 2);
-    shadow->setBlurRadius(4);
-    shadow->setColor(QColor(0, 40, 0));
-    label->setGraphicsEffect(shadow);
     return label;
 }
 
