@@ -26,18 +26,22 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("plumet2"));
     QApplication::setApplicationVersion(QString::fromLatin1(plumet::kProgramVersion));
     QApplication::setDesktopFileName(QStringLiteral("plumet"));
-    // Before any window: every caption and message is drawn in the Japanese UI font.
-    fonts.join();
-    plumet::setUpJapaneseUi(app);
 
     plumet::SingleInstance instance;
     if (!instance.acquire()) {
+        fonts.join();
+        plumet::setUpJapaneseUi(app);
         plumet::probeRefusal();
         plumet::showAlreadyRunning();
         return 1;
     }
 
     plumet::Program program;
+    // The title's pictures are made on another core while the fonts are looked up.
+    program.prepareTitle();
+    // Before any window: every caption and message is drawn in the Japanese UI font.
+    fonts.join();
+    plumet::setUpJapaneseUi(app);
     if (!program.start(plumet::installStartupProbe)) return 1;
     // The windows' icon, read once the title window shows (it has its own): the main window
     // and the dialogs take it when they first show.

@@ -94,6 +94,7 @@ Program::~Program() {
 }
 
 bool Program::start(const std::function<void(QWidget*)>& made) {
+    prepareTitle();
     // A store file that cannot be read: said once; the game runs on the defaults and leaves
     // the file alone (every write to it fails and is not reported again at start).
     if (!store_->readable()) showUnreadableMessage(nullptr, *store_);
@@ -133,8 +134,18 @@ bool Program::initialiseData() {
     return ok;
 }
 
+void Program::prepareTitle() {
+    if (!titlePictures_.isValid())
+        titlePictures_ =
+            makeTitlePicturesLater(QString::fromStdString(session_->state().dataFolder));
+}
+
 TitleWindow* Program::createTitle() {
-    return new TitleWindow(QString::fromStdString(session_->state().dataFolder));
+    prepareTitle();
+    auto* title =
+        new TitleWindow(QString::fromStdString(session_->state().dataFolder), titlePictures_);
+    titlePictures_ = {};
+    return title;
 }
 
 bool Program::createMain() {

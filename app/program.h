@@ -4,6 +4,8 @@
 //
 // Start-up, as main() runs it through start() (a second running copy has been refused
 // before); a store file that cannot be read is said first, once, and the game runs on:
+//   prepareTitle()      the title's pictures start being made on another core (main() calls
+//                       it before it sets up the fonts)
 //   initialiseData()    first run: TOP-10 check strings made
 //   createTitle()       the title window; its timer runs from here
 //   showTitle(title)    the title window shows; the main window shows when it closes
@@ -13,6 +15,7 @@
 // Shutdown is the main window's close request (MainWindow::confirmClose).
 #pragma once
 
+#include <QFuture>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -21,6 +24,7 @@
 
 #include "app/session.h"
 #include "data/store.h"
+#include "ui/windows/titlepictures.h"
 
 class QWidget;
 
@@ -50,6 +54,9 @@ class Program {
     // program ends.
     bool initialiseData();
 
+    // Starts making the title window's pictures on the thread pool, once.
+    void prepareTitle();
+
     // The title window, its timer running from now.
     TitleWindow* createTitle();
 
@@ -78,6 +85,7 @@ class Program {
     std::unique_ptr<MainWindow> main_;
     MatchCourse* match_ = nullptr;  // owned by the main window
     bool titleClosed_ = false;      // the title window shown at start-up has closed
+    QFuture<TitlePictures> titlePictures_;
 };
 
 }  // namespace plumet

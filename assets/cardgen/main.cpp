@@ -11,8 +11,9 @@
 //     (viewBox 0 0 34 42; paths only, no text, no embedded bitmaps);
 // the bitmaps again twice as large (68 x 84) under DATADIR/large/, the toolbar buttons
 // DATADIR/toolbar/image1..30.bmp with the same drawings as vectors image1..30.svg, and the
-// application icon DATADIR/plumet.png (256 x 256, the game's window icon) and
-// DATADIR/plumet-64.png. Into ICONDIR it writes the icon for the desktop:
+// application icon DATADIR/plumet.png (256 x 256, the game's window icon),
+// DATADIR/plumet-64.png and DATADIR/plumet.svg (the title window draws it at its own size).
+// Into ICONDIR it writes the icon for the desktop:
 // hicolor/<N>x<N>/apps/plumet.png for N = 16, 22, 24, 32, 48, 64, 128, 256, 512 and
 // hicolor/scalable/apps/plumet.svg. Runs under any Qt platform plugin; the build runs it with
 // the offscreen one.
@@ -119,6 +120,8 @@ int main(int argc, char* argv[]) {
     writeToolbar(data + "/toolbar");
     save(appIcon(256), data + "/plumet.png", "PNG");
     save(appIcon(64), data + "/plumet-64.png", "PNG");
+    saveText(svgDocument(paintIcon, QSize(kIconDesign, kIconDesign), QStringLiteral("カドリオ")),
+             data + "/plumet.svg");
     writeIconTheme(icons);
     return failures == 0 ? 0 : 1;
 }

@@ -20,6 +20,7 @@
 #include "ui/dialogs/namesdialog.h"
 #include "ui/dialogs/speeddialog.h"
 #include "ui/twips.h"
+#include "ui/windows/titlepictures.h"
 #include "ui/windows/titlewindow.h"
 
 using namespace plumet;
@@ -37,6 +38,17 @@ void writeBitmap(const QString& path) {
     QImage image(40, 60, QImage::Format_RGB32);
     image.fill(Qt::red);
     QVERIFY(image.save(path, "BMP"));
+}
+
+// A drawing `width` x `height` filled with `colour`.
+QByteArray svgOf(int width, int height, const char* colour) {
+    return QStringLiteral(
+               "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" height=\"%2\">"
+               "<rect width=\"%1\" height=\"%2\" fill=\"%3\"/></svg>")
+        .arg(width)
+        .arg(height)
+        .arg(QLatin1String(colour))
+        .toUtf8();
 }
 
 void writeFile(const QString& path, const QByteArray& content) {
@@ -178,6 +190,43 @@ class TestDialogsWindows : public QObject {
         QVERIFY(window->findChild<QLabel*>("Picture4"));   // d7
         QVERIFY(!window->windowIcon().isNull());
         delete window;
+    }
+
+    // The title's pictures come from the drawings where the data folder has them, and from
+    // the bitmaps where it has none or a drawing cannot be read.
+    void titlePicturesPreferTheDrawings_data() {
+        QTest::addColumn<QByteArray>("iconDrawing");  // plumet.svg; empty: no such file
+        QTest::addColumn<QColor>("iconColour");
+        QTest::newRow("drawing") << svgOf(10, 10, "#ff0000") << QColor(Qt::red);
+        QTest::newRow("broken drawing") << QByteArray("<svg") << QColor(Qt::blue);
+        QTest::newRow("no drawing") << QByteArray() << QColor(Qt::blue);
+    }
+    void titlePicturesPreferTheDrawings() {
+        QFETCH(QByteArray, iconDrawing);
+        QFETCH(QColor, iconColour);
+        QTemporaryDir dataFolder;
+        QImage bitmapIcon(64, 64, QImage::Format_ARGB32);
+        bitmapIcon.fill(Qt::blue);
+        QVERIFY(bitmapIcon.save(dataFolder.filePath("plumet.png")));
+        if (!iconDrawing.isEmpty()) writeFile(dataFolder.filePath("plumet.svg"), iconDrawing);
+        // Spades: a drawing of its own proportions (1 : 2) beside a bitmap of others;
+        // hearts: a drawing alone; clubs: a bitmap alone; diamonds: a broken drawing beside a
+        // bitmap, which is shown instead.
+        writeFile(dataFolder.filePath("s7.svg"), svgOf(10, 20, "#00ff00"));
+        writeBitmap(dataFolder.filePath("s7.bmp"));
+        writeFile(dataFolder.filePath("h7.svg"), svgOf(10, 20, "#00ff00"));
+        writeBitmap(dataFolder.filePath("c7.bmp"));
+        writeFile(dataFolder.filePath("d7.svg"), "<svg");
+        writeBitmap(dataFolder.filePath("d7.bmp"));
+
+        const TitlePictures pictures = makeTitlePictures(dataFolder.path(), 2.0);
+        QCOMPARE(pictures.icon.size(), QSize(2 * titleIconSide(), 2 * titleIconSide()));
+        QCOMPARE(pictures.icon.pixelColor(pictures.icon.rect().center()), iconColour);
+        QCOMPARE(pictures.sevens.size(), 4);
+        for (const TitlePictures::Card& seven : pictures.sevens) QVERIFY(!seven.picture.isNull());
+        QCOMPARE(pictures.sevens[0].faceWidth, qRound(px(1500) * 2.0 / 2));
+        QCOMPARE(pictures.sevens[1].faceWidth, pictures.sevens[0].faceWidth);
+        QCOMPARE(pictures.sevens[2].faceWidth, pictures.sevens[3].faceWidth);
     }
 
     // --- NamesDialog ---------------------------------------------------------------------------

@@ -77,9 +77,14 @@ const CardImages::Source& CardImages::source(const QString& file, bool recheck) 
     if (found != sources_.constEnd() && !recheck) return *found;
     const QString stamp = file.isEmpty() ? QString() : stampOf(file);
     if (found != sources_.constEnd() && found->stamp == stamp) return *found;
-    Source source;
+    Source source = read(file);
     source.stamp = stamp;
     source.generation = ++generations_;
+    return *sources_.insert(file, std::move(source));
+}
+
+CardImages::Source CardImages::read(const QString& file) {
+    Source source;
     if (!file.isEmpty()) {
         QImageReader reader(file);
         source.bitmap = reader.read();
@@ -95,7 +100,27 @@ const CardImages::Source& CardImages::source(const QString& file, bool recheck) 
         source.natural = source.vector->defaultSize();
     else
         source.natural = CardPicture::emptyCardSize();
-    return *sources_.insert(file, std::move(source));
+    return source;
+}
+
+QImage CardImages::renderAtHeight(const QString& file, int pixelHeight) {
+    // The vector form alone where there is one: the bitmap is not read at all.
+    Source source;
+    const QString vector = vectorFileOf(file);
+    if (QFileInfo(vector).isFile()) {
+        auto renderer = std::make_shared<QSvgRenderer>(vector);
+        if (renderer->isValid() && !renderer->defaultSize().isEmpty()) {
+            source.natural = renderer->defaultSize();
+            source.vector = std::move(renderer);
+        }
+    }
+    if (!source.vector) source = read(file);
+    if (source.bitmap.isNull() && !source.vector) return {};
+    const int height = std::max(pixelHeight, 1);
+    const QSize natural = source.natural;
+    const int width =
+        std::max(1, qRound(double(natural.width()) * height / std::max(natural.height(), 1)));
+    return render(source, QSize(width, height));
 }
 
 QSize CardImages::naturalSize(const QString& file) {

@@ -48,6 +48,11 @@ class CardImages {
         QSize pixels;
         qreal ratio = 1.0;
     };
+    // The picture of `file` `pixelHeight` device pixels high, read and made apart from any
+    // cache, so that it may be made on any thread: from the vector form at its own proportions
+    // when there is one, else from the bitmap; a null image when neither can be read.
+    static QImage renderAtHeight(const QString& file, int pixelHeight);
+
     // Makes every picture of `requests` not held yet, several at a time on the processor's
     // cores: a new card size makes every card anew, all at once.
     void renderAll(const QList<Request>& requests);
@@ -74,6 +79,8 @@ class CardImages {
     };
     // The file as read; read again first when `recheck` and it changed on disk since.
     const Source& source(const QString& file, bool recheck);
+    // The file read anew, without its stamp and generation.
+    static Source read(const QString& file);
     static QImage render(const Source& source, QSize pixels);
     void keep(const QString& key, const QPixmap& pixmap);
 

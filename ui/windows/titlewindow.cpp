@@ -2,8 +2,8 @@
 #include "ui/windows/titlewindow.h"
 
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QFontMetrics>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLinearGradient>
@@ -11,10 +11,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QTimer>
-#include <QTransform>
 
-#include "ui/cards/cardfolders.h"
-#include "ui/cards/cardimages.h"
 #include "ui/centring.h"
 #include "ui/dialogkeys.h"
 #include "ui/speeds.h"
@@ -28,8 +25,6 @@ namespace {
 // Window and content geometry in twips.
 constexpr double kWidth = 8400;
 constexpr double kHeight = 4800;
-constexpr double kIconSize = 1440;
-constexpr double kCardHeight = 1500;
 
 // A white caption with a dark green shadow below and to its right, both drawn by the label
 // itself: a graphics effect would render the label off screen and blur it before the title
@@ -73,27 +68,16 @@ void fitToWidth(QLabel* label) {
 }  // namespace
 
 TitleWindow::TitleWindow(const QString& dataFolder, QWidget* parent)
+    : TitleWindow(dataFolder, makeTitlePicturesLater(dataFolder), parent) {}
+
+TitleWindow::TitleWindow(const QString& dataFolder, QFuture<TitlePictures> pictures,
+                         QWidget* parent)
     : QWidget(parent, Qt::SplashScreen) {
     setObjectName(QStringLiteral("Form1"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(px(kWidth), px(kHeight));
 
-    const QString iconPath = dataFolder + QStringLiteral("/plumet.png");
-    QPixmap icon;
-    if (QFileInfo(iconPath).isFile() && icon.load(iconPath)) {
-        auto* image = new QLabel(this);
-        image->setObjectName(QStringLiteral("Image1"));
-        const int side = px(kIconSize);
-        const qreal ratio = devicePixelRatioF();
-        QPixmap scaled = icon.scaled(qRound(side * ratio), qRound(side * ratio),
-                                     Qt::KeepAspectRatio, Qt::SmoothTransformation);
-        scaled.setDevicePixelRatio(ratio);
-        image->setPixmap(scaled);
-        // The window's icon at the size shown, not the file's: the window system gets it whole.
-        setWindowIcon(QIcon(scaled));
-        image->setGeometry(pxRect(360, 360, kIconSize, kIconSize));
-    }
-
+    // The captions first: their fonts are found while the pictures are still being made.
     titleLabel_ = makeShadowedLabel(QStringLiteral("カドリオ for Windows95"),
                                     QStringLiteral("Label1"), 24, true, this);
     titleLabel_->setGeometry(pxRect(1980, 420, kWidth - 2280, 900));
@@ -102,7 +86,13 @@ TitleWindow::TitleWindow(const QString& dataFolder, QWidget* parent)
                                       12, false, this);
     versionLabel_->setGeometry(pxRect(2010, 1260, 3000, 420));
 
-    addCards(dataFolder);
+    TitlePictures made = pictures.result();
+    // Made for another screen than the one the window is on: made again for this one, so that
+    // the pictures stay sharp.
+    if (!qFuzzyCompare(made.ratio, devicePixelRatioF()))
+        made = makeTitlePictures(dataFolder, devicePixelRatioF());
+    addIcon(made);
+    addCards(made);
 
     okButton_ = new QPushButton(QStringLiteral("ＯＫ"), this);
     okButton_->setObjectName(QStringLiteral("Command1"));
@@ -118,35 +108,34 @@ TitleWindow::TitleWindow(const QString& dataFolder, QWidget* parent)
     titleTimer_->start();
 }
 
-void TitleWindow::addCards(const QString& dataFolder) {
-    // The four sevens that open every game, fanned out across the lower half. A set without
-    // them simply shows no cards.
-    static const char* const kSevens[] = {"s7.bmp", "h7.bmp", "c7.bmp", "d7.bmp"};
-    static const double kAngles[] = {-15, -5, 5, 15};
-    const int cardHeight = px(kCardHeight);
+void TitleWindow::addIcon(const TitlePictures& pictures) {
+    if (pictures.icon.isNull()) return;
+    QPixmap icon = QPixmap::fromImage(pictures.icon);
+    icon.setDevicePixelRatio(pictures.ratio);
+    auto* image = new QLabel(this);
+    image->setObjectName(QStringLiteral("Image1"));
+    image->setPixmap(icon);
+    // The window's icon at the size shown, not the file's: the window system gets it whole.
+    setWindowIcon(QIcon(icon));
+    image->setGeometry(px(360), px(360), titleIconSide(), titleIconSide());
+}
+
+void TitleWindow::addCards(const TitlePictures& pictures) {
+    // The four sevens fanned out across the lower half, drawn at the device pixel ratio so
+    // that they stay sharp on a scaled screen. A set without them simply shows no cards.
+    const qreal ratio = pictures.ratio;
     const int centreX = px(kWidth / 2);
     const int baseY = px(2100);
-    // Drawn at the device pixel ratio (the vector cards rendered at that size), so that the
-    // cards stay sharp on a scaled screen.
-    const qreal ratio = devicePixelRatioF();
-    CardImages& images = CardImages::shared();
-    for (int i = 0; i < 4; ++i) {
-        const QString file = cardFilePath(dataFolder, QString::fromLatin1(kSevens[i]));
-        if (!images.readable(file)) continue;
-        const QSize natural = images.naturalSize(file);
-        const int pixelHeight = qRound(cardHeight * ratio);
-        const QSize pixels(std::max(1, qRound(double(natural.width()) * pixelHeight /
-                                              std::max(natural.height(), 1))),
-                           pixelHeight);
-        const QImage face = images.pixmap(file, pixels).toImage();
-        QPixmap turned = QPixmap::fromImage(
-            face.transformed(QTransform().rotate(kAngles[i]), Qt::SmoothTransformation));
+    for (int i = 0; i < pictures.sevens.size(); ++i) {
+        const TitlePictures::Card& seven = pictures.sevens[i];
+        if (seven.picture.isNull()) continue;
+        QPixmap turned = QPixmap::fromImage(seven.picture);
         turned.setDevicePixelRatio(ratio);
         const QSize shown = (QSizeF(turned.size()) / ratio).toSize();
         auto* card = new QLabel(this);
         card->setObjectName(QStringLiteral("Picture%1").arg(i + 1));
         card->setPixmap(turned);
-        const int offset = static_cast<int>((i - 1.5) * pixels.width() / ratio * 0.85);
+        const int offset = static_cast<int>((i - 1.5) * seven.faceWidth / ratio * 0.85);
         const int lift = (i == 0 || i == 3) ? px(120) : 0;
         card->setGeometry(centreX + offset - shown.width() / 2, baseY + lift, shown.width(),
                           shown.height());

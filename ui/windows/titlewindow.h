@@ -16,7 +16,10 @@
 // dialog, a window of its own, takes input all the same, with or without a parent.
 #pragma once
 
+#include <QFuture>
 #include <QWidget>
+
+#include "ui/windows/titlepictures.h"
 
 class QLabel;
 class QPushButton;
@@ -29,6 +32,10 @@ class TitleWindow : public QWidget {
   public:
     // dataFolder: the game's data folder (icon "plumet.png" and the card set shown on the title).
     explicit TitleWindow(const QString& dataFolder, QWidget* parent = nullptr);
+    // The same, with its pictures being made already (makeTitlePicturesLater): start-up starts
+    // them before it sets up the fonts.
+    TitleWindow(const QString& dataFolder, QFuture<TitlePictures> pictures,
+                QWidget* parent = nullptr);
 
     // The version label's text, which the TOP-10 export writes into its files.
     QString versionText() const;
@@ -52,7 +59,8 @@ class TitleWindow : public QWidget {
 
   private:
     void titleTimeOver();
-    void addCards(const QString& dataFolder);
+    void addIcon(const TitlePictures& pictures);
+    void addCards(const TitlePictures& pictures);
 
     QLabel* titleLabel_ = nullptr;
     QLabel* versionLabel_ = nullptr;
