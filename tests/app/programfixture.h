@@ -18,6 +18,8 @@
 #include "data/store.h"
 #include "ui/inputblock.h"
 #include "ui/speeds.h"
+#include "ui/windows/nameentry.h"
+#include "ui/windows/resultswindow.h"
 #include "ui/windows/titlewindow.h"
 
 namespace plumet::test {
@@ -67,6 +69,17 @@ struct Run {
     }
     // Plays the game under way as a player would until its results window shows.
     ResultsWindow* playToResults() { return test::playToResults(program->session(), main()); }
+    // Plays a silent match's last game with a score for the TOP-10 and goes on from its
+    // results to the name entry; null when the entry does not show.
+    NameEntry* playToNameEntry() {
+        startSilentMatch(3);
+        state().gameNumber = 10;
+        state().score[kHuman] = 500;
+        ResultsWindow* results = playToResults();
+        if (!results) return nullptr;
+        QTest::mouseClick(results->button(ResultsWindow::Button::Proceed), Qt::LeftButton);
+        return shownWindow<NameEntry>();
+    }
 };
 
 // The message of a write that did not reach the settings file.

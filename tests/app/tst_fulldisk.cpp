@@ -156,13 +156,7 @@ void FullDiskTest::nothingIsLost() {
         QCOMPARE(run.state().savedGameNumber, std::int16_t{0});
         QVERIFY(!run.items().continueMatch->isEnabled());
     } else if (action == u"name registration") {
-        run.startSilentMatch(3);
-        run.state().gameNumber = 10;
-        run.state().score[kHuman] = 500;
-        ResultsWindow* results = run.playToResults();
-        QVERIFY(results);
-        QTest::mouseClick(results->button(ResultsWindow::Button::Proceed), Qt::LeftButton);
-        auto* entry = shownWindow<NameEntry>();
+        NameEntry* entry = run.playToNameEntry();
         QVERIFY(entry);
         fill();
         entry->nameEdit()->setText(QStringLiteral("やまだ"));

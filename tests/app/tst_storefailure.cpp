@@ -144,13 +144,7 @@ void StoreFailureTest::unwritableStore() {
         QTest::mouseClick(table->button(Top10Dialog::Button::Ok), Qt::LeftButton);
         QTRY_VERIFY(acceptsInput(&run.main()));
     } else if (action == u"name registration") {
-        run.startSilentMatch(3);
-        run.state().gameNumber = 10;
-        run.state().score[kHuman] = 500;
-        ResultsWindow* results = run.playToResults();
-        QVERIFY(results);
-        QTest::mouseClick(results->button(ResultsWindow::Button::Proceed), Qt::LeftButton);
-        auto* entry = shownWindow<NameEntry>();
+        NameEntry* entry = run.playToNameEntry();
         QVERIFY(entry);
         lock();
         entry->nameEdit()->setText(QStringLiteral("やまだ"));
