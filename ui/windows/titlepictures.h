@@ -19,7 +19,7 @@ struct TitlePictures {
     };
 
     qreal ratio = 1.0;   // the device pixel ratio the pictures were made for
-    QImage icon;         // "plumet.png" at the title's icon size; null when it cannot be read
+    QImage icon;         // the game's icon at the title's icon size; null when it cannot be read
     QList<Card> sevens;  // spades, hearts, clubs, diamonds, left to right
 };
 
