@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QImage>
+#include <QPushButton>
 #include <QTest>
 #include <memory>
 
