@@ -80,6 +80,11 @@ void writeToolbar(const QString& folder) {
     }
 }
 
+// The icon as a drawing, for any size.
+QByteArray iconDrawing() {
+    return svgDocument(paintIcon, QSize(kIconDesign, kIconDesign), QStringLiteral("カドリオ"));
+}
+
 // The icon theme's sizes, each in its own folder, and the scalable drawing.
 void writeIconTheme(const QString& folder) {
     for (const int size : {16, 22, 24, 32, 48, 64, 128, 256, 512}) {
@@ -89,8 +94,7 @@ void writeIconTheme(const QString& folder) {
     }
     const QString scalable = folder + QStringLiteral("/hicolor/scalable/apps");
     if (!QDir().mkpath(scalable)) complain(scalable);
-    saveText(svgDocument(paintIcon, QSize(kIconDesign, kIconDesign), QStringLiteral("カドリオ")),
-             scalable + QStringLiteral("/plumet.svg"));
+    saveText(iconDrawing(), scalable + QStringLiteral("/plumet.svg"));
 }
 
 }  // namespace
@@ -120,8 +124,7 @@ int main(int argc, char* argv[]) {
     writeToolbar(data + "/toolbar");
     save(appIcon(256), data + "/plumet.png", "PNG");
     save(appIcon(64), data + "/plumet-64.png", "PNG");
-    saveText(svgDocument(paintIcon, QSize(kIconDesign, kIconDesign), QStringLiteral("カドリオ")),
-             data + "/plumet.svg");
+    saveText(iconDrawing(), data + "/plumet.svg");
     writeIconTheme(icons);
     return failures == 0 ? 0 : 1;
 }

@@ -49,6 +49,19 @@ QString vectorFileOf(const QString& file) {
     return info.dir().filePath(info.completeBaseName() + QStringLiteral(".svg"));
 }
 
+namespace {
+
+// The vector form of the card picture `file`, or none when it is missing or cannot be read.
+std::shared_ptr<QSvgRenderer> readVector(const QString& file) {
+    const QString vector = vectorFileOf(file);
+    if (!QFileInfo(vector).isFile()) return {};
+    auto renderer = std::make_shared<QSvgRenderer>(vector);
+    if (!renderer->isValid()) return {};
+    return renderer;
+}
+
+}  // namespace
+
 CardImages& CardImages::shared() {
     static CardImages images;
     // The pictures go with the application, not after it.
@@ -88,11 +101,7 @@ CardImages::Source CardImages::read(const QString& file) {
     if (!file.isEmpty()) {
         QImageReader reader(file);
         source.bitmap = reader.read();
-        const QString vector = vectorFileOf(file);
-        if (QFileInfo(vector).isFile()) {
-            auto renderer = std::make_shared<QSvgRenderer>(vector);
-            if (renderer->isValid()) source.vector = std::move(renderer);
-        }
+        source.vector = readVector(file);
     }
     if (!source.bitmap.isNull())
         source.natural = source.bitmap.size();
@@ -104,17 +113,13 @@ CardImages::Source CardImages::read(const QString& file) {
 }
 
 QImage CardImages::renderAtHeight(const QString& file, int pixelHeight) {
-    // The vector form alone where there is one: the bitmap is not read at all.
+    // The vector form alone where it has a size of its own: the bitmap is not read at all.
     Source source;
-    const QString vector = vectorFileOf(file);
-    if (QFileInfo(vector).isFile()) {
-        auto renderer = std::make_shared<QSvgRenderer>(vector);
-        if (renderer->isValid() && !renderer->defaultSize().isEmpty()) {
-            source.natural = renderer->defaultSize();
-            source.vector = std::move(renderer);
-        }
-    }
-    if (!source.vector) source = read(file);
+    source.vector = readVector(file);
+    if (source.vector && !source.vector->defaultSize().isEmpty())
+        source.natural = source.vector->defaultSize();
+    else
+        source = read(file);
     if (source.bitmap.isNull() && !source.vector) return {};
     const int height = std::max(pixelHeight, 1);
     const QSize natural = source.natural;
