@@ -27,7 +27,11 @@ QString chooseUiFamily(const QStringList& installed, const QStringList& japanese
 }
 
 bool loadQtJapanese(QApplication& app) {
+    // Once an application: a program made again in the same one finds it there.
+    const QString name = QStringLiteral("qtbase_ja");
+    if (app.findChild<QTranslator*>(name, Qt::FindDirectChildrenOnly)) return true;
     auto* translator = new QTranslator(&app);
+    translator->setObjectName(name);
     if (translator->load(QStringLiteral("qtbase_ja"),
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
         QCoreApplication::installTranslator(translator))

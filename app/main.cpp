@@ -2,11 +2,8 @@
 // The game: refuses a second running copy, initialises the stored data on a first run, shows
 // the title window while the main window is made with the live profile, then the main
 // window at the initial screen. With --stats-json it prints the statistics and ends.
-#include <fontconfig/fontconfig.h>
-
 #include <QApplication>
 #include <QIcon>
-#include <thread>
 
 #include "app/japaneseui.h"
 #include "app/program.h"
@@ -19,9 +16,6 @@ int main(int argc, char* argv[]) {
     // "--stats-json": the statistics printed, no window, no instance lock.
     if (plumet::statisticsJsonWanted(argc, argv)) return plumet::printStatisticsJson(argc, argv);
 
-    // Fontconfig reads its configuration and its font caches on a core of its own while the
-    // application connects to the display; the UI font is chosen from them just after.
-    std::thread fonts([] { FcInit(); });
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("plumet2"));
     QApplication::setApplicationVersion(QString::fromLatin1(plumet::kProgramVersion));
@@ -29,7 +23,6 @@ int main(int argc, char* argv[]) {
 
     plumet::SingleInstance instance;
     if (!instance.acquire()) {
-        fonts.join();
         plumet::setUpJapaneseUi(app);
         plumet::probeRefusal();
         plumet::showAlreadyRunning();
@@ -37,11 +30,9 @@ int main(int argc, char* argv[]) {
     }
 
     plumet::Program program;
-    // The title's pictures are made on another core while the fonts are looked up.
+    // The title's pictures are made on another core while the store is read; the Japanese
+    // UI font is set up once the title window shows (Program::start).
     program.prepareTitle();
-    // Before any window: every caption and message is drawn in the Japanese UI font.
-    fonts.join();
-    plumet::setUpJapaneseUi(app);
     if (!program.start(plumet::installStartupProbe)) return 1;
     // The windows' icon, read once the title window shows (it has its own): the main window
     // and the dialogs take it when they first show.

@@ -12,6 +12,7 @@
 
 #include "app/datafolder.h"
 #include "app/dialogcommands.h"
+#include "app/japaneseui.h"
 #include "app/mainwindow.h"
 #include "app/matchcourse.h"
 #include "data/top10.h"
@@ -97,7 +98,10 @@ bool Program::start(const std::function<void(QWidget*)>& made) {
     prepareTitle();
     // A store file that cannot be read: said once; the game runs on the defaults and leaves
     // the file alone (every write to it fails and is not reported again at start).
-    if (!store_->readable()) showUnreadableMessage(nullptr, *store_);
+    if (!store_->readable()) {
+        setUpUi();
+        showUnreadableMessage(nullptr, *store_);
+    }
     if (!initialiseData()) return false;
     // The title window shows first and the main window is made while it shows: the player
     // sees the title as soon as it can be drawn, not after the whole table has been made.
@@ -108,6 +112,7 @@ bool Program::start(const std::function<void(QWidget*)>& made) {
     if (made) made(title);
     showTitle(title);
     painted.wait();
+    setUpUi();
     // Said over the title window: looking for the pictures costs the title's first paint
     // nothing.
     checkDataFolder();
@@ -130,8 +135,17 @@ bool Program::start(const std::function<void(QWidget*)>& made) {
 bool Program::initialiseData() {
     const Store::Watch watch(*store_);
     const bool ok = Top10Dialog::initialiseData(session_->state(), *store_, {});
-    if (!watch.ok() && store_->readable()) showUnsavedMessage(nullptr, *store_);
+    if (!watch.ok() && store_->readable()) {
+        setUpUi();
+        showUnsavedMessage(nullptr, *store_);
+    }
     return ok;
+}
+
+void Program::setUpUi() {
+    if (uiSetUp_) return;
+    uiSetUp_ = true;
+    setUpJapaneseUi(*qApp);
 }
 
 void Program::prepareTitle() {

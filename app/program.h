@@ -5,12 +5,14 @@
 // Start-up, as main() runs it through start() (a second running copy has been refused
 // before); a store file that cannot be read is said first, once, and the game runs on:
 //   prepareTitle()      the title's pictures start being made on another core (main() calls
-//                       it before it sets up the fonts)
+//                       it as soon as it has the application)
 //   initialiseData()    first run: TOP-10 check strings made
 //   createTitle()       the title window; its timer runs from here
 //   showTitle(title)    the title window shows; the main window shows when it closes
-//   checkDataFolder()   once the title window has been painted: a data folder without card
-//                       pictures is said, once
+//   setUpUi()           once the title window has been painted (its captions are drawings
+//                       and need no font): Qt's Japanese translations and the UI font; before
+//                       that already when a message is to be said
+//   checkDataFolder()   a data folder without card pictures is said, once
 //   createMain()        then, hidden: loadProfile with "group", the saved match checked
 // Shutdown is the main window's close request (MainWindow::confirmClose).
 #pragma once
@@ -78,6 +80,9 @@ class Program {
   private:
     // Said once at start when the data folder gives no card picture.
     void checkDataFolder() const;
+    // The game's Japanese look (app/japaneseui.h), once: looking up the fonts is the greater
+    // part of the start-up's own work, so it waits until the title shows or a message is due.
+    void setUpUi();
 
     QStringList searched_;  // where the data folder was looked for
     std::unique_ptr<Session> session_;
@@ -85,6 +90,7 @@ class Program {
     std::unique_ptr<MainWindow> main_;
     MatchCourse* match_ = nullptr;  // owned by the main window
     bool titleClosed_ = false;      // the title window shown at start-up has closed
+    bool uiSetUp_ = false;          // setUpUi() has run
     QFuture<TitlePictures> titlePictures_;
 };
 

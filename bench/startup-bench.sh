@@ -9,8 +9,11 @@
 # of a game run (up to that paint). The game reports its paints through
 # PLUMET_STARTUP_PROBE=exit and leaves after the main window's first paint. One unmeasured run
 # of each first makes the settings store and reads the files, so the runs measure an ordinary
-# start, not the first one. The load of the machine is printed before and after: the ratio
-# means most on an idle machine.
+# start, not the first one. Each run starts half a second after the last one ended, when the
+# X server has freed the last program's windows and the machine is quiet again, as it is when
+# a player starts the game: back to back, a start waits for the last one's leaving and the
+# times scatter over twice their range. The load of the machine is printed before and after:
+# the ratio means most on an idle machine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
@@ -35,6 +38,7 @@ mkdir -m 700 "$work/config" "$work/runtime"
 
 # run PROGRAM: one start, its stamps in $work/out and its peak memory in $work/time.
 run() {
+    sleep 0.5
     XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" PLUMET_STARTUP_PROBE=exit \
         /usr/bin/time -v -o "$work/time" sh -c 'echo "started $(date +%s.%N)"; exec "$0"' \
         "$1" >"$work/out" 2>/dev/null

@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
     g++ cmake ninja-build pkg-config
-    qt6-base-dev qt6-base-private-dev qt6-multimedia-dev qt6-svg-dev libgl-dev libfontconfig-dev
+    qt6-base-dev qt6-base-private-dev qt6-multimedia-dev qt6-svg-dev libgl-dev
     libqt6multimedia6 gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     fonts-ipafont-gothic fonts-noto-cjk fonts-dejavu-core qt6-translations-l10n
     xvfb xauth time

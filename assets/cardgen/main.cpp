@@ -12,7 +12,8 @@
 // the bitmaps again twice as large (68 x 84) under DATADIR/large/, the toolbar buttons
 // DATADIR/toolbar/image1..30.bmp with the same drawings as vectors image1..30.svg, and the
 // application icon DATADIR/plumet.png (256 x 256, the game's window icon),
-// DATADIR/plumet-64.png and DATADIR/plumet.svg (the title window draws it at its own size).
+// DATADIR/plumet-64.png and DATADIR/plumet.svg (the title window draws it at its own size),
+// and the title window's captions DATADIR/caption-title.svg and caption-version.svg.
 // Into ICONDIR it writes the icon for the desktop:
 // hicolor/<N>x<N>/apps/plumet.png for N = 16, 22, 24, 32, 48, 64, 128, 256, 512 and
 // hicolor/scalable/apps/plumet.svg. Runs under any Qt platform plugin; the build runs it with
@@ -26,6 +27,7 @@
 #include <cstdio>
 
 #include "bmp4.h"
+#include "captions.h"
 #include "cards.h"
 #include "icon.h"
 #include "picture.h"
@@ -125,6 +127,8 @@ int main(int argc, char* argv[]) {
     save(appIcon(256), data + "/plumet.png", "PNG");
     save(appIcon(64), data + "/plumet-64.png", "PNG");
     saveText(iconDrawing(), data + "/plumet.svg");
+    for (const Caption& caption : titleCaptions())
+        saveText(captionDrawing(caption), data + QLatin1Char('/') + caption.fileName);
     writeIconTheme(icons);
     return failures == 0 ? 0 : 1;
 }

@@ -235,7 +235,8 @@ void FullDiskTest::exportKeepsTheEarlierFile() {
                 questions.append(box->text());
                 yes->click();
             } else {
-                messages.append({box->windowTitle(), box->text(), box->frameGeometry()});
+                messages.append(
+                    {box->windowTitle(), box->text(), box->frameGeometry(), box->font().family()});
                 box->button(QMessageBox::Ok)->click();
             }
         }

@@ -6,11 +6,13 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <optional>
 
+#include "app/japaneseui.h"
 #include "common/modalanswers.h"
 #include "common/readonlyfolder.h"
 #include "common/tempstore.h"
@@ -36,9 +38,14 @@ class StoreFailureTest : public QObject {
     Q_OBJECT
   private:
     std::unique_ptr<TempStore> dir_;
+    QFont platformFont_;  // the application's font before any program set up its own
 
   private slots:
-    void init() { dir_ = std::make_unique<TempStore>(); }
+    void initTestCase() { platformFont_ = QApplication::font(); }
+    void init() {
+        dir_ = std::make_unique<TempStore>();
+        QApplication::setFont(platformFont_);
+    }
     void cleanup() { dir_.reset(); }
 
     void unwritableStore_data();
@@ -167,8 +174,12 @@ void StoreFailureTest::unwritableStore() {
 }
 
 // A folder in the file's place: the game starts on the defaults and says so once, naming
-// the file; it writes nothing at exit and says nothing more.
+// the file, in the game's UI font although the title has not shown yet; it writes nothing at
+// exit and says nothing more.
 void StoreFailureTest::unreadableStore() {
+    const QString uiFamily =
+        chooseUiFamily(QFontDatabase::families(), QFontDatabase::families(QFontDatabase::Japanese));
+    if (uiFamily.isEmpty()) QSKIP("no Japanese font installed");
     QVERIFY(QDir().mkpath(Store::filePath()));
     speeds::timing() = {0, 0, false, 0};
     ModalAnswers answers;
@@ -179,6 +190,7 @@ void StoreFailureTest::unreadableStore() {
     QCOMPARE(answers.boxes.size(), 1);
     QCOMPARE(answers.boxes[0].title, QStringLiteral("設定を読み込めません"));
     QVERIFY(answers.boxes[0].text.contains(Store::filePath()));
+    QCOMPARE(answers.boxes[0].font, uiFamily);
     QCOMPARE(program.main().windowTitle(), QStringLiteral("カドリオ   （ グループ１ ）"));
     QVERIFY(!program.main().items().continueMatch->isEnabled());
     QVERIFY(program.main().items().paceNormal->isChecked());

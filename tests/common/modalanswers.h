@@ -19,7 +19,8 @@ class ModalAnswers : public QObject {
     struct Box {
         QString title;
         QString text;
-        QRect frame;  // where the box stood on the screen
+        QRect frame;   // where the box stood on the screen
+        QString font;  // the family of the box's font
     };
 
     ModalAnswers() {
@@ -35,7 +36,8 @@ class ModalAnswers : public QObject {
         answers_.push_back([this, button](QWidget* w) {
             auto* box = qobject_cast<QMessageBox*>(w);
             if (!box) return false;
-            boxes.append({box->windowTitle(), box->text(), box->frameGeometry()});
+            boxes.append(
+                {box->windowTitle(), box->text(), box->frameGeometry(), box->font().family()});
             box->button(button)->click();
             return true;
         });
@@ -75,7 +77,8 @@ class ModalAnswers : public QObject {
                               modal->windowTitle());
             // Close it all the same, so a test fails instead of hanging.
             if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-                boxes.append({box->windowTitle(), box->text(), box->frameGeometry()});
+                boxes.append(
+                    {box->windowTitle(), box->text(), box->frameGeometry(), box->font().family()});
                 box->button(box->standardButtons().testFlag(QMessageBox::Cancel)
                                 ? QMessageBox::Cancel
                                 : QMessageBox::Ok)

@@ -11,6 +11,7 @@
 
 #include "common/cardset.h"
 #include "ui/cards/cardpicture.h"
+#include "ui/windows/titlepictures.h"
 
 namespace {
 
@@ -231,6 +232,22 @@ class TestAssets : public QObject {
         QVERIFY(image.hasAlphaChannel());
         QCOMPARE(qAlpha(image.pixel(0, 0)), 0);  // transparent corner
         QCOMPARE(qAlpha(image.pixel(side / 2, side / 2)), 255);
+    }
+
+    // The title's captions come drawn, each of its own text and this version's, white over
+    // the dark green shadow, and within the caption's label (408 pixels wide at most).
+    void titleCaptions() {
+        const plumet::TitlePictures pictures = plumet::makeTitlePictures(kData, 1.0);
+        for (const QImage& caption : {pictures.nameCaption, pictures.versionCaption}) {
+            QVERIFY(!caption.isNull());
+            QVERIFY(caption.width() <= 408);
+            QSet<QRgb> colours;
+            for (int y = 0; y < caption.height(); ++y)
+                for (int x = 0; x < caption.width(); ++x) colours.insert(caption.pixel(x, y));
+            QVERIFY(colours.contains(qRgb(255, 255, 255)));
+            QVERIFY(colours.contains(qRgb(0, 40, 0)));
+        }
+        QVERIFY(pictures.nameCaption.height() > pictures.versionCaption.height());
     }
 
     void iconTheme_data() {

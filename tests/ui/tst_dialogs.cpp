@@ -229,6 +229,55 @@ class TestDialogsWindows : public QObject {
         QCOMPARE(pictures.sevens[2].faceWidth, pictures.sevens[3].faceWidth);
     }
 
+    // The captions show from their drawings only where the drawing is of that very text (not
+    // another version's); otherwise the window writes them in its font, with their shadow.
+    void titleCaptionsFromTheirDrawings_data() {
+        QTest::addColumn<QByteArray>("drawing");  // caption-title.svg; empty: no such file
+        QTest::addColumn<bool>("shownFromDrawing");
+        const QByteArray red = svgOf(40, 20, "#ff0000");
+        const auto titled = [&red](const QString& title) {
+            QByteArray drawing = red;
+            return drawing.insert(drawing.indexOf("<rect"),
+                                  "<title>" + title.toHtmlEscaped().toUtf8() + "</title>");
+        };
+        QTest::newRow("drawing of the caption") << titled(titleNameText()) << true;
+        QTest::newRow("drawing of another text") << titled(QStringLiteral("カドリオ")) << false;
+        QTest::newRow("broken drawing") << titled(titleNameText()).left(60) << false;
+        QTest::newRow("no drawing") << QByteArray() << false;
+    }
+    void titleCaptionsFromTheirDrawings() {
+        QFETCH(QByteArray, drawing);
+        QFETCH(bool, shownFromDrawing);
+        QTemporaryDir dataFolder;
+        if (!drawing.isEmpty()) writeFile(dataFolder.filePath("caption-title.svg"), drawing);
+
+        const TitlePictures pictures = makeTitlePictures(dataFolder.path(), 2.0);
+        QCOMPARE(pictures.nameCaption.isNull(), !shownFromDrawing);
+        QVERIFY(pictures.versionCaption.isNull());
+        if (shownFromDrawing) {
+            QCOMPARE(pictures.nameCaption.size(), QSize(80, 40));
+            QCOMPARE(pictures.nameCaption.pixelColor(40, 20), QColor(Qt::red));
+        }
+
+        // On the window: red where the drawing shows, white letters where the text is written.
+        auto* window = new TitleWindow(dataFolder.path());
+        auto* label = child<QLabel>(window, "Label1");
+        QCOMPARE(label->text(), titleNameText());
+        const QImage shown = label->grab().toImage();
+        int red = 0;
+        int white = 0;
+        for (int y = 0; y < shown.height(); ++y) {
+            for (int x = 0; x < shown.width(); ++x) {
+                const QColor colour = shown.pixelColor(x, y);
+                red += colour == QColor(Qt::red);
+                white += colour == QColor(Qt::white);
+            }
+        }
+        QCOMPARE(red > 0, shownFromDrawing);
+        QCOMPARE(white > 0, !shownFromDrawing);
+        delete window;
+    }
+
     // --- NamesDialog ---------------------------------------------------------------------------
 
     void namesDialogOpensWithCurrentNamesAndVoices() {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/windows/titlepictures.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageReader>
@@ -13,6 +14,7 @@
 #include "ui/cards/cardfolders.h"
 #include "ui/cards/cardimages.h"
 #include "ui/twips.h"
+#include "ui/version.h"
 
 namespace plumet {
 
@@ -41,7 +43,33 @@ QImage readIcon(const QString& dataFolder, int side) {
     return icon.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }
 
+// The drawing `fileName` of the caption `text` at `ratio` device pixels a pixel; null when the
+// file is missing or broken, or is the drawing of another text (another version's data).
+QImage readCaption(const QString& dataFolder, const QString& fileName, const QString& text,
+                   qreal ratio) {
+    QFile file(dataFolder + QLatin1Char('/') + fileName);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    const QByteArray drawing = file.readAll();
+    const QByteArray title = "<title>" + text.toHtmlEscaped().toUtf8() + "</title>";
+    if (!drawing.contains(title)) return {};
+    QSvgRenderer vector;
+    if (!vector.load(drawing) || vector.defaultSize().isEmpty()) return {};
+    QImage caption(vector.defaultSize() * ratio, QImage::Format_ARGB32_Premultiplied);
+    caption.fill(Qt::transparent);
+    QPainter painter(&caption);
+    vector.render(&painter);
+    return caption;
+}
+
 }  // namespace
+
+QString titleNameText() {
+    return QStringLiteral("カドリオ for Windows95");
+}
+
+QString titleVersionText() {
+    return QString::fromLatin1(kVersionText);
+}
 
 int titleIconSide() {
     return px(kIconTwips);
@@ -52,6 +80,10 @@ TitlePictures makeTitlePictures(const QString& dataFolder, qreal ratio) {
     pictures.ratio = ratio;
 
     pictures.icon = readIcon(dataFolder, qRound(titleIconSide() * ratio));
+    pictures.nameCaption =
+        readCaption(dataFolder, QStringLiteral("caption-title.svg"), titleNameText(), ratio);
+    pictures.versionCaption =
+        readCaption(dataFolder, QStringLiteral("caption-version.svg"), titleVersionText(), ratio);
 
     // The four sevens that open every game, each turned a little more than the one before.
     static const char* const kSevens[] = {"s7.bmp", "h7.bmp", "c7.bmp", "d7.bmp"};

@@ -16,7 +16,6 @@
 #include "ui/dialogkeys.h"
 #include "ui/speeds.h"
 #include "ui/twips.h"
-#include "ui/version.h"
 
 namespace plumet {
 
@@ -26,27 +25,59 @@ namespace {
 constexpr double kWidth = 8400;
 constexpr double kHeight = 4800;
 
-// A white caption with a dark green shadow below and to its right, both drawn by the label
-// itself: a graphics effect would render the label off screen and blur it before the title
-// window could first show.
+constexpr int kShadowOffset = 2;   // the captions' shadow, below and to the right, in pixels
+constexpr int kCaptionMargin = 8;  // kept free at a caption's right end
+
+// A white caption with a dark green shadow, left aligned and centred in its height, shrunk
+// to the label's width. Shown from its drawing where the data folder has one, so that the
+// title needs no font; else written in the label's font, both layers drawn by the label
+// itself (a graphics effect would render the label off screen and blur it first).
 class ShadowedLabel : public QLabel {
   public:
     using QLabel::QLabel;
 
+    // The caption drawn with its shadow, `ratio` device pixels a pixel; null: none.
+    void setDrawing(const QImage& drawing, qreal ratio) {
+        drawing_ = QPixmap::fromImage(drawing);
+        drawing_.setDevicePixelRatio(ratio);
+    }
+
   protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
-        painter.setFont(font());
         const QRect area = contentsRect();
+        if (!drawing_.isNull()) {
+            const QSizeF size = drawing_.deviceIndependentSize();
+            const qreal textWidth = size.width() - kShadowOffset;
+            const qreal textHeight = size.height() - kShadowOffset;
+            const qreal room = area.width() - kCaptionMargin;
+            const qreal scale = textWidth > room ? room / textWidth : 1.0;
+            painter.setRenderHint(QPainter::SmoothPixmapTransform);
+            painter.drawPixmap(
+                QRectF(area.left(), area.top() + (area.height() - textHeight * scale) / 2,
+                       size.width() * scale, size.height() * scale),
+                drawing_, QRectF(drawing_.rect()));
+            return;
+        }
+        // Shrinks the font until the text fits the width.
+        QFont fitted = font();
+        while (fitted.pointSize() > 8 &&
+               QFontMetrics(fitted).horizontalAdvance(text()) > area.width() - kCaptionMargin)
+            fitted.setPointSize(fitted.pointSize() - 1);
+        painter.setFont(fitted);
         painter.setPen(QColor(0, 40, 0));
-        painter.drawText(area.translated(2, 2), static_cast<int>(alignment()), text());
+        painter.drawText(area.translated(kShadowOffset, kShadowOffset),
+                         static_cast<int>(alignment()), text());
         painter.setPen(Qt::white);
         painter.drawText(area, static_cast<int>(alignment()), text());
     }
+
+  private:
+    QPixmap drawing_;
 };
 
-QLabel* makeShadowedLabel(const QString& text, const QString& name, int pointSize, bool bold,
-                          QWidget* parent) {
+ShadowedLabel* makeShadowedLabel(const QString& text, const QString& name, int pointSize, bool bold,
+                                 QWidget* parent) {
     auto* label = new ShadowedLabel(text, parent);
     label->setObjectName(name);
     QFont font = label->font();
@@ -54,15 +85,6 @@ QLabel* makeShadowedLabel(const QString& text, const QString& name, int pointSiz
     font.setBold(bold);
     label->setFont(font);
     return label;
-}
-
-// Shrinks the label's font until its text fits its width.
-void fitToWidth(QLabel* label) {
-    QFont font = label->font();
-    while (font.pointSize() > 8 &&
-           QFontMetrics(font).horizontalAdvance(label->text()) > label->width() - 8)
-        font.setPointSize(font.pointSize() - 1);
-    label->setFont(font);
 }
 
 }  // namespace
@@ -77,20 +99,21 @@ TitleWindow::TitleWindow(const QString& dataFolder, QFuture<TitlePictures> pictu
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(px(kWidth), px(kHeight));
 
-    // The captions first: their fonts are found while the pictures are still being made.
-    titleLabel_ = makeShadowedLabel(QStringLiteral("カドリオ for Windows95"),
-                                    QStringLiteral("Label1"), 24, true, this);
-    titleLabel_->setGeometry(pxRect(1980, 420, kWidth - 2280, 900));
-    fitToWidth(titleLabel_);
-    versionLabel_ = makeShadowedLabel(QString::fromLatin1(kVersionText), QStringLiteral("Label2"),
-                                      12, false, this);
-    versionLabel_->setGeometry(pxRect(2010, 1260, 3000, 420));
-
     TitlePictures made = pictures.result();
     // Made for another screen than the one the window is on: made again for this one, so that
     // the pictures stay sharp.
     if (!qFuzzyCompare(made.ratio, devicePixelRatioF()))
         made = makeTitlePictures(dataFolder, devicePixelRatioF());
+
+    auto* name = makeShadowedLabel(titleNameText(), QStringLiteral("Label1"), 24, true, this);
+    name->setGeometry(pxRect(1980, 420, kWidth - 2280, 900));
+    name->setDrawing(made.nameCaption, made.ratio);
+    titleLabel_ = name;
+    auto* version =
+        makeShadowedLabel(titleVersionText(), QStringLiteral("Label2"), 12, false, this);
+    version->setGeometry(pxRect(2010, 1260, 3000, 420));
+    version->setDrawing(made.versionCaption, made.ratio);
+    versionLabel_ = version;
     addIcon(made);
     addCards(made);
 
