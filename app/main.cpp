@@ -21,6 +21,12 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QString::fromLatin1(plumet::kProgramVersion));
     QApplication::setDesktopFileName(QStringLiteral("plumet"));
 
+    // The title's pictures are made on the other cores from here, while the program makes
+    // sure it runs alone and reads the store (reading it changes nothing, should this copy be
+    // refused). The Japanese UI font is set up once the title window shows (Program::start).
+    plumet::Program program;
+    program.prepareTitle();
+
     plumet::SingleInstance instance;
     if (!instance.acquire()) {
         plumet::setUpJapaneseUi(app);
@@ -29,10 +35,6 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
-    plumet::Program program;
-    // The title's pictures are made on another core while the store is read; the Japanese
-    // UI font is set up once the title window shows (Program::start).
-    program.prepareTitle();
     if (!program.start(plumet::installStartupProbe)) return 1;
     // The windows' icon, read once the title window shows (it has its own): the main window
     // and the dialogs take it when they first show.

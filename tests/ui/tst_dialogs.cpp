@@ -227,6 +227,16 @@ class TestDialogsWindows : public QObject {
         QCOMPARE(pictures.sevens[0].faceWidth, qRound(px(1500) * 2.0 / 2));
         QCOMPARE(pictures.sevens[1].faceWidth, pictures.sevens[0].faceWidth);
         QCOMPARE(pictures.sevens[2].faceWidth, pictures.sevens[3].faceWidth);
+
+        // Made in pieces on the thread pool, they come out the same and in the same places.
+        const TitlePictures later = makeTitlePicturesLater(dataFolder.path()).result();
+        const TitlePictures here = makeTitlePictures(dataFolder.path(), later.ratio);
+        QCOMPARE(later.icon, here.icon);
+        QCOMPARE(later.sevens.size(), 4);
+        for (int i = 0; i < 4; ++i) {
+            QCOMPARE(later.sevens[i].picture, here.sevens[i].picture);
+            QCOMPARE(later.sevens[i].faceWidth, here.sevens[i].faceWidth);
+        }
     }
 
     // The captions show from their drawings only where the drawing is of that very text (not

@@ -75,38 +75,80 @@ int titleIconSide() {
     return px(kIconTwips);
 }
 
-TitlePictures makeTitlePictures(const QString& dataFolder, qreal ratio) {
-    TitlePictures pictures;
-    pictures.ratio = ratio;
+namespace {
 
-    pictures.icon = readIcon(dataFolder, qRound(titleIconSide() * ratio));
-    pictures.nameCaption =
-        readCaption(dataFolder, QStringLiteral("caption-title.svg"), titleNameText(), ratio);
-    pictures.versionCaption =
-        readCaption(dataFolder, QStringLiteral("caption-version.svg"), titleVersionText(), ratio);
+// The pictures, made piece by piece, so that two cores can share them.
+enum Piece { kIcon, kNameCaption, kVersionCaption, kFirstSeven, kPieces = kFirstSeven + 4 };
 
-    // The four sevens that open every game, each turned a little more than the one before.
+// One seven turned to its place in the fan: `seven` 0 to 3 for spades, hearts, clubs,
+// diamonds, each turned a little more than the one before.
+TitlePictures::Card makeSeven(const QString& dataFolder, qreal ratio, int seven) {
     static const char* const kSevens[] = {"s7.bmp", "h7.bmp", "c7.bmp", "d7.bmp"};
     static const double kAngles[] = {-15, -5, 5, 15};
-    const int pixelHeight = qRound(px(kCardHeightTwips) * ratio);
-    for (int i = 0; i < 4; ++i) {
-        const QImage face = CardImages::renderAtHeight(
-            cardFilePath(dataFolder, QString::fromLatin1(kSevens[i])), pixelHeight);
-        TitlePictures::Card card;
-        if (!face.isNull()) {
-            card.picture =
-                face.transformed(QTransform().rotate(kAngles[i]), Qt::SmoothTransformation);
-            card.faceWidth = face.width();
-        }
-        pictures.sevens.append(card);
+    const QImage face =
+        CardImages::renderAtHeight(cardFilePath(dataFolder, QString::fromLatin1(kSevens[seven])),
+                                   qRound(px(kCardHeightTwips) * ratio));
+    TitlePictures::Card card;
+    if (!face.isNull()) {
+        card.picture =
+            face.transformed(QTransform().rotate(kAngles[seven]), Qt::SmoothTransformation);
+        card.faceWidth = face.width();
     }
+    return card;
+}
+
+TitlePictures::Card makePiece(const QString& dataFolder, qreal ratio, int piece) {
+    switch (piece) {
+        case kIcon:
+            return {readIcon(dataFolder, qRound(titleIconSide() * ratio))};
+        case kNameCaption:
+            return {readCaption(dataFolder, QStringLiteral("caption-title.svg"), titleNameText(),
+                                ratio)};
+        case kVersionCaption:
+            return {readCaption(dataFolder, QStringLiteral("caption-version.svg"),
+                                titleVersionText(), ratio)};
+        default:
+            return makeSeven(dataFolder, ratio, piece - kFirstSeven);
+    }
+}
+
+TitlePictures assemble(const QList<TitlePictures::Card>& pieces, qreal ratio) {
+    TitlePictures pictures;
+    pictures.ratio = ratio;
+    pictures.icon = pieces[kIcon].picture;
+    pictures.nameCaption = pieces[kNameCaption].picture;
+    pictures.versionCaption = pieces[kVersionCaption].picture;
+    pictures.sevens = pieces.mid(kFirstSeven);
     return pictures;
+}
+
+}  // namespace
+
+TitlePictures makeTitlePictures(const QString& dataFolder, qreal ratio) {
+    QList<TitlePictures::Card> pieces;
+    for (int piece = 0; piece < kPieces; ++piece)
+        pieces.append(makePiece(dataFolder, ratio, piece));
+    return assemble(pieces, ratio);
 }
 
 QFuture<TitlePictures> makeTitlePicturesLater(const QString& dataFolder) {
     const QScreen* screen = QGuiApplication::primaryScreen();
     const qreal ratio = screen ? screen->devicePixelRatio() : 1.0;
-    return QtConcurrent::run(makeTitlePictures, dataFolder, ratio);
+    // The version and the sevens on one core, the icon and the game's name on another.
+    QFuture<QList<TitlePictures::Card>> others = QtConcurrent::run([dataFolder, ratio] {
+        QList<TitlePictures::Card> cards;
+        for (int piece = kVersionCaption; piece < kPieces; ++piece)
+            cards.append(makePiece(dataFolder, ratio, piece));
+        return cards;
+    });
+    return QtConcurrent::run([dataFolder, ratio, others] {
+        QList<TitlePictures::Card> pieces;
+        for (int piece = kIcon; piece < kVersionCaption; ++piece)
+            pieces.append(makePiece(dataFolder, ratio, piece));
+        // Pieces not begun yet are made here (waiting for a task that has not started runs it).
+        pieces.append(others.result());
+        return assemble(pieces, ratio);
+    });
 }
 
 }  // namespace plumet
