@@ -15,7 +15,6 @@ struct Hint {
     int jokerSlot = 0;  // Joker: the joker's slot (the last one)
 };
 
-
 // Why the hinted move is a pass: not a pass at all, no card and no joker move can be laid, or
 // a move exists but the search finds passing better.
 enum class PassReason { NotAPass, NothingToLay, PassingIsBetter };
