@@ -61,22 +61,6 @@ QImage readCaption(const QString& dataFolder, const QString& fileName, const QSt
     return caption;
 }
 
-}  // namespace
-
-QString titleNameText() {
-    return QStringLiteral("カドリオ for Windows95");
-}
-
-QString titleVersionText() {
-    return QString::fromLatin1(kVersionText);
-}
-
-int titleIconSide() {
-    return px(kIconTwips);
-}
-
-namespace {
-
 // The pictures, made piece by piece, so that two cores can share them.
 enum Piece { kIcon, kNameCaption, kVersionCaption, kFirstSeven, kPieces = kFirstSeven + 4 };
 
@@ -123,6 +107,18 @@ TitlePictures assemble(const QList<TitlePictures::Card>& pieces, qreal ratio) {
 }
 
 }  // namespace
+
+QString titleNameText() {
+    return QStringLiteral("カドリオ for Windows95");
+}
+
+QString titleVersionText() {
+    return QString::fromLatin1(kVersionText);
+}
+
+int titleIconSide() {
+    return px(kIconTwips);
+}
 
 TitlePictures makeTitlePictures(const QString& dataFolder, qreal ratio) {
     QList<TitlePictures::Card> pieces;
