@@ -44,11 +44,15 @@ QImage readIcon(const QString& dataFolder, int side) {
 }
 
 // The drawing `fileName` of the caption `text` at `ratio` device pixels a pixel; null when the
-// file is missing or broken, or is the drawing of another text (another version's data).
+// file is missing, not a plain file of a drawing's size (a pipe would never end), broken, or
+// the drawing of another text (another version's data).
 QImage readCaption(const QString& dataFolder, const QString& fileName, const QString& text,
                    qreal ratio) {
+    constexpr qint64 kMaxDrawingSize = 1 << 20;
     QFile file(dataFolder + QLatin1Char('/') + fileName);
-    if (!file.open(QIODevice::ReadOnly)) return {};
+    const QFileInfo info(file);
+    if (!info.isFile() || info.size() > kMaxDrawingSize || !file.open(QIODevice::ReadOnly))
+        return {};
     const QByteArray drawing = file.readAll();
     const QByteArray title = "<title>" + text.toHtmlEscaped().toUtf8() + "</title>";
     if (!drawing.contains(title)) return {};
